@@ -1,0 +1,88 @@
+// Three-jug pouring puzzle: state code, pour moves and the depth-first search of all solutions.
+#include "pour/pour.h"
+
+const std::int32_t jug_capacity[jug_count] = {10, 5, 3};
+JugState state_path[path_slots];
+std::int32_t solution_count;
+std::int32_t pour_search_calls;
+
+JugState pack_state(std::int32_t jug0, std::int32_t jug1, std::int32_t jug2)
+{
+    return jug0 * 10000 + jug1 * 100 + jug2;
+}
+
+void unpack_state(JugState code, std::int32_t amount[jug_count])
+{
+    amount[0] = code / 10000;
+    amount[1] = (code / 100) % 100;
+    amount[2] = code % 100;
+}
+
+int path_contains(JugState state, int depth)
+{
+    for (int k = depth; k >= 2; --k) {
+        if (state_path[k] == state) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// Pours jug i into jug j. Returns false when there is nothing to pour: the source is
+// empty or the target full. Pouring everything is tried first, so a pour that exactly
+// fills the target empties the source.
+static bool pour(std::int32_t amount[jug_count], const std::int32_t free_space[jug_count], int i, int j)
+{
+    if (amount[i] >= 1 && amount[i] <= free_space[j]) {
+        amount[j] += amount[i];
+        amount[i] = 0;
+        return true;
+    }
+    if (free_space[j] >= 1 && amount[i] >= free_space[j]) {
+        amount[i] -= free_space[j];
+        amount[j] = jug_capacity[j];
+        return true;
+    }
+    return false;
+}
+
+void pour_search(JugState state, int depth)
+{
+    ++pour_search_calls;
+    std::int32_t amount[jug_count];
+    std::int32_t free_space[jug_count];
+    unpack_state(state, amount);
+    for (int k = 0; k < jug_count; ++k) {
+        free_space[k] = jug_capacity[k] - amount[k];
+    }
+
+    // A goal ends its path: no solution passes through another goal.
+    if (amount[2] == goal_amount) {
+        report_solution(state, depth);
+        return;
+    }
+
+    // Descending writes slot depth + 1; past the last slot the path cannot be stored, so
+    // the search stays where it is rather than write outside the store.
+    if (depth + 1 >= path_slots) {
+        return;
+    }
+
+    for (int i = 0; i < jug_count; ++i) {
+        for (int j = 0; j < jug_count; ++j) {
+            if (j == i) {
+                continue;
+            }
+            std::int32_t next[jug_count] = {amount[0], amount[1], amount[2]};
+            if (!pour(next, free_space, i, j)) {
+                continue;
+            }
+            const JugState child = pack_state(next[0], next[1], next[2]);
+            if (path_contains(child, depth)) {
+                continue;
+            }
+            state_path[depth + 1] = state;
+            pour_search(child, depth + 1);
+        }
+    }
+}

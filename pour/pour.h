@@ -1,0 +1,38 @@
+// Three-jug pouring puzzle: state code, pour moves and the depth-first search of all solutions.
+#ifndef POUR_POUR_H
+#define POUR_POUR_H
+
+#include <cstdint>
+
+// Amounts of the three jugs in one integer: jug 0 * 10000 + jug 1 * 100 + jug 2.
+using JugState = std::int32_t;
+
+constexpr int jug_count = 3;
+constexpr std::int32_t goal_amount = 2;  // a state is a goal when jug 2 holds this much
+constexpr int path_slots = 100;          // size of state_path
+
+extern const std::int32_t jug_capacity[jug_count];
+
+// Slot k holds the state at depth k - 1 of the current path; slots 0 and 1 are unused.
+extern JugState state_path[path_slots];
+
+// Solutions reported so far; each program's report_solution numbers them with it.
+extern std::int32_t solution_count;
+
+// Number of pour_search entries since program start (search statistics for tests and benchmarks).
+extern std::int32_t pour_search_calls;
+
+JugState pack_state(std::int32_t jug0, std::int32_t jug1, std::int32_t jug2);
+void unpack_state(JugState code, std::int32_t amount[jug_count]);
+
+// 1 if state is in state_path slots depth down to 2, else 0.
+int path_contains(JugState state, int depth);
+
+// Explores every simple path from state (at depth) and calls report_solution at each goal.
+void pour_search(JugState state, int depth);
+
+// The goal action. Each program (and each test binary) defines its own. When it is called,
+// state_path slots 2..depth hold the earlier states of the solution, start state first.
+void report_solution(JugState goal, int depth);
+
+#endif

@@ -1,0 +1,86 @@
+// Window, font and text set-up shared by the two window programs.
+#include "raster/window.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "raster/raster.h"
+
+const char* const font_file = "times.ttf";
+
+// Drivers that draw into memory only: a window there can never receive a key press.
+static bool driver_is_invisible()
+{
+    char name[64] = "";
+    if (SDL_VideoDriverName(name, sizeof name) == nullptr) {
+        return false;
+    }
+    return std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0;
+}
+
+SDL_Surface* open_window(const char* program)
+{
+    // SDL turns SIGINT and SIGTERM into quit events, which here would only turn a page.
+    struct sigaction saved_int, saved_term;
+    sigaction(SIGINT, nullptr, &saved_int);
+    sigaction(SIGTERM, nullptr, &saved_term);
+
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "%s: cannot start the video system: %s\n", program, SDL_GetError());
+        return nullptr;
+    }
+    // SDL shuts down at process exit, after the program's entry has returned.
+    std::atexit(SDL_Quit);
+
+    // A driver the user asked for by name (such as the dummy driver of the tests) runs
+    // as asked; SDL's own silent fallback to an invisible one does not.
+    if (std::getenv("SDL_VIDEODRIVER") == nullptr && driver_is_invisible()) {
+        std::fprintf(stderr, "%s: no display to open a window on (is DISPLAY set?)\n", program);
+        return nullptr;
+    }
+
+    SDL_Surface* surface = SDL_SetVideoMode(screen_width, screen_height, screen_depth,
+                                            SDL_HWSURFACE | SDL_DOUBLEBUF);
+    if (surface == nullptr) {
+        std::fprintf(stderr, "%s: cannot open an %dx%d window: %s\n", program, screen_width,
+                     screen_height, SDL_GetError());
+        return nullptr;
+    }
+    sigaction(SIGINT, &saved_int, nullptr);
+    sigaction(SIGTERM, &saved_term, nullptr);
+    return surface;
+}
+
+TTF_Font* open_text_font(const char* program)
+{
+    if (TTF_Init() != 0) {
+        std::fprintf(stderr, "%s: cannot start the font system: %s; texts will be missing\n",
+                     program, TTF_GetError());
+        return nullptr;
+    }
+    TTF_Font* font = TTF_OpenFont(font_file, font_size);
+    if (font == nullptr) {
+        std::fprintf(stderr, "%s: cannot open the font \"%s\" in the working directory; "
+                     "texts will be missing\n", program, font_file);
+    }
+    return font;
+}
+
+void blit_text(TTF_Font* font, const char* text, int x, int y)
+{
+    if (font == nullptr) {
+        return;
+    }
+    const SDL_Color black = {0, 0, 0, 0};
+    SDL_Surface* rendered = TTF_RenderText_Solid(font, text, black);
+    if (rendered == nullptr) {
+        return;
+    }
+    SDL_Rect place;
+    place.x = static_cast<Sint16>(x);
+    place.y = static_cast<Sint16>(y);
+    SDL_BlitSurface(rendered, nullptr, screen, &place);
+    SDL_FreeSurface(rendered);
+}

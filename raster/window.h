@@ -1,0 +1,28 @@
+// Window, font and text set-up shared by the two window programs.
+#ifndef RASTER_WINDOW_H
+#define RASTER_WINDOW_H
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+constexpr int screen_width = 800;
+constexpr int screen_height = 600;
+constexpr int screen_depth = 32;
+constexpr int font_size = 20;
+extern const char* const font_file;  // "times.ttf", looked up in the working directory
+
+// Starts SDL's video and opens the 800x600 32-bit window. Returns nullptr, after saying
+// why on standard error, when there is no window to be had, or when SDL would only draw
+// into an invisible offscreen window that nobody can answer. Ctrl-C and SIGTERM keep
+// their usual meaning; only the window's close request becomes a quit event.
+SDL_Surface* open_window(const char* program);
+
+// Starts SDL_ttf and opens the font. Returns nullptr, after one line on standard error,
+// when the font cannot be opened; the program then runs without its texts.
+TTF_Font* open_text_font(const char* program);
+
+// Renders text solid in black and blits it with its top-left corner at (x, y). Does
+// nothing without a font or when rendering fails; the rendered surface is freed.
+void blit_text(TTF_Font* font, const char* text, int x, int y);
+
+#endif
