@@ -1,0 +1,121 @@
+// Exact pixel comparisons on an offscreen 800x600 screen, with pictures written on failure.
+#include "pixel_check.h"
+
+#include <sstream>
+
+namespace {
+
+constexpr int width = 800;
+constexpr int height = 600;
+constexpr Uint32 background = 0xFFFFFF;
+constexpr Uint32 set_colour = 0x000000;
+constexpr Uint32 missing_colour = 0x00C000;
+constexpr Uint32 stray_colour = 0xFF0000;
+
+Uint32 pixel_of(SDL_Surface* s, int x, int y)
+{
+    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x];
+}
+
+void set_pixel_of(SDL_Surface* s, int x, int y, Uint32 c)
+{
+    if (x >= 0 && y >= 0 && x < s->w && y < s->h) {
+        reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x] = c;
+    }
+}
+
+void save_set(const PixelSet& pixels, const std::string& path)
+{
+    SDL_Surface* s = make_offscreen_screen();
+    SDL_FillRect(s, nullptr, background);
+    for (const auto& p : pixels) set_pixel_of(s, p.first, p.second, set_colour);
+    SDL_SaveBMP(s, path.c_str());
+    SDL_FreeSurface(s);
+}
+
+}  // namespace
+
+SDL_Surface* make_offscreen_screen()
+{
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0xFF0000, 0x00FF00,
+                                          0x0000FF, 0);
+    SDL_FillRect(s, nullptr, 0);
+    return s;
+}
+
+PixelSet rectangle(int x0, int y0, int x1, int y1)
+{
+    PixelSet r;
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) r.insert({x, y});
+    return r;
+}
+
+PixelSet& operator+=(PixelSet& a, const PixelSet& b)
+{
+    a.insert(b.begin(), b.end());
+    return a;
+}
+
+PixelSet pixels_with(SDL_Surface* surface, Uint32 colour)
+{
+    PixelSet r;
+    for (int y = 0; y < surface->h; ++y)
+        for (int x = 0; x < surface->w; ++x)
+            if (pixel_of(surface, x, y) == colour) r.insert({x, y});
+    return r;
+}
+
+::testing::AssertionResult same_pixels(const std::string& name, const PixelSet& actual,
+                                       const PixelSet& expected)
+{
+    if (actual == expected) {
+        return ::testing::AssertionSuccess();
+    }
+    save_set(actual, name + "-actual.bmp");
+    save_set(expected, name + "-expected.bmp");
+    SDL_Surface* diff = make_offscreen_screen();
+    SDL_FillRect(diff, nullptr, background);
+    std::ostringstream msg;
+    msg << name << ": " << actual.size() << " pixels set, " << expected.size() << " expected;";
+    int shown = 0;
+    for (const auto& p : expected) {
+        if (!actual.count(p)) {
+            set_pixel_of(diff, p.first, p.second, missing_colour);
+            if (shown++ < 8) msg << " missing (" << p.first << ", " << p.second << ")";
+        }
+    }
+    for (const auto& p : actual) {
+        if (!expected.count(p)) {
+            set_pixel_of(diff, p.first, p.second, stray_colour);
+            if (shown++ < 16) msg << " stray (" << p.first << ", " << p.second << ")";
+        }
+    }
+    SDL_SaveBMP(diff, (name + "-diff.bmp").c_str());
+    SDL_FreeSurface(diff);
+    msg << "; pictures in " << name << "-{actual,expected,diff}.bmp";
+    return ::testing::AssertionFailure() << msg.str();
+}
+
+::testing::AssertionResult same_page(const std::string& name, SDL_Surface* actual,
+                                     SDL_Surface* expected)
+{
+    int differing = 0;
+    std::ostringstream msg;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (pixel_of(actual, x, y) != pixel_of(expected, x, y) && differing++ < 8) {
+                msg << " (" << x << ", " << y << "): " << std::hex << pixel_of(actual, x, y)
+                    << " instead of " << pixel_of(expected, x, y) << std::dec;
+            }
+        }
+    }
+    if (differing == 0) {
+        return ::testing::AssertionSuccess();
+    }
+    SDL_SaveBMP(actual, (name + "-actual.bmp").c_str());
+    SDL_SaveBMP(expected, (name + "-expected.bmp").c_str());
+    return ::testing::AssertionFailure() << name << ": " << differing << " pixels differ;"
+                                         << msg.str() << "; pictures in " << name
+                                         << "-{actual,expected}.bmp";
+}

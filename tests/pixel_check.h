@@ -1,0 +1,35 @@
+// Exact pixel comparisons on an offscreen 800x600 screen, with pictures written on failure.
+#ifndef TESTS_PIXEL_CHECK_H
+#define TESTS_PIXEL_CHECK_H
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+// An 800x600 32-bit XRGB surface in memory, cleared to 0.
+SDL_Surface* make_offscreen_screen();
+
+// The pixels of the inclusive rectangle from (x0, y0) to (x1, y1).
+PixelSet rectangle(int x0, int y0, int x1, int y1);
+PixelSet& operator+=(PixelSet& a, const PixelSet& b);
+
+// Every pixel of surface that holds colour.
+PixelSet pixels_with(SDL_Surface* surface, Uint32 colour);
+
+// Passes when the two sets are equal. Otherwise writes NAME-actual.bmp, NAME-expected.bmp
+// and NAME-diff.bmp (missing pixels green, stray pixels red) to the working directory and
+// names the first differences.
+::testing::AssertionResult same_pixels(const std::string& name, const PixelSet& actual,
+                                       const PixelSet& expected);
+
+// Passes when the two surfaces hold the same pixel values; otherwise writes the pictures
+// as above.
+::testing::AssertionResult same_page(const std::string& name, SDL_Surface* actual,
+                                     SDL_Surface* expected);
+
+#endif
