@@ -68,19 +68,15 @@ TTF_Font* open_text_font(const char* program)
     return font;
 }
 
-void blit_text(TTF_Font* font, const char* text, int x, int y)
+void blit_text(TTF_Font* font, const char* text, SDL_Color colour, SDL_Rect place)
 {
     if (font == nullptr) {
         return;
     }
-    const SDL_Color black = {0, 0, 0, 0};
-    SDL_Surface* rendered = TTF_RenderText_Solid(font, text, black);
+    SDL_Surface* rendered = TTF_RenderText_Solid(font, text, colour);
     if (rendered == nullptr) {
         return;
     }
-    SDL_Rect place;
-    place.x = static_cast<Sint16>(x);
-    place.y = static_cast<Sint16>(y);
     SDL_BlitSurface(rendered, nullptr, screen, &place);
     SDL_FreeSurface(rendered);
 }

@@ -21,8 +21,8 @@ SDL_Surface* open_window(const char* program);
 // when the font cannot be opened; the program then runs without its texts.
 TTF_Font* open_text_font(const char* program);
 
-// Renders text solid in black and blits it with its top-left corner at (x, y). Does
-// nothing without a font or when rendering fails; the rendered surface is freed.
-void blit_text(TTF_Font* font, const char* text, int x, int y);
+// Renders text solid in colour and blits it with its top-left corner at place's x and y.
+// Does nothing without a font or when rendering fails; the rendered surface is freed.
+void blit_text(TTF_Font* font, const char* text, SDL_Color colour, SDL_Rect place);
 
 #endif

@@ -57,6 +57,13 @@ PixelSet& operator+=(PixelSet& a, const PixelSet& b)
     return a;
 }
 
+PixelSet band(int x0, int y0, int x1, int y1, std::initializer_list<std::pair<int, int>> extra)
+{
+    PixelSet r = rectangle(x0, y0, x1, y1);
+    r.insert(extra.begin(), extra.end());
+    return r;
+}
+
 PixelSet pixels_with(SDL_Surface* surface, Uint32 colour)
 {
     PixelSet r;

@@ -18,6 +18,9 @@ SDL_Surface* make_offscreen_screen();
 PixelSet rectangle(int x0, int y0, int x1, int y1);
 PixelSet& operator+=(PixelSet& a, const PixelSet& b);
 
+// The rectangle plus a few single pixels.
+PixelSet band(int x0, int y0, int x1, int y1, std::initializer_list<std::pair<int, int>> extra);
+
 // Every pixel of surface that holds colour.
 PixelSet pixels_with(SDL_Surface* surface, Uint32 colour);
 

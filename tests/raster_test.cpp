@@ -34,13 +34,6 @@ struct DrawCase {
     PixelSet expected;
 };
 
-PixelSet band(int x0, int y0, int x1, int y1, std::initializer_list<std::pair<int, int>> extra)
-{
-    PixelSet r = rectangle(x0, y0, x1, y1);
-    r += PixelSet(extra);
-    return r;
-}
-
 // Pixel sets that pin the kit's exact rounding, each named after what it pins.
 std::vector<DrawCase> edge_cases()
 {

@@ -3,3 +3,19 @@ add_library(pixel_check STATIC pixel_check.cpp)
 target_link_libraries(pixel_check PUBLIC raster GTest::gtest)
 
 add_unit_test(raster_test SOURCES raster_test.cpp LIBS raster pixel_check LABELS unit)
+
+add_library(scripted_events STATIC scripted_events.cpp solutions.cpp)
+target_link_libraries(scripted_events PUBLIC raster test_support)
+target_compile_definitions(scripted_events PRIVATE TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
+
+# Links a test with the program's waits routed through the scripted events.
+function(use_scripted_events target)
+  target_link_libraries(${target} PRIVATE scripted_events -Wl,--wrap=SDL_WaitEvent)
+  target_compile_definitions(${target} PRIVATE BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  add_dependencies(${target} times_ttf)
+endfunction()
+
+add_unit_test(jugview_test SOURCES jugview_test.cpp jugview_entry.cpp
+              LIBS jug_picture pixel_check LABELS window)
+use_scripted_events(jugview_test)
+target_link_libraries(jugview_test PRIVATE -Wl,--wrap=SDL_CreateRGBSurface)

@@ -1,0 +1,38 @@
+// One state of the pouring puzzle drawn as three open containers, and the layout cursor.
+#ifndef JUGVIEW_JUG_PICTURE_H
+#define JUGVIEW_JUG_PICTURE_H
+
+#include <SDL.h>
+#include <cstdint>
+
+extern const int unit_height;  // pixels per unit of liquid
+extern const int jug_width;    // width of every container
+
+// Left edge and baseline (the y of the container bottoms) of the next picture.
+extern int cursor_x;
+extern int cursor_y;
+
+// Layout of a solution page; the first picture stands at (picture_left, solution_top).
+constexpr int picture_left = 20;
+constexpr int jug_gap = 10;                   // between the containers of one picture
+constexpr int picture_gap = 30;               // between two pictures of a row
+constexpr int row_right_limit = 750;          // a picture may not start past this less its width
+constexpr int row_gap = 15;                   // between the tallest container and the row above
+constexpr int page_bottom_limit = 585;        // a baseline past this less a row is off the page
+constexpr int continued_page_top = 10;        // above the tallest container of a continued page
+constexpr int label_height = 40;              // room for the solution number on a solution's page
+
+// Screen colours, mapped once at start-up for the screen's format.
+extern Uint32 white_pixel;
+extern Uint32 black_pixel;
+extern Uint32 red_pixel;
+
+// The liquid bar being drawn; it never outlives its picture.
+extern SDL_Surface* block_surface;
+
+// Draws the containers of jugs 0, 1 and 2 with their liquid at the cursor, shows the
+// screen, and moves the cursor on: along the row, to the next row, or, when the page is
+// full, to the top of a fresh page after a wait for a key.
+void draw_jug_state(std::int32_t amount0, std::int32_t amount1, std::int32_t amount2);
+
+#endif

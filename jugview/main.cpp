@@ -1,0 +1,68 @@
+// jugview: every solution of the three-jug puzzle, each drawn on a page of its own.
+#include <SDL.h>
+#include <SDL_ttf.h>
+#include <cstdio>
+
+#include "jugview/jug_picture.h"
+#include "pour/pour.h"
+#include "raster/raster.h"
+#include "raster/window.h"
+
+SDL_Surface* screen;
+
+static TTF_Font* label_font;
+static char label_text[16];
+static const SDL_Color label_colour = {0, 0, 0, 0};  // black
+static const SDL_Rect label_rect = {20, 10, 0, 0};
+
+static void draw_state(JugState state)
+{
+    std::int32_t amount[jug_count];
+    unpack_state(state, amount);
+    draw_jug_state(amount[0], amount[1], amount[2]);
+}
+
+// Shows one solution on a page of its own: its number, then a picture of each state from
+// the start to the goal. Waits for a key or a close request, then clears the page.
+void report_solution(JugState goal, int depth)
+{
+    cursor_x = picture_left;
+    cursor_y = jug_capacity[0] * unit_height + label_height;
+
+    ++solution_count;
+    std::snprintf(label_text, sizeof label_text, "%d", solution_count);
+    blit_text(label_font, label_text, label_colour, label_rect);  // visible with the first flip
+
+    for (int k = 2; k <= depth; ++k) {
+        draw_state(state_path[k]);
+    }
+    draw_state(goal);
+
+    wait_key_or_quit();
+    SDL_FillRect(screen, nullptr, white_pixel);
+}
+
+int main(int, char**)
+{
+    screen = open_window("jugview");
+    if (screen == nullptr) {
+        return 1;
+    }
+    white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
+    black_pixel = SDL_MapRGB(screen->format, 0, 0, 0);
+    red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
+    SDL_FillRect(screen, nullptr, white_pixel);
+    label_font = open_text_font("jugview");
+
+    pour_search(jug_capacity[0] * 10000, 1);
+
+    // The last solution left a cleared page: a blank page ends the run.
+    SDL_Flip(screen);
+    wait_key_or_quit();
+
+    if (label_font != nullptr) {
+        TTF_CloseFont(label_font);
+    }
+    TTF_Quit();
+    return 0;
+}

@@ -1,0 +1,257 @@
+// jugview under the dummy video driver: one picture pixel by pixel, the layout, and whole runs.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <unistd.h>
+
+#include "jugview/jug_picture.h"
+#include "pixel_check.h"
+#include "pour/pour.h"
+#include "raster/raster.h"
+#include "scripted_events.h"
+#include "solutions.h"
+
+int jugview_main(int argc, char** argv);
+
+// Lets a test make bar surfaces fail to appear, as when memory runs out.
+static bool fail_surface_creation = false;
+extern "C" SDL_Surface* __real_SDL_CreateRGBSurface(Uint32, int, int, int, Uint32, Uint32, Uint32, Uint32);
+extern "C" SDL_Surface* __wrap_SDL_CreateRGBSurface(Uint32 flags, int w, int h, int depth, Uint32 r,
+                                                    Uint32 g, Uint32 b, Uint32 a)
+{
+    if (fail_surface_creation) {
+        return nullptr;
+    }
+    return __real_SDL_CreateRGBSurface(flags, w, h, depth, r, g, b, a);
+}
+
+namespace {
+
+constexpr int page_pixels = 800 * 600;
+
+class JugviewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
+        screen = SDL_SetVideoMode(800, 600, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
+        ASSERT_NE(screen, nullptr);
+        white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
+        black_pixel = SDL_MapRGB(screen->format, 0, 0, 0);
+        red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
+        SDL_FillRect(screen, nullptr, white_pixel);
+        reset_script();
+        fail_surface_creation = false;
+    }
+    void TearDown() override
+    {
+        SDL_Quit();
+        screen = nullptr;
+    }
+};
+
+// A stroke from the thick-line kit with half-width 1: a 3-pixel band that stops one pixel
+// short of the end with the larger coordinate, where only the shaft pixel stands.
+PixelSet base_stroke(int left, int y) { return band(left, y - 1, left + 39, y + 1, {{left + 40, y}}); }
+PixelSet wall_stroke(int x, int y, int height) { return band(x - 1, y - height, x + 1, y - 1, {{x, y}}); }
+
+struct ExpectedPicture {
+    PixelSet black, red;
+};
+
+// The picture at (x, y) from its geometry: containers 40 wide, 10 apart, 6 pixels per
+// unit; bars 36 by 4, 2 pixels inside the walls, 6 apart, covering the strokes.
+ExpectedPicture expected_picture(int x, int y, Amounts amounts)
+{
+    const int capacity[3] = {10, 5, 3};
+    ExpectedPicture p;
+    for (int k = 0; k < 3; ++k) {
+        const int left = x + 50 * k;
+        p.black += base_stroke(left, y);
+        p.black += wall_stroke(left, y, 6 * capacity[k]);
+        p.black += wall_stroke(left + 40, y, 6 * capacity[k]);
+        for (int i = 0; i < amounts[k]; ++i) {
+            p.red += rectangle(left + 2, y - 6 * i - 4, left + 37, y - 6 * i - 1);
+        }
+    }
+    for (const auto& r : p.red) p.black.erase(r);
+    return p;
+}
+
+void expect_picture_only(const char* name, int x, int y, Amounts amounts)
+{
+    const ExpectedPicture e = expected_picture(x, y, amounts);
+    EXPECT_TRUE(same_pixels(std::string(name) + "-black", pixels_with(screen, black_pixel), e.black));
+    EXPECT_TRUE(same_pixels(std::string(name) + "-red", pixels_with(screen, red_pixel), e.red));
+    EXPECT_EQ(pixels_with(screen, white_pixel).size(), page_pixels - e.black.size() - e.red.size());
+}
+
+// Reads the amounts of the picture at (x, y) of a recorded page back from its bars.
+Amounts read_picture(const std::vector<Uint32>& page, int x, int y)
+{
+    const int capacity[3] = {10, 5, 3};
+    Amounts a = {0, 0, 0};
+    for (int k = 0; k < 3; ++k) {
+        for (int i = 0; i < capacity[k]; ++i) {
+            if (page_pixel(page, x + 50 * k + 20, y - 6 * i - 2) == red_pixel) a[k] = i + 1;
+        }
+    }
+    return a;
+}
+
+// The states shown on a solution page, read place by place until a place stays empty.
+std::vector<Amounts> read_solution_page(const std::vector<Uint32>& page)
+{
+    std::vector<Amounts> states;
+    for (int place = 0; place < 24; ++place) {
+        const int x = 20 + 170 * (place % 4), y = 100 + 75 * (place / 4);
+        if (page_pixel(page, x + 20, y) != black_pixel) break;  // no base stroke: no picture
+        states.push_back(read_picture(page, x, y));
+    }
+    return states;
+}
+
+int dark_pixels(const std::vector<Uint32>& page, int x0, int y0, int x1, int y1)
+{
+    int n = 0;
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) n += page_pixel(page, x, y) == black_pixel;
+    return n;
+}
+
+bool all_white(const std::vector<Uint32>& page)
+{
+    for (Uint32 p : page)
+        if (p != white_pixel) return false;
+    return true;
+}
+
+// Runs jugview in-process from the folder that holds times.ttf.
+int run_jugview(const char* folder = BIN_DIR)
+{
+    char here[4096];
+    EXPECT_NE(getcwd(here, sizeof here), nullptr);
+    EXPECT_EQ(chdir(folder), 0);
+    solution_count = 0;
+    const int status = jugview_main(0, nullptr);
+    EXPECT_EQ(chdir(here), 0);
+    return status;
+}
+
+}  // namespace
+
+TEST_F(JugviewTest, StartStateAtTheFirstPlace)
+{
+    cursor_x = 20;
+    cursor_y = 100;
+    draw_jug_state(10, 0, 0);
+    expect_picture_only("start_state", 20, 100, {10, 0, 0});
+    // Pinned by hand: walls of container 0 reach y 40; its top bar starts at y 42.
+    EXPECT_EQ(get_pixel(20, 40), black_pixel);
+    EXPECT_EQ(get_pixel(20, 39), white_pixel);
+    EXPECT_EQ(get_pixel(22, 42), red_pixel);
+    EXPECT_EQ(get_pixel(22, 41), white_pixel);
+    EXPECT_EQ(block_surface, nullptr);
+}
+
+TEST_F(JugviewTest, GoalOnTheSecondRow)
+{
+    cursor_x = 20;
+    cursor_y = 175;
+    draw_jug_state(8, 0, 2);
+    expect_picture_only("goal_802", 20, 175, {8, 0, 2});
+    EXPECT_EQ(get_pixel(122, 171), red_pixel);
+    EXPECT_EQ(get_pixel(122, 165), red_pixel);
+    EXPECT_EQ(get_pixel(22, 129), red_pixel);
+}
+
+TEST_F(JugviewTest, FullSmallContainersKeepTheirTopBarBelowTheWalls)
+{
+    cursor_x = 190;
+    cursor_y = 250;
+    draw_jug_state(2, 5, 3);
+    expect_picture_only("full_small_jugs", 190, 250, {2, 5, 3});
+    EXPECT_EQ(get_pixel(242, 250 - 28), red_pixel);  // container 1's top bar
+    EXPECT_EQ(get_pixel(242, 250 - 29), white_pixel);
+    EXPECT_EQ(get_pixel(292, 250 - 16), red_pixel);  // container 2's top bar
+    EXPECT_EQ(get_pixel(292, 250 - 17), white_pixel);
+}
+
+TEST_F(JugviewTest, MissingBarSurfacesStillGiveTheWholePicture)
+{
+    fail_surface_creation = true;
+    cursor_x = 20;
+    cursor_y = 100;
+    draw_jug_state(5, 2, 3);
+    expect_picture_only("bars_without_surfaces", 20, 100, {5, 2, 3});
+}
+
+TEST_F(JugviewTest, PicturesFlowFourToARowAndPageWhenFull)
+{
+    cursor_x = 20;
+    cursor_y = 100;
+    // A solution page holds 24 pictures; the 24th wraps past the page and waits.
+    for (int n = 0; n < 24; ++n) {
+        EXPECT_EQ(cursor_x, 20 + 170 * (n % 4)) << "picture " << n + 1;
+        EXPECT_EQ(cursor_y, 100 + 75 * (n / 4)) << "picture " << n + 1;
+        draw_jug_state(10, 0, 0);
+        EXPECT_EQ(script.pages.size(), n == 23 ? 1u : 0u) << "picture " << n + 1;
+    }
+    EXPECT_EQ(read_picture(script.pages[0], 530, 475), (Amounts{10, 0, 0}));
+    EXPECT_EQ(pixels_with(screen, white_pixel).size(), size_t(page_pixels));  // cleared after the wait
+    // A continued page starts at baseline 70 and holds 28.
+    for (int m = 0; m < 28; ++m) {
+        EXPECT_EQ(cursor_x, 20 + 170 * (m % 4)) << "continued picture " << m + 1;
+        EXPECT_EQ(cursor_y, 70 + 75 * (m / 4)) << "continued picture " << m + 1;
+        draw_jug_state(4, 3, 3);
+    }
+    EXPECT_EQ(script.pages.size(), 2u);
+    EXPECT_EQ(read_picture(script.pages[1], 20, 70), (Amounts{4, 3, 3}));
+    EXPECT_EQ(read_picture(script.pages[1], 530, 520), (Amounts{4, 3, 3}));
+    EXPECT_EQ(cursor_x, 20);
+    EXPECT_EQ(cursor_y, 70);
+}
+
+TEST_F(JugviewTest, WholeRunShowsEachSolutionOnItsOwnPage)
+{
+    EXPECT_EQ(run_jugview(), 0);
+    const auto solutions = reference_solutions();
+    ASSERT_EQ(solutions.size(), 14u);
+    ASSERT_EQ(script.pages.size(), 15u);
+    for (size_t n = 0; n < 14; ++n) {
+        EXPECT_EQ(read_solution_page(script.pages[n]), solutions[n]) << "solution " << n + 1;
+        EXPECT_GT(dark_pixels(script.pages[n], 20, 10, 60, 35), 20) << "label of solution " << n + 1;
+    }
+    // Solution 4: five pictures, the goal alone on the second row.
+    EXPECT_EQ(read_picture(script.pages[3], 20, 175), (Amounts{8, 0, 2}));
+    EXPECT_EQ(read_picture(script.pages[11], 360, 325), (Amounts{8, 0, 2}));
+    EXPECT_TRUE(all_white(script.pages[14]));
+}
+
+TEST_F(JugviewTest, CloseRequestTurnsThePageLikeAKey)
+{
+    EXPECT_EQ(run_jugview(), 0);
+    const auto with_keys = script.pages;
+
+    reset_script();
+    script.answers.assign(15, WaitAnswer::key);
+    script.answers[2] = WaitAnswer::close_request;
+    script.answers[9] = WaitAnswer::close_request;
+    EXPECT_EQ(run_jugview(), 0);
+    ASSERT_EQ(script.pages.size(), with_keys.size());
+    for (size_t n = 0; n < with_keys.size(); ++n) {
+        EXPECT_TRUE(script.pages[n] == with_keys[n]) << "page " << n + 1;
+    }
+}
+
+TEST_F(JugviewTest, RunsWithoutLabelsWhenTheFontIsMissing)
+{
+    EXPECT_EQ(run_jugview("/"), 0);
+    ASSERT_EQ(script.pages.size(), 15u);
+    const auto solutions = reference_solutions();
+    for (size_t n = 0; n < 14; ++n) {
+        EXPECT_EQ(read_solution_page(script.pages[n]), solutions[n]) << "solution " << n + 1;
+        EXPECT_EQ(dark_pixels(script.pages[n], 0, 0, 799, 35), 0) << "page " << n + 1;
+    }
+}

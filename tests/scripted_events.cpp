@@ -1,0 +1,50 @@
+// Ends each wait of a window program with events pushed into SDL's real queue.
+#include "scripted_events.h"
+
+#include "raster/raster.h"
+
+ScriptedEvents script;
+
+void reset_script() { script = ScriptedEvents(); }
+
+std::vector<Uint32> copy_screen()
+{
+    std::vector<Uint32> pixels(static_cast<size_t>(screen->w) * screen->h);
+    for (int y = 0; y < screen->h; ++y) {
+        const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(screen->pixels) +
+                                                            y * screen->pitch);
+        std::copy(row, row + screen->w, pixels.begin() + static_cast<long>(y) * screen->w);
+    }
+    return pixels;
+}
+
+static void push(Uint8 type)
+{
+    SDL_Event e;
+    SDL_memset(&e, 0, sizeof e);
+    e.type = type;
+    if (type == SDL_KEYDOWN || type == SDL_KEYUP) {
+        e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.sym = SDLK_SPACE;
+    }
+    SDL_PushEvent(&e);
+}
+
+extern "C" int __real_SDL_WaitEvent(SDL_Event* event);
+
+// A wait is about to block on an empty queue: that is one wait of the program. Record the
+// screen and queue the answer behind events that must not end the wait.
+extern "C" int __wrap_SDL_WaitEvent(SDL_Event* event)
+{
+    SDL_Event pending;
+    SDL_PumpEvents();
+    if (SDL_PeepEvents(&pending, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) == 0) {
+        const size_t n = script.pages.size();
+        script.pages.push_back(copy_screen());
+        const bool close = n < script.answers.size() && script.answers[n] == WaitAnswer::close_request;
+        push(SDL_MOUSEMOTION);
+        push(SDL_KEYUP);
+        push(close ? SDL_QUIT : SDL_KEYDOWN);
+    }
+    return __real_SDL_WaitEvent(event);
+}

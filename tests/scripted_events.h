@@ -1,0 +1,31 @@
+// Ends each wait of a window program with events pushed into SDL's real queue, and keeps a
+// copy of the screen as it stood at every wait. Test binaries link with
+// -Wl,--wrap=SDL_WaitEvent so that the program's own wait comes through here.
+#ifndef TESTS_SCRIPTED_EVENTS_H
+#define TESTS_SCRIPTED_EVENTS_H
+
+#include <SDL.h>
+
+#include <vector>
+
+enum class WaitAnswer { key, close_request };
+
+struct ScriptedEvents {
+    // How each wait is ended, in order; waits past the end of the list get a key.
+    std::vector<WaitAnswer> answers;
+    // The screen's pixels (row by row, 800 words a row) at each wait, in order.
+    std::vector<std::vector<Uint32>> pages;
+};
+
+extern ScriptedEvents script;
+
+// Empties the script and its recordings.
+void reset_script();
+
+// Copies the current screen's pixels.
+std::vector<Uint32> copy_screen();
+
+// Value of the pixel (x, y) of a recorded page.
+inline Uint32 page_pixel(const std::vector<Uint32>& page, int x, int y) { return page[x + y * 800]; }
+
+#endif
