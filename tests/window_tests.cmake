@@ -19,3 +19,9 @@ add_unit_test(jugview_test SOURCES jugview_test.cpp jugview_entry.cpp
               LIBS jug_picture pixel_check LABELS window)
 use_scripted_events(jugview_test)
 target_link_libraries(jugview_test PRIVATE -Wl,--wrap=SDL_CreateRGBSurface)
+
+add_unit_test(tiling_test SOURCES tiling_test.cpp LIBS tiling LABELS unit)
+
+add_unit_test(tileview_test SOURCES tileview_test.cpp tileview_entry.cpp
+              LIBS tiling_picture pixel_check LABELS window)
+use_scripted_events(tileview_test)

@@ -1,0 +1,231 @@
+// tileview under the dummy video driver: dominoes pixel by pixel, the pages, and whole runs.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <unistd.h>
+
+#include "pixel_check.h"
+#include "raster/raster.h"
+#include "scripted_events.h"
+#include "tileview/tiling.h"
+#include "tileview/tiling_picture.h"
+
+int tileview_main(int argc, char** argv);
+
+namespace {
+
+constexpr int page_pixels = 800 * 600;
+
+class TileviewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
+        screen = SDL_SetVideoMode(800, 600, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
+        ASSERT_NE(screen, nullptr);
+        white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
+        blue_pixel = SDL_MapRGB(screen->format, 0, 0, 250);
+        red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
+        black = SDL_MapRGB(screen->format, 0, 0, 0);
+        SDL_FillRect(screen, nullptr, white_pixel);
+        reset_script();
+    }
+    void TearDown() override
+    {
+        SDL_Quit();
+        screen = nullptr;
+    }
+
+    // Draws one domino on an empty screen and checks its blue and red pixels exactly.
+    void expect_domino(const char* name, int a, int b, const PixelSet& bar, const PixelSet& red)
+    {
+        SDL_FillRect(screen, nullptr, white_pixel);
+        draw_domino(a, b);
+        PixelSet blue = bar;
+        for (const auto& p : red) blue.erase(p);
+        EXPECT_TRUE(same_pixels(std::string(name) + "-red", pixels_with(screen, red_pixel), red));
+        EXPECT_TRUE(same_pixels(std::string(name) + "-blue", pixels_with(screen, blue_pixel), blue));
+        EXPECT_EQ(pixels_with(screen, white_pixel).size(), page_pixels - bar.size());
+    }
+
+    Uint32 black = 0;
+};
+
+// The dominoes of the diagram with cell 0 centred at (x, y), read back from the bars:
+// two cells belong to one domino when their bar runs on across the 4-pixel gap. Empty
+// when there is no diagram there; {-1} when the bars do not form a tiling.
+std::set<int> read_diagram(const std::vector<Uint32>& page, int x, int y)
+{
+    auto blue = [&](int px, int py) { return page_pixel(page, px, py) == blue_pixel; };
+    auto centre_x = [&](int cell) { return x + 15 * (cell % 6); };
+    auto centre_y = [&](int cell) { return y + 15 * (cell / 6); };
+    if (!blue(x - 4, y - 4)) return {};
+    std::set<int> dominoes;
+    std::vector<int> cover(24, 0);
+    for (int a = 0; a < 24; ++a) {
+        if (!blue(centre_x(a) - 4, centre_y(a) - 4)) return {-1};
+        const bool right = a % 6 != 5 && blue(centre_x(a) + 7, centre_y(a) - 4);
+        const bool down = a < 18 && blue(centre_x(a) - 4, centre_y(a) + 7);
+        if (right) dominoes.insert(domino_code(a, a + 1)), ++cover[a], ++cover[a + 1];
+        if (down) dominoes.insert(domino_code(a, a + 6)), ++cover[a], ++cover[a + 6];
+    }
+    for (int c : cover)
+        if (c != 1) return {-1};
+    return dominoes;
+}
+
+std::set<int> all_horizontal()
+{
+    std::set<int> t;
+    for (int a = 0; a < 24; a += 2) t.insert(domino_code(a, a + 1));
+    return t;
+}
+
+std::set<int> all_vertical()
+{
+    std::set<int> t;
+    for (int a = 0; a < 24; ++a)
+        if (a % 12 < 6) t.insert(domino_code(a, a + 6));
+    return t;
+}
+
+// The diagrams of a page in reading order, from the page's first row down.
+std::vector<std::set<int>> read_page(const std::vector<Uint32>& page, int top)
+{
+    std::vector<std::set<int>> diagrams;
+    for (int y = top; y <= 540; y += 80) {
+        for (int x = 20; x <= 710; x += 110) {
+            std::set<int> d = read_diagram(page, x, y);
+            if (d.empty()) return diagrams;
+            diagrams.push_back(d);
+        }
+    }
+    return diagrams;
+}
+
+int pixels_of_colour(const std::vector<Uint32>& page, Uint32 colour, int x0, int y0, int x1, int y1)
+{
+    int n = 0;
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) n += page_pixel(page, x, y) == colour;
+    return n;
+}
+
+int run_tileview(const char* folder = BIN_DIR)
+{
+    char here[4096];
+    EXPECT_NE(getcwd(here, sizeof here), nullptr);
+    EXPECT_EQ(chdir(folder), 0);
+    cursor_x = page_margin;
+    cursor_y = first_page_top;
+    const int status = tileview_main(0, nullptr);
+    EXPECT_EQ(chdir(here), 0);
+    return status;
+}
+
+}  // namespace
+
+TEST_F(TileviewTest, HorizontalDominoIsOneBarWithAJoiningLine)
+{
+    cursor_x = 20;
+    cursor_y = 50;
+    const PixelSet bar = rectangle(15, 45, 40, 55);
+    EXPECT_EQ(bar.size(), 286u);
+    expect_domino("domino_0_1", 0, 1, bar, band(20, 49, 34, 51, {{35, 50}}));
+}
+
+TEST_F(TileviewTest, VerticalDominoIsOneBarWithAJoiningLine)
+{
+    cursor_x = 20;
+    cursor_y = 50;
+    expect_domino("domino_17_23", 17, 23, rectangle(90, 75, 100, 100), band(94, 80, 96, 94, {{95, 95}}));
+}
+
+// Regression: from x 256 on, the last sample of the joining line lands exactly on the far
+// end in single precision, and the band reaches the far column.
+TEST_F(TileviewTest, JoiningLineReachesAFarEndFrom256On)
+{
+    cursor_x = 255;
+    cursor_y = 130;
+    expect_domino("domino_far_right", 0, 1, rectangle(250, 125, 275, 135), rectangle(255, 129, 270, 131));
+}
+
+TEST_F(TileviewTest, NeighbouringBarsKeepAFourPixelGap)
+{
+    cursor_x = 20;
+    cursor_y = 420;
+    draw_domino(0, 1);
+    draw_domino(2, 3);
+    draw_domino(6, 12);
+    EXPECT_EQ(pixels_with(screen, white_pixel).size(), page_pixels - 3 * 286u);
+    for (int y = 415; y <= 425; ++y) {
+        EXPECT_EQ(get_pixel(40, y), blue_pixel);
+        for (int x = 41; x <= 44; ++x) EXPECT_EQ(get_pixel(x, y), white_pixel) << x << ", " << y;
+        EXPECT_EQ(get_pixel(45, y), blue_pixel);
+    }
+    EXPECT_EQ(get_pixel(15, 425), blue_pixel);
+    for (int y = 426; y <= 429; ++y) EXPECT_EQ(get_pixel(15, y), white_pixel) << y;
+    EXPECT_EQ(get_pixel(15, 430), blue_pixel);
+}
+
+TEST_F(TileviewTest, WholeRunPagesEveryTilingAndEndsWithTheCounts)
+{
+    EXPECT_EQ(run_tileview(), 0);
+    ASSERT_EQ(script.pages.size(), 6u);
+
+    std::set<std::set<int>> seen;
+    for (size_t p = 0; p < 6; ++p) {
+        const auto diagrams = read_page(script.pages[p], p == 0 ? 50 : 20);
+        EXPECT_EQ(diagrams.size(), p < 5 ? 49u : 36u) << "page " << p + 1;
+        for (const auto& d : diagrams) {
+            EXPECT_EQ(d.size(), 12u) << "page " << p + 1;
+            seen.insert(d);
+        }
+    }
+    EXPECT_EQ(seen.size(), 281u);
+    EXPECT_EQ(read_diagram(script.pages[0], 20, 50), all_horizontal());
+    EXPECT_EQ(read_diagram(script.pages[5], 20, 420), all_vertical());
+    EXPECT_TRUE(read_diagram(script.pages[5], 130, 420).empty());
+
+    // The header on page 1 only, the summary on the last page only, in black.
+    EXPECT_GT(pixels_of_colour(script.pages[0], black, 10, 10, 120, 35), 50);
+    EXPECT_GT(pixels_of_colour(script.pages[5], black, 30, 550, 560, 580), 300);
+    for (size_t p = 1; p < 6; ++p) {
+        EXPECT_EQ(pixels_of_colour(script.pages[p], black, 0, 0, 799, 14), 0) << "page " << p + 1;
+    }
+    for (size_t p = 0; p < 5; ++p) {
+        EXPECT_EQ(pixels_of_colour(script.pages[p], black, 0, 0, 799, 599),
+                  p == 0 ? pixels_of_colour(script.pages[0], black, 0, 0, 799, 44) : 0)
+            << "page " << p + 1;
+    }
+    // No diagram of the last page comes near the summary line.
+    EXPECT_EQ(pixels_of_colour(script.pages[5], blue_pixel, 0, 471, 799, 599), 0);
+    EXPECT_EQ(pixels_of_colour(script.pages[5], red_pixel, 0, 471, 799, 599), 0);
+}
+
+TEST_F(TileviewTest, CloseRequestTurnsThePageLikeAKey)
+{
+    EXPECT_EQ(run_tileview(), 0);
+    const auto with_keys = script.pages;
+
+    reset_script();
+    script.answers = {WaitAnswer::key, WaitAnswer::close_request, WaitAnswer::close_request};
+    EXPECT_EQ(run_tileview(), 0);
+    ASSERT_EQ(script.pages.size(), with_keys.size());
+    for (size_t p = 0; p < with_keys.size(); ++p) {
+        EXPECT_TRUE(script.pages[p] == with_keys[p]) << "page " << p + 1;
+    }
+}
+
+TEST_F(TileviewTest, RunsWithoutTextsWhenTheFontIsMissing)
+{
+    EXPECT_EQ(run_tileview("/"), 0);
+    ASSERT_EQ(script.pages.size(), 6u);
+    EXPECT_EQ(read_page(script.pages[0], 50).size(), 49u);
+    EXPECT_EQ(read_page(script.pages[5], 20).size(), 36u);
+    for (const auto& page : script.pages) {
+        EXPECT_EQ(pixels_of_colour(page, black, 0, 0, 799, 599), 0);
+    }
+}

@@ -1,0 +1,72 @@
+// A tiling drawn as a small diagram of blue bars, and the pages of diagrams.
+#include "tileview/tiling_picture.h"
+
+#include "raster/raster.h"
+
+int cursor_x = page_margin;
+int cursor_y = first_page_top;
+
+Uint32 white_pixel;
+Uint32 blue_pixel;
+Uint32 red_pixel;
+
+// Each cell's half of a bar reaches bar_outer past its centre on the outer sides, so two
+// dominoes side by side keep cell_pitch - 2 * bar_outer - 1 = 4 background pixels between
+// them: that gap shows where one domino ends and the next begins. Towards the partner
+// cell it reaches bar_inner, so that the two halves meet without overlapping.
+constexpr int bar_outer = 5;
+constexpr int bar_inner = (cell_pitch - 1) / 2;
+constexpr int line_half_width = 1;
+
+static void paint_block(int cx, int cy, int left, int right, int up, int down)
+{
+    for (int dy = -up; dy <= down; ++dy) {
+        for (int dx = -left; dx <= right; ++dx) {
+            put_pixel(cx + dx, cy + dy, blue_pixel);
+        }
+    }
+}
+
+void draw_domino(int a, int b)
+{
+    const int xa = cursor_x + cell_pitch * (a % board_columns);
+    const int ya = cursor_y + cell_pitch * (a / board_columns);
+    const int xb = cursor_x + cell_pitch * (b % board_columns);
+    const int yb = cursor_y + cell_pitch * (b / board_columns);
+
+    if (b == a + 1) {
+        paint_block(xa, ya, bar_outer, bar_inner, bar_outer, bar_outer);
+        paint_block(xb, yb, bar_inner, bar_outer, bar_outer, bar_outer);
+    } else if (b == a + board_columns) {
+        paint_block(xa, ya, bar_outer, bar_outer, bar_outer, bar_inner);
+        paint_block(xb, yb, bar_outer, bar_outer, bar_inner, bar_outer);
+    }
+    draw_thick_line(xa, ya, xb, yb, line_half_width, red_pixel);
+}
+
+void draw_placed_dominoes(int k)
+{
+    if (k > 2) {
+        draw_placed_dominoes(k - 1);
+    }
+    draw_domino(first_cell(placed_dominoes[k]), second_cell(placed_dominoes[k]));
+}
+
+void show_tiling(DominoCode last)
+{
+    draw_placed_dominoes(domino_count);
+    draw_domino(first_cell(last), second_cell(last));
+
+    cursor_x += diagram_advance_x;
+    if (cursor_x > diagram_right_limit) {
+        cursor_y += diagram_advance_y;
+        cursor_x = page_margin;
+    }
+    if (cursor_y > diagram_bottom_limit) {
+        SDL_Flip(screen);
+        wait_key_or_quit();
+        SDL_FillRect(screen, nullptr, white_pixel);
+        cursor_x = page_margin;
+        cursor_y = page_margin;
+    }
+}
