@@ -10,7 +10,7 @@ packages=(
   libbenchmark-dev                        # benchmarks
   libsdl1.2-compat-dev libsdl-ttf2.0-dev  # the window programs
   fonts-liberation2                       # times.ttf beside the programs
-  xvfb xdotool x11-utils                  # end-to-end runs in a real X server
+  xvfb libx11-dev libxtst-dev x11-utils   # end-to-end runs in a real X server
   imagemagick                             # window captures for the README pictures
   python3                                 # pseudo-terminal and X test drivers
   valgrind                                # memory checks

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "jugview/jug_picture.h"
+#include "page_reading.h"
 #include "pixel_check.h"
 #include "pour/pour.h"
 #include "raster/raster.h"
@@ -87,46 +88,6 @@ void expect_picture_only(const char* name, int x, int y, Amounts amounts)
     EXPECT_EQ(pixels_with(screen, white_pixel).size(), page_pixels - e.black.size() - e.red.size());
 }
 
-// Reads the amounts of the picture at (x, y) of a recorded page back from its bars.
-Amounts read_picture(const std::vector<Uint32>& page, int x, int y)
-{
-    const int capacity[3] = {10, 5, 3};
-    Amounts a = {0, 0, 0};
-    for (int k = 0; k < 3; ++k) {
-        for (int i = 0; i < capacity[k]; ++i) {
-            if (page_pixel(page, x + 50 * k + 20, y - 6 * i - 2) == red_pixel) a[k] = i + 1;
-        }
-    }
-    return a;
-}
-
-// The states shown on a solution page, read place by place until a place stays empty.
-std::vector<Amounts> read_solution_page(const std::vector<Uint32>& page)
-{
-    std::vector<Amounts> states;
-    for (int place = 0; place < 24; ++place) {
-        const int x = 20 + 170 * (place % 4), y = 100 + 75 * (place / 4);
-        if (page_pixel(page, x + 20, y) != black_pixel) break;  // no base stroke: no picture
-        states.push_back(read_picture(page, x, y));
-    }
-    return states;
-}
-
-int dark_pixels(const std::vector<Uint32>& page, int x0, int y0, int x1, int y1)
-{
-    int n = 0;
-    for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x) n += page_pixel(page, x, y) == black_pixel;
-    return n;
-}
-
-bool all_white(const std::vector<Uint32>& page)
-{
-    for (Uint32 p : page)
-        if (p != white_pixel) return false;
-    return true;
-}
-
 // Runs jugview in-process from the folder that holds times.ttf.
 int run_jugview(const char* folder = BIN_DIR)
 {
@@ -198,7 +159,7 @@ TEST_F(JugviewTest, PicturesFlowFourToARowAndPageWhenFull)
         draw_jug_state(10, 0, 0);
         EXPECT_EQ(script.pages.size(), n == 23 ? 1u : 0u) << "picture " << n + 1;
     }
-    EXPECT_EQ(read_picture(script.pages[0], 530, 475), (Amounts{10, 0, 0}));
+    EXPECT_EQ(read_jug_picture(script.pages[0], 530, 475, red_pixel), (Amounts{10, 0, 0}));
     EXPECT_EQ(pixels_with(screen, white_pixel).size(), size_t(page_pixels));  // cleared after the wait
     // A continued page starts at baseline 70 and holds 28.
     for (int m = 0; m < 28; ++m) {
@@ -207,8 +168,8 @@ TEST_F(JugviewTest, PicturesFlowFourToARowAndPageWhenFull)
         draw_jug_state(4, 3, 3);
     }
     EXPECT_EQ(script.pages.size(), 2u);
-    EXPECT_EQ(read_picture(script.pages[1], 20, 70), (Amounts{4, 3, 3}));
-    EXPECT_EQ(read_picture(script.pages[1], 530, 520), (Amounts{4, 3, 3}));
+    EXPECT_EQ(read_jug_picture(script.pages[1], 20, 70, red_pixel), (Amounts{4, 3, 3}));
+    EXPECT_EQ(read_jug_picture(script.pages[1], 530, 520, red_pixel), (Amounts{4, 3, 3}));
     EXPECT_EQ(cursor_x, 20);
     EXPECT_EQ(cursor_y, 70);
 }
@@ -220,13 +181,13 @@ TEST_F(JugviewTest, WholeRunShowsEachSolutionOnItsOwnPage)
     ASSERT_EQ(solutions.size(), 14u);
     ASSERT_EQ(script.pages.size(), 15u);
     for (size_t n = 0; n < 14; ++n) {
-        EXPECT_EQ(read_solution_page(script.pages[n]), solutions[n]) << "solution " << n + 1;
-        EXPECT_GT(dark_pixels(script.pages[n], 20, 10, 60, 35), 20) << "label of solution " << n + 1;
+        EXPECT_EQ(read_solution_page(script.pages[n], red_pixel, black_pixel), solutions[n]) << "solution " << n + 1;
+        EXPECT_GT(count_colour(script.pages[n], black_pixel, 20, 10, 60, 35), 20) << "label of solution " << n + 1;
     }
     // Solution 4: five pictures, the goal alone on the second row.
-    EXPECT_EQ(read_picture(script.pages[3], 20, 175), (Amounts{8, 0, 2}));
-    EXPECT_EQ(read_picture(script.pages[11], 360, 325), (Amounts{8, 0, 2}));
-    EXPECT_TRUE(all_white(script.pages[14]));
+    EXPECT_EQ(read_jug_picture(script.pages[3], 20, 175, red_pixel), (Amounts{8, 0, 2}));
+    EXPECT_EQ(read_jug_picture(script.pages[11], 360, 325, red_pixel), (Amounts{8, 0, 2}));
+    EXPECT_TRUE(all_of_colour(script.pages[14], white_pixel));
 }
 
 TEST_F(JugviewTest, CloseRequestTurnsThePageLikeAKey)
@@ -251,7 +212,7 @@ TEST_F(JugviewTest, RunsWithoutLabelsWhenTheFontIsMissing)
     ASSERT_EQ(script.pages.size(), 15u);
     const auto solutions = reference_solutions();
     for (size_t n = 0; n < 14; ++n) {
-        EXPECT_EQ(read_solution_page(script.pages[n]), solutions[n]) << "solution " << n + 1;
-        EXPECT_EQ(dark_pixels(script.pages[n], 0, 0, 799, 35), 0) << "page " << n + 1;
+        EXPECT_EQ(read_solution_page(script.pages[n], red_pixel, black_pixel), solutions[n]) << "solution " << n + 1;
+        EXPECT_EQ(count_colour(script.pages[n], black_pixel, 0, 0, 799, 35), 0) << "page " << n + 1;
     }
 }

@@ -25,7 +25,4 @@ void reset_script();
 // Copies the current screen's pixels.
 std::vector<Uint32> copy_screen();
 
-// Value of the pixel (x, y) of a recorded page.
-inline Uint32 page_pixel(const std::vector<Uint32>& page, int x, int y) { return page[x + y * 800]; }
-
 #endif

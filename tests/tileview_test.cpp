@@ -5,6 +5,7 @@
 #include <set>
 #include <unistd.h>
 
+#include "page_reading.h"
 #include "pixel_check.h"
 #include "raster/raster.h"
 #include "scripted_events.h"
@@ -52,66 +53,6 @@ protected:
 
     Uint32 black = 0;
 };
-
-// The dominoes of the diagram with cell 0 centred at (x, y), read back from the bars:
-// two cells belong to one domino when their bar runs on across the 4-pixel gap. Empty
-// when there is no diagram there; {-1} when the bars do not form a tiling.
-std::set<int> read_diagram(const std::vector<Uint32>& page, int x, int y)
-{
-    auto blue = [&](int px, int py) { return page_pixel(page, px, py) == blue_pixel; };
-    auto centre_x = [&](int cell) { return x + 15 * (cell % 6); };
-    auto centre_y = [&](int cell) { return y + 15 * (cell / 6); };
-    if (!blue(x - 4, y - 4)) return {};
-    std::set<int> dominoes;
-    std::vector<int> cover(24, 0);
-    for (int a = 0; a < 24; ++a) {
-        if (!blue(centre_x(a) - 4, centre_y(a) - 4)) return {-1};
-        const bool right = a % 6 != 5 && blue(centre_x(a) + 7, centre_y(a) - 4);
-        const bool down = a < 18 && blue(centre_x(a) - 4, centre_y(a) + 7);
-        if (right) dominoes.insert(domino_code(a, a + 1)), ++cover[a], ++cover[a + 1];
-        if (down) dominoes.insert(domino_code(a, a + 6)), ++cover[a], ++cover[a + 6];
-    }
-    for (int c : cover)
-        if (c != 1) return {-1};
-    return dominoes;
-}
-
-std::set<int> all_horizontal()
-{
-    std::set<int> t;
-    for (int a = 0; a < 24; a += 2) t.insert(domino_code(a, a + 1));
-    return t;
-}
-
-std::set<int> all_vertical()
-{
-    std::set<int> t;
-    for (int a = 0; a < 24; ++a)
-        if (a % 12 < 6) t.insert(domino_code(a, a + 6));
-    return t;
-}
-
-// The diagrams of a page in reading order, from the page's first row down.
-std::vector<std::set<int>> read_page(const std::vector<Uint32>& page, int top)
-{
-    std::vector<std::set<int>> diagrams;
-    for (int y = top; y <= 540; y += 80) {
-        for (int x = 20; x <= 710; x += 110) {
-            std::set<int> d = read_diagram(page, x, y);
-            if (d.empty()) return diagrams;
-            diagrams.push_back(d);
-        }
-    }
-    return diagrams;
-}
-
-int pixels_of_colour(const std::vector<Uint32>& page, Uint32 colour, int x0, int y0, int x1, int y1)
-{
-    int n = 0;
-    for (int y = y0; y <= y1; ++y)
-        for (int x = x0; x <= x1; ++x) n += page_pixel(page, x, y) == colour;
-    return n;
-}
 
 int run_tileview(const char* folder = BIN_DIR)
 {
@@ -177,7 +118,7 @@ TEST_F(TileviewTest, WholeRunPagesEveryTilingAndEndsWithTheCounts)
 
     std::set<std::set<int>> seen;
     for (size_t p = 0; p < 6; ++p) {
-        const auto diagrams = read_page(script.pages[p], p == 0 ? 50 : 20);
+        const auto diagrams = read_diagram_page(script.pages[p], p == 0 ? 50 : 20, blue_pixel);
         EXPECT_EQ(diagrams.size(), p < 5 ? 49u : 36u) << "page " << p + 1;
         for (const auto& d : diagrams) {
             EXPECT_EQ(d.size(), 12u) << "page " << p + 1;
@@ -185,24 +126,24 @@ TEST_F(TileviewTest, WholeRunPagesEveryTilingAndEndsWithTheCounts)
         }
     }
     EXPECT_EQ(seen.size(), 281u);
-    EXPECT_EQ(read_diagram(script.pages[0], 20, 50), all_horizontal());
-    EXPECT_EQ(read_diagram(script.pages[5], 20, 420), all_vertical());
-    EXPECT_TRUE(read_diagram(script.pages[5], 130, 420).empty());
+    EXPECT_EQ(read_diagram(script.pages[0], 20, 50, blue_pixel), all_horizontal_tiling());
+    EXPECT_EQ(read_diagram(script.pages[5], 20, 420, blue_pixel), all_vertical_tiling());
+    EXPECT_TRUE(read_diagram(script.pages[5], 130, 420, blue_pixel).empty());
 
     // The header on page 1 only, the summary on the last page only, in black.
-    EXPECT_GT(pixels_of_colour(script.pages[0], black, 10, 10, 120, 35), 50);
-    EXPECT_GT(pixels_of_colour(script.pages[5], black, 30, 550, 560, 580), 300);
+    EXPECT_GT(count_colour(script.pages[0], black, 10, 10, 120, 35), 50);
+    EXPECT_GT(count_colour(script.pages[5], black, 30, 550, 560, 580), 300);
     for (size_t p = 1; p < 6; ++p) {
-        EXPECT_EQ(pixels_of_colour(script.pages[p], black, 0, 0, 799, 14), 0) << "page " << p + 1;
+        EXPECT_EQ(count_colour(script.pages[p], black, 0, 0, 799, 14), 0) << "page " << p + 1;
     }
     for (size_t p = 0; p < 5; ++p) {
-        EXPECT_EQ(pixels_of_colour(script.pages[p], black, 0, 0, 799, 599),
-                  p == 0 ? pixels_of_colour(script.pages[0], black, 0, 0, 799, 44) : 0)
+        EXPECT_EQ(count_colour(script.pages[p], black, 0, 0, 799, 599),
+                  p == 0 ? count_colour(script.pages[0], black, 0, 0, 799, 44) : 0)
             << "page " << p + 1;
     }
     // No diagram of the last page comes near the summary line.
-    EXPECT_EQ(pixels_of_colour(script.pages[5], blue_pixel, 0, 471, 799, 599), 0);
-    EXPECT_EQ(pixels_of_colour(script.pages[5], red_pixel, 0, 471, 799, 599), 0);
+    EXPECT_EQ(count_colour(script.pages[5], blue_pixel, 0, 471, 799, 599), 0);
+    EXPECT_EQ(count_colour(script.pages[5], red_pixel, 0, 471, 799, 599), 0);
 }
 
 TEST_F(TileviewTest, CloseRequestTurnsThePageLikeAKey)
@@ -223,9 +164,9 @@ TEST_F(TileviewTest, RunsWithoutTextsWhenTheFontIsMissing)
 {
     EXPECT_EQ(run_tileview("/"), 0);
     ASSERT_EQ(script.pages.size(), 6u);
-    EXPECT_EQ(read_page(script.pages[0], 50).size(), 49u);
-    EXPECT_EQ(read_page(script.pages[5], 20).size(), 36u);
+    EXPECT_EQ(read_diagram_page(script.pages[0], 50, blue_pixel).size(), 49u);
+    EXPECT_EQ(read_diagram_page(script.pages[5], 20, blue_pixel).size(), 36u);
     for (const auto& page : script.pages) {
-        EXPECT_EQ(pixels_of_colour(page, black, 0, 0, 799, 599), 0);
+        EXPECT_EQ(count_colour(page, black, 0, 0, 799, 599), 0);
     }
 }

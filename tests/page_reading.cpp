@@ -1,0 +1,105 @@
+// Reads what a window program's page shows back from its pixels.
+#include "page_reading.h"
+
+#include <algorithm>
+
+namespace {
+
+// Board and layout of the two window programs, as a user sees them.
+constexpr int columns = 6, cells = 24;
+constexpr int cell_pitch = 15;
+constexpr int domino_code(int a, int b) { return a * cells + b; }
+
+}  // namespace
+
+int count_colour(const Page& page, Uint32 colour, int x0, int y0, int x1, int y1)
+{
+    int n = 0;
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) n += page_pixel(page, x, y) == colour;
+    return n;
+}
+
+bool all_of_colour(const Page& page, Uint32 colour)
+{
+    return std::all_of(page.begin(), page.end(), [colour](Uint32 p) { return p == colour; });
+}
+
+Amounts read_jug_picture(const Page& page, int x, int y, Uint32 red)
+{
+    const int capacity[3] = {10, 5, 3};
+    Amounts a = {0, 0, 0};
+    for (int k = 0; k < 3; ++k) {
+        for (int i = 0; i < capacity[k]; ++i) {
+            if (page_pixel(page, x + 50 * k + 20, y - 6 * i - 2) == red) a[k] = i + 1;
+        }
+    }
+    return a;
+}
+
+std::vector<Amounts> read_solution_page(const Page& page, Uint32 red, Uint32 black)
+{
+    std::vector<Amounts> states;
+    for (int place = 0; place < 24; ++place) {
+        const int x = 20 + 170 * (place % 4), y = 100 + 75 * (place / 4);
+        if (page_pixel(page, x + 20, y) != black) break;  // no base stroke: no picture
+        states.push_back(read_jug_picture(page, x, y, red));
+    }
+    return states;
+}
+
+std::set<int> read_diagram(const Page& page, int x, int y, Uint32 blue)
+{
+    auto is_blue = [&](int px, int py) { return page_pixel(page, px, py) == blue; };
+    auto centre_x = [&](int cell) { return x + cell_pitch * (cell % columns); };
+    auto centre_y = [&](int cell) { return y + cell_pitch * (cell / columns); };
+    if (!is_blue(x - 4, y - 4)) return {};
+    std::set<int> dominoes;
+    std::vector<int> cover(cells, 0);
+    for (int a = 0; a < cells; ++a) {
+        if (!is_blue(centre_x(a) - 4, centre_y(a) - 4)) return {-1};
+        const bool right = a % columns != columns - 1 && is_blue(centre_x(a) + 7, centre_y(a) - 4);
+        const bool down = a < cells - columns && is_blue(centre_x(a) - 4, centre_y(a) + 7);
+        if (right) {
+            dominoes.insert(domino_code(a, a + 1));
+            ++cover[a];
+            ++cover[a + 1];
+        }
+        if (down) {
+            dominoes.insert(domino_code(a, a + columns));
+            ++cover[a];
+            ++cover[a + columns];
+        }
+    }
+    for (int c : cover)
+        if (c != 1) return {-1};
+    return dominoes;
+}
+
+std::vector<std::set<int>> read_diagram_page(const Page& page, int top, Uint32 blue)
+{
+    std::vector<std::set<int>> diagrams;
+    for (int y = top; y <= 540; y += 80) {
+        for (int x = 20; x <= 710; x += 110) {
+            std::set<int> d = read_diagram(page, x, y, blue);
+            if (d.empty()) return diagrams;
+            diagrams.push_back(d);
+        }
+    }
+    return diagrams;
+}
+
+std::set<int> all_horizontal_tiling()
+{
+    std::set<int> t;
+    for (int a = 0; a < cells; a += 2) t.insert(domino_code(a, a + 1));
+    return t;
+}
+
+std::set<int> all_vertical_tiling()
+{
+    std::set<int> t;
+    for (int a = 0; a < cells; ++a)
+        if (a % (2 * columns) < columns) t.insert(domino_code(a, a + columns));
+    return t;
+}
