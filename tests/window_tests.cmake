@@ -25,3 +25,18 @@ add_unit_test(tiling_test SOURCES tiling_test.cpp LIBS tiling LABELS unit)
 add_unit_test(tileview_test SOURCES tileview_test.cpp tileview_entry.cpp
               LIBS tiling_picture pixel_check LABELS window)
 use_scripted_events(tileview_test)
+
+# End-to-end runs in a real X server: ctest -L e2e
+find_package(X11)
+if(X11_FOUND AND X11_XTest_FOUND)
+  add_library(x_session STATIC x_session.cpp)
+  target_link_libraries(x_session PUBLIC scripted_events ${X11_LIBRARIES} ${X11_XTest_LIB})
+  target_include_directories(x_session PUBLIC ${X11_INCLUDE_DIR})
+
+  add_unit_test(e2e_test SOURCES e2e_test.cpp LIBS x_session tiling_picture pixel_check
+                LABELS e2e TIMEOUT 90)
+  target_compile_definitions(e2e_test PRIVATE BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  add_dependencies(e2e_test jugview tileview times_ttf)
+else()
+  message(WARNING "X11 or XTest not found (Debian: libx11-dev libxtst-dev): end-to-end tests skipped")
+endif()

@@ -1,0 +1,240 @@
+// End-to-end runs of a window program in its own Xvfb server.
+#include "x_session.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int poll_ms = 40;
+constexpr int settle_ms = 400;      // a page that holds still this long is complete
+constexpr int page_timeout_ms = 15000;
+
+// Children die with the test process, so that a test killed by its time limit leaves
+// nothing behind.
+void die_with_parent()
+{
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+}
+
+int ignore_x_errors(Display*, XErrorEvent*) { return 0; }
+
+void sleep_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+bool reap(pid_t pid, int* status, bool block)
+{
+    return waitpid(pid, status, block ? 0 : WNOHANG) == pid;
+}
+
+Window find_window_of(Display* d, pid_t pid)
+{
+    const Atom pid_atom = XInternAtom(d, "_NET_WM_PID", True);
+    if (pid_atom == None) return 0;
+    Window root, parent, *children = nullptr;
+    unsigned int count = 0;
+    Window found = 0;
+    if (!XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count)) return 0;
+    for (unsigned int i = 0; i < count && !found; ++i) {
+        Atom type;
+        int format;
+        unsigned long items, after;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(d, children[i], pid_atom, 0, 1, False, XA_CARDINAL, &type, &format,
+                               &items, &after, &data) == Success && data != nullptr) {
+            if (items == 1 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid) {
+                XWindowAttributes a;
+                if (XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable) {
+                    found = children[i];
+                }
+            }
+            XFree(data);
+        }
+    }
+    if (children) XFree(children);
+    return found;
+}
+
+// The window's 800x600 picture as 0xRRGGBB words.
+bool capture(Display* d, Window w, Page& page)
+{
+    XImage* image = XGetImage(d, w, 0, 0, 800, 600, AllPlanes, ZPixmap);
+    if (image == nullptr) return false;
+    page.assign(800 * 600, 0);
+    for (int y = 0; y < 600; ++y) {
+        for (int x = 0; x < 800; ++x) {
+            page[x + y * 800] = static_cast<Uint32>(XGetPixel(image, x, y)) & 0xFFFFFF;
+        }
+    }
+    XDestroyImage(image);
+    return true;
+}
+
+void press_key(Display* d, Window w)
+{
+    XWindowAttributes a;
+    XGetWindowAttributes(d, w, &a);
+    XWarpPointer(d, None, w, 0, 0, 0, 0, a.width / 2, a.height / 2);
+    XSetInputFocus(d, w, RevertToParent, CurrentTime);
+    const KeyCode space = XKeysymToKeycode(d, XK_space);
+    XTestFakeKeyEvent(d, space, True, 0);
+    XTestFakeKeyEvent(d, space, False, 0);
+    XFlush(d);
+}
+
+// What a window manager sends when the user closes the window.
+void request_close(Display* d, Window w)
+{
+    XEvent e;
+    std::memset(&e, 0, sizeof e);
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(d, w, False, NoEventMask, &e);
+    XFlush(d);
+}
+
+}  // namespace
+
+XServer::~XServer()
+{
+    if (display_) XCloseDisplay(display_);
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        int status;
+        for (int i = 0; i < 100 && !reap(pid_, &status, false); ++i) sleep_ms(20);
+        kill(pid_, SIGKILL);
+        reap(pid_, &status, false);
+    }
+}
+
+bool XServer::start()
+{
+    int fds[2];
+    if (pipe(fds) != 0) return false;
+    pid_ = fork();
+    if (pid_ == 0) {
+        die_with_parent();
+        close(fds[0]);
+        const std::string fd = std::to_string(fds[1]);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten",
+               "tcp", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    char buf[32] = {};
+    ssize_t n = 0, got;
+    while (n < static_cast<ssize_t>(sizeof buf) - 1 && (got = read(fds[0], buf + n, sizeof buf - 1 - n)) > 0) {
+        n += got;
+        if (std::memchr(buf, '\n', static_cast<size_t>(n))) break;
+    }
+    close(fds[0]);
+    if (n <= 0) return false;
+    number_ = std::atoi(buf);
+    XSetErrorHandler(ignore_x_errors);
+    display_ = XOpenDisplay(display_name().c_str());
+    return display_ != nullptr;
+}
+
+RunRecord run_window_program(XServer& server, const std::string& folder, const std::string& program,
+                             const std::vector<UserAnswer>& answers, int max_waits)
+{
+    RunRecord record;
+    Display* d = server.connection();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        die_with_parent();
+        if (chdir(folder.c_str()) != 0) _exit(126);
+        setenv("DISPLAY", server.display_name().c_str(), 1);
+        unsetenv("SDL_VIDEODRIVER");
+        const std::string path = "./" + program;
+        execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+
+    int status = 0;
+    bool exited = false;
+    Window w = 0;
+    for (auto end = Clock::now() + std::chrono::milliseconds(page_timeout_ms); !w && Clock::now() < end;) {
+        if (reap(pid, &status, false)) {
+            exited = true;
+            break;
+        }
+        w = find_window_of(d, pid);
+        if (!w) sleep_ms(poll_ms);
+    }
+    if (w) {
+        record.window_found = true;
+        XWindowAttributes a;
+        XGetWindowAttributes(d, w, &a);
+        record.window_width = a.width;
+        record.window_height = a.height;
+    }
+
+    while (w && !exited && static_cast<int>(record.pages.size()) < max_waits) {
+        // Wait for a new page that holds still, or for the program to end.
+        Page current, candidate;
+        const Page* previous = record.pages.empty() ? nullptr : &record.pages.back();
+        auto still_since = Clock::now();
+        bool have_page = false;
+        const auto end = Clock::now() + std::chrono::milliseconds(page_timeout_ms);
+        while (Clock::now() < end) {
+            if (reap(pid, &status, false)) {
+                exited = true;
+                break;
+            }
+            if (!capture(d, w, current)) break;
+            if (current != candidate) {
+                candidate = current;
+                still_since = Clock::now();
+            } else if ((previous == nullptr || candidate != *previous) &&
+                       Clock::now() - still_since >= std::chrono::milliseconds(settle_ms)) {
+                have_page = true;
+                break;
+            }
+            sleep_ms(poll_ms);
+        }
+        if (!have_page) {
+            if (!exited) record.failure = "no new page within the time limit";
+            break;
+        }
+        const size_t n = record.pages.size();
+        record.pages.push_back(candidate);
+        if (n < answers.size() && answers[n] == UserAnswer::close_request)
+            request_close(d, w);
+        else
+            press_key(d, w);
+    }
+
+    if (!exited) {
+        const auto end = Clock::now() + std::chrono::milliseconds(5000);
+        while (!(exited = reap(pid, &status, false)) && Clock::now() < end) sleep_ms(poll_ms);
+    }
+    if (!exited) {
+        if (record.failure.empty()) record.failure = "the program did not end";
+        kill(pid, SIGKILL);
+        reap(pid, &status, true);
+    } else if (WIFEXITED(status)) {
+        record.exit_status = WEXITSTATUS(status);
+    }
+    if (!w && record.failure.empty()) record.failure = "no window appeared";
+    return record;
+}
