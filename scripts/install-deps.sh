@@ -11,6 +11,7 @@ packages=(
   libsdl1.2-compat-dev libsdl-ttf2.0-dev  # the window programs
   fonts-liberation2                       # times.ttf beside the programs
   xvfb libx11-dev libxtst-dev x11-utils   # end-to-end runs in a real X server
+  xdotool                                 # key presses for the README pictures
   imagemagick                             # window captures for the README pictures
   python3                                 # pseudo-terminal and X test drivers
   valgrind                                # memory checks

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Regenerates the README pictures in docs/ from the real programs, run under Xvfb:
+# jugview on solution 12, tileview's first and last pages, and an excerpt of juglist.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/install-deps.sh
+./scripts/build.sh >/dev/null
+bin=$PWD/build/bin
+docs=$PWD/docs
+mkdir -p "$docs"
+
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+program_pid=
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY=":$display"
+unset SDL_VIDEODRIVER
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# Starts a window program from build/bin; its window id goes to $window.
+start() {
+  (cd "$bin" && exec "./$1") </dev/null >/dev/null &
+  program_pid=$!
+  window=$(xdotool search --sync --onlyvisible --pid "$program_pid" | head -n 1)
+}
+
+# Presses the space bar n times, letting each page finish.
+turn_pages() {
+  xdotool windowfocus --sync "$1"
+  for _ in $(seq "$2"); do xdotool key space; sleep 0.3; done
+  sleep 0.5
+}
+
+snap() { import -window "$1" "$docs/$2"; echo "docs/$2"; }
+
+start jugview
+sleep 0.5
+turn_pages "$window" 11
+snap "$window" jugview-solution-12.png
+kill "$program_pid"; wait "$program_pid" 2>/dev/null || true
+
+start tileview
+sleep 0.5
+snap "$window" tileview-page-1.png
+turn_pages "$window" 5
+snap "$window" tileview-last-page.png
+kill "$program_pid"; wait "$program_pid" 2>/dev/null || true
+program_pid=
+
+# The first solutions and the summary of juglist, as its own output prints them, under
+# the command line that started it.
+excerpt=$(printf '$ ./run.sh juglist\n'; "$bin/juglist" </dev/null | sed -n '1,9p;28,$p')
+convert -background black -fill '#d0d0d0' -font /usr/share/fonts/truetype/liberation2/LiberationMono-Regular.ttf \
+  -pointsize 14 "label:$excerpt" -bordercolor black -border 12 "$docs/juglist-excerpt.png"
+echo docs/juglist-excerpt.png
