@@ -201,7 +201,13 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
                 exited = true;
                 break;
             }
-            if (!capture(d, w, current)) break;
+            if (!capture(d, w, current)) {
+                // The window is gone: the program is ending, or has failed.
+                const auto grace = Clock::now() + std::chrono::milliseconds(5000);
+                while (!(exited = reap(pid, &status, false)) && Clock::now() < grace) sleep_ms(poll_ms);
+                if (!exited) record.failure = "the window vanished while the program kept running";
+                break;
+            }
             if (current != candidate) {
                 candidate = current;
                 still_since = Clock::now();
@@ -213,7 +219,10 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
             sleep_ms(poll_ms);
         }
         if (!have_page) {
-            if (!exited) record.failure = "no new page within the time limit";
+            if (!exited && record.failure.empty()) {
+                record.failure = "no new page within the time limit after wait " +
+                                 std::to_string(record.pages.size());
+            }
             break;
         }
         const size_t n = record.pages.size();
