@@ -36,7 +36,7 @@ void expect_clean_run(const RunRecord& r, size_t waits)
     EXPECT_EQ(r.window_width, 800);
     EXPECT_EQ(r.window_height, 600);
     EXPECT_EQ(r.pages.size(), waits);
-    EXPECT_EQ(r.exit_status, 0);
+    EXPECT_EQ(r.exit_status, 0) << r.err;
 }
 
 // A region of a captured page against the same diagram drawn by the drawing code into

@@ -39,9 +39,11 @@ struct RunRecord {
     std::vector<Page> pages;  // the window's picture at each wait
     int exit_status = -1;     // -1 unless the program exited normally
     std::string failure;      // what went wrong, if the run could not be completed
+    std::string err;          // what the program wrote to standard error
 };
 
-// Runs program (in folder) on the server until it exits. At each wait, once the page has
+// Runs program (a path, or a name in folder) with folder as its working directory on the
+// server until it exits. At each wait, once the page has
 // changed from the previous one and stopped changing, records it and answers as the list
 // says (a key for waits past its end). The program is killed if it outlives the run.
 RunRecord run_window_program(XServer& server, const std::string& folder, const std::string& program,
