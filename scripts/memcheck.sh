@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Runs each of the four programs to its end under valgrind's memcheck, keys supplied:
+# the console programs read their key from /dev/null, the window programs get key presses
+# in an Xvfb server until they exit. Fails on any invalid read or write, any use of an
+# uninitialised value, and any block definitely lost that the system libraries'
+# suppressions in scripts/valgrind.supp do not name.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/install-deps.sh
+./scripts/build.sh >/dev/null
+bin=$PWD/build/bin
+logs=$PWD/build/memcheck
+mkdir -p "$logs"
+
+memcheck=(valgrind --tool=memcheck --error-exitcode=99 --leak-check=full
+          --show-leak-kinds=definite --errors-for-leak-kinds=definite --keep-debuginfo=yes --num-callers=30
+          --suppressions="$PWD/scripts/valgrind.supp" --gen-suppressions=all)
+
+status=0
+report() {
+  if [ "$2" -eq 0 ]; then
+    echo "memcheck $1: clean"
+  else
+    echo "memcheck $1: FAILED (status $2), log in build/memcheck/$1.log"
+    grep -E '^==[0-9]+== (Invalid|Conditional|Use of|Syscall|.*definitely lost)' "$logs/$1.log" | head -20 || true
+    status=1
+  fi
+}
+
+for program in juglist permlist; do
+  rc=0
+  (cd "$bin" && "${memcheck[@]}" "./$program") </dev/null >/dev/null 2>"$logs/$program.log" || rc=$?
+  report "$program" "$rc"
+done
+
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+program_pid=
+cleanup() {
+  [ -n "$program_pid" ] && kill -9 "$program_pid" 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY=":$display"
+unset SDL_VIDEODRIVER
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+for program in jugview tileview; do
+  (cd "$bin" && exec "${memcheck[@]}" "./$program") </dev/null >/dev/null 2>"$logs/$program.log" &
+  program_pid=$!
+  # Keys go in until the program has ended: extra ones are never read.
+  for _ in $(seq 600); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    window=$(xdotool search --pid "$program_pid" 2>/dev/null | head -n 1 || true)
+    if [ -n "$window" ]; then
+      xdotool windowfocus "$window" key space 2>/dev/null || true
+    fi
+    sleep 0.5
+  done
+  rc=0
+  if kill -0 "$program_pid" 2>/dev/null; then
+    kill -9 "$program_pid" 2>/dev/null || true
+    rc=124
+  fi
+  wait "$program_pid" || rc=$?
+  program_pid=
+  report "$program" "$rc"
+done
+exit $status
