@@ -60,8 +60,9 @@ void check_waits_for_one_unechoed_key(const char* program, const std::string& ex
     EXPECT_TRUE(same_attributes(session.attributes(), before));
 }
 
-// Ctrl-C during the wait ends the program by SIGINT and still restores the terminal.
-void check_interrupt_restores_terminal(const char* program)
+// Ctrl-C, or SIGTERM, during the wait ends the program by that signal and still restores
+// the terminal.
+void check_signal_restores_terminal(const char* program, int sig)
 {
     PtySession session;
     ASSERT_TRUE(session.start(program));
@@ -69,11 +70,25 @@ void check_interrupt_restores_terminal(const char* program)
     session.read_until_quiet(500, 20000);
     ASSERT_TRUE(session.running());
 
-    session.send("\x03");
+    if (sig == SIGINT) {
+        session.send("\x03");
+    } else {
+        session.signal(sig);
+    }
     const int status = session.wait_exit(5000);
-    ASSERT_NE(status, -1) << "Ctrl-C must end the wait";
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
+    ASSERT_NE(status, -1) << "the signal must end the wait";
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig);
     EXPECT_TRUE(same_attributes(session.attributes(), before));
+}
+
+// Input closed or at its end ends the wait at once.
+void check_ends_without_input(const std::string& program, const std::string& expected)
+{
+    for (const char* input : {" </dev/null", " <&-"}) {
+        const ProcessResult r = run_process("timeout 20 " + program + input);
+        EXPECT_EQ(r.exit_status, 0) << input;
+        EXPECT_EQ(r.out, expected) << input;
+    }
 }
 
 }  // namespace
@@ -91,9 +106,15 @@ TEST(Juglist, WaitsForOneUnechoedKeyOnATerminal)
     check_waits_for_one_unechoed_key(JUGLIST_PATH, expected_juglist_output());
 }
 
-TEST(Juglist, InterruptDuringTheWaitRestoresTheTerminal)
+TEST(Juglist, SignalsDuringTheWaitRestoreTheTerminal)
 {
-    check_interrupt_restores_terminal(JUGLIST_PATH);
+    check_signal_restores_terminal(JUGLIST_PATH, SIGINT);
+    check_signal_restores_terminal(JUGLIST_PATH, SIGTERM);
+}
+
+TEST(Juglist, EndsWhenInputIsClosedOrEmpty)
+{
+    check_ends_without_input(JUGLIST_PATH, expected_juglist_output());
 }
 
 TEST(Juglist, EndsWhenInputIsAPipe)
@@ -125,7 +146,13 @@ TEST(Permlist, WaitsForOneUnechoedKeyOnATerminal)
     check_waits_for_one_unechoed_key(PERMLIST_PATH, expected_permlist_output());
 }
 
-TEST(Permlist, InterruptDuringTheWaitRestoresTheTerminal)
+TEST(Permlist, SignalsDuringTheWaitRestoreTheTerminal)
 {
-    check_interrupt_restores_terminal(PERMLIST_PATH);
+    check_signal_restores_terminal(PERMLIST_PATH, SIGINT);
+    check_signal_restores_terminal(PERMLIST_PATH, SIGTERM);
+}
+
+TEST(Permlist, EndsWhenInputIsClosedOrEmpty)
+{
+    check_ends_without_input(PERMLIST_PATH, expected_permlist_output());
 }

@@ -39,7 +39,7 @@ bool PtySession::start(const std::string& program)
         dup2(slave_, STDERR_FILENO);
         close(master_);
         close(slave_);
-        signal(SIGINT, SIG_DFL);
+        ::signal(SIGINT, SIG_DFL);
         execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -70,6 +70,11 @@ void PtySession::send(const std::string& bytes)
     if (write(master_, bytes.data(), bytes.size()) < 0) {
         return;
     }
+}
+
+void PtySession::signal(int sig)
+{
+    kill(pid_, sig);
 }
 
 bool PtySession::running()

@@ -20,6 +20,7 @@ public:
     std::string read_until_quiet(int quiet_ms, int max_ms);
 
     void send(const std::string& bytes);
+    void signal(int sig);
     bool running();
 
     // Waits up to timeout_ms for the program to end; returns its waitpid status, or -1.

@@ -253,10 +253,16 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
         }
         const size_t n = record.pages.size();
         record.pages.push_back(candidate);
-        if (n < answers.size() && answers[n] == UserAnswer::close_request)
+        const UserAnswer answer = n < answers.size() ? answers[n] : UserAnswer::key;
+        if (answer == UserAnswer::close_request) {
             request_close(d, w);
-        else
+        } else if (answer == UserAnswer::interrupt) {
+            kill(pid, SIGINT);
+        } else if (answer == UserAnswer::key_flood) {
+            for (int k = 0; k < 200; ++k) press_key(d, w);
+        } else {
             press_key(d, w);
+        }
     }
 
     if (!exited) {
@@ -269,6 +275,8 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
         reap(pid, &status, true);
     } else if (WIFEXITED(status)) {
         record.exit_status = WEXITSTATUS(status);
+    } else if (WIFSIGNALED(status)) {
+        record.term_signal = WTERMSIG(status);
     }
     if (!w && record.failure.empty()) record.failure = "no window appeared";
     record.err = read_file(err_path);

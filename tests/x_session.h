@@ -31,13 +31,19 @@ private:
 };
 
 // What a user does at each wait.
-enum class UserAnswer { key, close_request };
+enum class UserAnswer {
+    key,
+    close_request,
+    interrupt,  // SIGINT, as Ctrl-C in the terminal that started the program
+    key_flood,  // 200 key presses as fast as the server takes them
+};
 
 struct RunRecord {
     bool window_found = false;
     int window_width = 0, window_height = 0;
     std::vector<Page> pages;  // the window's picture at each wait
     int exit_status = -1;     // -1 unless the program exited normally
+    int term_signal = 0;      // the signal that ended the program, if one did
     std::string failure;      // what went wrong, if the run could not be completed
     std::string err;          // what the program wrote to standard error
 };

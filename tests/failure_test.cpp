@@ -1,0 +1,110 @@
+// The window programs when things go wrong: no font, no display, Ctrl-C, a flood of keys.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "page_reading.h"
+#include "process.h"
+#include "solutions.h"
+#include "x_session.h"
+
+namespace {
+
+constexpr Uint32 white = 0xFFFFFF, black = 0x000000, red = 0xFF0000, blue = 0x0000FA;
+
+// The lines of standard error that the program itself wrote (they start with its name);
+// the libraries below it may add their own.
+std::vector<std::string> own_lines(const std::string& err, const std::string& program)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(err);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(program + ":", 0) == 0) lines.push_back(line);
+    return lines;
+}
+
+RunRecord run_in(const std::string& folder, const std::string& program, std::vector<UserAnswer> answers)
+{
+    XServer server;
+    RunRecord r;
+    if (!server.start()) {
+        r.failure = "Xvfb did not start";
+        return r;
+    }
+    return run_window_program(server, folder, program, answers, 20);
+}
+
+const std::string bin = BIN_DIR;
+
+}  // namespace
+
+TEST(MissingFont, JugviewSaysSoOnceAndDrawsEveryPage)
+{
+    const RunRecord r = run_in("/", bin + "/jugview", {});
+    EXPECT_EQ(r.failure, "");
+    EXPECT_EQ(r.exit_status, 0) << r.err;
+    const auto lines = own_lines(r.err, "jugview");
+    ASSERT_EQ(lines.size(), 1u) << r.err;
+    EXPECT_NE(lines[0].find("times.ttf"), std::string::npos) << lines[0];
+    ASSERT_EQ(r.pages.size(), 15u);
+    const auto solutions = reference_solutions();
+    for (size_t n = 0; n < 14; ++n) {
+        EXPECT_EQ(read_solution_page(r.pages[n], red, black), solutions[n]) << "solution " << n + 1;
+        EXPECT_EQ(count_colour(r.pages[n], black, 0, 0, 799, 35), 0) << "no label on " << n + 1;
+    }
+}
+
+TEST(MissingFont, TileviewSaysSoOnceAndDrawsEveryPage)
+{
+    const RunRecord r = run_in("/", bin + "/tileview", {});
+    EXPECT_EQ(r.failure, "");
+    EXPECT_EQ(r.exit_status, 0) << r.err;
+    const auto lines = own_lines(r.err, "tileview");
+    ASSERT_EQ(lines.size(), 1u) << r.err;
+    EXPECT_NE(lines[0].find("times.ttf"), std::string::npos) << lines[0];
+    ASSERT_EQ(r.pages.size(), 6u);
+    EXPECT_EQ(read_diagram_page(r.pages[0], 50, blue).size(), 49u);
+    EXPECT_EQ(read_diagram_page(r.pages[5], 20, blue).size(), 36u);
+    EXPECT_EQ(count_colour(r.pages[5], black, 0, 0, 799, 599), 0);
+}
+
+// Without a display a window program must not sit invisibly waiting for keys nobody can
+// press: it says why on standard error and fails.
+TEST(NoDisplay, WindowProgramsSayWhyAndExitWithStatusOne)
+{
+    const std::vector<std::string> environments = {
+        "env -u DISPLAY -u SDL_VIDEODRIVER",
+        "env -u DISPLAY SDL_VIDEODRIVER=x11",
+        "env DISPLAY=:1 SDL_VIDEODRIVER=no-such-driver",
+    };
+    for (const char* program : {"jugview", "tileview"}) {
+        for (const std::string& env : environments) {
+            const ProcessResult r =
+                run_process("cd " + bin + " && " + env + " timeout 20 ./" + program);
+            EXPECT_EQ(r.exit_status, 1) << env << " " << program << "\n" << r.err;
+            EXPECT_EQ(own_lines(r.err, program).size(), 1u) << env << " " << program << "\n" << r.err;
+            EXPECT_EQ(r.out, "");
+        }
+    }
+}
+
+TEST(Interrupt, CtrlCEndsEitherWindowProgramAtAWait)
+{
+    for (const char* program : {"jugview", "tileview"}) {
+        const RunRecord r = run_in(bin, program, {UserAnswer::key, UserAnswer::interrupt});
+        EXPECT_EQ(r.failure, "") << program;
+        EXPECT_EQ(r.pages.size(), 2u) << program;
+        EXPECT_EQ(r.term_signal, SIGINT) << program << " exit status " << r.exit_status;
+    }
+}
+
+TEST(KeyFlood, JugviewEndsCleanlyAfterItsWaits)
+{
+    const RunRecord r = run_in(bin, "jugview", {UserAnswer::key_flood});
+    EXPECT_EQ(r.failure, "");
+    EXPECT_EQ(r.exit_status, 0) << r.err;
+    EXPECT_GE(r.pages.size(), 1u);
+}
