@@ -14,13 +14,13 @@ extern int cursor_y;
 
 // Layout of a solution page; the first picture stands at (picture_left, solution_top).
 constexpr int picture_left = 20;
-constexpr int jug_gap = 10;                   // between the containers of one picture
-constexpr int picture_gap = 30;               // between two pictures of a row
-constexpr int row_right_limit = 750;          // a picture may not start past this less its width
-constexpr int row_gap = 15;                   // between the tallest container and the row above
-constexpr int page_bottom_limit = 585;        // a baseline past this less a row is off the page
-constexpr int continued_page_top = 10;        // above the tallest container of a continued page
-constexpr int label_height = 40;              // room for the solution number on a solution's page
+constexpr int jug_gap = 10;             // between the containers of one picture
+constexpr int picture_gap = 30;         // between two pictures of a row
+constexpr int row_right_limit = 750;    // a picture may not start past this less its width
+constexpr int row_gap = 15;             // between the tallest container and the row above
+constexpr int page_bottom_limit = 585;  // a baseline past this less a row is off the page
+constexpr int continued_page_top = 10;  // above the tallest container of a continued page
+constexpr int label_height = 40;        // room for the solution number on a solution's page
 
 // Screen colours, mapped once at start-up for the screen's format.
 extern Uint32 white_pixel;

@@ -4,7 +4,7 @@
 
 #include "console/getch.h"
 
-constexpr int perm_size = 7;             // numbers 0..6, levels 0..6
+constexpr int perm_size = 7;  // numbers 0..6, levels 0..6
 constexpr int leaf_level = perm_size - 1;
 
 static std::int32_t perm_count;

@@ -31,7 +31,8 @@ int path_contains(JugState state, int depth)
 // Pours jug i into jug j. Returns false when there is nothing to pour: the source is
 // empty or the target full. Pouring everything is tried first, so a pour that exactly
 // fills the target empties the source.
-static bool pour(std::int32_t amount[jug_count], const std::int32_t free_space[jug_count], int i, int j)
+static bool pour(std::int32_t amount[jug_count], const std::int32_t free_space[jug_count], int i,
+                 int j)
 {
     if (amount[i] >= 1 && amount[i] <= free_space[j]) {
         amount[j] += amount[i];

@@ -2,6 +2,7 @@
 #include "raster/raster.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 
 // Rows are addressed through the pitch. On the packed 800-wide 32-bit screen this is
@@ -11,7 +12,9 @@ static Uint32* pixel_address(int x, int y)
     if (screen == nullptr || x < 0 || y < 0 || x >= screen->w || y >= screen->h) {
         return nullptr;
     }
-    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(screen->pixels) + y * screen->pitch) + x;
+    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(screen->pixels) +
+                                     static_cast<std::ptrdiff_t>(y) * screen->pitch) +
+           x;
 }
 
 void put_pixel(int x, int y, Uint32 colour)

@@ -41,8 +41,8 @@ SDL_Surface* open_window(const char* program)
         return nullptr;
     }
 
-    SDL_Surface* surface = SDL_SetVideoMode(screen_width, screen_height, screen_depth,
-                                            SDL_HWSURFACE | SDL_DOUBLEBUF);
+    SDL_Surface* surface =
+        SDL_SetVideoMode(screen_width, screen_height, screen_depth, SDL_HWSURFACE | SDL_DOUBLEBUF);
     if (surface == nullptr) {
         std::fprintf(stderr, "%s: cannot open an %dx%d window: %s\n", program, screen_width,
                      screen_height, SDL_GetError());
@@ -62,8 +62,10 @@ TTF_Font* open_text_font(const char* program)
     }
     TTF_Font* font = TTF_OpenFont(font_file, font_size);
     if (font == nullptr) {
-        std::fprintf(stderr, "%s: cannot open the font \"%s\" in the working directory; "
-                     "texts will be missing\n", program, font_file);
+        std::fprintf(stderr,
+                     "%s: cannot open the font \"%s\" in the working directory; "
+                     "texts will be missing\n",
+                     program, font_file);
     }
     return font;
 }

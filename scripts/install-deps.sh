@@ -15,6 +15,7 @@ packages=(
   imagemagick                             # window captures for the README pictures
   python3                                 # pseudo-terminal and X test drivers
   valgrind                                # memory checks
+  clang-format clang-tidy                 # static checks
 )
 
 missing=()

@@ -1,4 +1,5 @@
-// juglist and permlist run as separate processes: their exact output, and their key wait on a terminal.
+// juglist and permlist run as separate processes: their exact output, and their key wait on a
+// terminal.
 #include <gtest/gtest.h>
 
 #include <algorithm>

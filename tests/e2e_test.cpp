@@ -18,7 +18,7 @@ namespace {
 // The colours as the X server holds them.
 constexpr Uint32 white = 0xFFFFFF, black = 0x000000, red = 0xFF0000, blue = 0x0000FA;
 
-RunRecord run(const char* program, std::vector<UserAnswer> answers = {}, int max_waits = 20)
+RunRecord run(const char* program, const std::vector<UserAnswer>& answers = {}, int max_waits = 20)
 {
     XServer server;
     RunRecord r;
@@ -111,8 +111,10 @@ TEST(EndToEnd, TileviewShowsSixPagesOfDiagramsAndTheCounts)
         EXPECT_EQ(diagrams.size(), p < 5 ? 49u : 36u) << "page " << p + 1;
         seen.insert(diagrams.begin(), diagrams.end());
         const bool header = p == 0, summary = p == 5;
-        EXPECT_EQ(count_colour(r.pages[p], black, 10, 10, 120, 35) > 50, header) << "page " << p + 1;
-        EXPECT_EQ(count_colour(r.pages[p], black, 30, 550, 560, 580) > 300, summary) << "page " << p + 1;
+        EXPECT_EQ(count_colour(r.pages[p], black, 10, 10, 120, 35) > 50, header)
+            << "page " << p + 1;
+        EXPECT_EQ(count_colour(r.pages[p], black, 30, 550, 560, 580) > 300, summary)
+            << "page " << p + 1;
     }
     EXPECT_EQ(seen.size(), 281u);
     EXPECT_TRUE(same_region_as_drawn("first diagram", r.pages[0], 20, 50, all_horizontal_tiling()));

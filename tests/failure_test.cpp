@@ -26,7 +26,8 @@ std::vector<std::string> own_lines(const std::string& err, const std::string& pr
     return lines;
 }
 
-RunRecord run_in(const std::string& folder, const std::string& program, std::vector<UserAnswer> answers)
+RunRecord run_in(const std::string& folder, const std::string& program,
+                 const std::vector<UserAnswer>& answers)
 {
     XServer server;
     RunRecord r;
@@ -85,7 +86,8 @@ TEST(NoDisplay, WindowProgramsSayWhyAndExitWithStatusOne)
             const ProcessResult r =
                 run_process("cd " + bin + " && " + env + " timeout 20 ./" + program);
             EXPECT_EQ(r.exit_status, 1) << env << " " << program << "\n" << r.err;
-            EXPECT_EQ(own_lines(r.err, program).size(), 1u) << env << " " << program << "\n" << r.err;
+            EXPECT_EQ(own_lines(r.err, program).size(), 1u) << env << " " << program << "\n"
+                                                            << r.err;
             EXPECT_EQ(r.out, "");
         }
     }

@@ -16,7 +16,8 @@ int jugview_main(int argc, char** argv);
 
 // Lets a test make bar surfaces fail to appear, as when memory runs out.
 static bool fail_surface_creation = false;
-extern "C" SDL_Surface* __real_SDL_CreateRGBSurface(Uint32, int, int, int, Uint32, Uint32, Uint32, Uint32);
+extern "C" SDL_Surface* __real_SDL_CreateRGBSurface(Uint32, int, int, int, Uint32, Uint32, Uint32,
+                                                    Uint32);
 extern "C" SDL_Surface* __wrap_SDL_CreateRGBSurface(Uint32 flags, int w, int h, int depth, Uint32 r,
                                                     Uint32 g, Uint32 b, Uint32 a)
 {
@@ -31,7 +32,7 @@ namespace {
 constexpr int page_pixels = 800 * 600;
 
 class JugviewTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -54,8 +55,14 @@ protected:
 
 // A stroke from the thick-line kit with half-width 1: a 3-pixel band that stops one pixel
 // short of the end with the larger coordinate, where only the shaft pixel stands.
-PixelSet base_stroke(int left, int y) { return band(left, y - 1, left + 39, y + 1, {{left + 40, y}}); }
-PixelSet wall_stroke(int x, int y, int height) { return band(x - 1, y - height, x + 1, y - 1, {{x, y}}); }
+PixelSet base_stroke(int left, int y)
+{
+    return band(left, y - 1, left + 39, y + 1, {{left + 40, y}});
+}
+PixelSet wall_stroke(int x, int y, int height)
+{
+    return band(x - 1, y - height, x + 1, y - 1, {{x, y}});
+}
 
 struct ExpectedPicture {
     PixelSet black, red;
@@ -83,7 +90,8 @@ ExpectedPicture expected_picture(int x, int y, Amounts amounts)
 void expect_picture_only(const char* name, int x, int y, Amounts amounts)
 {
     const ExpectedPicture e = expected_picture(x, y, amounts);
-    EXPECT_TRUE(same_pixels(std::string(name) + "-black", pixels_with(screen, black_pixel), e.black));
+    EXPECT_TRUE(
+        same_pixels(std::string(name) + "-black", pixels_with(screen, black_pixel), e.black));
     EXPECT_TRUE(same_pixels(std::string(name) + "-red", pixels_with(screen, red_pixel), e.red));
     EXPECT_EQ(pixels_with(screen, white_pixel).size(), page_pixels - e.black.size() - e.red.size());
 }
@@ -160,7 +168,8 @@ TEST_F(JugviewTest, PicturesFlowFourToARowAndPageWhenFull)
         EXPECT_EQ(script.pages.size(), n == 23 ? 1u : 0u) << "picture " << n + 1;
     }
     EXPECT_EQ(read_jug_picture(script.pages[0], 530, 475, red_pixel), (Amounts{10, 0, 0}));
-    EXPECT_EQ(pixels_with(screen, white_pixel).size(), size_t(page_pixels));  // cleared after the wait
+    EXPECT_EQ(pixels_with(screen, white_pixel).size(),
+              size_t(page_pixels));  // cleared after the wait
     // A continued page starts at baseline 70 and holds 28.
     for (int m = 0; m < 28; ++m) {
         EXPECT_EQ(cursor_x, 20 + 170 * (m % 4)) << "continued picture " << m + 1;
@@ -181,8 +190,10 @@ TEST_F(JugviewTest, WholeRunShowsEachSolutionOnItsOwnPage)
     ASSERT_EQ(solutions.size(), 14u);
     ASSERT_EQ(script.pages.size(), 15u);
     for (size_t n = 0; n < 14; ++n) {
-        EXPECT_EQ(read_solution_page(script.pages[n], red_pixel, black_pixel), solutions[n]) << "solution " << n + 1;
-        EXPECT_GT(count_colour(script.pages[n], black_pixel, 20, 10, 60, 35), 20) << "label of solution " << n + 1;
+        EXPECT_EQ(read_solution_page(script.pages[n], red_pixel, black_pixel), solutions[n])
+            << "solution " << n + 1;
+        EXPECT_GT(count_colour(script.pages[n], black_pixel, 20, 10, 60, 35), 20)
+            << "label of solution " << n + 1;
     }
     // Solution 4: five pictures, the goal alone on the second row.
     EXPECT_EQ(read_jug_picture(script.pages[3], 20, 175, red_pixel), (Amounts{8, 0, 2}));
@@ -212,7 +223,8 @@ TEST_F(JugviewTest, RunsWithoutLabelsWhenTheFontIsMissing)
     ASSERT_EQ(script.pages.size(), 15u);
     const auto solutions = reference_solutions();
     for (size_t n = 0; n < 14; ++n) {
-        EXPECT_EQ(read_solution_page(script.pages[n], red_pixel, black_pixel), solutions[n]) << "solution " << n + 1;
+        EXPECT_EQ(read_solution_page(script.pages[n], red_pixel, black_pixel), solutions[n])
+            << "solution " << n + 1;
         EXPECT_EQ(count_colour(script.pages[n], black_pixel, 0, 0, 799, 35), 0) << "page " << n + 1;
     }
 }

@@ -1,6 +1,7 @@
 // Exact pixel comparisons on an offscreen 800x600 screen, with pictures written on failure.
 #include "pixel_check.h"
 
+#include <cstddef>
 #include <sstream>
 
 namespace {
@@ -14,13 +15,15 @@ constexpr Uint32 stray_colour = 0xFF0000;
 
 Uint32 pixel_of(SDL_Surface* s, int x, int y)
 {
-    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x];
+    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) +
+                                     static_cast<std::ptrdiff_t>(y) * s->pitch)[x];
 }
 
 void set_pixel_of(SDL_Surface* s, int x, int y, Uint32 c)
 {
     if (x >= 0 && y >= 0 && x < s->w && y < s->h) {
-        reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x] = c;
+        reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) +
+                                  static_cast<std::ptrdiff_t>(y) * s->pitch)[x] = c;
     }
 }
 
@@ -37,8 +40,8 @@ void save_set(const PixelSet& pixels, const std::string& path)
 
 SDL_Surface* make_offscreen_screen()
 {
-    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0xFF0000, 0x00FF00,
-                                          0x0000FF, 0);
+    SDL_Surface* s =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0xFF0000, 0x00FF00, 0x0000FF, 0);
     SDL_FillRect(s, nullptr, 0);
     return s;
 }
@@ -122,7 +125,7 @@ PixelSet pixels_with(SDL_Surface* surface, Uint32 colour)
     }
     SDL_SaveBMP(actual, (name + "-actual.bmp").c_str());
     SDL_SaveBMP(expected, (name + "-expected.bmp").c_str());
-    return ::testing::AssertionFailure() << name << ": " << differing << " pixels differ;"
-                                         << msg.str() << "; pictures in " << name
-                                         << "-{actual,expected}.bmp";
+    return ::testing::AssertionFailure()
+           << name << ": " << differing << " pixels differ;" << msg.str() << "; pictures in "
+           << name << "-{actual,expected}.bmp";
 }

@@ -72,10 +72,7 @@ void PtySession::send(const std::string& bytes)
     }
 }
 
-void PtySession::signal(int sig)
-{
-    kill(pid_, sig);
-}
+void PtySession::signal(int sig) { kill(pid_, sig); }
 
 bool PtySession::running()
 {

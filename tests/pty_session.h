@@ -7,7 +7,7 @@
 #include <termios.h>
 
 class PtySession {
-public:
+  public:
     PtySession() = default;
     PtySession(const PtySession&) = delete;
     PtySession& operator=(const PtySession&) = delete;
@@ -29,7 +29,7 @@ public:
     // The terminal's current attributes, as the program sees them.
     struct termios attributes() const;
 
-private:
+  private:
     int master_ = -1;
     int slave_ = -1;
     pid_t pid_ = -1;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <functional>
 #include <random>
@@ -17,7 +18,7 @@ namespace {
 constexpr Uint32 ink = 0x00123456;
 
 class RasterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { screen = make_offscreen_screen(); }
     void TearDown() override
     {
@@ -43,7 +44,8 @@ std::vector<DrawCase> edge_cases()
          points({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}})},
         {"line_shallow_reversed", [] { draw_line(4, 1, 0, 0, ink); },
          points({{4, 1}, {3, 1}, {2, 1}, {1, 1}, {0, 0}})},
-        {"line_steep", [] { draw_line(0, 0, 1, 3, ink); }, points({{0, 0}, {0, 1}, {0, 2}, {1, 3}})},
+        {"line_steep", [] { draw_line(0, 0, 1, 3, ink); },
+         points({{0, 0}, {0, 1}, {0, 2}, {1, 3}})},
         {"line_diagonal", [] { draw_line(0, 0, 3, 3, ink); },
          points({{0, 0}, {1, 1}, {2, 2}, {3, 3}})},
         {"line_horizontal_leftwards", [] { draw_line(5, 5, 3, 5, ink); },
@@ -63,8 +65,7 @@ std::vector<DrawCase> edge_cases()
          band(10, 7, 19, 13, {{20, 10}})},
         {"thick_short_reaches_far_end", [] { draw_thick_line(100, 100, 104, 100, 1, ink); },
          rectangle(100, 99, 104, 101)},
-        {"thick_short_reversed_spills_left",
-         [] { draw_thick_line(104, 100, 100, 100, 1, ink); },
+        {"thick_short_reversed_spills_left", [] { draw_thick_line(104, 100, 100, 100, 1, ink); },
          band(100, 99, 103, 101, {{104, 100}, {99, 99}, {99, 101}})},
         {"thick_short_stops_short", [] { draw_thick_line(10, 10, 14, 10, 1, ink); },
          band(10, 9, 13, 11, {{14, 10}})},
@@ -114,8 +115,8 @@ TEST_F(RasterTest, RandomSegmentsFollowTheClosedForm)
         draw_line(x1, y1, x2, y2, ink);
         const PixelSet actual = pixels_with(screen, ink);
         const PixelSet expected = closed_form_segment(x1, y1, x2, y2);
-        ASSERT_EQ(actual, expected) << "seed " << seed << ": (" << x1 << ", " << y1 << ")-("
-                                    << x2 << ", " << y2 << ")";
+        ASSERT_EQ(actual, expected)
+            << "seed " << seed << ": (" << x1 << ", " << y1 << ")-(" << x2 << ", " << y2 << ")";
         ASSERT_EQ(actual.size(), size_t(std::max(std::abs(x2 - x1), std::abs(y2 - y1)) + 1));
     }
 }
@@ -160,7 +161,8 @@ TEST_F(RasterTest, GetPixelReadsWhatPutPixelWrote)
 // surface whose rows are padded is addressed row by row.
 TEST(RasterMemory, FarOutsideCoordinatesWriteNothingOutsideThePixels)
 {
-    constexpr int w = 800, h = 600, pitch_words = 808, guard = 4096;
+    constexpr int w = 800, h = 600;
+    constexpr std::ptrdiff_t pitch_words = 808, guard = 4096;
     constexpr Uint32 guard_value = 0xDEADBEEF;
     std::vector<Uint32> memory(guard + pitch_words * h + guard, guard_value);
     Uint32* pixels = memory.data() + guard;
@@ -183,8 +185,8 @@ TEST(RasterMemory, FarOutsideCoordinatesWriteNothingOutsideThePixels)
 
     EXPECT_TRUE(std::all_of(memory.begin(), memory.begin() + guard,
                             [](Uint32 v) { return v == guard_value; }));
-    EXPECT_TRUE(std::all_of(memory.end() - guard, memory.end(),
-                            [](Uint32 v) { return v == guard_value; }));
+    EXPECT_TRUE(
+        std::all_of(memory.end() - guard, memory.end(), [](Uint32 v) { return v == guard_value; }));
     for (int y = 0; y < h; ++y) {
         for (int x = w; x < pitch_words; ++x) {
             ASSERT_EQ(pixels[y * pitch_words + x], 0u) << "row padding written at row " << y;
@@ -203,7 +205,7 @@ TEST(RasterMemory, FarOutsideCoordinatesWriteNothingOutsideThePixels)
 // The wait runs under the dummy video driver with events pushed by the test. A user event
 // pushed after the one that should end the wait shows whether the wait stopped there.
 class KeyWaitTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         setenv("SDL_VIDEODRIVER", "dummy", 1);

@@ -1,6 +1,8 @@
 // Ends each wait of a window program with events pushed into SDL's real queue.
 #include "scripted_events.h"
 
+#include <cstddef>
+
 #include "raster/raster.h"
 
 ScriptedEvents script;
@@ -11,8 +13,9 @@ std::vector<Uint32> copy_screen()
 {
     std::vector<Uint32> pixels(static_cast<size_t>(screen->w) * screen->h);
     for (int y = 0; y < screen->h; ++y) {
-        const Uint32* row = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(screen->pixels) +
-                                                            y * screen->pitch);
+        const Uint32* row =
+            reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(screen->pixels) +
+                                            static_cast<std::ptrdiff_t>(y) * screen->pitch);
         std::copy(row, row + screen->w, pixels.begin() + static_cast<long>(y) * screen->w);
     }
     return pixels;
@@ -41,7 +44,8 @@ extern "C" int __wrap_SDL_WaitEvent(SDL_Event* event)
     if (SDL_PeepEvents(&pending, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) == 0) {
         const size_t n = script.pages.size();
         script.pages.push_back(copy_screen());
-        const bool close = n < script.answers.size() && script.answers[n] == WaitAnswer::close_request;
+        const bool close =
+            n < script.answers.size() && script.answers[n] == WaitAnswer::close_request;
         push(SDL_MOUSEMOTION);
         push(SDL_KEYUP);
         push(close ? SDL_QUIT : SDL_KEYDOWN);

@@ -13,7 +13,8 @@ std::vector<std::vector<Amounts>> reference_solutions()
     for (std::string line; std::getline(in, line);) {
         if (line.size() < 5 || line[4] != ':') continue;
         std::vector<Amounts> states;
-        for (size_t open = line.find('('); open != std::string::npos; open = line.find('(', open + 1)) {
+        for (size_t open = line.find('('); open != std::string::npos;
+             open = line.find('(', open + 1)) {
             Amounts a;
             std::istringstream state(line.substr(open + 1));
             state >> a[0] >> a[1] >> a[2];

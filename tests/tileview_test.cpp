@@ -19,7 +19,7 @@ namespace {
 constexpr int page_pixels = 800 * 600;
 
 class TileviewTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -47,7 +47,8 @@ protected:
         PixelSet blue = bar;
         for (const auto& p : red) blue.erase(p);
         EXPECT_TRUE(same_pixels(std::string(name) + "-red", pixels_with(screen, red_pixel), red));
-        EXPECT_TRUE(same_pixels(std::string(name) + "-blue", pixels_with(screen, blue_pixel), blue));
+        EXPECT_TRUE(
+            same_pixels(std::string(name) + "-blue", pixels_with(screen, blue_pixel), blue));
         EXPECT_EQ(pixels_with(screen, white_pixel).size(), page_pixels - bar.size());
     }
 
@@ -81,7 +82,8 @@ TEST_F(TileviewTest, VerticalDominoIsOneBarWithAJoiningLine)
 {
     cursor_x = 20;
     cursor_y = 50;
-    expect_domino("domino_17_23", 17, 23, rectangle(90, 75, 100, 100), band(94, 80, 96, 94, {{95, 95}}));
+    expect_domino("domino_17_23", 17, 23, rectangle(90, 75, 100, 100),
+                  band(94, 80, 96, 94, {{95, 95}}));
 }
 
 // Regression: from x 256 on, the last sample of the joining line lands exactly on the far
@@ -90,7 +92,8 @@ TEST_F(TileviewTest, JoiningLineReachesAFarEndFrom256On)
 {
     cursor_x = 255;
     cursor_y = 130;
-    expect_domino("domino_far_right", 0, 1, rectangle(250, 125, 275, 135), rectangle(255, 129, 270, 131));
+    expect_domino("domino_far_right", 0, 1, rectangle(250, 125, 275, 135),
+                  rectangle(255, 129, 270, 131));
 }
 
 TEST_F(TileviewTest, NeighbouringBarsKeepAFourPixelGap)

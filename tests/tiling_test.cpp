@@ -50,16 +50,66 @@ TEST(TileSearch, FindsEveryTilingOnceInAFixedOrder)
     EXPECT_EQ(tile_dead_ends, 15);
     ASSERT_EQ(tilings.size(), 281u);
 
-    EXPECT_EQ(tilings[0], dominoes({{0, 1}, {2, 3}, {4, 5}, {6, 7}, {8, 9}, {10, 11},
-                                    {12, 13}, {14, 15}, {16, 17}, {18, 19}, {20, 21}, {22, 23}}));
-    EXPECT_EQ(tilings[1], dominoes({{0, 1}, {2, 3}, {4, 5}, {6, 7}, {8, 9}, {10, 11},
-                                    {12, 13}, {14, 15}, {16, 22}, {17, 23}, {18, 19}, {20, 21}}));
-    EXPECT_EQ(tilings[131], dominoes({{0, 1}, {2, 8}, {3, 9}, {4, 10}, {5, 11}, {6, 12},
-                                      {7, 13}, {14, 20}, {15, 21}, {16, 22}, {17, 23}, {18, 19}}));
-    EXPECT_EQ(tilings[132], dominoes({{0, 6}, {1, 2}, {3, 4}, {5, 11}, {7, 8}, {9, 10},
-                                      {12, 13}, {14, 15}, {16, 17}, {18, 19}, {20, 21}, {22, 23}}));
-    EXPECT_EQ(tilings[280], dominoes({{0, 6}, {1, 7}, {2, 8}, {3, 9}, {4, 10}, {5, 11},
-                                      {12, 18}, {13, 19}, {14, 20}, {15, 21}, {16, 22}, {17, 23}}));
+    EXPECT_EQ(tilings[0], dominoes({{0, 1},
+                                    {2, 3},
+                                    {4, 5},
+                                    {6, 7},
+                                    {8, 9},
+                                    {10, 11},
+                                    {12, 13},
+                                    {14, 15},
+                                    {16, 17},
+                                    {18, 19},
+                                    {20, 21},
+                                    {22, 23}}));
+    EXPECT_EQ(tilings[1], dominoes({{0, 1},
+                                    {2, 3},
+                                    {4, 5},
+                                    {6, 7},
+                                    {8, 9},
+                                    {10, 11},
+                                    {12, 13},
+                                    {14, 15},
+                                    {16, 22},
+                                    {17, 23},
+                                    {18, 19},
+                                    {20, 21}}));
+    EXPECT_EQ(tilings[131], dominoes({{0, 1},
+                                      {2, 8},
+                                      {3, 9},
+                                      {4, 10},
+                                      {5, 11},
+                                      {6, 12},
+                                      {7, 13},
+                                      {14, 20},
+                                      {15, 21},
+                                      {16, 22},
+                                      {17, 23},
+                                      {18, 19}}));
+    EXPECT_EQ(tilings[132], dominoes({{0, 6},
+                                      {1, 2},
+                                      {3, 4},
+                                      {5, 11},
+                                      {7, 8},
+                                      {9, 10},
+                                      {12, 13},
+                                      {14, 15},
+                                      {16, 17},
+                                      {18, 19},
+                                      {20, 21},
+                                      {22, 23}}));
+    EXPECT_EQ(tilings[280], dominoes({{0, 6},
+                                      {1, 7},
+                                      {2, 8},
+                                      {3, 9},
+                                      {4, 10},
+                                      {5, 11},
+                                      {12, 18},
+                                      {13, 19},
+                                      {14, 20},
+                                      {15, 21},
+                                      {16, 22},
+                                      {17, 23}}));
 }
 
 TEST(TileSearch, EveryTilingCoversTheBoardWithNeighbouringCells)
@@ -73,7 +123,8 @@ TEST(TileSearch, EveryTilingCoversTheBoardWithNeighbouringCells)
         std::vector<int> covered(cell_count, 0);
         for (DominoCode d : t) {
             const int a = first_cell(d), b = second_cell(d);
-            EXPECT_TRUE((b == a + 1 && a % board_columns != board_columns - 1) || b == a + board_columns)
+            EXPECT_TRUE((b == a + 1 && a % board_columns != board_columns - 1) ||
+                        b == a + board_columns)
                 << a << "-" << b;
             ++covered[a];
             ++covered[b];
@@ -87,8 +138,8 @@ TEST(TileSearch, EveryTilingCoversTheBoardWithNeighbouringCells)
 TEST(TileSearch, DeadEndCountsNothing)
 {
     reset_enumeration();
-    const Tiling path = dominoes({{0, 1}, {2, 3}, {4, 5}, {6, 7}, {8, 14}, {9, 10}, {11, 17},
-                                  {12, 13}, {15, 21}, {16, 22}});
+    const Tiling path = dominoes(
+        {{0, 1}, {2, 3}, {4, 5}, {6, 7}, {8, 14}, {9, 10}, {11, 17}, {12, 13}, {15, 21}, {16, 22}});
     std::copy(path.begin(), path.end(), placed_dominoes + 2);
     // Cell 20 is the lowest free one: in the bottom row, with cell 21 taken.
     tile_search(domino_code(18, 19), 11);

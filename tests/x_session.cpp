@@ -23,15 +23,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int poll_ms = 40;
-constexpr int settle_ms = 400;      // a page that holds still this long is complete
+constexpr int settle_ms = 400;  // a page that holds still this long is complete
 constexpr int page_timeout_ms = 15000;
 
 // Children die with the test process, so that a test killed by its time limit leaves
 // nothing behind.
-void die_with_parent()
-{
-    prctl(PR_SET_PDEATHSIG, SIGKILL);
-}
+void die_with_parent() { prctl(PR_SET_PDEATHSIG, SIGKILL); }
 
 int ignore_x_errors(Display*, XErrorEvent*) { return 0; }
 
@@ -69,7 +66,8 @@ Window find_window_of(Display* d, pid_t pid)
         unsigned long items, after;
         unsigned char* data = nullptr;
         if (XGetWindowProperty(d, children[i], pid_atom, 0, 1, False, XA_CARDINAL, &type, &format,
-                               &items, &after, &data) == Success && data != nullptr) {
+                               &items, &after, &data) == Success &&
+            data != nullptr) {
             if (items == 1 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid) {
                 XWindowAttributes a;
                 if (XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable) {
@@ -88,7 +86,7 @@ bool capture(Display* d, Window w, Page& page)
 {
     XImage* image = XGetImage(d, w, 0, 0, 800, 600, AllPlanes, ZPixmap);
     if (image == nullptr) return false;
-    page.assign(800 * 600, 0);
+    page.assign(size_t{800} * 600, 0);
     for (int y = 0; y < 600; ++y) {
         for (int x = 0; x < 800; ++x) {
             page[x + y * 800] = static_cast<Uint32>(XGetPixel(image, x, y)) & 0xFFFFFF;
@@ -158,13 +156,14 @@ bool XServer::start()
     close(fds[1]);
     char buf[32] = {};
     ssize_t n = 0, got;
-    while (n < static_cast<ssize_t>(sizeof buf) - 1 && (got = read(fds[0], buf + n, sizeof buf - 1 - n)) > 0) {
+    while (n < static_cast<ssize_t>(sizeof buf) - 1 &&
+           (got = read(fds[0], buf + n, sizeof buf - 1 - n)) > 0) {
         n += got;
         if (std::memchr(buf, '\n', static_cast<size_t>(n))) break;
     }
     close(fds[0]);
     if (n <= 0) return false;
-    number_ = std::atoi(buf);
+    number_ = static_cast<int>(std::strtol(buf, nullptr, 10));
     XSetErrorHandler(ignore_x_errors);
     display_ = XOpenDisplay(display_name().c_str());
     return display_ != nullptr;
@@ -189,7 +188,9 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
         // nor suppressed. Memory errors are still caught here; leaks of our code are caught
         // by the in-process runs and by valgrind (scripts/memcheck.sh).
         const char* asan = std::getenv("ASAN_OPTIONS");
-        setenv("ASAN_OPTIONS", (std::string(asan ? asan : "") + ":detect_leaks=0:fast_unwind_on_malloc=1").c_str(), 1);
+        setenv("ASAN_OPTIONS",
+               (std::string(asan ? asan : "") + ":detect_leaks=0:fast_unwind_on_malloc=1").c_str(),
+               1);
         const std::string path = program.find('/') == std::string::npos ? "./" + program : program;
         execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
         _exit(127);
@@ -199,7 +200,8 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
     int status = 0;
     bool exited = false;
     Window w = 0;
-    for (auto end = Clock::now() + std::chrono::milliseconds(page_timeout_ms); !w && Clock::now() < end;) {
+    for (auto end = Clock::now() + std::chrono::milliseconds(page_timeout_ms);
+         !w && Clock::now() < end;) {
         if (reap(pid, &status, false)) {
             exited = true;
             break;
@@ -230,7 +232,8 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
             if (!capture(d, w, current)) {
                 // The window is gone: the program is ending, or has failed.
                 const auto grace = Clock::now() + std::chrono::milliseconds(5000);
-                while (!(exited = reap(pid, &status, false)) && Clock::now() < grace) sleep_ms(poll_ms);
+                while (!(exited = reap(pid, &status, false)) && Clock::now() < grace)
+                    sleep_ms(poll_ms);
                 if (!exited) record.failure = "the window vanished while the program kept running";
                 break;
             }

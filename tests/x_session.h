@@ -14,7 +14,7 @@
 
 // An Xvfb server on a free display, stopped when the object goes.
 class XServer {
-public:
+  public:
     XServer() = default;
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
@@ -24,7 +24,7 @@ public:
     std::string display_name() const { return ":" + std::to_string(number_); }
     Display* connection() const { return display_; }
 
-private:
+  private:
     pid_t pid_ = -1;
     int number_ = -1;
     Display* display_ = nullptr;

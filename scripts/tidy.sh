@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Runs clang-tidy with the checks of .clang-tidy over every C++ source of the project.
+# Usage: scripts/tidy.sh [build-dir]   (the build dir must hold compile_commands.json)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+# The *_entry.cpp files only include a program's main file under another name.
+git ls-files '*.cpp' | grep -v '_entry\.cpp$' | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet
