@@ -1,7 +1,14 @@
 // Single unechoed key read for the console programs.
 #include "console/getch.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+
+#include <io.h>
+#include <stdio.h>
+
+bool stdout_is_terminal() { return _isatty(_fileno(stdout)) != 0; }
+
+#else
 
 #include <cerrno>
 #include <csignal>
@@ -41,6 +48,8 @@ int read_one_byte()
 }
 
 }  // namespace
+
+bool stdout_is_terminal() { return isatty(STDOUT_FILENO) != 0; }
 
 int _getch()
 {

@@ -12,4 +12,7 @@
 int _getch();
 #endif
 
+// Whether standard output goes to a terminal (rather than a file or a pipe).
+bool stdout_is_terminal();
+
 #endif

@@ -1,6 +1,7 @@
 // Raster drawing kit: pixel access on the screen surface, lines, thick lines and the key wait.
 #include "raster/raster.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdlib>
@@ -122,16 +123,28 @@ void draw_thick_line(int x1, int y1, int x2, int y2, int half_width, Uint32 colo
     const float by = static_cast<float>(ux * std::sin(-theta) + uy * std::cos(-theta));
     const double step = 0.1 / static_cast<double>(len);
 
+    // About ten samples fall on each pixel of the shaft, and neighbouring samples mostly
+    // give the same two strokes; drawing a stroke again in the same colour changes nothing,
+    // so a repeat of the previous sample's strokes is skipped.
+    int last_strokes[6] = {0, 0, 0, 0, 0, 0};
+    bool first_sample = true;
     for (float t = 0; t <= 1; t = static_cast<float>(t + step)) {
         const float px = static_cast<float>((1.0 - t) * x1 + static_cast<double>(t) * x2);
         const float py = static_cast<float>((1.0 - t) * y1 + static_cast<double>(t) * y2);
         // Conversions to pixels truncate toward zero, never round.
-        const int ix = static_cast<int>(px);
-        const int iy = static_cast<int>(py);
-        draw_line(ix, iy, static_cast<int>(static_cast<double>(px) - ax),
-                  static_cast<int>(static_cast<double>(py) - ay), colour);
-        draw_line(ix, iy, static_cast<int>(static_cast<double>(px) - bx),
-                  static_cast<int>(static_cast<double>(py) - by), colour);
+        const int strokes[6] = {static_cast<int>(px),
+                                static_cast<int>(py),
+                                static_cast<int>(static_cast<double>(px) - ax),
+                                static_cast<int>(static_cast<double>(py) - ay),
+                                static_cast<int>(static_cast<double>(px) - bx),
+                                static_cast<int>(static_cast<double>(py) - by)};
+        if (!first_sample && std::equal(strokes, strokes + 6, last_strokes)) {
+            continue;
+        }
+        draw_line(strokes[0], strokes[1], strokes[2], strokes[3], colour);
+        draw_line(strokes[0], strokes[1], strokes[4], strokes[5], colour);
+        std::copy(strokes, strokes + 6, last_strokes);
+        first_sample = false;
     }
 }
 

@@ -18,13 +18,15 @@ constexpr int bar_outer = 5;
 constexpr int bar_inner = (cell_pitch - 1) / 2;
 constexpr int line_half_width = 1;
 
+// Paints the pixels (cx + dx, cy + dy) for dx from -left to right and dy from -up to down.
 static void paint_block(int cx, int cy, int left, int right, int up, int down)
 {
-    for (int dy = -up; dy <= down; ++dy) {
-        for (int dx = -left; dx <= right; ++dx) {
-            put_pixel(cx + dx, cy + dy, blue_pixel);
-        }
-    }
+    SDL_Rect block;
+    block.x = static_cast<Sint16>(cx - left);
+    block.y = static_cast<Sint16>(cy - up);
+    block.w = static_cast<Uint16>(left + right + 1);
+    block.h = static_cast<Uint16>(up + down + 1);
+    SDL_FillRect(screen, &block, blue_pixel);
 }
 
 void draw_domino(int a, int b)
