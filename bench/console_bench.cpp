@@ -35,7 +35,9 @@ BENCHMARK_CAPTURE(BM_process, juglist, JUGLIST_PATH)->UseRealTime()->Unit(benchm
 BENCHMARK_CAPTURE(BM_process, juglist_floor, WRITE_JUGLIST_PATH)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_process, permlist, PERMLIST_PATH)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_process, permlist, PERMLIST_PATH)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_process, permlist_floor, WRITE_PERMLIST_PATH)
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);

@@ -37,7 +37,11 @@ static void BM_jugview_solution_page(benchmark::State& state)
         for (const auto& s : states) draw_jug_state(s[0], s[1], s[2]);
     }
 }
-BENCHMARK(BM_jugview_solution_page)->ArgName("flips")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_jugview_solution_page)
+    ->ArgName("flips")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMicrosecond);
 
 static void BM_draw_thick_line_60(benchmark::State& state)
 {

@@ -11,14 +11,15 @@ static std::int32_t perm_count;
 // Position k (1..6) holds the number placed at level k - 1; position 0 is unused.
 static std::int32_t perm_prefix[perm_size];
 
+// Bit n of prefix_sets[d] is set when n is among positions 1..d of perm_prefix. The
+// table is kept in step with perm_prefix, so that the membership test below answers in
+// one step instead of scanning the prefix: the scan was half of the program's work.
+static std::uint32_t prefix_sets[perm_size];
+
+// 1 if n equals one of positions 1..d of perm_prefix, else 0.
 static int prefix_contains(std::int32_t n, std::int32_t d)
 {
-    for (int k = 1; k <= d; ++k) {
-        if (perm_prefix[k] == n) {
-            return 1;
-        }
-    }
-    return 0;
+    return static_cast<int>((prefix_sets[d] >> n) & 1u);
 }
 
 // Writes the decimal digits of a non-negative n at p and returns the end.
@@ -89,6 +90,7 @@ static void perm_search(std::int32_t v, std::int32_t d)
             continue;
         }
         perm_prefix[d + 1] = v;
+        prefix_sets[d + 1] = prefix_sets[d] | (1u << v);
         perm_search(i, d + 1);
     }
 }
