@@ -60,9 +60,6 @@ int main(int, char**)
     SDL_Flip(screen);
     wait_key_or_quit();
 
-    if (label_font != nullptr) {
-        TTF_CloseFont(label_font);
-    }
-    TTF_Quit();
+    close_text_font(label_font);
     return 0;
 }

@@ -70,6 +70,14 @@ TTF_Font* open_text_font(const char* program)
     return font;
 }
 
+void close_text_font(TTF_Font* font)
+{
+    if (font != nullptr) {
+        TTF_CloseFont(font);
+    }
+    TTF_Quit();
+}
+
 void blit_text(TTF_Font* font, const char* text, SDL_Color colour, SDL_Rect place)
 {
     if (font == nullptr) {

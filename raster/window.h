@@ -21,6 +21,9 @@ SDL_Surface* open_window(const char* program);
 // when the font cannot be opened; the program then runs without its texts.
 TTF_Font* open_text_font(const char* program);
 
+// Closes the font (if it was opened) and shuts SDL_ttf down.
+void close_text_font(TTF_Font* font);
+
 // Renders text solid in colour and blits it with its top-left corner at place's x and y.
 // Does nothing without a font or when rendering fails; the rendered surface is freed.
 void blit_text(TTF_Font* font, const char* text, SDL_Color colour, SDL_Rect place);

@@ -34,19 +34,7 @@ for program in juglist permlist; do
   report "$program" "$rc"
 done
 
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-program_pid=
-cleanup() {
-  [ -n "$program_pid" ] && kill -9 "$program_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY=":$display"
-unset SDL_VIDEODRIVER
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$PWD/scripts/xvfb.sh"
 
 for program in jugview tileview; do
   (cd "$bin" && exec "${memcheck[@]}" "./$program") </dev/null >/dev/null 2>"$logs/$program.log" &

@@ -10,19 +10,7 @@ bin=$PWD/build/bin
 docs=$PWD/docs
 mkdir -p "$docs"
 
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-program_pid=
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-export DISPLAY=":$display"
-unset SDL_VIDEODRIVER
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$PWD/scripts/xvfb.sh"
 
 # Starts a window program from build/bin; its window id goes to $window.
 start() {

@@ -2,6 +2,7 @@
 #include "pixel_check.h"
 
 #include <cstddef>
+#include <cstdlib>
 #include <sstream>
 
 namespace {
@@ -44,6 +45,29 @@ SDL_Surface* make_offscreen_screen()
         SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0xFF0000, 0x00FF00, 0x0000FF, 0);
     SDL_FillRect(s, nullptr, 0);
     return s;
+}
+
+SDL_Surface* open_dummy_screen()
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) return nullptr;
+    SDL_Surface* s = SDL_SetVideoMode(width, height, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+    }
+    return s;
+}
+
+void push_event(Uint8 type)
+{
+    SDL_Event e;
+    SDL_memset(&e, 0, sizeof e);
+    e.type = type;
+    if (type == SDL_KEYDOWN || type == SDL_KEYUP) {
+        e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.sym = SDLK_SPACE;
+    }
+    SDL_PushEvent(&e);
 }
 
 PixelSet rectangle(int x0, int y0, int x1, int y1)

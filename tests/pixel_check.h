@@ -14,6 +14,14 @@ using PixelSet = std::set<std::pair<int, int>>;
 // An 800x600 32-bit XRGB surface in memory, cleared to 0.
 SDL_Surface* make_offscreen_screen();
 
+// Starts SDL's video on the dummy driver and opens the 800x600 32-bit screen as the
+// programs do; nullptr if that fails. Pending start-up events are dropped.
+SDL_Surface* open_dummy_screen();
+
+// Puts an event of the type into SDL's queue, as the user's action would (key events
+// carry the space bar).
+void push_event(Uint8 type);
+
 // The pixels of the inclusive rectangle from (x0, y0) to (x1, y1).
 PixelSet rectangle(int x0, int y0, int x1, int y1);
 PixelSet& operator+=(PixelSet& a, const PixelSet& b);

@@ -208,29 +208,13 @@ class KeyWaitTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
-        screen = SDL_SetVideoMode(800, 600, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
+        screen = open_dummy_screen();
         ASSERT_NE(screen, nullptr);
-        SDL_Event e;
-        while (SDL_PollEvent(&e)) {
-        }
     }
     void TearDown() override
     {
         SDL_Quit();
         screen = nullptr;
-    }
-    static void push(Uint8 type)
-    {
-        SDL_Event e;
-        SDL_memset(&e, 0, sizeof e);
-        e.type = type;
-        if (type == SDL_KEYDOWN || type == SDL_KEYUP) {
-            e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-            e.key.keysym.sym = SDLK_SPACE;
-        }
-        ASSERT_EQ(SDL_PushEvent(&e), 0);
     }
     static Uint8 next_event_type()
     {
@@ -241,20 +225,20 @@ class KeyWaitTest : public ::testing::Test {
 
 TEST_F(KeyWaitTest, KeyPressEndsTheWaitAndOtherEventsDoNot)
 {
-    push(SDL_MOUSEMOTION);
-    push(SDL_KEYUP);
-    push(SDL_MOUSEBUTTONDOWN);
-    push(SDL_KEYDOWN);
-    push(SDL_USEREVENT);
+    push_event(SDL_MOUSEMOTION);
+    push_event(SDL_KEYUP);
+    push_event(SDL_MOUSEBUTTONDOWN);
+    push_event(SDL_KEYDOWN);
+    push_event(SDL_USEREVENT);
     wait_key_or_quit();
     EXPECT_EQ(next_event_type(), SDL_USEREVENT);
 }
 
 TEST_F(KeyWaitTest, CloseRequestEndsTheWaitLikeAKey)
 {
-    push(SDL_MOUSEMOTION);
-    push(SDL_QUIT);
-    push(SDL_USEREVENT);
+    push_event(SDL_MOUSEMOTION);
+    push_event(SDL_QUIT);
+    push_event(SDL_USEREVENT);
     wait_key_or_quit();
     EXPECT_EQ(next_event_type(), SDL_USEREVENT);
 }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 
+#include "pixel_check.h"
 #include "raster/raster.h"
 
 ScriptedEvents script;
@@ -21,18 +22,6 @@ std::vector<Uint32> copy_screen()
     return pixels;
 }
 
-static void push(Uint8 type)
-{
-    SDL_Event e;
-    SDL_memset(&e, 0, sizeof e);
-    e.type = type;
-    if (type == SDL_KEYDOWN || type == SDL_KEYUP) {
-        e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-        e.key.keysym.sym = SDLK_SPACE;
-    }
-    SDL_PushEvent(&e);
-}
-
 extern "C" int __real_SDL_WaitEvent(SDL_Event* event);
 
 // A wait is about to block on an empty queue: that is one wait of the program. Record the
@@ -46,9 +35,9 @@ extern "C" int __wrap_SDL_WaitEvent(SDL_Event* event)
         script.pages.push_back(copy_screen());
         const bool close =
             n < script.answers.size() && script.answers[n] == WaitAnswer::close_request;
-        push(SDL_MOUSEMOTION);
-        push(SDL_KEYUP);
-        push(close ? SDL_QUIT : SDL_KEYDOWN);
+        push_event(SDL_MOUSEMOTION);
+        push_event(SDL_KEYUP);
+        push_event(close ? SDL_QUIT : SDL_KEYDOWN);
     }
     return __real_SDL_WaitEvent(event);
 }

@@ -22,9 +22,7 @@ class TileviewTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
-        screen = SDL_SetVideoMode(800, 600, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
+        screen = open_dummy_screen();
         ASSERT_NE(screen, nullptr);
         white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
         blue_pixel = SDL_MapRGB(screen->format, 0, 0, 250);

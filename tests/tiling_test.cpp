@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,10 +24,21 @@ void reset_enumeration()
     std::fill(std::begin(placed_dominoes), std::end(placed_dominoes), 0);
 }
 
-Tiling dominoes(std::initializer_list<std::pair<int, int>> cells)
+void run_full_enumeration()
+{
+    reset_enumeration();
+    tile_search(domino_code(0, 1), 1);
+    tile_search(domino_code(0, 6), 1);
+}
+
+// Dominoes written as "a-b c-d ...", in placement order.
+Tiling tiling_of(const std::string& cells)
 {
     Tiling t;
-    for (const auto& c : cells) t.push_back(domino_code(c.first, c.second));
+    std::istringstream in(cells);
+    int a, b;
+    char dash;
+    while (in >> a >> dash >> b) t.push_back(domino_code(a, b));
     return t;
 }
 
@@ -50,73 +62,21 @@ TEST(TileSearch, FindsEveryTilingOnceInAFixedOrder)
     EXPECT_EQ(tile_dead_ends, 15);
     ASSERT_EQ(tilings.size(), 281u);
 
-    EXPECT_EQ(tilings[0], dominoes({{0, 1},
-                                    {2, 3},
-                                    {4, 5},
-                                    {6, 7},
-                                    {8, 9},
-                                    {10, 11},
-                                    {12, 13},
-                                    {14, 15},
-                                    {16, 17},
-                                    {18, 19},
-                                    {20, 21},
-                                    {22, 23}}));
-    EXPECT_EQ(tilings[1], dominoes({{0, 1},
-                                    {2, 3},
-                                    {4, 5},
-                                    {6, 7},
-                                    {8, 9},
-                                    {10, 11},
-                                    {12, 13},
-                                    {14, 15},
-                                    {16, 22},
-                                    {17, 23},
-                                    {18, 19},
-                                    {20, 21}}));
-    EXPECT_EQ(tilings[131], dominoes({{0, 1},
-                                      {2, 8},
-                                      {3, 9},
-                                      {4, 10},
-                                      {5, 11},
-                                      {6, 12},
-                                      {7, 13},
-                                      {14, 20},
-                                      {15, 21},
-                                      {16, 22},
-                                      {17, 23},
-                                      {18, 19}}));
-    EXPECT_EQ(tilings[132], dominoes({{0, 6},
-                                      {1, 2},
-                                      {3, 4},
-                                      {5, 11},
-                                      {7, 8},
-                                      {9, 10},
-                                      {12, 13},
-                                      {14, 15},
-                                      {16, 17},
-                                      {18, 19},
-                                      {20, 21},
-                                      {22, 23}}));
-    EXPECT_EQ(tilings[280], dominoes({{0, 6},
-                                      {1, 7},
-                                      {2, 8},
-                                      {3, 9},
-                                      {4, 10},
-                                      {5, 11},
-                                      {12, 18},
-                                      {13, 19},
-                                      {14, 20},
-                                      {15, 21},
-                                      {16, 22},
-                                      {17, 23}}));
+    EXPECT_EQ(tilings[0],
+              tiling_of("0-1 2-3 4-5 6-7 8-9 10-11 12-13 14-15 16-17 18-19 20-21 22-23"));
+    EXPECT_EQ(tilings[1],
+              tiling_of("0-1 2-3 4-5 6-7 8-9 10-11 12-13 14-15 16-22 17-23 18-19 20-21"));
+    EXPECT_EQ(tilings[131],
+              tiling_of("0-1 2-8 3-9 4-10 5-11 6-12 7-13 14-20 15-21 16-22 17-23 18-19"));
+    EXPECT_EQ(tilings[132],
+              tiling_of("0-6 1-2 3-4 5-11 7-8 9-10 12-13 14-15 16-17 18-19 20-21 22-23"));
+    EXPECT_EQ(tilings[280],
+              tiling_of("0-6 1-7 2-8 3-9 4-10 5-11 12-18 13-19 14-20 15-21 16-22 17-23"));
 }
 
 TEST(TileSearch, EveryTilingCoversTheBoardWithNeighbouringCells)
 {
-    reset_enumeration();
-    tile_search(domino_code(0, 1), 1);
-    tile_search(domino_code(0, 6), 1);
+    run_full_enumeration();
     std::set<std::set<DominoCode>> distinct;
     for (const Tiling& t : tilings) {
         ASSERT_EQ(t.size(), size_t(domino_count));
@@ -138,8 +98,7 @@ TEST(TileSearch, EveryTilingCoversTheBoardWithNeighbouringCells)
 TEST(TileSearch, DeadEndCountsNothing)
 {
     reset_enumeration();
-    const Tiling path = dominoes(
-        {{0, 1}, {2, 3}, {4, 5}, {6, 7}, {8, 14}, {9, 10}, {11, 17}, {12, 13}, {15, 21}, {16, 22}});
+    const Tiling path = tiling_of("0-1 2-3 4-5 6-7 8-14 9-10 11-17 12-13 15-21 16-22");
     std::copy(path.begin(), path.end(), placed_dominoes + 2);
     // Cell 20 is the lowest free one: in the bottom row, with cell 21 taken.
     tile_search(domino_code(18, 19), 11);

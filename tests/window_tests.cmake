@@ -2,11 +2,12 @@
 add_library(pixel_check STATIC pixel_check.cpp)
 target_link_libraries(pixel_check PUBLIC raster GTest::gtest)
 
-add_unit_test(raster_test SOURCES raster_test.cpp LIBS raster pixel_check LABELS unit)
 
 add_library(scripted_events STATIC scripted_events.cpp solutions.cpp page_reading.cpp)
-target_link_libraries(scripted_events PUBLIC raster test_support)
+target_link_libraries(scripted_events PUBLIC raster test_support pixel_check)
 target_compile_definitions(scripted_events PRIVATE TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
+
+add_unit_test(raster_test SOURCES raster_test.cpp LIBS raster pixel_check LABELS unit)
 
 # Links a test with the program's waits routed through the scripted events.
 function(use_scripted_events target)

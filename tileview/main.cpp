@@ -44,9 +44,6 @@ int main(int, char**)
     SDL_Flip(screen);
     wait_key_or_quit();
 
-    if (font != nullptr) {
-        TTF_CloseFont(font);
-    }
-    TTF_Quit();
+    close_text_font(font);
     return 0;
 }
