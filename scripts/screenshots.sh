@@ -48,3 +48,6 @@ excerpt=$(printf '$ ./run.sh juglist\n'; "$bin/juglist" </dev/null | sed -n '1,9
 convert -background black -fill '#d0d0d0' -font /usr/share/fonts/truetype/liberation2/LiberationMono-Regular.ttf \
   -pointsize 14 "label:$excerpt" -bordercolor black -border 12 "$docs/juglist-excerpt.png"
 echo docs/juglist-excerpt.png
+
+# No creation dates in the files, so that an unchanged picture stays byte for byte the same.
+mogrify -strip "$docs"/*.png
