@@ -1,6 +1,7 @@
 // permlist: the 5040 orderings of 0..6 in lexicographic order, numbered, on the console.
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "console/getch.h"
 
@@ -25,7 +26,7 @@ static int prefix_contains(std::int32_t n, std::int32_t d)
 // Writes the decimal digits of a non-negative n at p and returns the end.
 static char* put_number(char* p, std::int32_t n)
 {
-    if (n < 10) {  // every number of an ordering, and the first nine counts
+    if (n < 10) {  // every number of an ordering
         *p++ = static_cast<char>('0' + n);
         return p;
     }
@@ -37,6 +38,26 @@ static char* put_number(char* p, std::int32_t n)
     } while (n > 0);
     while (count > 0) *p++ = digits[--count];
     return p;
+}
+
+// perm_count in decimal, counted up alongside it: stepping the text costs less than
+// converting the number again for every line.
+static char count_text[12] = "0";
+static int count_length = 1;
+
+static void count_up_text()
+{
+    int k = count_length - 1;
+    while (k >= 0 && count_text[k] == '9') {
+        count_text[k--] = '0';
+    }
+    if (k >= 0) {
+        ++count_text[k];
+    } else {
+        std::memmove(count_text + 1, count_text, static_cast<size_t>(count_length));
+        count_text[0] = '1';
+        ++count_length;
+    }
 }
 
 // Lines are gathered here and handed to stdout in large blocks: one stdio call per line
@@ -61,7 +82,8 @@ static void print_ordering(std::int32_t last)
         flush_listing();
     }
     char* const start = listing + listing_used;
-    char* p = put_number(start, perm_count);
+    std::memcpy(start, count_text, static_cast<size_t>(count_length));
+    char* p = start + count_length;
     *p++ = ' ';
     *p++ = ':';
     *p++ = ' ';
@@ -82,6 +104,7 @@ static void perm_search(std::int32_t v, std::int32_t d)
 {
     if (d == leaf_level) {
         ++perm_count;
+        count_up_text();
         print_ordering(v);
         return;
     }
