@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <unistd.h>
 
 #include "jugview/jug_picture.h"
 #include "page_reading.h"
@@ -97,13 +96,8 @@ void expect_picture_only(const char* name, int x, int y, Amounts amounts)
 // Runs jugview in-process from the folder that holds times.ttf.
 int run_jugview(const char* folder = BIN_DIR)
 {
-    char here[4096];
-    EXPECT_NE(getcwd(here, sizeof here), nullptr);
-    EXPECT_EQ(chdir(folder), 0);
     solution_count = 0;
-    const int status = jugview_main(0, nullptr);
-    EXPECT_EQ(chdir(here), 0);
-    return status;
+    return run_entry_in(folder, jugview_main);
 }
 
 }  // namespace

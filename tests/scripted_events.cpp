@@ -2,6 +2,7 @@
 #include "scripted_events.h"
 
 #include <cstddef>
+#include <unistd.h>
 
 #include "pixel_check.h"
 #include "raster/raster.h"
@@ -9,6 +10,14 @@
 ScriptedEvents script;
 
 void reset_script() { script = ScriptedEvents(); }
+
+int run_entry_in(const char* folder, int (*entry)(int, char**))
+{
+    char here[4096];
+    if (getcwd(here, sizeof here) == nullptr || chdir(folder) != 0) return -1;
+    const int status = entry(0, nullptr);
+    return chdir(here) == 0 ? status : -1;
+}
 
 std::vector<Uint32> copy_screen()
 {

@@ -22,6 +22,10 @@ extern ScriptedEvents script;
 // Empties the script and its recordings.
 void reset_script();
 
+// Calls a program's renamed entry with folder as the working directory, as a user who
+// starts the program there, and returns its result.
+int run_entry_in(const char* folder, int (*entry)(int, char**));
+
 // Copies the current screen's pixels.
 std::vector<Uint32> copy_screen();
 

@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 #include <set>
-#include <unistd.h>
 
 #include "page_reading.h"
 #include "pixel_check.h"
@@ -55,14 +54,9 @@ class TileviewTest : public ::testing::Test {
 
 int run_tileview(const char* folder = BIN_DIR)
 {
-    char here[4096];
-    EXPECT_NE(getcwd(here, sizeof here), nullptr);
-    EXPECT_EQ(chdir(folder), 0);
     cursor_x = page_margin;
     cursor_y = first_page_top;
-    const int status = tileview_main(0, nullptr);
-    EXPECT_EQ(chdir(here), 0);
-    return status;
+    return run_entry_in(folder, tileview_main);
 }
 
 }  // namespace
