@@ -13,7 +13,6 @@ packages=(
   xvfb libx11-dev libxtst-dev x11-utils   # end-to-end runs in a real X server
   xdotool                                 # key presses for the README pictures
   imagemagick                             # window captures for the README pictures
-  python3                                 # pseudo-terminal and X test drivers
   valgrind                                # memory checks
   clang-format clang-tidy                 # static checks
 )
