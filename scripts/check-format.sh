@@ -3,7 +3,9 @@
 # With --fix, formats them instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-files=$(git ls-files '*.cpp' '*.h')
+# The project's own files: those git tracks, or (outside a checkout) those outside build trees.
+files=$(git ls-files '*.cpp' '*.h' 2>/dev/null ||
+        find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
 if [ "${1:-}" = "--fix" ]; then
   clang-format -i $files
 else

@@ -5,4 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 # The *_entry.cpp files only include a program's main file under another name.
-git ls-files '*.cpp' | grep -v '_entry\.cpp$' | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet
+{ git ls-files '*.cpp' 2>/dev/null || find . -path './build*' -prune -o -name '*.cpp' -print; } |
+  grep -v '_entry\.cpp$' | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet
