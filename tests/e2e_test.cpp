@@ -18,15 +18,9 @@ namespace {
 // The colours as the X server holds them.
 constexpr Uint32 white = 0xFFFFFF, black = 0x000000, red = 0xFF0000, blue = 0x0000FA;
 
-RunRecord run(const char* program, const std::vector<UserAnswer>& answers = {}, int max_waits = 20)
+RunRecord run(const char* program, const std::vector<UserAnswer>& answers = {})
 {
-    XServer server;
-    RunRecord r;
-    if (!server.start()) {
-        r.failure = "Xvfb did not start";
-        return r;
-    }
-    return run_window_program(server, BIN_DIR, program, answers, max_waits);
+    return run_on_own_server(BIN_DIR, program, answers, 20);
 }
 
 void expect_clean_run(const RunRecord& r, size_t waits)

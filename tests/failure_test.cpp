@@ -29,13 +29,7 @@ std::vector<std::string> own_lines(const std::string& err, const std::string& pr
 RunRecord run_in(const std::string& folder, const std::string& program,
                  const std::vector<UserAnswer>& answers)
 {
-    XServer server;
-    RunRecord r;
-    if (!server.start()) {
-        r.failure = "Xvfb did not start";
-        return r;
-    }
-    return run_window_program(server, folder, program, answers, 20);
+    return run_on_own_server(folder, program, answers, 20);
 }
 
 const std::string bin = BIN_DIR;

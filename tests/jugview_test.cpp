@@ -30,23 +30,18 @@ namespace {
 
 constexpr int page_pixels = 800 * 600;
 
-class JugviewTest : public ::testing::Test {
+class JugviewTest : public DummyScreenTest {
   protected:
     void SetUp() override
     {
-        screen = open_dummy_screen();
-        ASSERT_NE(screen, nullptr);
+        DummyScreenTest::SetUp();
+        if (HasFatalFailure()) return;
         white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
         black_pixel = SDL_MapRGB(screen->format, 0, 0, 0);
         red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
         SDL_FillRect(screen, nullptr, white_pixel);
         reset_script();
         fail_surface_creation = false;
-    }
-    void TearDown() override
-    {
-        SDL_Quit();
-        screen = nullptr;
     }
 };
 

@@ -1,6 +1,8 @@
 // Exact pixel comparisons on an offscreen 800x600 screen, with pictures written on failure.
 #include "pixel_check.h"
 
+#include "raster/raster.h"
+
 #include <cstddef>
 #include <cstdlib>
 #include <sstream>
@@ -45,6 +47,18 @@ SDL_Surface* make_offscreen_screen()
         SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0xFF0000, 0x00FF00, 0x0000FF, 0);
     SDL_FillRect(s, nullptr, 0);
     return s;
+}
+
+void DummyScreenTest::SetUp()
+{
+    screen = open_dummy_screen();
+    ASSERT_NE(screen, nullptr);
+}
+
+void DummyScreenTest::TearDown()
+{
+    SDL_Quit();
+    screen = nullptr;
 }
 
 SDL_Surface* open_dummy_screen()
@@ -129,27 +143,4 @@ PixelSet pixels_with(SDL_Surface* surface, Uint32 colour)
     SDL_FreeSurface(diff);
     msg << "; pictures in " << name << "-{actual,expected,diff}.bmp";
     return ::testing::AssertionFailure() << msg.str();
-}
-
-::testing::AssertionResult same_page(const std::string& name, SDL_Surface* actual,
-                                     SDL_Surface* expected)
-{
-    int differing = 0;
-    std::ostringstream msg;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (pixel_of(actual, x, y) != pixel_of(expected, x, y) && differing++ < 8) {
-                msg << " (" << x << ", " << y << "): " << std::hex << pixel_of(actual, x, y)
-                    << " instead of " << pixel_of(expected, x, y) << std::dec;
-            }
-        }
-    }
-    if (differing == 0) {
-        return ::testing::AssertionSuccess();
-    }
-    SDL_SaveBMP(actual, (name + "-actual.bmp").c_str());
-    SDL_SaveBMP(expected, (name + "-expected.bmp").c_str());
-    return ::testing::AssertionFailure()
-           << name << ": " << differing << " pixels differ;" << msg.str() << "; pictures in "
-           << name << "-{actual,expected}.bmp";
 }

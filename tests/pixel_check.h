@@ -18,6 +18,14 @@ SDL_Surface* make_offscreen_screen();
 // programs do; nullptr if that fails. Pending start-up events are dropped.
 SDL_Surface* open_dummy_screen();
 
+// A test on the dummy driver's screen: SDL is started before each test and shut down
+// after it.
+class DummyScreenTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
 // Puts an event of the type into SDL's queue, as the user's action would (key events
 // carry the space bar).
 void push_event(Uint8 type);
@@ -37,10 +45,5 @@ PixelSet pixels_with(SDL_Surface* surface, Uint32 colour);
 // names the first differences.
 ::testing::AssertionResult same_pixels(const std::string& name, const PixelSet& actual,
                                        const PixelSet& expected);
-
-// Passes when the two surfaces hold the same pixel values; otherwise writes the pictures
-// as above.
-::testing::AssertionResult same_page(const std::string& name, SDL_Surface* actual,
-                                     SDL_Surface* expected);
 
 #endif

@@ -204,18 +204,8 @@ TEST(RasterMemory, FarOutsideCoordinatesWriteNothingOutsideThePixels)
 
 // The wait runs under the dummy video driver with events pushed by the test. A user event
 // pushed after the one that should end the wait shows whether the wait stopped there.
-class KeyWaitTest : public ::testing::Test {
+class KeyWaitTest : public DummyScreenTest {
   protected:
-    void SetUp() override
-    {
-        screen = open_dummy_screen();
-        ASSERT_NE(screen, nullptr);
-    }
-    void TearDown() override
-    {
-        SDL_Quit();
-        screen = nullptr;
-    }
     static Uint8 next_event_type()
     {
         SDL_Event e;

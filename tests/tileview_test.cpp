@@ -17,23 +17,18 @@ namespace {
 
 constexpr int page_pixels = 800 * 600;
 
-class TileviewTest : public ::testing::Test {
+class TileviewTest : public DummyScreenTest {
   protected:
     void SetUp() override
     {
-        screen = open_dummy_screen();
-        ASSERT_NE(screen, nullptr);
+        DummyScreenTest::SetUp();
+        if (HasFatalFailure()) return;
         white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
         blue_pixel = SDL_MapRGB(screen->format, 0, 0, 250);
         red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
         black = SDL_MapRGB(screen->format, 0, 0, 0);
         SDL_FillRect(screen, nullptr, white_pixel);
         reset_script();
-    }
-    void TearDown() override
-    {
-        SDL_Quit();
-        screen = nullptr;
     }
 
     // Draws one domino on an empty screen and checks its blue and red pixels exactly.

@@ -52,6 +52,17 @@ bool reap(pid_t pid, int* status, bool block)
     return waitpid(pid, status, block ? 0 : WNOHANG) == pid;
 }
 
+// Waits up to ms for the program to end; true when it has.
+bool wait_for_exit(pid_t pid, int* status, int ms)
+{
+    const auto end = Clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        if (reap(pid, status, false)) return true;
+        if (Clock::now() >= end) return false;
+        sleep_ms(poll_ms);
+    }
+}
+
 Window find_window_of(Display* d, pid_t pid)
 {
     const Atom pid_atom = XInternAtom(d, "_NET_WM_PID", True);
@@ -169,6 +180,18 @@ bool XServer::start()
     return display_ != nullptr;
 }
 
+RunRecord run_on_own_server(const std::string& folder, const std::string& program,
+                            const std::vector<UserAnswer>& answers, int max_waits)
+{
+    XServer server;
+    if (!server.start()) {
+        RunRecord r;
+        r.failure = "Xvfb did not start";
+        return r;
+    }
+    return run_window_program(server, folder, program, answers, max_waits);
+}
+
 RunRecord run_window_program(XServer& server, const std::string& folder, const std::string& program,
                              const std::vector<UserAnswer>& answers, int max_waits)
 {
@@ -231,9 +254,7 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
             }
             if (!capture(d, w, current)) {
                 // The window is gone: the program is ending, or has failed.
-                const auto grace = Clock::now() + std::chrono::milliseconds(5000);
-                while (!(exited = reap(pid, &status, false)) && Clock::now() < grace)
-                    sleep_ms(poll_ms);
+                exited = wait_for_exit(pid, &status, 5000);
                 if (!exited) record.failure = "the window vanished while the program kept running";
                 break;
             }
@@ -268,10 +289,7 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
         }
     }
 
-    if (!exited) {
-        const auto end = Clock::now() + std::chrono::milliseconds(5000);
-        while (!(exited = reap(pid, &status, false)) && Clock::now() < end) sleep_ms(poll_ms);
-    }
+    if (!exited) exited = wait_for_exit(pid, &status, 5000);
     if (!exited) {
         if (record.failure.empty()) record.failure = "the program did not end";
         kill(pid, SIGKILL);

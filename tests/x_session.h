@@ -55,4 +55,8 @@ struct RunRecord {
 RunRecord run_window_program(XServer& server, const std::string& folder, const std::string& program,
                              const std::vector<UserAnswer>& answers, int max_waits);
 
+// The same on a fresh Xvfb server of its own, stopped afterwards.
+RunRecord run_on_own_server(const std::string& folder, const std::string& program,
+                            const std::vector<UserAnswer>& answers, int max_waits);
+
 #endif
