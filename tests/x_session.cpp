@@ -93,10 +93,18 @@ Window find_window_of(Display* d, pid_t pid)
 }
 
 // The window's 800x600 picture as 0xRRGGBB words.
-bool capture(Display* d, Window w, Page& page)
+enum class Capture { done, not_ready, window_gone };
+
+// The window's 800x600 picture as 0xRRGGBB words. A window that exists but cannot be read
+// yet (still being mapped or sized, as a slow build shows) is not ready; a window that no
+// longer exists is gone.
+Capture capture(Display* d, Window w, Page& page)
 {
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(d, w, &a)) return Capture::window_gone;
+    if (a.map_state != IsViewable || a.width < 800 || a.height < 600) return Capture::not_ready;
     XImage* image = XGetImage(d, w, 0, 0, 800, 600, AllPlanes, ZPixmap);
-    if (image == nullptr) return false;
+    if (image == nullptr) return Capture::not_ready;
     page.assign(size_t{800} * 600, 0);
     for (int y = 0; y < 600; ++y) {
         for (int x = 0; x < 800; ++x) {
@@ -104,7 +112,7 @@ bool capture(Display* d, Window w, Page& page)
         }
     }
     XDestroyImage(image);
-    return true;
+    return Capture::done;
 }
 
 void press_key(Display* d, Window w)
@@ -252,11 +260,17 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
                 exited = true;
                 break;
             }
-            if (!capture(d, w, current)) {
-                // The window is gone: the program is ending, or has failed.
+            const Capture got = capture(d, w, current);
+            if (got == Capture::window_gone) {
+                // The program is ending, or has failed.
                 exited = wait_for_exit(pid, &status, 5000);
                 if (!exited) record.failure = "the window vanished while the program kept running";
                 break;
+            }
+            if (got == Capture::not_ready) {
+                still_since = Clock::now();
+                sleep_ms(poll_ms);
+                continue;
             }
             if (current != candidate || !asleep(pid)) {
                 candidate = current;
