@@ -33,8 +33,8 @@ static void BM_tileview_page(benchmark::State& state)
         SDL_FillRect(screen, nullptr, white_pixel);
         for (int n = 0; n < 49; ++n) {
             const DominoCode last = store_tiling(n % 2 == 0);
-            cursor_x = page_margin + diagram_advance_x * (n % 7);
-            cursor_y = page_margin + diagram_advance_y * (n / 7);
+            cursor_x = page_margin + diagram_advance_x() * (n % 7);
+            cursor_y = page_margin + diagram_advance_y() * (n / 7);
             draw_placed_dominoes(domino_count);
             draw_domino(first_cell(last), second_cell(last));
         }

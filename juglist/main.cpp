@@ -1,14 +1,27 @@
-// juglist: every solution of the 10/5/3 three-jug puzzle on the console, then a depth summary.
+// juglist: every solution of the three-jug puzzle on the console, then a depth summary.
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 #include "console/getch.h"
+#include "options/options.h"
 #include "pour/pour.h"
 
-constexpr int max_recorded_solutions = 500;
+static const ProgramInfo juglist_program = {
+    "juglist",
+    "Lists every way of pouring between three jugs, from the first jug full and the others\n"
+    "empty to a goal, without passing a state twice: one numbered line per solution the\n"
+    "moment it is found, then the depth (number of states) of each solution. Then waits\n"
+    "for a key.",
+    option_jugs | option_goal | option_no_wait,
+    0,
+    0,
+    nullptr,
+    "--jugs 8,5,3 --goal '4,4,*'",
+};
 
 // Entry n - 1 holds the depth of solution n.
-static std::int32_t solution_depths[max_recorded_solutions];
+static std::vector<std::int32_t> solution_depths;
 
 static void print_state(const char* format, JugState state)
 {
@@ -25,21 +38,24 @@ void report_solution(JugState goal, int depth)
         print_state("(%d %d %d)", state_path[k]);
     }
     print_state(" (%d %d %d)\n", goal);
-    // A solution past the table is still listed; only its depth goes unrecorded.
-    if (n <= max_recorded_solutions) {
-        solution_depths[n - 1] = depth;
-    }
+    solution_depths.push_back(depth);
 }
 
-int main()
+int main(int argc, char** argv)
 {
+    Settings settings;
+    const int status = parse_command_line(argc, argv, juglist_program, settings);
+    if (status != run_program) return status;
+    static_assert(goal_any_amount == any_amount, "a '*' goal is any amount");
+    set_jug_puzzle(settings.jugs, settings.goal);
+
     pour_search(jug_capacity[0] * 10000, 1);
 
     std::printf("\n\n Time for each of the %d solutions: ", solution_count);
-    for (int k = 0; k < solution_count && k < max_recorded_solutions; ++k) {
-        std::printf("%d ", solution_depths[k]);
+    for (const std::int32_t depth : solution_depths) {
+        std::printf("%d ", depth);
     }
 
-    _getch();
+    if (!settings.no_wait) _getch();
     return 0;
 }

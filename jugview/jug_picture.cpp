@@ -4,7 +4,7 @@
 #include "pour/pour.h"
 #include "raster/raster.h"
 
-const int unit_height = 6;
+int unit_height = 6;
 const int jug_width = 40;
 
 int cursor_x;
@@ -18,25 +18,54 @@ SDL_Surface* block_surface;
 
 constexpr int stroke_half_width = 1;
 constexpr int bar_inset = 2;  // a bar stands this far inside each wall
-constexpr int bar_gap = 2;    // blank rows between two bars
 
-// Draws bar number level (0 at the bottom) of the container with left edge left.
-static void draw_bar(int left, int baseline, int level)
+static int largest_capacity()
 {
-    const int bar_width = jug_width - 2 * bar_inset;
-    const int bar_height = unit_height - bar_gap;
+    int largest = jug_capacity[0];
+    for (int k = 1; k < jug_count; ++k) {
+        if (jug_capacity[k] > largest) largest = jug_capacity[k];
+    }
+    return largest;
+}
+
+void fit_pictures_to_jugs()
+{
+    const int unit = tallest_container / largest_capacity();
+    unit_height = unit - bar_gap >= 1 ? unit : 0;
+}
+
+// The height of amount units where the liquid is a solid block: rounded up, so that a
+// single unit still shows.
+static int block_height(int amount)
+{
+    const int largest = largest_capacity();
+    return (tallest_container * amount + largest - 1) / largest;
+}
+
+int container_height(int capacity)
+{
+    return unit_height > 0 ? unit_height * capacity : block_height(capacity);
+}
+
+int row_height() { return container_height(largest_capacity()); }
+
+// Fills a red block of the given height whose bottom row lies bottom_gap rows above the
+// baseline, inside the container with left edge left.
+static void draw_liquid(int left, int baseline, int bottom_gap, int height)
+{
+    const int width = jug_width - 2 * bar_inset;
     SDL_Rect place;
     place.x = static_cast<Sint16>(left + bar_inset);
-    place.y = static_cast<Sint16>(baseline - level * unit_height - bar_height);
+    place.y = static_cast<Sint16>(baseline - bottom_gap - height);
 
-    // The bar is made in the screen's own format, so red_pixel means red on it too.
+    // The block is made in the screen's own format, so red_pixel means red on it too.
     const SDL_PixelFormat* f = screen->format;
-    block_surface = SDL_CreateRGBSurface(SDL_SWSURFACE, bar_width, bar_height, f->BitsPerPixel,
-                                         f->Rmask, f->Gmask, f->Bmask, f->Amask);
+    block_surface = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, f->BitsPerPixel, f->Rmask,
+                                         f->Gmask, f->Bmask, f->Amask);
     if (block_surface == nullptr) {
-        // Without a surface the bar is filled on the screen itself: the picture stays whole.
-        place.w = static_cast<Uint16>(bar_width);
-        place.h = static_cast<Uint16>(bar_height);
+        // Without a surface the block is filled on the screen itself: the picture stays whole.
+        place.w = static_cast<Uint16>(width);
+        place.h = static_cast<Uint16>(height);
         SDL_FillRect(screen, &place, red_pixel);
         return;
     }
@@ -48,15 +77,19 @@ static void draw_bar(int left, int baseline, int level)
 
 static void draw_container(int left, int baseline, int capacity, int amount)
 {
-    const int height = unit_height * capacity;
+    const int height = container_height(capacity);
     const int right = left + jug_width;
     // Open at the top: a base and two walls.
     draw_thick_line(left, baseline, right, baseline, stroke_half_width, black_pixel);
     draw_thick_line(left, baseline, left, baseline - height, stroke_half_width, black_pixel);
     draw_thick_line(right, baseline, right, baseline - height, stroke_half_width, black_pixel);
-    // Bars come after the strokes and cover the stroke pixels they overlap.
+    // The liquid comes after the strokes and covers the stroke pixels it overlaps.
+    if (unit_height == 0) {
+        if (amount > 0) draw_liquid(left, baseline, 0, block_height(amount));
+        return;
+    }
     for (int level = 0; level < amount; ++level) {
-        draw_bar(left, baseline, level);
+        draw_liquid(left, baseline, level * unit_height, unit_height - bar_gap);
     }
 }
 
@@ -71,19 +104,18 @@ void draw_jug_state(std::int32_t amount0, std::int32_t amount1, std::int32_t amo
     SDL_Flip(screen);
 
     const int picture_width = jug_count * jug_width + (jug_count - 1) * jug_gap;
-    const int row_height = unit_height * jug_capacity[0];
     const int next_x = x + picture_width + picture_gap;
     if (next_x > row_right_limit - jug_count * jug_width) {
         cursor_x = picture_left;
-        cursor_y = y + row_height + row_gap;
+        cursor_y = y + row_height() + row_gap;
     } else {
         cursor_x = next_x;
     }
 
-    if (cursor_y > page_bottom_limit - row_height) {
+    if (cursor_y > page_bottom_limit - row_height()) {
         wait_key_or_quit();
         SDL_FillRect(screen, nullptr, white_pixel);  // shown with the next flip
         cursor_x = picture_left;
-        cursor_y = row_height + continued_page_top;
+        cursor_y = row_height() + continued_page_top;
     }
 }

@@ -5,8 +5,24 @@
 #include <SDL.h>
 #include <cstdint>
 
-extern const int unit_height;  // pixels per unit of liquid
-extern const int jug_width;    // width of every container
+extern const int jug_width;  // width of every container
+
+// The largest jug's container is this tall, whatever its capacity: 6 pixels a unit for
+// 10 units. Liquid is drawn as one bar per unit while a unit has room for a bar and the
+// gap above it, and as one solid block where units are smaller.
+constexpr int tallest_container = 60;
+constexpr int bar_gap = 2;  // blank rows between two bars
+
+// Pixels per unit of liquid; 0 where the liquid is drawn as one solid block.
+extern int unit_height;
+
+// Fits the pictures to jug_capacity: sets unit_height.
+void fit_pictures_to_jugs();
+
+// The height of the container of a jug of the capacity, and of the tallest one: the height
+// of a row of pictures.
+int container_height(int capacity);
+int row_height();
 
 // Left edge and baseline (the y of the container bottoms) of the next picture.
 extern int cursor_x;

@@ -4,9 +4,23 @@
 #include <cstdio>
 
 #include "jugview/jug_picture.h"
+#include "options/options.h"
 #include "pour/pour.h"
 #include "raster/raster.h"
 #include "raster/window.h"
+
+static const ProgramInfo jugview_program = {
+    "jugview",
+    "Draws every way of pouring between three jugs, from the first jug full and the others\n"
+    "empty to a goal, without passing a state twice, in a window: each solution on a page\n"
+    "of its own, one picture of the containers for each state. A key (or closing the\n"
+    "window) turns to the next solution; a blank page ends the run.",
+    option_jugs | option_goal,
+    0,
+    0,
+    nullptr,
+    "--jugs 8,5,3 --goal '4,4,*'",
+};
 
 SDL_Surface* screen;
 
@@ -27,7 +41,7 @@ static void draw_state(JugState state)
 void report_solution(JugState goal, int depth)
 {
     cursor_x = picture_left;
-    cursor_y = jug_capacity[0] * unit_height + label_height;
+    cursor_y = row_height() + label_height;
 
     ++solution_count;
     std::snprintf(label_text, sizeof label_text, "%d", solution_count);
@@ -42,8 +56,15 @@ void report_solution(JugState goal, int depth)
     SDL_FillRect(screen, nullptr, white_pixel);
 }
 
-int main(int, char**)
+int main(int argc, char** argv)
 {
+    Settings settings;
+    const int status = parse_command_line(argc, argv, jugview_program, settings);
+    if (status != run_program) return status;
+    static_assert(goal_any_amount == any_amount, "a '*' goal is any amount");
+    set_jug_puzzle(settings.jugs, settings.goal);
+    fit_pictures_to_jugs();
+
     screen = open_window("jugview");
     if (screen == nullptr) {
         return 1;

@@ -1,21 +1,33 @@
-// permlist: the 5040 orderings of 0..6 in lexicographic order, numbered, on the console.
+// permlist: the orderings of 0..N-1 (0..6 by default) in lexicographic order, numbered.
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 #include "console/getch.h"
+#include "options/options.h"
 
-constexpr int perm_size = 7;  // numbers 0..6, levels 0..6
-constexpr int leaf_level = perm_size - 1;
+static const ProgramInfo permlist_program = {
+    "permlist",
+    "Prints every ordering of the numbers 0 to N-1, numbered, in lexicographic order, each\n"
+    "the moment the search completes it. Then waits for a key.",
+    option_size | option_no_wait,
+    0,
+    0,
+    nullptr,
+    "--size 4",
+};
+
+static std::int32_t perm_size = 7;  // numbers 0..perm_size - 1, levels 0..perm_size - 1
+static std::int32_t leaf_level = perm_size - 1;
 
 static std::int32_t perm_count;
-// Position k (1..6) holds the number placed at level k - 1; position 0 is unused.
-static std::int32_t perm_prefix[perm_size];
+// Position k (1..leaf_level) holds the number placed at level k - 1; position 0 is unused.
+static std::int32_t perm_prefix[max_perm_size];
 
 // Bit n of prefix_sets[d] is set when n is among positions 1..d of perm_prefix. The
 // table is kept in step with perm_prefix, so that the membership test below answers in
 // one step instead of scanning the prefix: the scan was half of the program's work.
-static std::uint32_t prefix_sets[perm_size];
+static std::uint32_t prefix_sets[max_perm_size];
 
 // 1 if n equals one of positions 1..d of perm_prefix, else 0.
 static int prefix_contains(std::int32_t n, std::int32_t d)
@@ -73,11 +85,11 @@ static void flush_listing()
     listing_used = 0;
 }
 
-// One line of the listing: the count, " : ", then the seven numbers, each followed by a
+// One line of the listing: the count, " : ", then the numbers, each followed by a
 // blank, exactly as printf("%d : "), printf("%d ") and printf("%d \n") would write them.
 static void print_ordering(std::int32_t last)
 {
-    constexpr size_t longest_line = 64;
+    constexpr size_t longest_line = 64;  // 12 numbers with a nine-digit count take 49
     if (listing_used + longest_line > sizeof listing) {
         flush_listing();
     }
@@ -118,13 +130,19 @@ static void perm_search(std::int32_t v, std::int32_t d)
     }
 }
 
-int main()
+int main(int argc, char** argv)
 {
+    Settings settings;
+    const int status = parse_command_line(argc, argv, permlist_program, settings);
+    if (status != run_program) return status;
+    perm_size = settings.size;
+    leaf_level = perm_size - 1;
+
     line_by_line = stdout_is_terminal();
     for (std::int32_t v = 0; v < perm_size; ++v) {
         perm_search(v, 0);
     }
     flush_listing();
-    _getch();
+    if (!settings.no_wait) _getch();
     return 0;
 }

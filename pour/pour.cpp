@@ -1,7 +1,8 @@
 // Three-jug pouring puzzle: state code, pour moves and the depth-first search of all solutions.
 #include "pour/pour.h"
 
-const std::int32_t jug_capacity[jug_count] = {10, 5, 3};
+std::int32_t jug_capacity[jug_count] = {10, 5, 3};
+std::int32_t jug_goal[jug_count] = {any_amount, any_amount, 2};
 JugState state_path[path_slots];
 std::int32_t solution_count;
 std::int32_t pour_search_calls;
@@ -16,6 +17,24 @@ void unpack_state(JugState code, std::int32_t amount[jug_count])
     amount[0] = code / 10000;
     amount[1] = (code / 100) % 100;
     amount[2] = code % 100;
+}
+
+void set_jug_puzzle(const int capacity[jug_count], const int goal[jug_count])
+{
+    for (int k = 0; k < jug_count; ++k) {
+        jug_capacity[k] = capacity[k];
+        jug_goal[k] = goal[k];
+    }
+}
+
+bool is_goal(const std::int32_t amount[jug_count])
+{
+    for (int k = 0; k < jug_count; ++k) {
+        if (jug_goal[k] != any_amount && amount[k] != jug_goal[k]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 int path_contains(JugState state, int depth)
@@ -58,13 +77,13 @@ void pour_search(JugState state, int depth)
     }
 
     // A goal ends its path: no solution passes through another goal.
-    if (amount[2] == goal_amount) {
+    if (is_goal(amount)) {
         report_solution(state, depth);
         return;
     }
 
-    // Descending writes slot depth + 1; past the last slot the path cannot be stored, so
-    // the search stays where it is rather than write outside the store.
+    // Descending writes slot depth + 1. No simple path outgrows the store, but a search
+    // entered deep (as a test does) must still stay inside it.
     if (depth + 1 >= path_slots) {
         return;
     }

@@ -8,10 +8,17 @@
 using JugState = std::int32_t;
 
 constexpr int jug_count = 3;
-constexpr std::int32_t goal_amount = 2;  // a state is a goal when jug 2 holds this much
-constexpr int path_slots = 100;          // size of state_path
+constexpr std::int32_t max_jug_amount = 99;  // two decimal digits per jug in a JugState
+constexpr std::int32_t any_amount = -1;      // a goal entry that every amount meets
 
-extern const std::int32_t jug_capacity[jug_count];
+// The puzzle: the capacities (jug 0 starts full, the others empty) and the goal, an amount
+// or any_amount for each jug. 10, 5, 3 and any, any, 2 until a program sets others.
+extern std::int32_t jug_capacity[jug_count];
+extern std::int32_t jug_goal[jug_count];
+
+// The liquid is conserved, so jugs 1 and 2 decide a state: no simple path holds more
+// states than there are such pairs, and the store holds the longest.
+constexpr int path_slots = (max_jug_amount + 1) * (max_jug_amount + 1) + 2;
 
 // Slot k holds the state at depth k - 1 of the current path; slots 0 and 1 are unused.
 extern JugState state_path[path_slots];
@@ -24,6 +31,12 @@ extern std::int32_t pour_search_calls;
 
 JugState pack_state(std::int32_t jug0, std::int32_t jug1, std::int32_t jug2);
 void unpack_state(JugState code, std::int32_t amount[jug_count]);
+
+// Sets the puzzle's capacities and goal (any_amount where any amount will do).
+void set_jug_puzzle(const int capacity[jug_count], const int goal[jug_count]);
+
+// Whether every jug with a goal amount holds exactly that amount.
+bool is_goal(const std::int32_t amount[jug_count]);
 
 // 1 if state is in state_path slots depth down to 2, else 0.
 int path_contains(JugState state, int depth);

@@ -20,9 +20,9 @@ std::string expected_juglist_output()
 }
 
 // The listing of permlist built independently of its search.
-std::string expected_permlist_output()
+std::string expected_permlist_output(int size = 7)
 {
-    std::vector<int> p(7);
+    std::vector<int> p(static_cast<size_t>(size));
     std::iota(p.begin(), p.end(), 0);
     std::ostringstream out;
     int n = 0;
@@ -156,4 +156,71 @@ TEST(Permlist, SignalsDuringTheWaitRestoreTheTerminal)
 TEST(Permlist, EndsWhenInputIsClosedOrEmpty)
 {
     check_ends_without_input(PERMLIST_PATH, expected_permlist_output());
+}
+
+TEST(Permlist, EverySizeListsItsOrderingsInLexicographicOrder)
+{
+    for (int n = 1; n <= 9; ++n) {
+        const ProcessResult r =
+            run_process(std::string(PERMLIST_PATH) + " --no-wait --size " + std::to_string(n));
+        EXPECT_EQ(r.exit_status, 0) << n;
+        EXPECT_TRUE(r.out == expected_permlist_output(n)) << "size " << n;
+    }
+}
+
+// A solution line and the summary agree: the k-th depth is the number of states on line
+// k, every line starts at the start state and ends in a goal, and there are as many
+// depths as lines.
+void check_listing(const std::string& arguments, const std::string& start, int third_jug_goal,
+                   int second_jug_goal, size_t solutions)
+{
+    const ProcessResult r = run_process(std::string(JUGLIST_PATH) + " --no-wait " + arguments);
+    EXPECT_EQ(r.exit_status, 0) << arguments;
+    const std::vector<std::string> lines = lines_of(r.out);
+    ASSERT_FALSE(lines.empty());
+    std::istringstream summary(lines.back());
+    std::string word;
+    size_t count = 0;
+    for (int k = 0; k < 5; ++k) summary >> word;  // "Time for each of the"
+    summary >> count;
+    EXPECT_EQ(count, solutions) << arguments;
+    summary >> word;  // "solutions:"
+    size_t n = 0;
+    for (const std::string& line : lines) {
+        if (line.size() < 5 || line[4] != ':') continue;
+        ++n;
+        int depth = -1;
+        summary >> depth;
+        EXPECT_EQ(std::count(line.begin(), line.end(), '('), depth) << line;
+        EXPECT_EQ(line.substr(6, start.size()), start) << line;
+        const size_t goal = line.rfind(" (");
+        int a = -1, b = -1, c = -1;
+        std::istringstream(line.substr(goal + 2)) >> a >> b >> c;
+        if (third_jug_goal >= 0) {
+            EXPECT_EQ(c, third_jug_goal) << line;
+        }
+        if (second_jug_goal >= 0) {
+            EXPECT_EQ(b, second_jug_goal) << line;
+        }
+    }
+    EXPECT_EQ(n, solutions) << arguments;
+    EXPECT_EQ(r.out.back(), ' ');  // the summary still ends without a line end
+}
+
+TEST(Juglist, OtherInstancesListEverySolutionAndEveryDepth)
+{
+    check_listing("--jugs 8,5,3 --goal '4,4,*'", "(8 0 0)", -1, 4, 16);
+    check_listing("--goal='*,*,1' --jugs=7,4,3", "(7 0 0)", 1, -1, 12);
+    // More solutions than the depth table once held (500).
+    check_listing("--jugs 99,97,3 --goal '*,50,*'", "(99 0 0)", -1, 50, 5412);
+    check_listing("--jugs 10,6,4 --goal '*,*,1'", "", -1, -1, 0);
+}
+
+TEST(Permlist, NoWaitEndsRightAfterTheListingOnATerminal)
+{
+    PtySession session;
+    ASSERT_TRUE(session.start(PERMLIST_PATH, {"--size", "3", "--no-wait"}));
+    const std::string shown = session.read_until_quiet(500, 5000);
+    EXPECT_EQ(session.wait_exit(5000), 0);
+    EXPECT_EQ(without_carriage_returns(shown), expected_permlist_output(3));
 }

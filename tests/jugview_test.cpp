@@ -6,6 +6,7 @@
 #include "jugview/jug_picture.h"
 #include "page_reading.h"
 #include "pixel_check.h"
+#include "process.h"
 #include "pour/pour.h"
 #include "raster/raster.h"
 #include "scripted_events.h"
@@ -60,39 +61,55 @@ struct ExpectedPicture {
     PixelSet black, red;
 };
 
-// The picture at (x, y) from its geometry: containers 40 wide, 10 apart, 6 pixels per
-// unit; bars 36 by 4, 2 pixels inside the walls, 6 apart, covering the strokes.
-ExpectedPicture expected_picture(int x, int y, Amounts amounts)
+// The picture at (x, y) from its geometry: containers 40 wide, 10 apart, of the given
+// heights; each piece of liquid 36 wide, 2 pixels inside the walls, covering the strokes,
+// given as the rows it spans above the baseline (lowest, highest).
+using Liquid = std::vector<std::pair<int, int>>;
+ExpectedPicture picture_of(int x, int y, const int height[3], const Liquid liquid[3])
 {
-    const int capacity[3] = {10, 5, 3};
     ExpectedPicture p;
     for (int k = 0; k < 3; ++k) {
         const int left = x + 50 * k;
         p.black += base_stroke(left, y);
-        p.black += wall_stroke(left, y, 6 * capacity[k]);
-        p.black += wall_stroke(left + 40, y, 6 * capacity[k]);
-        for (int i = 0; i < amounts[k]; ++i) {
-            p.red += rectangle(left + 2, y - 6 * i - 4, left + 37, y - 6 * i - 1);
+        p.black += wall_stroke(left, y, height[k]);
+        p.black += wall_stroke(left + 40, y, height[k]);
+        for (const auto& [lowest, highest] : liquid[k]) {
+            p.red += rectangle(left + 2, y - highest, left + 37, y - lowest);
         }
     }
     for (const auto& r : p.red) p.black.erase(r);
     return p;
 }
 
-void expect_picture_only(const char* name, int x, int y, Amounts amounts)
+// The default jugs: 6 pixels a unit, one bar of 4 rows per unit, 6 apart.
+ExpectedPicture expected_picture(int x, int y, Amounts amounts)
 {
-    const ExpectedPicture e = expected_picture(x, y, amounts);
+    const int height[3] = {60, 30, 18};
+    Liquid bars[3];
+    for (int k = 0; k < 3; ++k) {
+        for (int i = 0; i < amounts[k]; ++i) bars[k].push_back({6 * i + 1, 6 * i + 4});
+    }
+    return picture_of(x, y, height, bars);
+}
+
+void expect_picture_only(const char* name, const ExpectedPicture& e)
+{
     EXPECT_TRUE(
         same_pixels(std::string(name) + "-black", pixels_with(screen, black_pixel), e.black));
     EXPECT_TRUE(same_pixels(std::string(name) + "-red", pixels_with(screen, red_pixel), e.red));
     EXPECT_EQ(pixels_with(screen, white_pixel).size(), page_pixels - e.black.size() - e.red.size());
 }
 
+void expect_picture_only(const char* name, int x, int y, Amounts amounts)
+{
+    expect_picture_only(name, expected_picture(x, y, amounts));
+}
+
 // Runs jugview in-process from the folder that holds times.ttf.
-int run_jugview(const char* folder = BIN_DIR)
+int run_jugview(const char* folder = BIN_DIR, const std::vector<std::string>& args = {})
 {
     solution_count = 0;
-    return run_entry_in(folder, jugview_main);
+    return run_entry_in(folder, jugview_main, args);
 }
 
 }  // namespace
@@ -214,4 +231,59 @@ TEST_F(JugviewTest, RunsWithoutLabelsWhenTheFontIsMissing)
             << "solution " << n + 1;
         EXPECT_EQ(count_colour(script.pages[n], black_pixel, 0, 0, 799, 35), 0) << "page " << n + 1;
     }
+}
+
+// Where a unit has no room for a bar and its gap, the liquid is one block, rounded up to
+// whole rows, and the containers keep to 60 pixels for the largest jug.
+TEST_F(JugviewTest, SmallUnitsGiveOneBlockOfLiquid)
+{
+    const int capacity[3] = {30, 20, 10}, goal[3] = {any_amount, any_amount, 1};
+    set_jug_puzzle(capacity, goal);
+    fit_pictures_to_jugs();
+    EXPECT_EQ(unit_height, 0);
+    EXPECT_EQ(row_height(), 60);
+    cursor_x = 20;
+    cursor_y = 100;
+    draw_jug_state(15, 12, 3);
+    const int height[3] = {60, 40, 20};
+    const Liquid blocks[3] = {{{1, 30}}, {{1, 24}}, {{1, 6}}};
+    expect_picture_only("block_liquid", picture_of(20, 100, height, blocks));
+
+    // One unit of 99 still shows as a row.
+    const int large[3] = {99, 98, 1};
+    set_jug_puzzle(large, goal);
+    fit_pictures_to_jugs();
+    SDL_FillRect(screen, nullptr, white_pixel);
+    cursor_x = 20;
+    cursor_y = 100;
+    draw_jug_state(1, 97, 1);
+    const int large_height[3] = {60, 60, 1};
+    const Liquid large_blocks[3] = {{{1, 1}}, {{1, 59}}, {{1, 1}}};
+    expect_picture_only("one_unit_of_99", picture_of(20, 100, large_height, large_blocks));
+
+    const int default_capacity[3] = {10, 5, 3}, default_goal[3] = {any_amount, any_amount, 2};
+    set_jug_puzzle(default_capacity, default_goal);
+    fit_pictures_to_jugs();
+    EXPECT_EQ(unit_height, 6);
+}
+
+// 8,5,3 split in two halves: 7 pixels a unit, 16 solutions on pages of their own, every
+// picture inside the page.
+TEST_F(JugviewTest, AnotherPuzzleRunsPageByPage)
+{
+    const ProcessResult listing = run_process(JUGLIST_PATH " --no-wait --jugs 8,5,3 --goal 4,4,*");
+    const auto solutions = solutions_in_listing(listing.out);
+    ASSERT_EQ(solutions.size(), 16u);
+    EXPECT_EQ(run_jugview(BIN_DIR, {"--jugs", "8,5,3", "--goal=4,4,*"}), 0);
+    ASSERT_EQ(script.pages.size(), 17u);
+    const JugLayout jugs = {{8, 5, 3}, 7};
+    for (size_t n = 0; n < 16; ++n) {
+        EXPECT_EQ(read_solution_page(script.pages[n], red_pixel, black_pixel, jugs), solutions[n])
+            << "solution " << n + 1;
+        const auto box = drawn_extent(script.pages[n], white_pixel);
+        EXPECT_GE(box[0], 19) << "solution " << n + 1;
+        EXPECT_LE(box[2], 20 + 3 * 170 + 141) << "solution " << n + 1;
+        EXPECT_LE(box[3], 585) << "solution " << n + 1;
+    }
+    EXPECT_TRUE(all_of_colour(script.pages[16], white_pixel));
 }

@@ -5,10 +5,7 @@
 
 namespace {
 
-// Board and layout of the two window programs, as a user sees them.
-constexpr int columns = 6, cells = 24;
 constexpr int cell_pitch = 15;
-constexpr int domino_code(int a, int b) { return a * cells + b; }
 
 }  // namespace
 
@@ -25,31 +22,48 @@ bool all_of_colour(const Page& page, Uint32 colour)
     return std::all_of(page.begin(), page.end(), [colour](Uint32 p) { return p == colour; });
 }
 
-Amounts read_jug_picture(const Page& page, int x, int y, Uint32 red)
+std::array<int, 4> drawn_extent(const Page& page, Uint32 background)
 {
-    const int capacity[3] = {10, 5, 3};
+    std::array<int, 4> box = {800, 600, -1, -1};
+    for (int y = 0; y < 600; ++y) {
+        for (int x = 0; x < 800; ++x) {
+            if (page_pixel(page, x, y) == background) continue;
+            box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x),
+                   std::max(box[3], y)};
+        }
+    }
+    return box;
+}
+
+Amounts read_jug_picture(const Page& page, int x, int y, Uint32 red, const JugLayout& jugs)
+{
     Amounts a = {0, 0, 0};
     for (int k = 0; k < 3; ++k) {
-        for (int i = 0; i < capacity[k]; ++i) {
-            if (page_pixel(page, x + 50 * k + 20, y - 6 * i - 2) == red) a[k] = i + 1;
+        for (int i = 0; i < jugs.capacity[k]; ++i) {
+            if (page_pixel(page, x + 50 * k + 20, y - jugs.unit * i - 2) == red) a[k] = i + 1;
         }
     }
     return a;
 }
 
-std::vector<Amounts> read_solution_page(const Page& page, Uint32 red, Uint32 black)
+std::vector<Amounts> read_solution_page(const Page& page, Uint32 red, Uint32 black,
+                                        const JugLayout& jugs)
 {
+    const int tallest = jugs.unit * *std::max_element(jugs.capacity.begin(), jugs.capacity.end());
     std::vector<Amounts> states;
-    for (int place = 0; place < 24; ++place) {
-        const int x = 20 + 170 * (place % 4), y = 100 + 75 * (place / 4);
-        if (page_pixel(page, x + 20, y) != black) break;  // no base stroke: no picture
-        states.push_back(read_jug_picture(page, x, y, red));
+    for (int y = tallest + 40; y <= 585 - tallest; y += tallest + 15) {
+        for (int x = 20; x <= 530; x += 170) {
+            if (page_pixel(page, x + 20, y) != black) return states;  // no base stroke
+            states.push_back(read_jug_picture(page, x, y, red, jugs));
+        }
     }
     return states;
 }
 
-std::set<int> read_diagram(const Page& page, int x, int y, Uint32 blue)
+std::set<int> read_diagram(const Page& page, int x, int y, Uint32 blue, Board board)
 {
+    const int columns = board.columns, cells = board.columns * board.rows;
+    auto domino_code = [cells](int a, int b) { return a * cells + b; };
     auto is_blue = [&](int px, int py) { return page_pixel(page, px, py) == blue; };
     auto centre_x = [&](int cell) { return x + cell_pitch * (cell % columns); };
     auto centre_y = [&](int cell) { return y + cell_pitch * (cell / columns); };
@@ -76,12 +90,13 @@ std::set<int> read_diagram(const Page& page, int x, int y, Uint32 blue)
     return dominoes;
 }
 
-std::vector<std::set<int>> read_diagram_page(const Page& page, int top, Uint32 blue)
+std::vector<std::set<int>> read_diagram_page(const Page& page, int top, Uint32 blue, Board board)
 {
     std::vector<std::set<int>> diagrams;
-    for (int y = top; y <= 540; y += 80) {
-        for (int x = 20; x <= 710; x += 110) {
-            std::set<int> d = read_diagram(page, x, y, blue);
+    for (int y = top; y <= 600 - cell_pitch * board.rows; y += cell_pitch * board.rows + 20) {
+        for (int x = 20; x <= 800 - cell_pitch * board.columns;
+             x += cell_pitch * board.columns + 20) {
+            std::set<int> d = read_diagram(page, x, y, blue, board);
             if (d.empty()) return diagrams;
             diagrams.push_back(d);
         }
@@ -92,14 +107,14 @@ std::vector<std::set<int>> read_diagram_page(const Page& page, int top, Uint32 b
 std::set<int> all_horizontal_tiling()
 {
     std::set<int> t;
-    for (int a = 0; a < cells; a += 2) t.insert(domino_code(a, a + 1));
+    for (int a = 0; a < 24; a += 2) t.insert(a * 24 + a + 1);
     return t;
 }
 
 std::set<int> all_vertical_tiling()
 {
     std::set<int> t;
-    for (int a = 0; a < cells; ++a)
-        if (a % (2 * columns) < columns) t.insert(domino_code(a, a + columns));
+    for (int a = 0; a < 24; ++a)
+        if (a % 12 < 6) t.insert(a * 24 + a + 6);
     return t;
 }

@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <array>
 #include <set>
 #include <vector>
 
@@ -19,20 +20,38 @@ inline Uint32 page_pixel(const Page& page, int x, int y) { return page[x + y * 8
 int count_colour(const Page& page, Uint32 colour, int x0, int y0, int x1, int y1);
 bool all_of_colour(const Page& page, Uint32 colour);
 
+// The jugs of a jugview run, and the pixels per unit their pictures use (bars mode).
+struct JugLayout {
+    Amounts capacity = {10, 5, 3};
+    int unit = 6;
+};
+
 // The amounts shown by the jug picture at (x, y), read from its red bars.
-Amounts read_jug_picture(const Page& page, int x, int y, Uint32 red);
+Amounts read_jug_picture(const Page& page, int x, int y, Uint32 red, const JugLayout& jugs = {});
 
 // The states shown on a solution page of jugview, place by place until a place is empty.
-std::vector<Amounts> read_solution_page(const Page& page, Uint32 red, Uint32 black);
+std::vector<Amounts> read_solution_page(const Page& page, Uint32 red, Uint32 black,
+                                        const JugLayout& jugs = {});
+
+// A board of a tileview run.
+struct Board {
+    int columns = 6;
+    int rows = 4;
+};
 
 // The dominoes (as DominoCode values) of the tileview diagram with cell 0 centred at
 // (x, y), read back from the bars: two cells belong to one domino when their bar runs on
 // across the 4-pixel gap. Empty when there is no diagram there; {-1} when the bars do not
 // form a tiling.
-std::set<int> read_diagram(const Page& page, int x, int y, Uint32 blue);
+std::set<int> read_diagram(const Page& page, int x, int y, Uint32 blue, Board board = {});
 
 // The diagrams of a tileview page in reading order, from the row at top down.
-std::vector<std::set<int>> read_diagram_page(const Page& page, int top, Uint32 blue);
+std::vector<std::set<int>> read_diagram_page(const Page& page, int top, Uint32 blue,
+                                             Board board = {});
+
+// The smallest rectangle that holds every pixel not of the colour, as x0, y0, x1, y1;
+// {800, 600, -1, -1} on a page all of that colour.
+std::array<int, 4> drawn_extent(const Page& page, Uint32 background);
 
 std::set<int> all_horizontal_tiling();
 std::set<int> all_vertical_tiling();

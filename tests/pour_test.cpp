@@ -27,6 +27,15 @@ void run_full_search()
     pour_search(jug_capacity[0] * 10000, 1);
 }
 
+// Runs the search on another puzzle, then sets the default one back for the other tests.
+void run_search_of(const int capacity[3], const int goal[3])
+{
+    const int default_capacity[3] = {10, 5, 3}, default_goal[3] = {any_amount, any_amount, 2};
+    set_jug_puzzle(capacity, goal);
+    run_full_search();
+    set_jug_puzzle(default_capacity, default_goal);
+}
+
 }  // namespace
 
 void report_solution(JugState goal, int depth)
@@ -99,7 +108,7 @@ TEST(PourSearch, EverySolutionIsASimplePathOfConservedLiquid)
             unpack_state(s[k], a);
             EXPECT_EQ(a[0] + a[1] + a[2], 10);
             // Only the last state is a goal.
-            EXPECT_EQ(a[2] == goal_amount, k + 1 == s.size());
+            EXPECT_EQ(is_goal(a), k + 1 == s.size());
         }
     }
 }
@@ -135,4 +144,90 @@ TEST(PourSearch, NeverDescendsPastTheLastPathSlot)
     reset_search();
     pour_search(80002, path_slots - 1);
     EXPECT_EQ(solution_count, 1);
+}
+
+namespace {
+
+// Every simple path from the start to a goal, found breadth first with pours worked out
+// here: independent of the search's recursion, its store and its order.
+std::set<std::vector<JugState>> solutions_found_breadth_first(const int capacity[3],
+                                                              const int goal[3])
+{
+    auto is_goal_here = [&](const std::vector<int>& a) {
+        for (int k = 0; k < 3; ++k)
+            if (goal[k] >= 0 && a[k] != goal[k]) return false;
+        return true;
+    };
+    auto code = [](const std::vector<int>& a) { return a[0] * 10000 + a[1] * 100 + a[2]; };
+    std::set<std::vector<JugState>> found;
+    std::vector<std::vector<std::vector<int>>> paths = {{{capacity[0], 0, 0}}};
+    while (!paths.empty()) {
+        std::vector<std::vector<std::vector<int>>> longer;
+        for (const auto& path : paths) {
+            if (is_goal_here(path.back())) {
+                std::vector<JugState> codes(path.size());
+                std::transform(path.begin(), path.end(), codes.begin(), code);
+                found.insert(codes);
+                continue;
+            }
+            for (int i = 0; i < 3; ++i) {
+                for (int j = 0; j < 3; ++j) {
+                    std::vector<int> next = path.back();
+                    const int moved = std::min(next[i], capacity[j] - next[j]);
+                    if (i == j || moved == 0) continue;
+                    next[i] -= moved;
+                    next[j] += moved;
+                    if (std::find(path.begin(), path.end(), next) != path.end()) continue;
+                    longer.push_back(path);
+                    longer.back().push_back(next);
+                }
+            }
+        }
+        paths = std::move(longer);
+    }
+    return found;
+}
+
+struct JugInstance {
+    int capacity[3];
+    int goal[3];
+    int known_count;  // from the puzzle's literature, or -1
+};
+
+}  // namespace
+
+TEST(PourSearch, OtherInstancesFindEverySimplePathToTheGoal)
+{
+    const int any = any_amount;
+    const JugInstance instances[] = {
+        {{8, 5, 3}, {4, 4, any}, 16},     {{12, 8, 5}, {6, 6, any}, 121},
+        {{10, 5, 3}, {any, any, 2}, 14},  {{7, 4, 3}, {any, any, 1}, -1},
+        {{4, 7, 9}, {any, 3, any}, -1},   {{10, 6, 4}, {any, any, 1}, 0},  // odd never appears
+        {{10, 5, 3}, {any, any, any}, 1},                                  // the start is a goal
+        {{3, 3, 3}, {1, any, any}, 0},
+    };
+    for (const JugInstance& c : instances) {
+        run_search_of(c.capacity, c.goal);
+        const auto expected = solutions_found_breadth_first(c.capacity, c.goal);
+        const std::string name = std::to_string(c.capacity[0]) + "," +
+                                 std::to_string(c.capacity[1]) + "," +
+                                 std::to_string(c.capacity[2]);
+        EXPECT_EQ(std::set<std::vector<JugState>>(solutions.begin(), solutions.end()), expected)
+            << name;
+        EXPECT_EQ(solutions.size(), expected.size()) << name << ": a solution came twice";
+        if (c.known_count >= 0) {
+            EXPECT_EQ(solution_count, c.known_count) << name;
+        }
+    }
+}
+
+// Regression: the path store once held 100 states; this instance's first solution passes
+// through 197 of its 198 states.
+TEST(PourSearch, APathMayHoldAlmostEveryState)
+{
+    const int capacity[3] = {99, 98, 1}, goal[3] = {any_amount, 97, any_amount};
+    run_search_of(capacity, goal);
+    ASSERT_EQ(solution_count, 196);
+    EXPECT_EQ(solutions[0].size(), 197u);
+    EXPECT_EQ(std::set<JugState>(solutions[0].begin(), solutions[0].end()).size(), 197u);
 }

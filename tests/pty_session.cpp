@@ -22,8 +22,11 @@ PtySession::~PtySession()
     if (slave_ >= 0) close(slave_);
 }
 
-bool PtySession::start(const std::string& program)
+bool PtySession::start(const std::string& program, const std::vector<std::string>& args)
 {
+    std::vector<char*> argv = {const_cast<char*>(program.c_str())};
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
     if (openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) {
         return false;
     }
@@ -40,7 +43,7 @@ bool PtySession::start(const std::string& program)
         close(master_);
         close(slave_);
         ::signal(SIGINT, SIG_DFL);
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        execv(program.c_str(), argv.data());
         _exit(127);
     }
     return true;

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <sys/types.h>
+#include <vector>
 #include <termios.h>
 
 class PtySession {
@@ -13,8 +14,9 @@ class PtySession {
     PtySession& operator=(const PtySession&) = delete;
     ~PtySession();  // kills the program if it still runs
 
-    // Starts program with the terminal as its controlling terminal and stdin/stdout/stderr.
-    bool start(const std::string& program);
+    // Starts program with the arguments, the terminal as its controlling terminal and
+    // stdin/stdout/stderr.
+    bool start(const std::string& program, const std::vector<std::string>& args = {});
 
     // Collects output until none has come for quiet_ms, or max_ms have passed in all.
     std::string read_until_quiet(int quiet_ms, int max_ms);

@@ -1,6 +1,7 @@
 // Ends each wait of a window program with events pushed into SDL's real queue.
 #include "scripted_events.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <unistd.h>
 
@@ -11,11 +12,19 @@ ScriptedEvents script;
 
 void reset_script() { script = ScriptedEvents(); }
 
-int run_entry_in(const char* folder, int (*entry)(int, char**))
+int run_entry_in(const char* folder, int (*entry)(int, char**),
+                 const std::vector<std::string>& args)
 {
     char here[4096];
     if (getcwd(here, sizeof here) == nullptr || chdir(folder) != 0) return -1;
-    const int status = entry(0, nullptr);
+    // Without arguments the entry sees none at all, as the tests of the default runs always
+    // have; with them, a program name comes first as usual.
+    std::vector<std::string> words = {"program"};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv(words.size() + 1, nullptr);
+    std::transform(words.begin(), words.end(), argv.begin(), [](std::string& w) { return &w[0]; });
+    const int status =
+        args.empty() ? entry(0, nullptr) : entry(static_cast<int>(words.size()), argv.data());
     return chdir(here) == 0 ? status : -1;
 }
 

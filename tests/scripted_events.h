@@ -6,6 +6,7 @@
 
 #include <SDL.h>
 
+#include <string>
 #include <vector>
 
 enum class WaitAnswer { key, close_request };
@@ -22,9 +23,10 @@ extern ScriptedEvents script;
 // Empties the script and its recordings.
 void reset_script();
 
-// Calls a program's renamed entry with folder as the working directory, as a user who
-// starts the program there, and returns its result.
-int run_entry_in(const char* folder, int (*entry)(int, char**));
+// Calls a program's renamed entry with the arguments and folder as the working directory,
+// as a user who starts the program there, and returns its result.
+int run_entry_in(const char* folder, int (*entry)(int, char**),
+                 const std::vector<std::string>& args = {});
 
 // Copies the current screen's pixels.
 std::vector<Uint32> copy_screen();

@@ -8,8 +8,13 @@
 
 std::vector<std::vector<Amounts>> reference_solutions()
 {
+    return solutions_in_listing(read_file(std::string(TEST_DATA_DIR) + "/juglist_output.txt"));
+}
+
+std::vector<std::vector<Amounts>> solutions_in_listing(const std::string& listing)
+{
     std::vector<std::vector<Amounts>> solutions;
-    std::istringstream in(read_file(std::string(TEST_DATA_DIR) + "/juglist_output.txt"));
+    std::istringstream in(listing);
     for (std::string line; std::getline(in, line);) {
         if (line.size() < 5 || line[4] != ':') continue;
         std::vector<Amounts> states;

@@ -7,7 +7,12 @@
 
 using Amounts = std::array<int, 3>;
 
-// Solution n - 1 is the list of states on line n of the reference listing.
+#include <string>
+
+// Solution n - 1 is the list of states on line n of a listing of juglist.
+std::vector<std::vector<Amounts>> solutions_in_listing(const std::string& listing);
+
+// The solutions of the reference listing of the default puzzle.
 std::vector<std::vector<Amounts>> reference_solutions();
 
 #endif

@@ -47,11 +47,12 @@ class TileviewTest : public DummyScreenTest {
     Uint32 black = 0;
 };
 
-int run_tileview(const char* folder = BIN_DIR)
+int run_tileview(const char* folder = BIN_DIR, const std::vector<std::string>& args = {})
 {
     cursor_x = page_margin;
     cursor_y = first_page_top;
-    return run_entry_in(folder, tileview_main);
+    page_bottom = 0;
+    return run_entry_in(folder, tileview_main, args);
 }
 
 }  // namespace
@@ -159,4 +160,44 @@ TEST_F(TileviewTest, RunsWithoutTextsWhenTheFontIsMissing)
     for (const auto& page : script.pages) {
         EXPECT_EQ(count_colour(page, black, 0, 0, 799, 599), 0);
     }
+}
+
+// Other boards fill rows and pages as they fit: 4x5 has 95 tilings, 60 on the first page
+// (6 rows of 10) and 35 on the last; 10x2 has 89, and its last page is full to the bottom,
+// so the counts get a page of their own.
+TEST_F(TileviewTest, OtherBoardsFlowAsManyDiagramsAsFit)
+{
+    struct Case {
+        Board board;
+        std::vector<size_t> diagrams;  // on each page
+    };
+    for (const Case& c : {Case{{4, 5}, {60, 35}}, Case{{10, 2}, {44, 45, 0}}}) {
+        const std::string name =
+            std::to_string(c.board.columns) + "x" + std::to_string(c.board.rows);
+        reset_script();
+        EXPECT_EQ(run_tileview(BIN_DIR, {"--board", name}), 0);
+        ASSERT_EQ(script.pages.size(), c.diagrams.size()) << name;
+        std::set<std::set<int>> seen;
+        for (size_t p = 0; p < c.diagrams.size(); ++p) {
+            const auto diagrams =
+                read_diagram_page(script.pages[p], p == 0 ? 50 : 20, blue_pixel, c.board);
+            EXPECT_EQ(diagrams.size(), c.diagrams[p]) << name << " page " << p + 1;
+            for (const auto& d : diagrams) {
+                EXPECT_EQ(d.size(), size_t(c.board.columns * c.board.rows / 2)) << name;
+                seen.insert(d);
+            }
+            const auto box = drawn_extent(script.pages[p], white_pixel);
+            EXPECT_GE(box[0], 10) << name << " page " << p + 1;
+            EXPECT_LE(box[2], 790) << name << " page " << p + 1;
+            EXPECT_LE(box[3], 590) << name << " page " << p + 1;
+        }
+        size_t total = 0;
+        for (size_t n : c.diagrams) total += n;
+        EXPECT_EQ(seen.size(), total) << name;
+        // The counts on the last page only, clear of the diagrams above them.
+        const Page& last = script.pages.back();
+        EXPECT_GT(count_colour(last, black, 30, 550, 560, 580), 300) << name;
+        EXPECT_EQ(count_colour(last, blue_pixel, 0, 545, 799, 599), 0) << name;
+    }
+    set_board(6, 4);
 }

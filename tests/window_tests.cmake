@@ -17,14 +17,16 @@ function(use_scripted_events target)
 endfunction()
 
 add_unit_test(jugview_test SOURCES jugview_test.cpp jugview_entry.cpp
-              LIBS jug_picture pixel_check LABELS window)
+              LIBS jug_picture options pixel_check LABELS window)
 use_scripted_events(jugview_test)
+target_compile_definitions(jugview_test PRIVATE JUGLIST_PATH="$<TARGET_FILE:juglist>")
+add_dependencies(jugview_test juglist)
 target_link_libraries(jugview_test PRIVATE -Wl,--wrap=SDL_CreateRGBSurface)
 
 add_unit_test(tiling_test SOURCES tiling_test.cpp LIBS tiling LABELS unit)
 
 add_unit_test(tileview_test SOURCES tileview_test.cpp tileview_entry.cpp
-              LIBS tiling_picture pixel_check LABELS window)
+              LIBS tiling_picture options pixel_check LABELS window)
 use_scripted_events(tileview_test)
 
 # End-to-end runs in a real X server: ctest -L e2e

@@ -1,23 +1,44 @@
-// tileview: every domino tiling of the 6x4 board, 49 diagrams a page, and the closed-form count.
+// tileview: every domino tiling of a board (6x4 by default), as many diagrams a page as fit,
+// and the closed-form count beside the count found.
 #include <SDL.h>
 #include <SDL_ttf.h>
 #include <cstdio>
 
+#include "options/options.h"
 #include "raster/raster.h"
 #include "raster/window.h"
 #include "tileview/tiling.h"
 #include "tileview/tiling_picture.h"
 
+static const ProgramInfo tileview_program = {
+    "tileview",
+    "Draws every tiling of a board of W columns by H rows with dominoes in a window, each\n"
+    "the moment the search finds it, as a small diagram, as many to a page as fit. A key\n"
+    "(or closing the window) turns a full page. The last page sets the number of tilings\n"
+    "from the closed-form cosine product beside the number found.",
+    option_board,
+    max_diagram_columns,
+    max_diagram_rows,
+    "the largest board whose diagram fits on a page",
+    "--board 4x4",
+};
+
 SDL_Surface* screen;
 
 static TTF_Font* font;
-static char text_buffer[200];
+// Room for the closed form of the largest board, a figure of over 230 digits.
+static char text_buffer[512];
 static const SDL_Color text_colour = {0, 0, 0, 0};  // black
 static const SDL_Rect header_place = {10, 10, 0, 0};
 static const SDL_Rect summary_place = {30, 550, 0, 0};
 
-int main(int, char**)
+int main(int argc, char** argv)
 {
+    Settings settings;
+    const int status = parse_command_line(argc, argv, tileview_program, settings);
+    if (status != run_program) return status;
+    set_board(settings.board_columns, settings.board_rows);
+
     screen = open_window("tileview");
     if (screen == nullptr) {
         return 1;
@@ -31,14 +52,18 @@ int main(int, char**)
     std::snprintf(text_buffer, sizeof text_buffer, "M*N =  %d*%d", board_columns, board_rows);
     blit_text(font, text_buffer, text_colour, header_place);
 
-    // Cell 0 is covered either by a horizontal or by a vertical domino.
-    tiling_count = 0;
-    tile_search(domino_code(0, 1), 1);
-    tile_search(domino_code(0, board_columns), 1);
+    enumerate_tilings();
 
+    // A last page filled to the bottom would run into the counts: they get a page of
+    // their own instead.
+    if (page_bottom >= summary_place.y) {
+        SDL_Flip(screen);
+        wait_key_or_quit();
+        SDL_FillRect(screen, nullptr, white_pixel);
+    }
     std::snprintf(text_buffer, sizeof text_buffer,
-                  "Number of tilings (theoretic and experimental)=  %3.0lf   %d",
-                  closed_form_tiling_count(), tiling_count);
+                  "Number of tilings (theoretic and experimental)=  %3.0lf   %lld",
+                  closed_form_tiling_count(), static_cast<long long>(tiling_count));
     blit_text(font, text_buffer, text_colour, summary_place);
 
     SDL_Flip(screen);

@@ -1,32 +1,51 @@
-// Domino tilings of the 6x4 board: the board and domino codes and the enumeration.
+// Domino tilings of a rectangular board: the board and domino codes and the enumeration.
 #ifndef TILEVIEW_TILING_H
 #define TILEVIEW_TILING_H
 
 #include <cstdint>
 
-constexpr int board_columns = 6;
-constexpr int board_rows = 4;
-constexpr int cell_count = board_columns * board_rows;  // cell = row * board_columns + column
-constexpr int domino_count = cell_count / 2;
+// The board, columns by rows (6 by 4 until a program sets another). Cells are numbered
+// row by row: cell = row * board_columns + column.
+extern int board_columns;
+extern int board_rows;
+extern int cell_count;
+extern int domino_count;  // dominoes in a tiling
+
+// The most cells a board may have here: every board the programs take (the largest,
+// 52 by 36, has 1872).
+constexpr int max_cell_count = 2048;
+
+// Sets the board; the search and the drawing read it.
+void set_board(int columns, int rows);
 
 // A domino as first cell * cell_count + second cell, the first cell the lower-numbered.
 using DominoCode = std::int32_t;
 
-constexpr DominoCode domino_code(int first, int second) { return first * cell_count + second; }
-constexpr int first_cell(DominoCode code) { return code / cell_count; }
-constexpr int second_cell(DominoCode code) { return code % cell_count; }
+// Taking a code apart is the search's most frequent step, and a division by a number known
+// only at run time is slow: it is a multiplication by the rounded-up reciprocal of
+// cell_count instead, which gives the same quotient for every code of a board.
+constexpr int reciprocal_shift = 40;
+extern std::uint64_t cell_count_reciprocal;  // 2^reciprocal_shift / cell_count, rounded up
+
+inline DominoCode domino_code(int first, int second) { return first * cell_count + second; }
+inline int first_cell(DominoCode code)
+{
+    return static_cast<int>((static_cast<std::uint64_t>(code) * cell_count_reciprocal) >>
+                            reciprocal_shift);
+}
+inline int second_cell(DominoCode code) { return code - first_cell(code) * cell_count; }
 
 // Slot k holds the domino placed at depth k - 1 of the current tiling; slots 0 and 1 and
 // those above domino_count are unused.
-extern DominoCode placed_dominoes[cell_count];
+extern DominoCode placed_dominoes[max_cell_count];
 
 // Complete tilings found so far.
-extern std::int32_t tiling_count;
+extern std::int64_t tiling_count;
 
 // Search statistics for tests and benchmarks: tile_search entries, and entries where the
 // lowest free cell could take no domino.
-extern std::int32_t tile_search_calls;
-extern std::int32_t tile_dead_ends;
+extern std::int64_t tile_search_calls;
+extern std::int64_t tile_dead_ends;
 
 // 1 if cell belongs to last or to a domino in slots depth down to 2, else 0.
 int cell_covered(int cell, DominoCode last, int depth);
@@ -35,12 +54,16 @@ int cell_covered(int cell, DominoCode last, int depth);
 // complete tiling. Entered with the domino on cell 0 at depth 1.
 void tile_search(DominoCode last, int depth);
 
+// Counts every tiling of the board from zero, handing each to show_tiling: the search is
+// started once for each domino that can cover cell 0. A board with an odd number of cells
+// has no tiling and is not searched.
+void enumerate_tilings();
+
 // The display step, defined by the program (or a test). Slots 2..domino_count of
 // placed_dominoes hold the first dominoes of the tiling, last is the final one.
 void show_tiling(DominoCode last);
 
-// The number of tilings from the closed-form cosine product for the board, with pi taken
-// as 3.14159: about 280.998.
+// The number of tilings from the closed-form cosine product for the board (281 for 6x4).
 double closed_form_tiling_count();
 
 #endif

@@ -10,6 +10,8 @@ Uint32 white_pixel;
 Uint32 blue_pixel;
 Uint32 red_pixel;
 
+int page_bottom;
+
 // Each cell's half of a bar reaches bar_outer past its centre on the outer sides, so two
 // dominoes side by side keep cell_pitch - 2 * bar_outer - 1 = 4 background pixels between
 // them: that gap shows where one domino ends and the next begins. Towards the partner
@@ -36,18 +38,22 @@ void draw_domino(int a, int b)
     const int xb = cursor_x + cell_pitch * (b % board_columns);
     const int yb = cursor_y + cell_pitch * (b / board_columns);
 
-    if (b == a + 1) {
-        paint_block(xa, ya, bar_outer, bar_inner, bar_outer, bar_outer);
-        paint_block(xb, yb, bar_inner, bar_outer, bar_outer, bar_outer);
-    } else if (b == a + board_columns) {
+    // On a board one column wide the cell after a is the one below it: vertical first.
+    if (b == a + board_columns) {
         paint_block(xa, ya, bar_outer, bar_outer, bar_outer, bar_inner);
         paint_block(xb, yb, bar_outer, bar_outer, bar_inner, bar_outer);
+    } else if (b == a + 1) {
+        paint_block(xa, ya, bar_outer, bar_inner, bar_outer, bar_outer);
+        paint_block(xb, yb, bar_inner, bar_outer, bar_outer, bar_outer);
     }
     draw_thick_line(xa, ya, xb, yb, line_half_width, red_pixel);
 }
 
 void draw_placed_dominoes(int k)
 {
+    if (k < 2) {
+        return;  // a one-domino tiling has nothing stored
+    }
     if (k > 2) {
         draw_placed_dominoes(k - 1);
     }
@@ -58,17 +64,19 @@ void show_tiling(DominoCode last)
 {
     draw_placed_dominoes(domino_count);
     draw_domino(first_cell(last), second_cell(last));
+    page_bottom = cursor_y + cell_pitch * (board_rows - 1) + bar_outer;
 
-    cursor_x += diagram_advance_x;
-    if (cursor_x > diagram_right_limit) {
-        cursor_y += diagram_advance_y;
+    cursor_x += diagram_advance_x();
+    if (cursor_x > diagram_right_limit()) {
+        cursor_y += diagram_advance_y();
         cursor_x = page_margin;
     }
-    if (cursor_y > diagram_bottom_limit) {
+    if (cursor_y > diagram_bottom_limit()) {
         SDL_Flip(screen);
         wait_key_or_quit();
         SDL_FillRect(screen, nullptr, white_pixel);
         cursor_x = page_margin;
         cursor_y = page_margin;
+        page_bottom = 0;
     }
 }

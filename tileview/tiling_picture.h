@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include "raster/window.h"
 #include "tileview/tiling.h"
 
 // Centre of cell 0 of the next diagram.
@@ -15,19 +16,30 @@ extern Uint32 white_pixel;
 extern Uint32 blue_pixel;
 extern Uint32 red_pixel;
 
-constexpr int cell_pitch = 15;             // between neighbouring cell centres
-constexpr int diagram_advance_x = 110;     // from one diagram to the next in a row
-constexpr int diagram_right_limit = 710;   // a diagram may not start past this
-constexpr int diagram_advance_y = 80;      // from one row of diagrams to the next
-constexpr int diagram_bottom_limit = 540;  // a row may not start past this
-constexpr int page_margin = 20;            // left margin, and top margin after a page break
-constexpr int first_page_top = 50;         // the first page leaves room for the header
+constexpr int cell_pitch = 15;      // between neighbouring cell centres
+constexpr int diagram_gap = 20;     // between the cell boxes of neighbouring diagrams
+constexpr int page_margin = 20;     // left margin, and top margin after a page break
+constexpr int first_page_top = 50;  // the first page leaves room for the header
+
+// The largest board whose diagram fits on a page where the first page starts: 52 by 36.
+constexpr int max_diagram_columns = (screen_width - page_margin) / cell_pitch;
+constexpr int max_diagram_rows = (screen_height - first_page_top) / cell_pitch;
+
+// From one diagram to the next in a row, and from one row to the next.
+inline int diagram_advance_x() { return cell_pitch * board_columns + diagram_gap; }
+inline int diagram_advance_y() { return cell_pitch * board_rows + diagram_gap; }
+// The last places a diagram of the board may start and still fit on the page.
+inline int diagram_right_limit() { return screen_width - cell_pitch * board_columns; }
+inline int diagram_bottom_limit() { return screen_height - cell_pitch * board_rows; }
+
+// The lowest pixel row that a diagram of the current page reaches; 0 on an empty page.
+extern int page_bottom;
 
 // Draws the domino on cells a < b in the diagram at the cursor: a blue bar with a red line
 // joining the two cell centres.
 void draw_domino(int a, int b);
 
-// Draws the dominoes in placed_dominoes slots 2..k, in slot order.
+// Draws the dominoes in placed_dominoes slots 2..k, in slot order; none when k < 2.
 void draw_placed_dominoes(int k);
 
 #endif

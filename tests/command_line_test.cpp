@@ -1,0 +1,122 @@
+// The programs' command lines as a user types them: bad input, --help and --version.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <sys/wait.h>
+#include <string>
+#include <vector>
+
+#include "process.h"
+#include "pty_session.h"
+
+namespace {
+
+const std::string bin = BIN_DIR;
+
+std::vector<std::string> lines_of(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+struct BadInput {
+    const char* program;
+    const char* arguments;  // as typed in a shell
+    const char* named;      // what the message must name: the option and the value given
+    const char* named_too;
+};
+
+const BadInput bad_inputs[] = {
+    {"juglist", "--jugz 1", "'--jugz'", ""},
+    {"juglist", "--jug 8,5,3", "'--jug'", ""},  // whole names only
+    {"juglist", "--jugs", "--jugs", "A,B,C"},
+    {"juglist", "--jugs 10,5", "--jugs", "'10,5'"},
+    {"juglist", "--jugs a,b,c", "--jugs", "'a,b,c'"},
+    {"juglist", "--jugs 10,,3", "--jugs", "'10,,3'"},
+    {"juglist", "--jugs=", "--jugs", "''"},
+    {"juglist", "--jugs 0,5,3", "--jugs", "from 1 to 99"},
+    {"juglist", "--jugs 10,-5,3", "--jugs", "'10,-5,3'"},
+    {"juglist", "--jugs 100,5,3", "--jugs", "'100,5,3'"},
+    {"juglist", "--jugs 10,5,3x", "--jugs", "'10,5,3x'"},
+    {"juglist", "--goal '11,*,*'", "--goal", "'11,*,*'"},
+    {"juglist", "--goal '*,*,2' --jugs 10,5,1", "--goal", "at most 1"},
+    {"juglist", "--goal 1,2", "--goal", "X,Y,Z"},
+    {"juglist", "--no-wait=yes", "--no-wait", "'--no-wait=yes'"},
+    {"juglist", "--no-wait extra", "'extra'", ""},
+    {"juglist", "-h", "'-h'", ""},
+    {"jugview", "--jugs 10,5,3,4", "--jugs", "'10,5,3,4'"},
+    {"jugview", "--no-wait", "'--no-wait'", ""},
+    {"jugview", "--goal '*,6,*'", "--goal", "'*,6,*'"},
+    {"permlist", "--size 7x", "--size", "'7x'"},
+    {"permlist", "--size 0", "--size", "'0'"},
+    {"permlist", "--size 13", "--size", "from 1 to 12"},
+    {"permlist", "--size", "--size", "N"},
+    {"permlist", "--board 6x4", "'--board'", ""},
+    {"tileview", "--board 6x", "--board", "'6x'"},
+    {"tileview", "--board '6*4'", "--board", "'6*4'"},
+    {"tileview", "--board 53x4", "--board", "W from 1 to 52"},
+    {"tileview", "--board 6x37", "--board", "H from 1 to 36"},
+    {"tileview", "--board 0x4", "--board", "'0x4'"},
+    {"tileview", "--board=6x4 4x4", "'4x4'", ""},
+};
+
+}  // namespace
+
+// Whatever is typed wrong: one line naming it, one pointing to --help, status 2, nothing
+// else. The window programs run without a display here: had one tried to open its window,
+// it would have said so and ended with status 1.
+TEST(CommandLine, BadInputGetsTwoLinesAndStatusTwo)
+{
+    for (const BadInput& c : bad_inputs) {
+        const std::string what = std::string(c.program) + " " + c.arguments;
+        const ProcessResult r =
+            run_process("env -u DISPLAY -u SDL_VIDEODRIVER " + bin + "/" + what);
+        EXPECT_EQ(r.exit_status, 2) << what;
+        EXPECT_EQ(r.out, "") << what;
+        const auto lines = lines_of(r.err);
+        ASSERT_EQ(lines.size(), 2u) << what << "\n" << r.err;
+        EXPECT_EQ(lines[0].rfind(std::string(c.program) + ": ", 0), 0u) << lines[0];
+        EXPECT_NE(lines[0].find(c.named), std::string::npos) << what << ": " << lines[0];
+        EXPECT_NE(lines[0].find(c.named_too), std::string::npos) << what << ": " << lines[0];
+        EXPECT_EQ(lines[1], "Try '" + std::string(c.program) + " --help'.") << what;
+    }
+}
+
+TEST(CommandLine, BadInputLeavesTheTerminalAlone)
+{
+    PtySession session;
+    ASSERT_TRUE(session.start(bin + "/juglist", {"--jugs", "1,2"}));
+    const struct termios before = session.attributes();
+    const std::string shown = session.read_until_quiet(300, 5000);
+    const int status = session.wait_exit(5000);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;
+    EXPECT_NE(shown.find("--jugs"), std::string::npos) << shown;
+    EXPECT_TRUE(same_attributes(session.attributes(), before));
+}
+
+TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
+{
+    const std::vector<std::pair<std::string, std::vector<std::string>>> programs = {
+        {"juglist", {"--jugs A,B,C", "(default 10,5,3)", "--goal X,Y,Z", "'*,*,2'", "--no-wait"}},
+        {"jugview", {"--jugs A,B,C", "--goal X,Y,Z"}},
+        {"tileview", {"--board WxH", "from 1 to 52", "from 1 to 36", "(default 6x4)"}},
+        {"permlist", {"--size N", "from 1 to 12", "(default 7)", "--no-wait"}},
+    };
+    for (const auto& [program, mentions] : programs) {
+        const ProcessResult help = run_process(bin + "/" + program + " --help");
+        EXPECT_EQ(help.exit_status, 0) << program;
+        EXPECT_EQ(help.err, "") << program;
+        EXPECT_EQ(help.out.rfind("Usage: " + program + " [--", 0), 0u) << help.out;
+        for (const std::string& m : mentions) {
+            EXPECT_NE(help.out.find(m), std::string::npos) << program << " --help lacks " << m;
+        }
+        EXPECT_NE(help.out.find("the last one counts"), std::string::npos) << program;
+        EXPECT_NE(help.out.find("\nExample:\n  " + program + " --"), std::string::npos) << program;
+
+        const ProcessResult version = run_process(bin + "/" + program + " --version");
+        EXPECT_EQ(version.exit_status, 0) << program;
+        EXPECT_EQ(version.out, program + " (" PROJECT_SHORT_NAME ") " PROJECT_VERSION "\n");
+    }
+}
