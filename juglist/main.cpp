@@ -13,7 +13,7 @@ static const ProgramInfo juglist_program = {
     "empty to a goal, without passing a state twice: one numbered line per solution the\n"
     "moment it is found, then the depth (number of states) of each solution. Then waits\n"
     "for a key.",
-    option_jugs | option_goal | option_no_wait,
+    option_jugs | option_goal | option_no_wait | option_trace,
     0,
     0,
     nullptr,
@@ -22,6 +22,9 @@ static const ProgramInfo juglist_program = {
 
 // Entry n - 1 holds the depth of solution n.
 static std::vector<std::int32_t> solution_depths;
+
+// With --trace the search is printed instead of the solutions.
+static bool tracing;
 
 static void print_state(const char* format, JugState state)
 {
@@ -33,12 +36,28 @@ static void print_state(const char* format, JugState state)
 void report_solution(JugState goal, int depth)
 {
     const std::int32_t n = ++solution_count;
+    solution_depths.push_back(depth);
+    if (tracing) return;
     std::printf("\n%4.d: ", n);
     for (int k = 2; k <= depth; ++k) {
         print_state("(%d %d %d)", state_path[k]);
     }
     print_state(" (%d %d %d)\n", goal);
-    solution_depths.push_back(depth);
+}
+
+// The search as a tree: one line for each call, indented two spaces a level, and one for
+// each pour turned down, where its call would have stood.
+static void print_step(PourStep step, JugState state, int depth)
+{
+    if (step == PourStep::back_up) return;
+    std::printf("%*s", 2 * (depth - 1), "");
+    print_state("(%d %d %d)", state);
+    if (step == PourStep::goal) {
+        std::printf("  solution %d", solution_count);
+    } else if (step == PourStep::turned_down) {
+        std::printf("  already on the path");
+    }
+    std::printf("\n");
 }
 
 int main(int argc, char** argv)
@@ -48,6 +67,8 @@ int main(int argc, char** argv)
     if (status != run_program) return status;
     static_assert(goal_any_amount == any_amount, "a '*' goal is any amount");
     set_jug_puzzle(settings.jugs, settings.goal);
+    tracing = settings.trace;
+    if (tracing) pour_step_action = print_step;
 
     pour_search(jug_capacity[0] * 10000, 1);
 

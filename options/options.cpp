@@ -16,6 +16,9 @@ enum : int {
     key_board,
     key_size,
     key_no_wait,
+    key_trace,
+    key_steps,
+    key_delay,
     key_help,
     key_version,
 };
@@ -28,9 +31,15 @@ struct OptionEntry {
 };
 
 const OptionEntry option_table[] = {
-    {option_jugs, key_jugs, "jugs", "A,B,C"},   {option_goal, key_goal, "goal", "X,Y,Z"},
-    {option_board, key_board, "board", "WxH"},  {option_size, key_size, "size", "N"},
-    {option_no_wait, key_no_wait, "no-wait", nullptr}, {0, key_help, "help", nullptr},
+    {option_jugs, key_jugs, "jugs", "A,B,C"},
+    {option_goal, key_goal, "goal", "X,Y,Z"},
+    {option_board, key_board, "board", "WxH"},
+    {option_size, key_size, "size", "N"},
+    {option_no_wait, key_no_wait, "no-wait", nullptr},
+    {option_trace, key_trace, "trace", nullptr},
+    {option_steps, key_steps, "steps", nullptr},
+    {option_steps, key_delay, "delay", "MS"},
+    {0, key_help, "help", nullptr},
     {0, key_version, "version", nullptr},
 };
 
@@ -78,6 +87,9 @@ void describe_value(char* out, size_t size, const ProgramInfo& program, int key)
         break;
     case key_size:
         std::snprintf(out, size, "a whole number N from 1 to %d", max_perm_size);
+        break;
+    case key_delay:
+        std::snprintf(out, size, "a whole number of milliseconds from 0 to %d", max_step_delay);
         break;
     default:
         std::snprintf(out, size, "no value");
@@ -146,12 +158,12 @@ bool parse_board(const char* text, const ProgramInfo& program, Settings& setting
     return true;
 }
 
-bool parse_size(const char* text, int& size)
+bool parse_whole_option(const char* text, int lo, int hi, int& value)
 {
     const char* p = text;
     int n;
-    if (!read_whole(p, 1, max_perm_size, n) || *p != '\0') return false;
-    size = n;
+    if (!read_whole(p, lo, hi, n) || *p != '\0') return false;
+    value = n;
     return true;
 }
 
@@ -174,7 +186,8 @@ int bad_value(const ProgramInfo& program, int key, const char* value, const char
 void print_option_help(const ProgramInfo& program, const OptionEntry& e)
 {
     char head[32];
-    std::snprintf(head, sizeof head, "--%s%s%s", e.name, e.value ? " " : "", e.value ? e.value : "");
+    std::snprintf(head, sizeof head, "--%s%s%s", e.name, e.value ? " " : "",
+                  e.value ? e.value : "");
     std::printf("  %-15s", head);
     const char* indent = "                 ";
     switch (e.key) {
@@ -189,8 +202,8 @@ void print_option_help(const ProgramInfo& program, const OptionEntry& e)
                     indent);
         break;
     case key_board:
-        std::printf("W columns by H rows, W from 1 to %d and H from 1 to %d\n", program.max_board_columns,
-                    program.max_board_rows);
+        std::printf("W columns by H rows, W from 1 to %d and H from 1 to %d\n",
+                    program.max_board_columns, program.max_board_rows);
         if (program.board_limit_reason != nullptr) {
             std::printf("%s(%s)\n", indent, program.board_limit_reason);
         }
@@ -201,6 +214,21 @@ void print_option_help(const ProgramInfo& program, const OptionEntry& e)
         break;
     case key_no_wait:
         std::printf("end right after the output instead of waiting for a key\n");
+        break;
+    case key_trace:
+        std::printf("instead of the listing, print every step of the search as an\n"
+                    "%sindented tree: each call, each candidate turned down\n",
+                    indent);
+        break;
+    case key_steps:
+        std::printf("draw the search one step at a time: space or the right arrow\n"
+                    "%stakes a step; Escape, q or closing the window ends the run\n",
+                    indent);
+        break;
+    case key_delay:
+        std::printf("with --steps, take a step by itself every MS milliseconds\n"
+                    "%s(0 to %d); a key press then pauses and resumes\n",
+                    indent, max_step_delay);
         break;
     case key_help:
         std::printf("show this help and exit\n");
@@ -270,10 +298,23 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
             if (!parse_board(optarg, program, settings)) return bad_value(program, key, optarg);
             break;
         case key_size:
-            if (!parse_size(optarg, settings.size)) return bad_value(program, key, optarg);
+            if (!parse_whole_option(optarg, 1, max_perm_size, settings.size)) {
+                return bad_value(program, key, optarg);
+            }
             break;
         case key_no_wait:
             settings.no_wait = true;
+            break;
+        case key_trace:
+            settings.trace = true;
+            break;
+        case key_steps:
+            settings.steps = true;
+            break;
+        case key_delay:
+            if (!parse_whole_option(optarg, 0, max_step_delay, settings.delay_ms)) {
+                return bad_value(program, key, optarg);
+            }
             break;
         case key_help:
             help = true;
@@ -301,9 +342,14 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
         }
     }
     if (optind < argc) {
-        std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n",
-                     program.name, argv[optind]);
+        std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n", program.name,
+                     argv[optind]);
         return input_error(program);
+    }
+    if (settings.delay_ms >= 0 && !settings.steps) {
+        char value[16];
+        std::snprintf(value, sizeof value, "%d", settings.delay_ms);
+        return bad_value(program, key_delay, value, "a delay paces step mode: add --steps");
     }
     if (program.options & option_goal) {
         for (int k = 0; k < 3; ++k) {

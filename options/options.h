@@ -7,6 +7,7 @@ constexpr int goal_any_amount = -1;
 
 constexpr int max_jug_capacity = 99;
 constexpr int max_perm_size = 12;
+constexpr int max_step_delay = 10000;  // milliseconds
 
 // Everything the command line can set, with the values a program uses without options.
 // A program reads only the fields of the options it takes.
@@ -17,6 +18,9 @@ struct Settings {
     int board_rows = 4;
     int size = 7;
     bool no_wait = false;
+    bool trace = false;  // print the search as a tree of its steps
+    bool steps = false;  // draw the search one step at a time
+    int delay_ms = -1;   // in step mode, the pause between steps; -1: a key per step
 };
 
 // The options a program takes, as a set of these bits.
@@ -26,6 +30,8 @@ enum : unsigned {
     option_board = 1u << 2,
     option_size = 1u << 3,
     option_no_wait = 1u << 4,
+    option_trace = 1u << 5,
+    option_steps = 1u << 6,  // --steps and --delay
 };
 
 struct ProgramInfo {

@@ -10,7 +10,7 @@ static const ProgramInfo permlist_program = {
     "permlist",
     "Prints every ordering of the numbers 0 to N-1, numbered, in lexicographic order, each\n"
     "the moment the search completes it. Then waits for a key.",
-    option_size | option_no_wait,
+    option_size | option_no_wait | option_trace,
     0,
     0,
     nullptr,
@@ -112,22 +112,51 @@ static void print_ordering(std::int32_t last)
     }
 }
 
+// What the search just did, for --trace: placed v at level d (completing an ordering at the
+// last level), or turned the candidate v for level d down as already placed.
+enum class PermStep { enter, ordering, turned_down };
+
+// The step action, set when the search is watched; none by default.
+static void (*perm_step_action)(PermStep step, std::int32_t v, std::int32_t d);
+
 static void perm_search(std::int32_t v, std::int32_t d)
 {
     if (d == leaf_level) {
         ++perm_count;
         count_up_text();
-        print_ordering(v);
+        if (perm_step_action != nullptr) {
+            perm_step_action(PermStep::ordering, v, d);
+        } else {
+            print_ordering(v);
+        }
         return;
     }
+    if (perm_step_action != nullptr) perm_step_action(PermStep::enter, v, d);
     for (std::int32_t i = 0; i < perm_size; ++i) {
         if (i == v || prefix_contains(i, d)) {
+            if (perm_step_action != nullptr) perm_step_action(PermStep::turned_down, i, d + 1);
             continue;
         }
         perm_prefix[d + 1] = v;
         prefix_sets[d + 1] = prefix_sets[d] | (1u << v);
         perm_search(i, d + 1);
     }
+}
+
+// The search as a tree instead of the listing: one line for each call with the ordering
+// so far, indented two spaces a level, and one for each number turned down, where its
+// call would have stood.
+static void print_step(PermStep step, std::int32_t v, std::int32_t d)
+{
+    std::printf("%*s", 2 * d, "");
+    if (step == PermStep::turned_down) {
+        std::printf("%d  already placed\n", v);
+        return;
+    }
+    for (int k = 1; k <= d; ++k) std::printf("%d ", perm_prefix[k]);
+    std::printf("%d", v);
+    if (step == PermStep::ordering) std::printf("  ordering %d", perm_count);
+    std::printf("\n");
 }
 
 int main(int argc, char** argv)
@@ -137,6 +166,7 @@ int main(int argc, char** argv)
     if (status != run_program) return status;
     perm_size = settings.size;
     leaf_level = perm_size - 1;
+    if (settings.trace) perm_step_action = print_step;
 
     line_by_line = stdout_is_terminal();
     for (std::int32_t v = 0; v < perm_size; ++v) {

@@ -6,6 +6,14 @@ std::int32_t jug_goal[jug_count] = {any_amount, any_amount, 2};
 JugState state_path[path_slots];
 std::int32_t solution_count;
 std::int32_t pour_search_calls;
+void (*pour_step_action)(PourStep step, JugState state, int depth);
+
+static void step(PourStep what, JugState state, int depth)
+{
+    if (pour_step_action != nullptr) {
+        pour_step_action(what, state, depth);
+    }
+}
 
 JugState pack_state(std::int32_t jug0, std::int32_t jug1, std::int32_t jug2)
 {
@@ -79,12 +87,16 @@ void pour_search(JugState state, int depth)
     // A goal ends its path: no solution passes through another goal.
     if (is_goal(amount)) {
         report_solution(state, depth);
+        step(PourStep::goal, state, depth);
+        step(PourStep::back_up, state, depth);
         return;
     }
+    step(PourStep::enter, state, depth);
 
     // Descending writes slot depth + 1. No simple path outgrows the store, but a search
     // entered deep (as a test does) must still stay inside it.
     if (depth + 1 >= path_slots) {
+        step(PourStep::back_up, state, depth);
         return;
     }
 
@@ -99,10 +111,12 @@ void pour_search(JugState state, int depth)
             }
             const JugState child = pack_state(next[0], next[1], next[2]);
             if (path_contains(child, depth)) {
+                step(PourStep::turned_down, child, depth + 1);
                 continue;
             }
             state_path[depth + 1] = state;
             pour_search(child, depth + 1);
         }
     }
+    step(PourStep::back_up, state, depth);
 }

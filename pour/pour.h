@@ -44,6 +44,16 @@ int path_contains(JugState state, int depth);
 // Explores every simple path from state (at depth) and calls report_solution at each goal.
 void pour_search(JugState state, int depth);
 
+// What the search just did, for a program that shows the search itself: entered a state
+// (or a goal, which ends its path), turned down a pour whose result is already on the
+// path, or backed up from a state.
+enum class PourStep { enter, goal, turned_down, back_up };
+
+// The step action, set by a program that watches the search; none by default. It is called
+// with the state and its depth: for a goal after report_solution has numbered it, for a
+// turned-down pour with the depth the state would have had.
+extern void (*pour_step_action)(PourStep step, JugState state, int depth);
+
 // The goal action. Each program (and each test binary) defines its own. When it is called,
 // state_path slots 2..depth hold the earlier states of the solution, start state first.
 void report_solution(JugState goal, int depth);

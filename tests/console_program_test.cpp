@@ -224,3 +224,64 @@ TEST(Permlist, NoWaitEndsRightAfterTheListingOnATerminal)
     EXPECT_EQ(session.wait_exit(5000), 0);
     EXPECT_EQ(without_carriage_returns(shown), expected_permlist_output(3));
 }
+
+// --trace: the search as an indented tree, one line per call and one per candidate turned
+// down, then the usual closing lines.
+TEST(Trace, PrintsEveryStepOfEachSearch)
+{
+    struct Case {
+        std::string command;
+        std::vector<std::string> first_lines;
+        std::string closing;      // what follows the tree
+        size_t calls, completed;  // call lines, of which complete a configuration
+        size_t turned_down;
+    };
+    // A permlist call at level d turns down the d + 1 numbers it has placed: over the levels
+    // that is the sum of 7!/(6 - d)! * (d + 1), 46,921, and 13,699 calls in all.
+    const std::string juglist_summary = "\n\n Time for each of the 14 solutions: 13 14 13 5 7 7 9 "
+                                        "10 11 13 13 15 11 9 ";
+    const Case cases[] = {
+        {std::string(JUGLIST_PATH) + " --trace --no-wait",
+         {"(10 0 0)", "  (5 5 0)", "    (2 5 3)", "      (7 0 3)",
+          "        (2 5 3)  already on the path", "        (10 0 0)  already on the path",
+          "        (7 3 0)"},
+         juglist_summary,
+         101,
+         14,
+         192},
+        {std::string(PERMLIST_PATH) + " --trace --no-wait --size 3",
+         {"0", "  0  already placed", "  0 1", "    0  already placed", "    1  already placed",
+          "    0 1 2  ordering 1", "  0 2"},
+         "",
+         15,
+         6,
+         15},
+        {std::string(PERMLIST_PATH) + " --no-wait --trace",
+         {"0", "  0  already placed", "  0 1", "    0  already placed", "    1  already placed",
+          "    0 1 2", "      0  already placed"},
+         "",
+         13699,
+         5040,
+         46921},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult r = run_process(c.command);
+        EXPECT_EQ(r.exit_status, 0) << c.command;
+        const size_t tree_end = r.out.size() - c.closing.size();
+        EXPECT_EQ(r.out.substr(tree_end), c.closing) << c.command;
+        const std::vector<std::string> lines = lines_of(r.out.substr(0, tree_end));
+        ASSERT_GE(lines.size(), c.first_lines.size()) << c.command;
+        for (size_t k = 0; k < c.first_lines.size(); ++k) {
+            EXPECT_EQ(lines[k], c.first_lines[k]) << c.command << " line " << k + 1;
+        }
+        size_t turned_down = 0, completed = 0;
+        for (const std::string& line : lines) {
+            turned_down += line.find("  already") != std::string::npos;
+            completed += line.find("  solution ") != std::string::npos ||
+                         line.find("  ordering ") != std::string::npos;
+        }
+        EXPECT_EQ(lines.size() - turned_down, c.calls) << c.command;
+        EXPECT_EQ(completed, c.completed) << c.command;
+        EXPECT_EQ(turned_down, c.turned_down) << c.command;
+    }
+}
