@@ -5,7 +5,6 @@
 #include "raster/raster.h"
 
 int unit_height = 6;
-const int jug_width = 40;
 
 int cursor_x;
 int cursor_y;
@@ -93,29 +92,40 @@ static void draw_container(int left, int baseline, int capacity, int amount)
     }
 }
 
-void draw_jug_state(std::int32_t amount0, std::int32_t amount1, std::int32_t amount2)
+void draw_jug_picture(int x, int y, const std::int32_t amount[jug_count])
 {
-    const std::int32_t amount[jug_count] = {amount0, amount1, amount2};
-    const int x = cursor_x;
-    const int y = cursor_y;
     for (int k = 0; k < jug_count; ++k) {
         draw_container(x + k * (jug_width + jug_gap), y, jug_capacity[k], amount[k]);
     }
-    SDL_Flip(screen);
+}
 
-    const int picture_width = jug_count * jug_width + (jug_count - 1) * jug_gap;
+int solution_top() { return row_height() + label_height; }
+
+bool next_picture_place(int& x, int& y)
+{
     const int next_x = x + picture_width + picture_gap;
     if (next_x > row_right_limit - jug_count * jug_width) {
-        cursor_x = picture_left;
-        cursor_y = y + row_height() + row_gap;
+        x = picture_left;
+        y += row_height() + row_gap;
     } else {
-        cursor_x = next_x;
+        x = next_x;
     }
+    if (y > page_bottom_limit - row_height()) {
+        x = picture_left;
+        y = row_height() + continued_page_top;
+        return true;
+    }
+    return false;
+}
 
-    if (cursor_y > page_bottom_limit - row_height()) {
+void draw_jug_state(std::int32_t amount0, std::int32_t amount1, std::int32_t amount2)
+{
+    const std::int32_t amount[jug_count] = {amount0, amount1, amount2};
+    draw_jug_picture(cursor_x, cursor_y, amount);
+    SDL_Flip(screen);
+
+    if (next_picture_place(cursor_x, cursor_y)) {
         wait_key_or_quit();
         SDL_FillRect(screen, nullptr, white_pixel);  // shown with the next flip
-        cursor_x = picture_left;
-        cursor_y = row_height() + continued_page_top;
     }
 }

@@ -5,7 +5,7 @@
 #include <SDL.h>
 #include <cstdint>
 
-extern const int jug_width;  // width of every container
+constexpr int jug_width = 40;  // width of every container
 
 // The largest jug's container is this tall, whatever its capacity: 6 pixels a unit for
 // 10 units. Liquid is drawn as one bar per unit while a unit has room for a bar and the
@@ -46,9 +46,23 @@ extern Uint32 red_pixel;
 // The liquid bar being drawn; it never outlives its picture.
 extern SDL_Surface* block_surface;
 
-// Draws the containers of jugs 0, 1 and 2 with their liquid at the cursor, shows the
-// screen, and moves the cursor on: along the row, to the next row, or, when the page is
-// full, to the top of a fresh page after a wait for a key.
+// The width of a picture: three containers and the gaps between them.
+constexpr int picture_width = 3 * jug_width + 2 * jug_gap;
+
+// Draws the containers of jugs 0, 1 and 2 with their liquid, the left edge at x and the
+// container bottoms at y.
+void draw_jug_picture(int x, int y, const std::int32_t amount[3]);
+
+// Draws the picture at the cursor, shows the screen, and moves the cursor on: along the
+// row, to the next row, or, when the page is full, to the top of a fresh page after a
+// wait for a key.
 void draw_jug_state(std::int32_t amount0, std::int32_t amount1, std::int32_t amount2);
+
+// Moves a picture's place (left edge x, baseline y) on as pictures flow: along the row, to
+// the next row, or to the top of a continued page, when it returns true.
+bool next_picture_place(int& x, int& y);
+
+// Where a solution's first picture stands.
+int solution_top();
 
 #endif

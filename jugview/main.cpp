@@ -4,9 +4,11 @@
 #include <cstdio>
 
 #include "jugview/jug_picture.h"
+#include "jugview/step_view.h"
 #include "options/options.h"
 #include "pour/pour.h"
 #include "raster/raster.h"
+#include "raster/step_pace.h"
 #include "raster/window.h"
 
 static const ProgramInfo jugview_program = {
@@ -15,7 +17,7 @@ static const ProgramInfo jugview_program = {
     "empty to a goal, without passing a state twice, in a window: each solution on a page\n"
     "of its own, one picture of the containers for each state. A key (or closing the\n"
     "window) turns to the next solution; a blank page ends the run.",
-    option_jugs | option_goal,
+    option_jugs | option_goal | option_steps,
     0,
     0,
     nullptr,
@@ -29,6 +31,9 @@ static char label_text[16];
 static const SDL_Color label_colour = {0, 0, 0, 0};  // black
 static const SDL_Rect label_rect = {20, 10, 0, 0};
 
+// In step mode the search's steps are drawn instead of the solution pages.
+static bool stepping;
+
 static void draw_state(JugState state)
 {
     std::int32_t amount[jug_count];
@@ -40,8 +45,12 @@ static void draw_state(JugState state)
 // the start to the goal. Waits for a key or a close request, then clears the page.
 void report_solution(JugState goal, int depth)
 {
+    if (stepping) {
+        ++solution_count;  // the step that reaches the goal shows it
+        return;
+    }
     cursor_x = picture_left;
-    cursor_y = row_height() + label_height;
+    cursor_y = solution_top();
 
     ++solution_count;
     std::snprintf(label_text, sizeof label_text, "%d", solution_count);
@@ -72,14 +81,28 @@ int main(int argc, char** argv)
     white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
     black_pixel = SDL_MapRGB(screen->format, 0, 0, 0);
     red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
+    mark_pixel = SDL_MapRGB(screen->format, 0, 0, 250);
     SDL_FillRect(screen, nullptr, white_pixel);
     label_font = open_text_font("jugview");
 
-    pour_search(jug_capacity[0] * 10000, 1);
+    stepping = settings.steps;
+    if (stepping) {
+        start_step_view(label_font, settings.delay_ms);
+        pour_step_action = show_pour_step;
+    }
+    bool ended_early = false;
+    try {
+        pour_search(jug_capacity[0] * 10000, 1);
+    } catch (const StepModeQuit&) {
+        ended_early = true;  // the user ended the run at a step
+    }
 
-    // The last solution left a cleared page: a blank page ends the run.
-    SDL_Flip(screen);
-    wait_key_or_quit();
+    if (!ended_early) {
+        // The last solution left a cleared page: a blank page ends the run.
+        if (stepping) show_step_view_end();
+        SDL_Flip(screen);
+        wait_key_or_quit();
+    }
 
     close_text_font(label_font);
     return 0;

@@ -287,3 +287,72 @@ TEST_F(JugviewTest, AnotherPuzzleRunsPageByPage)
     }
     EXPECT_TRUE(all_of_colour(script.pages[16], white_pixel));
 }
+
+// Step mode: the path the search stands on, drawn by the same code as a solution page;
+// each step waits for a key, and Escape ends the run at once.
+TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
+{
+    EXPECT_EQ(run_jugview(), 0);
+    const Page solution_1 = script.pages[0];
+
+    reset_script();
+    script.kept_waits = {1, 4, 30, 31};
+    script.answers.assign(41, WaitAnswer::key);
+    script.answers[40] = WaitAnswer::escape;
+    EXPECT_EQ(run_jugview(BIN_DIR, {"--steps"}), 0);
+    EXPECT_EQ(script.waits, 41u) << "Escape ends the run without the final page";
+    ASSERT_EQ(script.pages.size(), 4u);
+    const Page &descent = script.pages[0], &turned_down = script.pages[1], &goal = script.pages[2],
+               &back_up = script.pages[3];
+    const Uint32 mark = SDL_MapRGB(screen->format, 0, 0, 250);
+    const auto solutions = reference_solutions();
+    for (const Page* page : {&descent, &turned_down, &goal, &back_up}) {
+        EXPECT_GT(count_colour(*page, black_pixel, 20, 560, 799, 590), 100) << "status line";
+    }
+
+    // Step 2 pours 1 into 2: two pictures, nothing marked.
+    EXPECT_EQ(read_solution_page(descent, red_pixel, black_pixel),
+              (std::vector<Amounts>{{10, 0, 0}, {5, 5, 0}}));
+    EXPECT_EQ(count_colour(descent, mark, 0, 0, 799, 599), 0);
+
+    // Step 5: from (7 0 3), pouring 2 into 1 gives (2 5 3), already on the path: shown at
+    // the next place, (20, 175), and crossed out there.
+    auto shown = read_solution_page(turned_down, red_pixel, black_pixel);
+    ASSERT_EQ(shown.size(), 5u);
+    shown.pop_back();  // the crossed-out picture is checked pixel by pixel below
+    EXPECT_EQ(shown, std::vector<Amounts>(solutions[0].begin(), solutions[0].begin() + 4));
+    const ExpectedPicture plain = expected_picture(20, 175, {2, 5, 3});
+    int crossed = 0, wrong = 0;
+    for (int y = 110; y <= 180; ++y) {
+        for (int x = 15; x <= 165; ++x) {
+            const Uint32 p = page_pixel(turned_down, x, y);
+            const Uint32 want = plain.red.count({x, y})     ? red_pixel
+                                : plain.black.count({x, y}) ? black_pixel
+                                                            : white_pixel;
+            crossed += p == mark;
+            wrong += p != mark && p != want;
+        }
+    }
+    EXPECT_EQ(wrong, 0) << "the turned-down picture is (2 5 3), crossed out";
+    EXPECT_GT(crossed, 300);
+    EXPECT_EQ(count_colour(turned_down, mark, 0, 0, 799, 599), crossed);
+
+    // Step 31 reaches solution 1: its page as a solution page shows it, the goal framed.
+    EXPECT_EQ(read_solution_page(goal, red_pixel, black_pixel), solutions[0]);
+    int differ_outside_marks = 0;
+    for (int y = 36; y < 555; ++y) {
+        for (int x = 0; x < 800; ++x) {
+            const bool in_frame = x >= 15 && x <= 165 && y >= 260 && y <= 330;
+            if (!in_frame && page_pixel(goal, x, y) != page_pixel(solution_1, x, y)) {
+                ++differ_outside_marks;
+            }
+        }
+    }
+    EXPECT_EQ(differ_outside_marks, 0);
+    EXPECT_GT(count_colour(goal, mark, 15, 260, 165, 330), 300);
+
+    // Step 32 backs up from the goal: the path without it.
+    const std::vector<Amounts> path(solutions[0].begin(), solutions[0].end() - 1);
+    EXPECT_EQ(read_solution_page(back_up, red_pixel, black_pixel), path);
+    EXPECT_EQ(count_colour(back_up, mark, 0, 0, 799, 599), 0);
+}

@@ -72,14 +72,14 @@ SDL_Surface* open_dummy_screen()
     return s;
 }
 
-void push_event(Uint8 type)
+void push_event(Uint8 type, SDLKey key)
 {
     SDL_Event e;
     SDL_memset(&e, 0, sizeof e);
     e.type = type;
     if (type == SDL_KEYDOWN || type == SDL_KEYUP) {
         e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-        e.key.keysym.sym = SDLK_SPACE;
+        e.key.keysym.sym = key;
     }
     SDL_PushEvent(&e);
 }

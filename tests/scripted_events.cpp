@@ -49,13 +49,18 @@ extern "C" int __wrap_SDL_WaitEvent(SDL_Event* event)
     SDL_Event pending;
     SDL_PumpEvents();
     if (SDL_PeepEvents(&pending, 1, SDL_PEEKEVENT, SDL_ALLEVENTS) == 0) {
-        const size_t n = script.pages.size();
-        script.pages.push_back(copy_screen());
-        const bool close =
-            n < script.answers.size() && script.answers[n] == WaitAnswer::close_request;
+        const size_t n = script.waits++;
+        if (script.kept_waits.empty() || script.kept_waits.count(n) != 0) {
+            script.pages.push_back(copy_screen());
+        }
+        const WaitAnswer answer = n < script.answers.size() ? script.answers[n] : WaitAnswer::key;
         push_event(SDL_MOUSEMOTION);
         push_event(SDL_KEYUP);
-        push_event(close ? SDL_QUIT : SDL_KEYDOWN);
+        if (answer == WaitAnswer::close_request) {
+            push_event(SDL_QUIT);
+        } else {
+            push_event(SDL_KEYDOWN, answer == WaitAnswer::escape ? SDLK_ESCAPE : SDLK_SPACE);
+        }
     }
     return __real_SDL_WaitEvent(event);
 }

@@ -9,13 +9,19 @@
 #include <string>
 #include <vector>
 
-enum class WaitAnswer { key, close_request };
+#include <set>
+
+enum class WaitAnswer { key, close_request, escape };
 
 struct ScriptedEvents {
-    // How each wait is ended, in order; waits past the end of the list get a key.
+    // How each wait is ended, in order; waits past the end of the list get a key (the
+    // space bar).
     std::vector<WaitAnswer> answers;
-    // The screen's pixels (row by row, 800 words a row) at each wait, in order.
+    // The screen's pixels (row by row, 800 words a row) at each wait, in order; only at the
+    // waits numbered (from 0) in kept_waits when that is not empty.
     std::vector<std::vector<Uint32>> pages;
+    std::set<size_t> kept_waits;
+    size_t waits = 0;  // all of them
 };
 
 extern ScriptedEvents script;

@@ -1,0 +1,66 @@
+// The pace of step mode: one step per key press, or one every so many milliseconds.
+#include "raster/step_pace.h"
+
+#include <SDL.h>
+
+namespace {
+
+enum class Wish { none, step, pause, quit };
+
+// Whether the run is paused in timed mode; a pause lasts from one step to the next.
+bool paused = false;
+
+Wish wish_of(const SDL_Event& event)
+{
+    if (event.type == SDL_QUIT) return Wish::quit;
+    if (event.type != SDL_KEYDOWN) return Wish::none;
+    switch (event.key.keysym.sym) {
+    case SDLK_ESCAPE:
+    case SDLK_q:
+        return Wish::quit;
+    case SDLK_RIGHT:
+        return Wish::step;
+    case SDLK_SPACE:
+        return Wish::pause;
+    default:
+        return Wish::none;
+    }
+}
+
+constexpr Uint32 poll_interval_ms = 10;  // how soon a key is noticed between timed steps
+
+}  // namespace
+
+bool wait_for_step(int delay_ms)
+{
+    const bool timed = delay_ms >= 0;
+    const Uint32 due = SDL_GetTicks() + static_cast<Uint32>(timed ? delay_ms : 0);
+    SDL_Event event;
+    for (;;) {
+        if (!timed || paused) {
+            // A failing wait would fail again at once: end the run rather than spin.
+            if (SDL_WaitEvent(&event) == 0) return false;
+        } else if (!SDL_PollEvent(&event)) {
+            const Uint32 now = SDL_GetTicks();
+            if (static_cast<Sint32>(due - now) <= 0) return true;
+            SDL_Delay(static_cast<Sint32>(due - now) < static_cast<Sint32>(poll_interval_ms)
+                          ? due - now
+                          : poll_interval_ms);
+            continue;
+        }
+        switch (wish_of(event)) {
+        case Wish::quit:
+            return false;
+        case Wish::step:
+            return true;
+        case Wish::pause:
+            // Without a delay the space bar takes a step; with one it pauses and resumes.
+            if (!timed) return true;
+            paused = !paused;
+            if (!paused) return true;
+            break;
+        case Wish::none:
+            break;
+        }
+    }
+}
