@@ -90,19 +90,17 @@ int main(int argc, char** argv)
         start_step_view(label_font, settings.delay_ms);
         pour_step_action = show_pour_step;
     }
-    bool ended_early = false;
     try {
         pour_search(jug_capacity[0] * 10000, 1);
     } catch (const StepModeQuit&) {
-        ended_early = true;  // the user ended the run at a step
+        close_text_font(label_font);  // the user ended the run at a step
+        return 0;
     }
 
-    if (!ended_early) {
-        // The last solution left a cleared page: a blank page ends the run.
-        if (stepping) show_step_view_end();
-        SDL_Flip(screen);
-        wait_key_or_quit();
-    }
+    // The last solution left a cleared page: a blank page ends the run.
+    if (stepping) show_step_view_end();
+    SDL_Flip(screen);
+    wait_key_or_quit();
 
     close_text_font(label_font);
     return 0;

@@ -6,8 +6,10 @@
 
 #include "options/options.h"
 #include "raster/raster.h"
+#include "raster/step_pace.h"
 #include "raster/window.h"
 #include "tileview/tiling.h"
+#include "tileview/step_view.h"
 #include "tileview/tiling_picture.h"
 
 static const ProgramInfo tileview_program = {
@@ -16,7 +18,7 @@ static const ProgramInfo tileview_program = {
     "the moment the search finds it, as a small diagram, as many to a page as fit. A key\n"
     "(or closing the window) turns a full page. The last page sets the number of tilings\n"
     "from the closed-form cosine product beside the number found.",
-    option_board,
+    option_board | option_steps,
     max_diagram_columns,
     max_diagram_rows,
     "the largest board whose diagram fits on a page",
@@ -46,17 +48,29 @@ int main(int argc, char** argv)
     white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
     blue_pixel = SDL_MapRGB(screen->format, 0, 0, 250);
     red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
+    mark_pixel = SDL_MapRGB(screen->format, 0, 0, 0);
     SDL_FillRect(screen, nullptr, white_pixel);
     font = open_text_font("tileview");
 
     std::snprintf(text_buffer, sizeof text_buffer, "M*N =  %d*%d", board_columns, board_rows);
     blit_text(font, text_buffer, text_colour, header_place);
 
-    enumerate_tilings();
+    if (settings.steps) {
+        start_step_view(font, settings.delay_ms);
+        tile_step_action = show_tile_step;
+    }
+    try {
+        enumerate_tilings();
+    } catch (const StepModeQuit&) {
+        close_text_font(font);  // the user ended the run at a step
+        return 0;
+    }
 
-    // A last page filled to the bottom would run into the counts: they get a page of
-    // their own instead.
-    if (page_bottom >= summary_place.y) {
+    if (settings.steps) {
+        show_step_view_end();
+    } else if (page_bottom >= summary_place.y) {
+        // A last page filled to the bottom would run into the counts: they get a page of
+        // their own instead.
         SDL_Flip(screen);
         wait_key_or_quit();
         SDL_FillRect(screen, nullptr, white_pixel);

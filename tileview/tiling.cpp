@@ -13,6 +13,14 @@ DominoCode placed_dominoes[max_cell_count];
 std::int64_t tiling_count;
 std::int64_t tile_search_calls;
 std::int64_t tile_dead_ends;
+void (*tile_step_action)(TileStep step, DominoCode domino, int depth, int free_cell);
+
+static void step(TileStep what, DominoCode domino, int depth, int free_cell)
+{
+    if (tile_step_action != nullptr) {
+        tile_step_action(what, domino, depth, free_cell);
+    }
+}
 
 void set_board(int columns, int rows)
 {
@@ -45,6 +53,8 @@ void tile_search(DominoCode last, int depth)
     if (depth == domino_count) {
         ++tiling_count;
         show_tiling(last);
+        step(TileStep::tiling, last, depth, -1);
+        step(TileStep::back_up, last, depth, -1);
         return;
     }
 
@@ -57,6 +67,7 @@ void tile_search(DominoCode last, int depth)
     while (c < cell_count && cell_covered(c, last, depth)) {
         ++c;
     }
+    step(TileStep::enter, last, depth, c);
 
     DominoCode candidates[2];
     int candidate_count = 0;
@@ -72,10 +83,12 @@ void tile_search(DominoCode last, int depth)
     }
     if (candidate_count == 0) {
         ++tile_dead_ends;
+        step(TileStep::dead_end, last, depth, c);
     }
     for (int k = 0; k < candidate_count; ++k) {
         tile_search(candidates[k], depth + 1);
     }
+    step(TileStep::back_up, last, depth, -1);
 }
 
 void enumerate_tilings()

@@ -59,6 +59,16 @@ void tile_search(DominoCode last, int depth);
 // has no tiling and is not searched.
 void enumerate_tilings();
 
+// What the search just did, for a program that shows the search itself: placed a domino
+// (completing a tiling, when it is the last), found that the lowest free cell can take no
+// domino, or took a domino away again.
+enum class TileStep { enter, tiling, dead_end, back_up };
+
+// The step action, set by a program that watches the search; none by default. It is called
+// with the domino and its depth, and with the lowest free cell after an enter and at a dead
+// end (-1 otherwise); for a tiling after show_tiling.
+extern void (*tile_step_action)(TileStep step, DominoCode domino, int depth, int free_cell);
+
 // The display step, defined by the program (or a test). Slots 2..domino_count of
 // placed_dominoes hold the first dominoes of the tiling, last is the final one.
 void show_tiling(DominoCode last);

@@ -1,6 +1,8 @@
 // A tiling drawn as a small diagram of blue bars, and the pages of diagrams.
 #include "tileview/tiling_picture.h"
 
+#include <algorithm>
+
 #include "raster/raster.h"
 
 int cursor_x = page_margin;
@@ -11,14 +13,17 @@ Uint32 blue_pixel;
 Uint32 red_pixel;
 
 int page_bottom;
+bool drawing_diagrams = true;
+int drawing_pitch = cell_pitch;
 
-// Each cell's half of a bar reaches bar_outer past its centre on the outer sides, so two
-// dominoes side by side keep cell_pitch - 2 * bar_outer - 1 = 4 background pixels between
-// them: that gap shows where one domino ends and the next begins. Towards the partner
-// cell it reaches bar_inner, so that the two halves meet without overlapping.
-constexpr int bar_outer = 5;
-constexpr int bar_inner = (cell_pitch - 1) / 2;
-constexpr int line_half_width = 1;
+// Each cell's half of a bar reaches a third of the pitch past its centre on the outer
+// sides, so two dominoes side by side keep pitch - 2 * outer - 1 background pixels between
+// them (4 in a diagram): that gap shows where one domino ends and the next begins. Towards
+// the partner cell it reaches half the pitch, so that the two halves meet without
+// overlapping. The joining line's half-width is a fifteenth of the pitch, at least 1.
+static int bar_outer() { return drawing_pitch / 3; }
+static int bar_inner() { return (drawing_pitch - 1) / 2; }
+static int line_half_width() { return std::max(1, drawing_pitch / 15); }
 
 // Paints the pixels (cx + dx, cy + dy) for dx from -left to right and dy from -up to down.
 static void paint_block(int cx, int cy, int left, int right, int up, int down)
@@ -33,20 +38,21 @@ static void paint_block(int cx, int cy, int left, int right, int up, int down)
 
 void draw_domino(int a, int b)
 {
-    const int xa = cursor_x + cell_pitch * (a % board_columns);
-    const int ya = cursor_y + cell_pitch * (a / board_columns);
-    const int xb = cursor_x + cell_pitch * (b % board_columns);
-    const int yb = cursor_y + cell_pitch * (b / board_columns);
+    const int xa = cursor_x + drawing_pitch * (a % board_columns);
+    const int ya = cursor_y + drawing_pitch * (a / board_columns);
+    const int xb = cursor_x + drawing_pitch * (b % board_columns);
+    const int yb = cursor_y + drawing_pitch * (b / board_columns);
+    const int outer = bar_outer(), inner = bar_inner();
 
     // On a board one column wide the cell after a is the one below it: vertical first.
     if (b == a + board_columns) {
-        paint_block(xa, ya, bar_outer, bar_outer, bar_outer, bar_inner);
-        paint_block(xb, yb, bar_outer, bar_outer, bar_inner, bar_outer);
+        paint_block(xa, ya, outer, outer, outer, inner);
+        paint_block(xb, yb, outer, outer, inner, outer);
     } else if (b == a + 1) {
-        paint_block(xa, ya, bar_outer, bar_inner, bar_outer, bar_outer);
-        paint_block(xb, yb, bar_inner, bar_outer, bar_outer, bar_outer);
+        paint_block(xa, ya, outer, inner, outer, outer);
+        paint_block(xb, yb, inner, outer, outer, outer);
     }
-    draw_thick_line(xa, ya, xb, yb, line_half_width, red_pixel);
+    draw_thick_line(xa, ya, xb, yb, line_half_width(), red_pixel);
 }
 
 void draw_placed_dominoes(int k)
@@ -62,9 +68,12 @@ void draw_placed_dominoes(int k)
 
 void show_tiling(DominoCode last)
 {
+    if (!drawing_diagrams) {
+        return;
+    }
     draw_placed_dominoes(domino_count);
     draw_domino(first_cell(last), second_cell(last));
-    page_bottom = cursor_y + cell_pitch * (board_rows - 1) + bar_outer;
+    page_bottom = cursor_y + cell_pitch * (board_rows - 1) + bar_outer();
 
     cursor_x += diagram_advance_x();
     if (cursor_x > diagram_right_limit()) {

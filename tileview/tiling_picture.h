@@ -35,6 +35,14 @@ inline int diagram_bottom_limit() { return screen_height - cell_pitch * board_ro
 // The lowest pixel row that a diagram of the current page reaches; 0 on an empty page.
 extern int page_bottom;
 
+// Whether show_tiling draws each tiling as a diagram and pages them; step mode shows the
+// search on one large board instead.
+extern bool drawing_diagrams;
+
+// The distance between cell centres that draw_domino uses: cell_pitch in a diagram, more
+// on the large board of step mode; the bars and the line grow with it.
+extern int drawing_pitch;
+
 // Draws the domino on cells a < b in the diagram at the cursor: a blue bar with a red line
 // joining the two cell centres.
 void draw_domino(int a, int b);

@@ -1,0 +1,24 @@
+// tileview's step mode: the search drawn one step at a time on one large board.
+#ifndef TILEVIEW_STEP_VIEW_H
+#define TILEVIEW_STEP_VIEW_H
+
+#include <SDL_ttf.h>
+
+#include "tileview/tiling.h"
+
+// The colour of the mark on the lowest free cell; mapped at start.
+extern Uint32 mark_pixel;
+
+// Starts drawing the search's steps on the board: texts are written in font (none
+// without), and steps follow one another at the pace delay_ms gives (see wait_for_step).
+void start_step_view(TTF_Font* font, int delay_ms);
+
+// The step action: shows the dominoes placed after the step, the lowest free cell or the
+// dead end, and a status line, then waits for the next step. Throws StepModeQuit when the
+// user ends the run.
+void show_tile_step(TileStep step, DominoCode domino, int depth, int free_cell);
+
+// Clears the page for the end of a run in step mode, the header on it.
+void show_step_view_end();
+
+#endif
