@@ -49,6 +49,12 @@ const BadInput bad_inputs[] = {
     {"jugview", "--jugs 10,5,3,4", "--jugs", "'10,5,3,4'"},
     {"jugview", "--no-wait", "'--no-wait'", ""},
     {"jugview", "--goal '*,6,*'", "--goal", "'*,6,*'"},
+    {"jugview", "--delay 200", "--delay", "add --steps"},
+    {"jugview", "--steps --delay 10001", "--delay", "from 0 to 10000"},
+    {"jugview", "--steps --delay=fast", "--delay", "'fast'"},
+    {"jugview", "--steps --trace", "'--trace'", ""},
+    {"juglist", "--steps", "'--steps'", ""},
+    {"permlist", "--trace=yes", "--trace", "'--trace=yes'"},
     {"permlist", "--size 7x", "--size", "'7x'"},
     {"permlist", "--size 0", "--size", "'0'"},
     {"permlist", "--size 13", "--size", "from 1 to 12"},
@@ -60,6 +66,7 @@ const BadInput bad_inputs[] = {
     {"tileview", "--board 6x37", "--board", "H from 1 to 36"},
     {"tileview", "--board 0x4", "--board", "'0x4'"},
     {"tileview", "--board=6x4 4x4", "'4x4'", ""},
+    {"tileview", "--steps --delay -5", "--delay", "'-5'"},
 };
 
 }  // namespace
@@ -99,10 +106,11 @@ TEST(CommandLine, BadInputLeavesTheTerminalAlone)
 TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
 {
     const std::vector<std::pair<std::string, std::vector<std::string>>> programs = {
-        {"juglist", {"--jugs A,B,C", "(default 10,5,3)", "--goal X,Y,Z", "'*,*,2'", "--no-wait"}},
-        {"jugview", {"--jugs A,B,C", "--goal X,Y,Z"}},
-        {"tileview", {"--board WxH", "from 1 to 52", "from 1 to 36", "(default 6x4)"}},
-        {"permlist", {"--size N", "from 1 to 12", "(default 7)", "--no-wait"}},
+        {"juglist",
+         {"--jugs A,B,C", "(default 10,5,3)", "--goal X,Y,Z", "'*,*,2'", "--no-wait", "--trace"}},
+        {"jugview", {"--jugs A,B,C", "--goal X,Y,Z", "--steps", "--delay MS", "0 to 10000"}},
+        {"tileview", {"--board WxH", "from 1 to 52", "from 1 to 36", "(default 6x4)", "--steps"}},
+        {"permlist", {"--size N", "from 1 to 12", "(default 7)", "--no-wait", "--trace"}},
     };
     for (const auto& [program, mentions] : programs) {
         const ProcessResult help = run_process(bin + "/" + program + " --help");

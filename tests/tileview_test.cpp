@@ -201,3 +201,97 @@ TEST_F(TileviewTest, OtherBoardsFlowAsManyDiagramsAsFit)
     }
     set_board(6, 4);
 }
+
+namespace {
+
+struct RecordedStep {
+    TileStep step;
+    std::set<int> dominoes;  // on the board after the step
+    int cell;
+};
+std::vector<RecordedStep> recorded_steps;
+std::vector<int> placed_now;
+
+void record_step(TileStep step, DominoCode domino, int depth, int free_cell)
+{
+    placed_now.resize(static_cast<size_t>(depth - 1));
+    if (step != TileStep::back_up) placed_now.push_back(domino);
+    recorded_steps.push_back({step, {placed_now.begin(), placed_now.end()}, free_cell});
+}
+
+// The large board of step mode read back from its pixels: the dominoes whose bars cover
+// the cell centres and run on across the gap between them.
+std::set<int> read_board(const Page& page, int pitch, int left, int top, Uint32 blue, Uint32 red)
+{
+    auto covered = [&](int x, int y) {
+        return page_pixel(page, x, y) == blue || page_pixel(page, x, y) == red;
+    };
+    std::set<int> dominoes;
+    for (int a = 0; a < 24; ++a) {
+        const int x = left + pitch * (a % 6), y = top + pitch * (a / 6);
+        if (!covered(x, y)) continue;
+        if (a % 6 != 5 && covered(x + pitch / 2, y)) dominoes.insert(a * 24 + a + 1);
+        if (a < 18 && covered(x, y + pitch / 2)) dominoes.insert(a * 24 + a + 6);
+    }
+    return dominoes;
+}
+
+}  // namespace
+
+// Step mode on the 6x4 board: each step's board drawn large, a step per key, and Escape
+// ends the run at once.
+TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
+{
+    // Where the search's first dead end and first tiling come, from the search itself.
+    recorded_steps.clear();
+    placed_now.clear();
+    tile_step_action = record_step;
+    enumerate_tilings();
+    tile_step_action = nullptr;
+    size_t dead_end = 0, tiling = 0;
+    while (recorded_steps[dead_end].step != TileStep::dead_end) ++dead_end;
+    while (recorded_steps[tiling].step != TileStep::tiling) ++tiling;
+    ASSERT_LT(tiling + 1, dead_end);
+
+    reset_script();
+    script.kept_waits = {0, tiling, tiling + 1, dead_end};
+    script.answers.assign(dead_end + 2, WaitAnswer::key);
+    script.answers[dead_end + 1] = WaitAnswer::escape;
+    EXPECT_EQ(run_tileview(BIN_DIR, {"--steps"}), 0);
+    drawing_diagrams = true;
+    drawing_pitch = cell_pitch;
+    EXPECT_EQ(script.waits, dead_end + 2) << "Escape ends the run at once";
+    ASSERT_EQ(script.pages.size(), 4u);
+
+    // The board is as large as the page allows: a pitch of 125, cell 0 centred at (82, 107).
+    constexpr int pitch = 125, left = 82, top = 107;
+    const Page& first = script.pages[0];
+    EXPECT_EQ(read_board(first, pitch, left, top, blue_pixel, red_pixel), (std::set<int>{1}));
+    // Bar 0-1 and the lowest free cell, 2, marked with a black square.
+    EXPECT_EQ(count_colour(first, blue_pixel, 0, 45, 799, 545) +
+                  count_colour(first, red_pixel, 0, 45, 799, 545),
+              count_colour(first, blue_pixel, 41, 66, 248, 148) +
+                  count_colour(first, red_pixel, 41, 66, 248, 148));
+    EXPECT_EQ(count_colour(first, blue_pixel, 41, 66, 248, 148) +
+                  count_colour(first, red_pixel, 41, 66, 248, 148),
+              208 * 83);
+    EXPECT_EQ(count_colour(first, black, 312, 87, 352, 127), 41 * 41);
+    EXPECT_EQ(count_colour(first, black, 0, 45, 799, 545), 41 * 41);
+
+    EXPECT_EQ(read_board(script.pages[1], pitch, left, top, blue_pixel, red_pixel),
+              all_horizontal_tiling());
+    EXPECT_EQ(read_board(script.pages[2], pitch, left, top, blue_pixel, red_pixel),
+              recorded_steps[tiling + 1].dominoes);
+    EXPECT_EQ(recorded_steps[tiling + 1].dominoes.size(), 11u);
+
+    const RecordedStep& dead = recorded_steps[dead_end];
+    const Page& dead_page = script.pages[3];
+    EXPECT_EQ(read_board(dead_page, pitch, left, top, blue_pixel, red_pixel), dead.dominoes);
+    const int dx = left + pitch * (dead.cell % 6), dy = top + pitch * (dead.cell / 6);
+    EXPECT_GT(count_colour(dead_page, red_pixel, dx - 45, dy - 45, dx + 45, dy + 45), 500)
+        << "the dead end's cell " << dead.cell << " is crossed out";
+    for (const Page& page : script.pages) {
+        EXPECT_GT(count_colour(page, black, 20, 560, 799, 590), 100) << "status line";
+        EXPECT_GT(count_colour(page, black, 10, 10, 120, 35), 50) << "header";
+    }
+}
