@@ -95,7 +95,7 @@ TEST(CommandLine, BadInputLeavesTheTerminalAlone)
 {
     PtySession session;
     ASSERT_TRUE(session.start(bin + "/juglist", {"--jugs", "1,2"}));
-    const struct termios before = session.attributes();
+    const struct termios before = session.attributes_at_start();
     const std::string shown = session.read_until_quiet(300, 5000);
     const int status = session.wait_exit(5000);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status;

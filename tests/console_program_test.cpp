@@ -48,7 +48,7 @@ void check_waits_for_one_unechoed_key(const char* program, const std::string& ex
 {
     PtySession session;
     ASSERT_TRUE(session.start(program));
-    const struct termios before = session.attributes();
+    const struct termios before = session.attributes_at_start();
 
     const std::string shown = session.read_until_quiet(500, 20000);
     EXPECT_EQ(without_carriage_returns(shown), expected);
@@ -67,7 +67,7 @@ void check_signal_restores_terminal(const char* program, int sig)
 {
     PtySession session;
     ASSERT_TRUE(session.start(program));
-    const struct termios before = session.attributes();
+    const struct termios before = session.attributes_at_start();
     session.read_until_quiet(500, 20000);
     ASSERT_TRUE(session.running());
 

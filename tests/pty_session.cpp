@@ -30,6 +30,7 @@ bool PtySession::start(const std::string& program, const std::vector<std::string
     if (openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) {
         return false;
     }
+    at_start_ = attributes();
     pid_ = fork();
     if (pid_ < 0) {
         return false;

@@ -31,11 +31,16 @@ class PtySession {
     // The terminal's current attributes, as the program sees them.
     struct termios attributes() const;
 
+    // The terminal's attributes before the program started. (Read after start, they may
+    // already be the program's own: on a busy machine it can reach its key wait first.)
+    struct termios attributes_at_start() const { return at_start_; }
+
   private:
     int master_ = -1;
     int slave_ = -1;
     pid_t pid_ = -1;
     int status_ = -1;
+    struct termios at_start_ = {};
 };
 
 bool same_attributes(const struct termios& a, const struct termios& b);
