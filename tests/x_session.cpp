@@ -347,7 +347,7 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
     } else if (WIFSIGNALED(status)) {
         record.term_signal = WTERMSIG(status);
     }
-    if (!w && record.failure.empty()) record.failure = "no window appeared";
+    if (!record.window_found && record.failure.empty()) record.failure = "no window appeared";
     record.err = read_file(err_path);
     unlink(err_path);
     return record;
