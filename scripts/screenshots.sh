@@ -12,33 +12,50 @@ mkdir -p "$docs"
 
 . "$PWD/scripts/xvfb.sh"
 
-# Starts a window program from build/bin; its window id goes to $window.
+# The id of the running program's window, looked up at each use rather than kept: at
+# start-up SDL shows a first window for about a millisecond before the one the program
+# draws in, so a window counts only once it is still shown a moment after it is found.
+window() {
+  local found
+  for _ in $(seq 50); do
+    found=$(xdotool search --sync --onlyvisible --pid "$program_pid" | head -n 1)
+    sleep 0.2
+    if xdotool search --onlyvisible --pid "$program_pid" | grep -x "$found" >/dev/null; then
+      echo "$found"
+      return
+    fi
+  done
+  echo "no window of $program_pid stays shown" >&2
+  return 1
+}
+
+# Starts a window program from build/bin as $program_pid, and waits for its window.
 start() {
   (cd "$bin" && exec "./$1") </dev/null >/dev/null &
   program_pid=$!
-  window=$(xdotool search --sync --onlyvisible --pid "$program_pid" | head -n 1)
+  window >/dev/null
 }
 
 # Presses the space bar n times, letting each page finish.
 turn_pages() {
-  xdotool windowfocus --sync "$1"
-  for _ in $(seq "$2"); do xdotool key space; sleep 0.3; done
+  xdotool windowfocus --sync "$(window)"
+  for _ in $(seq "$1"); do xdotool key space; sleep 0.3; done
   sleep 0.5
 }
 
-snap() { import -window "$1" "$docs/$2"; echo "docs/$2"; }
+snap() { import -window "$(window)" "$docs/$1"; echo "docs/$1"; }
 
 start jugview
 sleep 0.5
-turn_pages "$window" 11
-snap "$window" jugview-solution-12.png
+turn_pages 11
+snap jugview-solution-12.png
 kill "$program_pid"; wait "$program_pid" 2>/dev/null || true
 
 start tileview
 sleep 0.5
-snap "$window" tileview-page-1.png
-turn_pages "$window" 5
-snap "$window" tileview-last-page.png
+snap tileview-page-1.png
+turn_pages 5
+snap tileview-last-page.png
 kill "$program_pid"; wait "$program_pid" 2>/dev/null || true
 program_pid=
 

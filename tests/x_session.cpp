@@ -25,6 +25,9 @@ using Clock = std::chrono::steady_clock;
 constexpr int poll_ms = 40;
 constexpr int settle_ms = 400;  // a page that holds still this long is complete
 constexpr int page_timeout_ms = 15000;
+// SDL's throwaway start-up window lives about a millisecond; a busy machine can stretch
+// that, and a window that outlives this is still followed if it goes.
+constexpr int stay_ms = 200;
 
 // Children die with the test process, so that a test killed by its time limit leaves
 // nothing behind.
@@ -90,6 +93,34 @@ Window find_window_of(Display* d, pid_t pid)
     }
     if (children) XFree(children);
     return found;
+}
+
+bool shown(Display* d, Window w)
+{
+    XWindowAttributes a;
+    return XGetWindowAttributes(d, w, &a) && a.map_state == IsViewable;
+}
+
+// The program's window, once it has stayed shown for a moment; 0 when the program ends
+// first (then *exited is set) or none stays by the deadline. At start-up SDL maps a first
+// window with the same size and pid and destroys it a millisecond later, before making
+// the one the program draws in: only time tells the two apart.
+Window wait_for_window(Display* d, pid_t pid, Clock::time_point end, int* status, bool* exited)
+{
+    while (Clock::now() < end) {
+        if (reap(pid, status, false)) {
+            *exited = true;
+            return 0;
+        }
+        const Window w = find_window_of(d, pid);
+        if (w) {
+            sleep_ms(stay_ms);
+            if (shown(d, w)) return w;
+        } else {
+            sleep_ms(poll_ms);
+        }
+    }
+    return 0;
 }
 
 // The window's 800x600 picture as 0xRRGGBB words.
@@ -230,22 +261,17 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
 
     int status = 0;
     bool exited = false;
-    Window w = 0;
-    for (auto end = Clock::now() + std::chrono::milliseconds(page_timeout_ms);
-         !w && Clock::now() < end;) {
-        if (reap(pid, &status, false)) {
-            exited = true;
-            break;
-        }
-        w = find_window_of(d, pid);
-        if (!w) sleep_ms(poll_ms);
-    }
-    if (w) {
-        record.window_found = true;
+    const auto note_size = [&](Window w) {
         XWindowAttributes a;
         XGetWindowAttributes(d, w, &a);
         record.window_width = a.width;
         record.window_height = a.height;
+    };
+    Window w = wait_for_window(d, pid, Clock::now() + std::chrono::milliseconds(page_timeout_ms),
+                               &status, &exited);
+    if (w) {
+        record.window_found = true;
+        note_size(w);
     }
 
     while (w && !exited && static_cast<int>(record.pages.size()) < max_waits) {
@@ -262,10 +288,18 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
             }
             const Capture got = capture(d, w, current);
             if (got == Capture::window_gone) {
-                // The program is ending, or has failed.
-                exited = wait_for_exit(pid, &status, 5000);
-                if (!exited) record.failure = "the window vanished while the program kept running";
-                break;
+                // The program is ending, or has replaced its window (as SDL may do even
+                // after the wait above), or has failed.
+                w = wait_for_window(d, pid, end, &status, &exited);
+                if (exited) break;
+                if (!w) {
+                    record.failure =
+                        "the window vanished and no other appeared while the program kept running";
+                    break;
+                }
+                note_size(w);
+                still_since = Clock::now();
+                continue;
             }
             if (got == Capture::not_ready) {
                 still_since = Clock::now();
@@ -313,7 +347,7 @@ RunRecord run_window_program(XServer& server, const std::string& folder, const s
     } else if (WIFSIGNALED(status)) {
         record.term_signal = WTERMSIG(status);
     }
-    if (!w && record.failure.empty()) record.failure = "no window appeared";
+    if (!record.window_found && record.failure.empty()) record.failure = "no window appeared";
     record.err = read_file(err_path);
     unlink(err_path);
     return record;

@@ -51,7 +51,8 @@ struct RunRecord {
 // Runs program (a path, or a name in folder) with folder as its working directory on the
 // server until it exits. At each wait, once the page has
 // changed from the previous one and stopped changing, records it and answers as the list
-// says (a key for waits past its end). The program is killed if it outlives the run.
+// says (a key for waits past its end). Should the program's window vanish while it runs,
+// the window it shows next is followed. The program is killed if it outlives the run.
 RunRecord run_window_program(XServer& server, const std::string& folder, const std::string& program,
                              const std::vector<UserAnswer>& answers, int max_waits);
 
