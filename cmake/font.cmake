@@ -1,4 +1,5 @@
-# Puts the window programs' font beside them as build/bin/times.ttf.
+# Puts the window programs' font beside them as build/bin/times.ttf, and into the data
+# folder of an installed tree.
 set(TIMES_TTF_SOURCE "/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf"
     CACHE FILEPATH "TrueType font copied next to the window programs as times.ttf")
 if(NOT EXISTS "${TIMES_TTF_SOURCE}")
@@ -12,3 +13,4 @@ add_custom_command(OUTPUT "${TIMES_TTF}"
   DEPENDS "${TIMES_TTF_SOURCE}"
   COMMENT "Copying the font to bin/times.ttf")
 add_custom_target(times_ttf ALL DEPENDS "${TIMES_TTF}")
+install(FILES "${TIMES_TTF}" DESTINATION ${BACKTRACK_DATA_DIR})

@@ -15,6 +15,8 @@ packages=(
   imagemagick                             # window captures for the README pictures
   valgrind                                # memory checks
   clang-format clang-tidy                 # static checks
+  help2man                                # manual pages made from --help
+  desktop-file-utils                      # desktop entries checked
 )
 
 missing=()
