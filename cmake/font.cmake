@@ -1,6 +1,9 @@
 # Puts the window programs' font beside them as build/bin/times.ttf, and into the data
 # folder of an installed tree.
-set(TIMES_TTF_SOURCE "/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf"
+
+# Debian's fonts-liberation2 holds it; the package links to this file instead of a copy.
+set(LIBERATION_SERIF "/usr/share/fonts/truetype/liberation2/LiberationSerif-Regular.ttf")
+set(TIMES_TTF_SOURCE "${LIBERATION_SERIF}"
     CACHE FILEPATH "TrueType font copied next to the window programs as times.ttf")
 if(NOT EXISTS "${TIMES_TTF_SOURCE}")
   message(FATAL_ERROR "Font not found: ${TIMES_TTF_SOURCE}\n"

@@ -16,6 +16,7 @@ packages=(
   valgrind                                # memory checks
   clang-format clang-tidy                 # static checks
   help2man                                # manual pages made from --help
+  dpkg-dev file lintian                   # the Debian package: dependencies, checks
   desktop-file-utils                      # desktop entries checked
 )
 
