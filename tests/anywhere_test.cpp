@@ -4,7 +4,6 @@
 
 #include <sys/stat.h>
 
-#include <cctype>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -83,16 +82,11 @@ TEST_F(InstalledTree, HoldsProgramsPagesDesktopEntriesAndFont)
     all.insert(all.end(), window_programs.begin(), window_programs.end());
     for (const std::string& program : all) {
         EXPECT_TRUE(is_executable(prefix() + "/bin/" + program)) << program;
+        // The page the build made (its sections are checked by ctest -L static), naming the
+        // version that --version prints.
         const std::string page = gunzipped(prefix() + "/share/man/man1/" + program + ".1.gz");
-        std::string title = program;
-        for (char& c : title) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        for (const std::string& heading : std::vector<std::string>{
-                 ".TH " + title + " \"1\"", ".SH NAME\n" + program + " \\- ", ".SH SYNOPSIS",
-                 ".SH DESCRIPTION", ".SH OPTIONS", ".SH \"EXIT STATUS\"", ".SH FILES",
-                 ".SH EXAMPLES", "\"" PROJECT_NAME " " PROJECT_VERSION "\""}) {
-            EXPECT_NE(page.find(heading), std::string::npos)
-                << program << " page lacks " << heading;
-        }
+        EXPECT_EQ(page, read_file(BUILD_DIR "/man/" + program + ".1")) << program;
+        EXPECT_NE(page.find("\"" PROJECT_NAME " " PROJECT_VERSION "\""), std::string::npos);
     }
     for (const std::string& program : window_programs) {
         const std::string entry =
