@@ -1,22 +1,24 @@
 #!/usr/bin/env bash
-# Builds everything and runs one program from build/bin: ./run.sh [juglist|jugview|tileview|permlist]
+# Builds everything and runs one program from build/bin, from whatever folder it is started
+# in, with any options given after the program's name:
+#   ./run.sh [juglist|jugview|tileview|permlist] [options]
 set -euo pipefail
-cd "$(dirname "$0")"
+# The project's folder, also when this script is started through a link to it.
+root=$(cd -P -- "$(dirname -- "$(readlink -f -- "${BASH_SOURCE[0]}")")" >/dev/null && pwd)
 
 program=${1:-juglist}
 case "$program" in
   juglist|jugview|tileview|permlist) ;;
-  *) echo "usage: ./run.sh [juglist|jugview|tileview|permlist]" >&2; exit 2 ;;
+  *) echo "usage: ./run.sh [juglist|jugview|tileview|permlist] [options]" >&2; exit 2 ;;
 esac
+shift $(($# > 0 ? 1 : 0))
 
-./scripts/install-deps.sh
-./scripts/build.sh >/dev/null
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh" >/dev/null
 
-if [ ! -x "build/bin/$program" ]; then
+if [ ! -x "$root/build/bin/$program" ]; then
   echo "$program is not built yet." >&2
   exit 1
 fi
-# The window programs open "times.ttf" from the working directory, which the build puts
-# beside them.
-cd build/bin
-exec "./$program"
+# The window programs find their font beside them, whatever the working directory.
+exec "$root/build/bin/$program" "$@"

@@ -4,7 +4,8 @@
 #   ./test.sh --sanitize  the same suite built with AddressSanitizer (leak checks included)
 #                         and UndefinedBehaviorSanitizer, in build-sanitize/
 set -euo pipefail
-cd "$(dirname "$0")"
+# The project's folder, whatever folder this is started from, also through a link to it.
+cd -P -- "$(dirname -- "$(readlink -f -- "${BASH_SOURCE[0]}")")" >/dev/null
 
 ./scripts/install-deps.sh
 

@@ -255,7 +255,7 @@ void print_help(const ProgramInfo& program)
     }
     std::printf("\nEach option may be given as --name VALUE or --name=VALUE, in any order;\n"
                 "when an option is repeated, the last one counts.\n\n"
-                "Example:\n  %s %s\n",
+                "Examples:\n  %s %s\n",
                 program.name, program.example);
 }
 

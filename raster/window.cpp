@@ -5,7 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
+#include "raster/font_places.h"
 #include "raster/raster.h"
 
 const char* const font_file = "times.ttf";
@@ -60,14 +63,18 @@ TTF_Font* open_text_font(const char* program)
                      program, TTF_GetError());
         return nullptr;
     }
-    TTF_Font* font = TTF_OpenFont(font_file, font_size);
-    if (font == nullptr) {
-        std::fprintf(stderr,
-                     "%s: cannot open the font \"%s\" in the working directory; "
-                     "texts will be missing\n",
-                     program, font_file);
+    // The working directory comes first, so that a font put there overrides the one that
+    // came with the program.
+    const std::vector<std::string> folders =
+        font_folders(running_program_folder(), INSTALLED_DATA_FOLDER);
+    for (const std::string& folder : folders) {
+        if (TTF_Font* font = TTF_OpenFont(path_in(folder, font_file).c_str(), font_size)) {
+            return font;
+        }
     }
-    return font;
+    std::fprintf(stderr, "%s: cannot open the font \"%s\" in %s; texts will be missing\n", program,
+                 font_file, describe_folders(folders).c_str());
+    return nullptr;
 }
 
 void close_text_font(TTF_Font* font)

@@ -9,7 +9,9 @@ constexpr int screen_width = 800;
 constexpr int screen_height = 600;
 constexpr int screen_depth = 32;
 constexpr int font_size = 20;
-extern const char* const font_file;  // "times.ttf", looked up in the working directory
+// "times.ttf", looked up in the working directory, then beside the program, then in the
+// data folder of an installed tree (raster/font_places.h).
+extern const char* const font_file;
 
 // Starts SDL's video and opens the 800x600 32-bit window. Returns nullptr, after saying
 // why on standard error, when there is no window to be had, or when SDL would only draw
@@ -17,8 +19,9 @@ extern const char* const font_file;  // "times.ttf", looked up in the working di
 // their usual meaning; only the window's close request becomes a quit event.
 SDL_Surface* open_window(const char* program);
 
-// Starts SDL_ttf and opens the font. Returns nullptr, after one line on standard error,
-// when the font cannot be opened; the program then runs without its texts.
+// Starts SDL_ttf and opens the font from the first place that has it. Returns nullptr,
+// after one line on standard error that names the places tried, when none has; the
+// program then runs without its texts.
 TTF_Font* open_text_font(const char* program);
 
 // Closes the font (if it was opened) and shuts SDL_ttf down.

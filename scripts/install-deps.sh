@@ -15,6 +15,9 @@ packages=(
   imagemagick                             # window captures for the README pictures
   valgrind                                # memory checks
   clang-format clang-tidy                 # static checks
+  help2man                                # manual pages made from --help
+  dpkg-dev file lintian                   # the Debian package: dependencies, checks
+  desktop-file-utils                      # desktop entries checked
 )
 
 missing=()

@@ -121,7 +121,7 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
             EXPECT_NE(help.out.find(m), std::string::npos) << program << " --help lacks " << m;
         }
         EXPECT_NE(help.out.find("the last one counts"), std::string::npos) << program;
-        EXPECT_NE(help.out.find("\nExample:\n  " + program + " --"), std::string::npos) << program;
+        EXPECT_NE(help.out.find("\nExamples:\n  " + program + " --"), std::string::npos) << program;
 
         const ProcessResult version = run_process(bin + "/" + program + " --version");
         EXPECT_EQ(version.exit_status, 0) << program;
