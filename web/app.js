@@ -30,8 +30,14 @@ const PROGRAMS = {
 
 // The status of a run that Stop ended (web/page_link.h).
 const STOPPED = 143;
-// A console keeps this much of a long listing, the latest part.
-const KEPT_OUTPUT = 4 << 20;
+// A console keeps about this many characters of a long listing, the latest ones, as a
+// terminal keeps its last lines: a text area takes about a second to lay out a megabyte.
+// The worker sends no more than twice as much at a time (console-worker.js).
+const KEPT_OUTPUT = 256 << 10;
+// While a listing streams in, the text area shows only its latest part, and is redrawn at
+// most every REDRAW_EVERY ms and never for more than a fifth of the time.
+const SHOWN_WHILE_RUNNING = 32 << 10;
+const REDRAW_EVERY = 200;
 
 const $ = (id) => document.getElementById(id);
 
@@ -42,52 +48,78 @@ const run = {
   waits: 0,
   exitCode: null,
   control: null,  // next() and stop() of the running program, null when none runs
-  output: '',
-  dropped: 0,     // characters of a long listing no longer kept
+  pieces: [],     // the standard output kept, in the pieces it came in
+  kept: 0,        // their characters
+  dropped: 0,     // characters of a long listing no longer kept (all output is ASCII)
   errors: '',
 };
-window.webPage = { run };
+window.webPage = { run, output: () => run.pieces.join('') };
 
 let outDecoder, errDecoder;
-let showPending = false;
+let redraw = null, redrawCost = 0;
 
-function showOutput() {
-  if (showPending) return;
-  showPending = true;
-  requestAnimationFrame(() => {
-    showPending = false;
-    const box = $('console');
-    box.value = (run.dropped ? `[${run.dropped} earlier characters not kept]\n` : '') + run.output;
-    box.scrollTop = box.scrollHeight;
-    $('errors').textContent = run.errors;
-  });
+// Shows the output kept, or while the program runs only its latest part.
+function showOutput(whole = true) {
+  clearTimeout(redraw);
+  redraw = null;
+  const started = performance.now();
+  let text = run.pieces.join(''), hidden = run.dropped;
+  if (!whole && text.length > SHOWN_WHILE_RUNNING) {
+    hidden += text.length - SHOWN_WHILE_RUNNING;
+    text = text.slice(-SHOWN_WHILE_RUNNING);
+  }
+  const box = $('console');
+  box.value = (hidden ? `[${hidden} earlier characters not shown]\n` : '') + text;
+  box.scrollTop = box.scrollHeight;
+  $('errors').textContent = run.errors;
+  redrawCost = performance.now() - started;
+}
+
+function showOutputSoon() {
+  if (redraw === null) {
+    redraw = setTimeout(() => showOutput(false), Math.max(REDRAW_EVERY, 4 * redrawCost));
+  }
 }
 
 function takeOutput(bytes) {
-  run.output += outDecoder.decode(bytes, { stream: true });
-  if (run.output.length > KEPT_OUTPUT) {
-    const cut = run.output.length - KEPT_OUTPUT / 2;
-    run.dropped += cut;
-    run.output = run.output.slice(cut);
+  const text = outDecoder.decode(bytes, { stream: true });
+  if (text === '') return;
+  run.pieces.push(text);
+  run.kept += text.length;
+  while (run.kept - run.pieces[0].length >= KEPT_OUTPUT) {
+    run.kept -= run.pieces[0].length;
+    run.dropped += run.pieces.shift().length;
   }
-  showOutput();
+  showOutputSoon();
 }
 
 function takeErrors(bytes) {
   run.errors += errDecoder.decode(bytes, { stream: true });
-  showOutput();
+  showOutputSoon();
+}
+
+// A window program's output comes a byte at a time; it is taken in blocks.
+let pendingBytes = [];
+function takePendingBytes() {
+  if (pendingBytes.length) takeOutput(Uint8Array.from(pendingBytes));
+  pendingBytes = [];
+}
+function putByte(byte) {
+  if (pendingBytes.push(byte & 0xff) === 1) setTimeout(forThisRun(takePendingBytes), 0);
 }
 
 function setStatus(text) { $('status').textContent = text; }
 
 function waiting() {
   run.waits++;
+  showOutput();
   const how = PROGRAMS[run.program].kind === 'window' ? 'a key on the picture, or Next' : 'Next';
   setStatus(`${run.program} waits for a key: press ${how}.`);
 }
 
 function ended(code) {
   if (run.exitCode !== null) return;
+  takePendingBytes();
   run.exitCode = code;
   run.control = null;
   $('next').disabled = true;
@@ -139,7 +171,7 @@ async function startWindowProgram(name, args) {
     keyboardListeningElement: canvas,
     thisProgram: name,
     stdin: () => null,
-    stdout: forThisRun((byte) => takeOutput(Uint8Array.of(byte & 0xff))),
+    stdout: forThisRun(putByte),
     stderr: forThisRun((byte) => takeErrors(Uint8Array.of(byte & 0xff))),
     print: (text) => console.log(text),
     printErr: (text) => console.warn(text),
@@ -161,6 +193,7 @@ function startConsoleProgram(name, args) {
   const worker = new Worker('console-worker.js');
   worker.onmessage = forThisRun((event) => {
     const m = event.data;
+    run.dropped += m.dropped;
     if (m.out.length) takeOutput(m.out);
     if (m.err.length) takeErrors(m.err);
     if (m.waiting) waiting();
@@ -193,11 +226,11 @@ function shellWord(word) {
   return /^[\w,.=+:\/-]+$/.test(word) ? word : `'${word.replace(/'/g, `'\\''`)}'`;
 }
 
-function showFields() {
+// The fields of the chosen program, empty, or as the address gives them.
+function showFields(query = new URLSearchParams()) {
   const name = $('program').value;
   const fields = $('fields');
   fields.textContent = '';
-  const query = new URLSearchParams(location.search);
   for (const option of PROGRAMS[name].options) {
     const spec = OPTIONS[option];
     const label = document.createElement('label');
@@ -239,8 +272,9 @@ async function start(event) {
   const name = $('program').value;
   const args = formArguments(name);
   rememberInAddress(name);
-  Object.assign(run, { id: run.id + 1, program: name, waits: 0, exitCode: null, control: null, output: '',
-                       dropped: 0, errors: '' });
+  Object.assign(run, { id: run.id + 1, program: name, waits: 0, exitCode: null, control: null,
+                       pieces: [], kept: 0, dropped: 0, errors: '' });
+  pendingBytes = [];
   outDecoder = new TextDecoder();
   errDecoder = new TextDecoder();
   $('command').textContent = ['$', name, ...args.map(shellWord)].join(' ');
@@ -260,10 +294,10 @@ async function start(event) {
 function setUp() {
   const select = $('program');
   for (const name of Object.keys(PROGRAMS)) select.append(new Option(name, name));
-  const wanted = new URLSearchParams(location.search).get('program');
-  if (wanted in PROGRAMS) select.value = wanted;
-  select.addEventListener('change', showFields);
-  showFields();
+  const query = new URLSearchParams(location.search);
+  if (query.get('program') in PROGRAMS) select.value = query.get('program');
+  select.addEventListener('change', () => showFields());
+  showFields(query);
   $('run-form').addEventListener('submit', start);
   $('next').addEventListener('click', () => run.control && run.control.next());
   $('stop').addEventListener('click', () => run.control && run.control.stop());

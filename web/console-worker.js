@@ -2,28 +2,40 @@
 // never freezes the page, and Stop can end the program wherever it is.
 'use strict';
 
-// Output goes to the page in blocks: one message per byte would cost more than the program.
-const blockSize = 1 << 16;
-const streamEveryMs = 100;  // while a long listing runs, the page still sees it grow
+// Output goes to the page in blocks, at most every streamEveryMs while a long listing runs:
+// a message per byte, or a flood of them, would keep the page too busy to answer its user.
+const streamEveryMs = 100;
+// The page keeps only the latest part of a long listing (app.js), so no more than twice
+// that waits here for the next message.
+const keptOutput = 256 << 10;
 
 let mod = null;
-let out = new Uint8Array(blockSize), outUsed = 0;
+const out = new Uint8Array(2 * keptOutput);
+let outUsed = 0, dropped = 0, sinceLook = 0;
 let err = [];
 let lastSent = 0;
 
 function send(extra) {
-  const message = Object.assign({ out: out.slice(0, outUsed), err: Uint8Array.from(err) }, extra);
+  const message = Object.assign({ out: out.slice(0, outUsed), dropped, err: Uint8Array.from(err) },
+                                extra);
   outUsed = 0;
+  dropped = 0;
   err = [];
   lastSent = performance.now();
   postMessage(message);
 }
 
 function putOut(byte) {
+  if (outUsed === out.length) {
+    out.copyWithin(0, keptOutput);
+    outUsed -= keptOutput;
+    dropped += keptOutput;
+  }
   out[outUsed++] = byte & 0xff;  // the byte comes from signed memory
   // Looking at the clock for every byte would double the cost of a listing.
-  if (outUsed === blockSize || ((outUsed & 4095) === 0 && performance.now() - lastSent > streamEveryMs)) {
-    send({});
+  if (++sinceLook === 4096) {
+    sinceLook = 0;
+    if (performance.now() - lastSent > streamEveryMs) send({});
   }
 }
 
