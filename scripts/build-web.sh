@@ -10,5 +10,6 @@ extra=()
 [ -n "${CI:-}" ] && extra+=(-DWARNINGS_AS_ERRORS=ON)
 # Emscripten's JavaScript optimizer loads Debian's acorn, which node looks for only here.
 export NODE_PATH=${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs
-emcmake cmake -S . -B "$build_dir" "${extra[@]}" "$@" >/dev/null
+toolchain=$(em-config EMSCRIPTEN_ROOT)/cmake/Modules/Platform/Emscripten.cmake
+cmake -S . -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${extra[@]}" "$@" >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
