@@ -3,31 +3,24 @@
 'use strict';
 const { spawn } = require('child_process');
 const fs = require('fs');
-const http = require('http');
 const os = require('os');
 const path = require('path');
 const puppeteer = require('puppeteer-core');
 
-function answers(url) {
-  return new Promise((resolve) => {
-    http.get(url, (r) => { r.resume(); resolve(true); }).on('error', () => resolve(false));
+// Serves folder with python3's static server, as ./run.sh web does, on a free port that the
+// server picks and names.
+function serve(folder) {
+  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1',
+                                   '--directory', folder], { stdio: ['ignore', 'pipe', 'ignore'] });
+  return new Promise((resolve, reject) => {
+    let said = '';
+    server.stdout.on('data', (data) => {
+      said += data;
+      const port = /port (\d+)/.exec(said);
+      if (port) resolve({ url: `http://127.0.0.1:${port[1]}/`, stop: () => server.kill() });
+    });
+    server.on('exit', () => reject(new Error(`cannot serve ${folder}: ${said}`)));
   });
-}
-
-// Serves folder with python3's static server, as ./run.sh web does, on a port of its own.
-async function serve(folder) {
-  for (let attempt = 0; attempt < 5; attempt++) {
-    const port = 20000 + Math.floor(Math.random() * 20000);
-    const server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1',
-                                     '--directory', folder], { stdio: 'ignore' });
-    const url = `http://127.0.0.1:${port}/`;
-    for (let k = 0; k < 100 && server.exitCode === null; k++) {
-      if (await answers(url)) return { url, stop: () => server.kill() };
-      await new Promise((r) => setTimeout(r, 50));
-    }
-    server.kill();
-  }
-  throw new Error(`cannot serve ${folder}`);
 }
 
 // Opens the page of folder; close() ends the browser and the server.
