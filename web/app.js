@@ -4,8 +4,10 @@
 // whatever they say, errors included, is shown as they say it.
 'use strict';
 
-// The command-line options that the form can set. A field left empty is not passed, and the
-// program uses its own default, which the placeholder shows.
+// The command-line options that the form can set; a program's fields are those its entry in
+// PROGRAMS names, so an option that a program gains is one word there. A field left empty is
+// not passed, and the program uses its own default, which the placeholder shows. --steps,
+// --delay, --trace and --count are here ahead of the programs that will take them.
 const OPTIONS = {
   jugs: { label: 'Jugs A,B,C', placeholder: '10,5,3' },
   goal: { label: 'Goal X,Y,Z', placeholder: '*,*,2' },
