@@ -20,23 +20,52 @@ packages=(
   desktop-file-utils                      # desktop entries checked
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
+# The web build and its tests: Emscripten, a browser, python3's static server, and npm for
+# the browser driver of the tests (tests/web/package.json). Where these cannot be installed,
+# everything else still is, and the web build and tests are skipped with a message.
+web_packages=(emscripten chromium python3)
+# A node from elsewhere may bring its own npm, and conflict with Debian's.
+command -v npm >/dev/null || web_packages+=(npm)
+
+not_installed() {
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      echo "$p"
+    fi
+  done
+}
+mapfile -t missing < <(not_installed "${packages[@]}")
+mapfile -t web_missing < <(not_installed "${web_packages[@]}")
+
+if [ $((${#missing[@]} + ${#web_missing[@]})) -gt 0 ]; then
+  all=("${missing[@]}" "${web_missing[@]}")
+  cmd="apt-get update && apt-get install -y --no-install-recommends ${all[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing Debian packages: ${all[*]}" >&2
+    echo "Run as root:  $cmd" >&2
+    [ ${#missing[@]} -gt 0 ] && exit 1
+    echo "Going on without them: the web build and tests are skipped." >&2
+  else
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    if [ ${#missing[@]} -gt 0 ]; then
+      echo "Installing: ${missing[*]}"
+      apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+    if [ ${#web_missing[@]} -gt 0 ]; then
+      echo "Installing: ${web_missing[*]}"
+      apt-get install -y -qq --no-install-recommends "${web_missing[@]}" ||
+        echo "Cannot install ${web_missing[*]}: the web build and tests are skipped." >&2
+    fi
   fi
-done
-
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-cmd="apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
-if [ "$(id -u)" -ne 0 ]; then
-  echo "Missing Debian packages: ${missing[*]}" >&2
-  echo "Run as root:  $cmd" >&2
-  exit 1
 fi
 
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The tests' browser driver, at the version the lockfile pins, into tests/web/node_modules.
+web_tests=$(dirname "$0")/../tests/web
+if command -v npm >/dev/null &&
+   [ "$web_tests/package-lock.json" -nt "$web_tests/node_modules/.package-lock.json" ]; then
+  echo "Installing the web tests' node packages (npm ci in tests/web)"
+  npm ci --prefix "$web_tests" --no-audit --no-fund --loglevel=error ||
+    echo "npm ci failed: the web tests are skipped." >&2
+fi
+exit 0

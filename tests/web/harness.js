@@ -1,0 +1,91 @@
+// The page served from a folder on a local port and opened in headless Chromium, for the web
+// tests and the README's screenshot; and the tests' checks.
+'use strict';
+const { spawn } = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const puppeteer = require('puppeteer-core');
+
+// Serves folder with python3's static server, as ./run.sh web does, on a free port that the
+// server picks and names.
+function serve(folder) {
+  const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1',
+                                   '--directory', folder], { stdio: ['ignore', 'pipe', 'ignore'] });
+  return new Promise((resolve, reject) => {
+    let said = '';
+    server.stdout.on('data', (data) => {
+      said += data;
+      const port = /port (\d+)/.exec(said);
+      if (port) resolve({ url: `http://127.0.0.1:${port[1]}/`, stop: () => server.kill() });
+    });
+    server.on('exit', () => reject(new Error(`cannot serve ${folder}: ${said}`)));
+  });
+}
+
+// Opens the page of folder; close() ends the browser and the server.
+async function openPage(folder) {
+  const server = await serve(folder);
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'web-test-chromium-'));
+  let browser;
+  try {
+    browser = await puppeteer.launch({
+      executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+      headless: true,
+      userDataDir: profile,
+      // Root in a container has no sandbox; the rest keeps the browser off the network.
+      args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+             '--disable-component-update', '--disable-sync', '--disable-default-apps',
+             '--disable-extensions'],
+    });
+    const page = await browser.newPage();
+    await page.setViewport({ width: 860, height: 900 });
+    page.on('pageerror', (e) => console.log(`page error: ${e.message}`));
+    await page.goto(server.url, { waitUntil: 'load' });
+    const close = async () => {
+      await browser.close().catch(() => {});
+      server.stop();
+      fs.rmSync(profile, { recursive: true, force: true });
+    };
+    return { page, close, url: server.url };
+  } catch (e) {
+    if (browser) await browser.close().catch(() => {});
+    server.stop();
+    fs.rmSync(profile, { recursive: true, force: true });
+    throw e;
+  }
+}
+
+// Named checks that go on after a failure, so that one run shows every fault; finish()
+// prints the count and exits 0 only when all passed.
+function checks() {
+  let passed = 0, failed = 0;
+  return {
+    check(name, ok, detail) {
+      if (ok) passed++;
+      else failed++;
+      console.log(`${ok ? 'ok  ' : 'FAIL'} ${name}${ok || detail === undefined ? '' : `: ${detail}`}`);
+    },
+    finish() {
+      console.log(`${passed} passed, ${failed} failed`);
+      process.exit(failed === 0 && passed > 0 ? 0 : 1);
+    },
+  };
+}
+
+// Runs the test body on a fresh page and always closes it; an exception is a failure.
+async function withPage(folder, body) {
+  const t = checks();
+  let opened;
+  try {
+    opened = await openPage(folder);
+    await body(opened.page, t);
+  } catch (e) {
+    t.check('the test ran to its end', false, e.stack || e);
+  } finally {
+    if (opened) await opened.close();
+  }
+  t.finish();
+}
+
+module.exports = { openPage, withPage };

@@ -1,0 +1,172 @@
+// The window programs on the page: their pages read from the canvas equal the desktop's
+// outside the texts, a key and Next turn the pages, the last wait ends the run, Stop ends
+// it early, an option from the form reaches the program, and an invalid value gets the
+// command line's message and runs nothing.
+// Usage: node window_test.js SITE_FOLDER BIN_FOLDER JUGVIEW_PAGES TILEVIEW_PAGES
+'use strict';
+const { spawnSync } = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { withPage } = require('./harness');
+
+const [site, binFolder, jugviewPages, tileviewPages] = process.argv.slice(2);
+const pageMaker = { jugview: jugviewPages, tileview: tileviewPages };
+const width = 800, height = 600;
+
+// Where each program sets its texts, with room for the widest; the browser draws texts with
+// its own fonts, so only whether a text is there is compared.
+const textAreas = {
+  jugview: [[20, 10, 119, 39]],                        // the solution's number
+  tileview: [[10, 10, 299, 44], [30, 550, 799, 599]],  // the board; the counts
+};
+
+// The desktop's pages of a run, as RGB bytes, from the program's own code.
+function desktopPages(program, args) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'desktop-pages-'));
+  try {
+    const r = spawnSync(pageMaker[program], [binFolder, path.join(folder, 'page'), ...args]);
+    if (r.status !== 0) throw new Error(`${program} pages: ${r.stderr}`);
+    const pages = [];
+    for (let n = 1; fs.existsSync(path.join(folder, `page-${n}.ppm`)); n++) {
+      const ppm = fs.readFileSync(path.join(folder, `page-${n}.ppm`));
+      pages.push(ppm.subarray(ppm.length - width * height * 3));
+    }
+    return pages;
+  } finally {
+    fs.rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// The canvas's pixels, RGBA.
+async function canvasPixels(page) {
+  const base64 = await page.evaluate(() => {
+    const data = document.getElementById('screen').getContext('2d')
+      .getImageData(0, 0, 800, 600).data;
+    let text = '';
+    for (let i = 0; i < data.length; i += 0x8000) {
+      text += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
+    }
+    return btoa(text);
+  });
+  return Buffer.from(base64, 'base64');
+}
+
+function inArea(areas, x, y) {
+  return areas.some(([x0, y0, x1, y1]) => x >= x0 && x <= x1 && y >= y0 && y <= y1);
+}
+
+// '' when the canvas shows the desktop page: every pixel outside the text areas the same and
+// opaque, and a text in each area where, and only where, the desktop has one.
+function pageDifference(canvas, desktop, areas) {
+  let differ = 0, first = '';
+  const marked = areas.map(() => [0, 0]);
+  for (let y = 0; y < height; y++) {
+    for (let x = 0; x < width; x++) {
+      const c = (y * width + x) * 4, d = (y * width + x) * 3;
+      const area = areas.findIndex((a) => inArea([a], x, y));
+      if (area >= 0) {
+        marked[area][0] += canvas[c] < 128 ? 1 : 0;
+        marked[area][1] += desktop[d] < 128 ? 1 : 0;
+        continue;
+      }
+      if (canvas[c] !== desktop[d] || canvas[c + 1] !== desktop[d + 1] ||
+          canvas[c + 2] !== desktop[d + 2] || canvas[c + 3] !== 255) {
+        if (differ++ === 0) {
+          first = ` first at (${x}, ${y}): ${[...canvas.subarray(c, c + 4)]} instead of ` +
+                  `${[...desktop.subarray(d, d + 3)]}`;
+        }
+      }
+    }
+  }
+  const texts = marked.map(([browser, desk]) => (browser > 10) === (desk > 10));
+  if (differ === 0 && texts.every((t) => t)) return '';
+  return `${differ} pixels differ${first}; text where the desktop has it: ${texts}`;
+}
+
+async function run(page, program, fields = {}) {
+  await page.select('#program', program);
+  for (const [name, value] of Object.entries(fields)) await page.type(`#option-${name}`, value);
+  await page.click('#run');
+}
+
+// Waits until the run has come to its nth wait, or has ended; returns its state.
+async function atWait(page, n) {
+  await page.waitForFunction((n) => webPage.run.waits >= n || webPage.run.exitCode !== null,
+                             { polling: 20, timeout: 30000 }, n);
+  return page.evaluate(() => ({ waits: webPage.run.waits, exitCode: webPage.run.exitCode,
+                                errors: webPage.run.errors,
+                                status: document.getElementById('status').textContent }));
+}
+
+async function ended(page) {
+  await page.waitForFunction(() => webPage.run.exitCode !== null, { polling: 20, timeout: 30000 });
+  return atWait(page, 0);
+}
+
+withPage(site, async (page, t) => {
+  const jugview = desktopPages('jugview', []);
+  t.check('the desktop shows jugview on 15 pages', jugview.length === 15, jugview.length);
+
+  await run(page, 'jugview');
+  let state = await atWait(page, 1);
+  t.check('jugview waits after its first page', state.waits === 1 && state.exitCode === null,
+          JSON.stringify(state));
+  let difference = pageDifference(await canvasPixels(page), jugview[0], textAreas.jugview);
+  t.check('jugview page 1 is the desktop page', difference === '', difference);
+
+  await page.keyboard.press('Space');  // the canvas has the focus
+  await atWait(page, 2);
+  difference = pageDifference(await canvasPixels(page), jugview[1], textAreas.jugview);
+  t.check('a key on the canvas turns to page 2', difference === '', difference);
+
+  await page.click('#next');
+  await atWait(page, 3);
+  difference = pageDifference(await canvasPixels(page), jugview[2], textAreas.jugview);
+  t.check('Next turns to page 3', difference === '', difference);
+
+  for (let n = 4; n <= 15; n++) {
+    await page.click('#next');
+    state = await atWait(page, n);
+  }
+  difference = pageDifference(await canvasPixels(page), jugview[14], textAreas.jugview);
+  t.check('the last wait shows the blank page', state.waits === 15 && difference === '',
+          `${state.waits} waits; ${difference}`);
+  t.check('the run goes on until the last wait is answered', state.exitCode === null);
+  await page.click('#next');
+  state = await ended(page);
+  t.check('answering the last wait ends the run', state.exitCode === 0 && state.waits === 15 &&
+          /has ended/.test(state.status), JSON.stringify(state));
+
+  const tileview = desktopPages('tileview', []);
+  await run(page, 'tileview');
+  await atWait(page, 1);
+  const tileviewFirst = await canvasPixels(page);
+  difference = pageDifference(tileviewFirst, tileview[0], textAreas.tileview);
+  t.check('tileview page 1 is the desktop page', difference === '', difference);
+  await page.click('#stop');
+  state = await ended(page);
+  t.check('Stop ends the run', state.exitCode === 143 && /was stopped/.test(state.status),
+          JSON.stringify(state));
+
+  const small = desktopPages('tileview', ['--board', '4x4']);
+  await run(page, 'tileview', { board: '4x4' });
+  await atWait(page, 1);
+  const smallFirst = await canvasPixels(page);
+  difference = pageDifference(smallFirst, small[0], textAreas.tileview);
+  t.check('tileview --board 4x4 from the form shows its desktop page', difference === '',
+          difference);
+  t.check('and that page is not the default one',
+          pageDifference(smallFirst, tileview[0], textAreas.tileview) !== '');
+
+  const desktop = spawnSync(path.join(binFolder, 'jugview'), ['--jugs', '0,5,3']);
+  await run(page, 'jugview', { jugs: '0,5,3' });
+  state = await ended(page);
+  t.check('an invalid value ends with status 2', state.exitCode === 2 && desktop.status === 2,
+          `${state.exitCode} (desktop ${desktop.status})`);
+  t.check('and shows the command line\'s message', state.errors === desktop.stderr.toString() &&
+          state.errors.startsWith('jugview: invalid value \'0,5,3\' for --jugs'),
+          JSON.stringify(state.errors));
+  const untouched = (await canvasPixels(page)).every((byte) => byte === 0);
+  t.check('and runs nothing', state.waits === 0 && untouched);
+});

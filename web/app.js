@@ -1,0 +1,308 @@
+// The page: a form for a program's command line, the program's window (a canvas) or console
+// (a text area), and the buttons that answer its waits or end it. The programs themselves
+// are the desktop's, built for the browser: the form's fields become their arguments, and
+// whatever they say, errors included, is shown as they say it.
+'use strict';
+
+// The command-line options that the form can set; a program's fields are those its entry in
+// PROGRAMS names, so an option that a program gains is one word there. A field left empty is
+// not passed, and the program uses its own default, which the placeholder shows. --steps,
+// --delay, --trace and --count are here ahead of the programs that will take them.
+const OPTIONS = {
+  jugs: { label: 'Jugs A,B,C', placeholder: '10,5,3' },
+  goal: { label: 'Goal X,Y,Z', placeholder: '*,*,2' },
+  board: { label: 'Board WxH', placeholder: '6x4' },
+  size: { label: 'Size N', placeholder: '7' },
+  steps: { label: 'Step mode', flag: true },
+  delay: { label: 'Delay MS', placeholder: '' },
+  trace: { label: 'Trace', flag: true },
+  count: { label: 'Count only', flag: true },
+  'no-wait': { label: 'No wait', flag: true },
+};
+
+// The programs built for the page (web/CMakeLists.txt), each with the options it takes, in
+// the order of its --help. A window program draws on the canvas; a console program writes
+// to the text area.
+const PROGRAMS = {
+  jugview: { kind: 'window', options: ['jugs', 'goal'] },
+  tileview: { kind: 'window', options: ['board'] },
+  juglist: { kind: 'console', options: ['jugs', 'goal', 'no-wait'] },
+  permlist: { kind: 'console', options: ['size', 'no-wait'] },
+};
+
+// The status of a run that Stop ended (web/page_link.h).
+const STOPPED = 143;
+// A console keeps about this many characters of a long listing, the latest ones, as a
+// terminal keeps its last lines: a text area takes about a second to lay out a megabyte.
+// The worker sends no more than twice as much at a time (console-worker.js).
+const KEPT_OUTPUT = 256 << 10;
+// While a listing streams in, the text area shows only its latest part, and is redrawn at
+// most every REDRAW_EVERY ms and never for more than a fifth of the time.
+const SHOWN_WHILE_RUNNING = 32 << 10;
+const REDRAW_EVERY = 200;
+
+const $ = (id) => document.getElementById(id);
+
+// What a run shows, and what the tests read.
+const run = {
+  id: 0,          // which run the programs' calls belong to: a stopped one may still call
+  program: null,
+  waits: 0,
+  exitCode: null,
+  control: null,  // next() and stop() of the running program, null when none runs
+  pieces: [],     // the standard output kept, in the pieces it came in
+  kept: 0,        // their characters
+  dropped: 0,     // characters of a long listing no longer kept (all output is ASCII)
+  errors: '',
+};
+window.webPage = { run, output: () => run.pieces.join('') };
+
+let outDecoder, errDecoder;
+let redraw = null, redrawCost = 0;
+
+// Shows the output kept, or while the program runs only its latest part.
+function showOutput(whole = true) {
+  clearTimeout(redraw);
+  redraw = null;
+  const started = performance.now();
+  let text = run.pieces.join(''), hidden = run.dropped;
+  if (!whole && text.length > SHOWN_WHILE_RUNNING) {
+    hidden += text.length - SHOWN_WHILE_RUNNING;
+    text = text.slice(-SHOWN_WHILE_RUNNING);
+  }
+  const box = $('console');
+  box.value = (hidden ? `[${hidden} earlier characters not shown]\n` : '') + text;
+  box.scrollTop = box.scrollHeight;
+  $('errors').textContent = run.errors;
+  redrawCost = performance.now() - started;
+}
+
+function showOutputSoon() {
+  if (redraw === null) {
+    redraw = setTimeout(() => showOutput(false), Math.max(REDRAW_EVERY, 4 * redrawCost));
+  }
+}
+
+function takeOutput(bytes) {
+  const text = outDecoder.decode(bytes, { stream: true });
+  if (text === '') return;
+  run.pieces.push(text);
+  run.kept += text.length;
+  while (run.kept - run.pieces[0].length >= KEPT_OUTPUT) {
+    run.kept -= run.pieces[0].length;
+    run.dropped += run.pieces.shift().length;
+  }
+  showOutputSoon();
+}
+
+function takeErrors(bytes) {
+  run.errors += errDecoder.decode(bytes, { stream: true });
+  showOutputSoon();
+}
+
+// A window program's output comes a byte at a time; it is taken in blocks.
+let pendingBytes = [];
+function takePendingBytes() {
+  if (pendingBytes.length) takeOutput(Uint8Array.from(pendingBytes));
+  pendingBytes = [];
+}
+function putByte(byte) {
+  if (pendingBytes.push(byte & 0xff) === 1) setTimeout(forThisRun(takePendingBytes), 0);
+}
+
+function setStatus(text) { $('status').textContent = text; }
+
+function waiting() {
+  run.waits++;
+  showOutput();
+  const how = PROGRAMS[run.program].kind === 'window' ? 'a key on the picture, or Next' : 'Next';
+  setStatus(`${run.program} waits for a key: press ${how}.`);
+}
+
+function ended(code) {
+  if (run.exitCode !== null) return;
+  takePendingBytes();
+  run.exitCode = code;
+  run.control = null;
+  $('next').disabled = true;
+  $('stop').disabled = true;
+  if (code === 0) setStatus(`${run.program} has ended.`);
+  else if (code === STOPPED) setStatus(`${run.program} was stopped.`);
+  else if (code === 2) setStatus(`${run.program} did not run: see its message below.`);
+  else setStatus(`${run.program} ended with status ${code}.`);
+  showOutput();
+}
+
+function failed(what) {
+  run.errors += `The program failed in the browser: ${what}\n`;
+  ended(-1);
+}
+
+const loading = {};
+// Lets a run's calls through only while it is the page's run.
+function forThisRun(take) {
+  const id = run.id;
+  return (...args) => { if (run.id === id) take(...args); };
+}
+
+function loadScript(src) {
+  loading[src] = loading[src] || new Promise((resolve, reject) => {
+    const s = document.createElement('script');
+    s.src = src;
+    s.onload = resolve;
+    s.onerror = () => { delete loading[src]; reject(new Error(`cannot load ${src}`)); };
+    document.head.appendChild(s);
+  });
+  return loading[src];
+}
+
+// A window program runs on the page's thread, since it draws on the page's canvas and reads
+// its keys. Each run gets a new canvas: SDL leaves its key listeners on the old one.
+async function startWindowProgram(name, args) {
+  const canvas = document.createElement('canvas');
+  canvas.id = 'screen';
+  canvas.width = 800;
+  canvas.height = 600;
+  canvas.tabIndex = 0;
+  $('screen').replaceWith(canvas);
+  // SDL takes the mouse button for itself, so a click would not focus the canvas otherwise.
+  canvas.addEventListener('mousedown', () => canvas.focus());
+  await loadScript(`${name}.js`);
+  const mod = await window[`create_${name}`]({
+    canvas,
+    keyboardListeningElement: canvas,
+    thisProgram: name,
+    stdin: () => null,
+    stdout: forThisRun(putByte),
+    stderr: forThisRun((byte) => takeErrors(Uint8Array.of(byte & 0xff))),
+    print: (text) => console.log(text),
+    printErr: (text) => console.warn(text),
+    webAnswers: 0,
+    onWait: forThisRun(waiting),
+    onExit: forThisRun(ended),
+    onAbort: forThisRun(failed),
+  });
+  canvas.focus();
+  run.control = {
+    next: () => { mod.webAnswers++; canvas.focus(); },
+    // Seen at the program's next wait.
+    stop: () => { mod.webStop = true; },
+  };
+  mod.callMain(args);
+}
+
+function startConsoleProgram(name, args) {
+  const worker = new Worker('console-worker.js');
+  worker.onmessage = forThisRun((event) => {
+    const m = event.data;
+    run.dropped += m.dropped;
+    if (m.out.length) takeOutput(m.out);
+    if (m.err.length) takeErrors(m.err);
+    if (m.waiting) waiting();
+    if ('exit' in m) ended(m.exit);
+    if (m.failure) failed(m.failure);
+  });
+  worker.onerror = forThisRun((event) => failed(event.message));
+  run.control = {
+    next: () => worker.postMessage({ next: true }),
+    stop: () => { worker.terminate(); ended(STOPPED); },
+  };
+  worker.postMessage({ program: name, args });
+}
+
+// The command line of the form, as the program will get it.
+function formArguments(name) {
+  const args = [];
+  for (const option of PROGRAMS[name].options) {
+    const field = $(`option-${option}`);
+    if (OPTIONS[option].flag) {
+      if (field.checked) args.push(`--${option}`);
+    } else if (field.value !== '') {
+      args.push(`--${option}`, field.value);
+    }
+  }
+  return args;
+}
+
+function shellWord(word) {
+  return /^[\w,.=+:\/-]+$/.test(word) ? word : `'${word.replace(/'/g, `'\\''`)}'`;
+}
+
+// The fields of the chosen program, empty, or as the address gives them.
+function showFields(query = new URLSearchParams()) {
+  const name = $('program').value;
+  const fields = $('fields');
+  fields.textContent = '';
+  for (const option of PROGRAMS[name].options) {
+    const spec = OPTIONS[option];
+    const label = document.createElement('label');
+    const input = document.createElement('input');
+    input.id = `option-${option}`;
+    if (spec.flag) {
+      label.className = 'flag';
+      input.type = 'checkbox';
+      input.checked = query.get(option) === '1';
+      label.append(input, spec.label);
+    } else {
+      input.type = 'text';
+      input.placeholder = spec.placeholder;
+      input.value = query.get(option) || '';
+      label.append(spec.label, input);
+    }
+    fields.append(label);
+  }
+  const drawn = PROGRAMS[name].kind === 'window';
+  $('screen-holder').hidden = !drawn;
+  $('console').hidden = drawn;
+}
+
+// The form's settings in the address, so that a link brings them back.
+function rememberInAddress(name) {
+  const query = new URLSearchParams({ program: name });
+  for (const option of PROGRAMS[name].options) {
+    const field = $(`option-${option}`);
+    if (OPTIONS[option].flag ? field.checked : field.value !== '') {
+      query.set(option, OPTIONS[option].flag ? '1' : field.value);
+    }
+  }
+  history.replaceState(null, '', `?${query}`);
+}
+
+async function start(event) {
+  if (event) event.preventDefault();
+  if (run.control) run.control.stop();
+  const name = $('program').value;
+  const args = formArguments(name);
+  rememberInAddress(name);
+  Object.assign(run, { id: run.id + 1, program: name, waits: 0, exitCode: null, control: null,
+                       pieces: [], kept: 0, dropped: 0, errors: '' });
+  pendingBytes = [];
+  outDecoder = new TextDecoder();
+  errDecoder = new TextDecoder();
+  $('command').textContent = ['$', name, ...args.map(shellWord)].join(' ');
+  $('console').value = '';
+  $('errors').textContent = '';
+  setStatus(`${name} is running.`);
+  $('next').disabled = false;
+  $('stop').disabled = false;
+  try {
+    if (PROGRAMS[name].kind === 'window') await startWindowProgram(name, args);
+    else startConsoleProgram(name, args);
+  } catch (e) {
+    failed(e.message || e);
+  }
+}
+
+function setUp() {
+  const select = $('program');
+  for (const name of Object.keys(PROGRAMS)) select.append(new Option(name, name));
+  const query = new URLSearchParams(location.search);
+  if (query.get('program') in PROGRAMS) select.value = query.get('program');
+  select.addEventListener('change', () => showFields());
+  showFields(query);
+  $('run-form').addEventListener('submit', start);
+  $('next').addEventListener('click', () => run.control && run.control.next());
+  $('stop').addEventListener('click', () => run.control && run.control.stop());
+}
+
+setUp();

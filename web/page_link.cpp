@@ -1,0 +1,26 @@
+// What a program and the page say to each other while the program waits for the user. The
+// page keeps its side on the program's Module object: webAnswers counts the presses of
+// Next that no wait has taken yet, webStop is set by Stop, onWait is the page's own.
+#include "web/page_link.h"
+
+#include <emscripten.h>
+
+void tell_page_waiting()
+{
+    EM_ASM({
+        if (Module.onWait) Module.onWait();
+    });
+}
+
+PageAnswer take_page_answer()
+{
+    const int answer = EM_ASM_INT({
+        if (Module.webStop) return 2;
+        if (Module.webAnswers > 0) {
+            Module.webAnswers--;
+            return 1;
+        }
+        return 0;
+    });
+    return answer == 2 ? PageAnswer::stop : answer == 1 ? PageAnswer::next : PageAnswer::none;
+}

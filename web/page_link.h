@@ -1,0 +1,20 @@
+// What a program and the page say to each other while the program waits for the user.
+#ifndef WEB_PAGE_LINK_H
+#define WEB_PAGE_LINK_H
+
+enum class PageAnswer { none, next, stop };
+
+// The exit status of a run that the page's Stop button ended: that of a program ended by
+// SIGTERM on the desktop.
+constexpr int stopped_status = 143;
+
+// Tells the page that the program now waits for a key (the page counts the waits).
+void tell_page_waiting();
+
+// Takes the page's answer to the wait, if it has one: its Next button, or Stop.
+PageAnswer take_page_answer();
+
+// How long a waiting program lets the browser run before it looks again, in ms.
+constexpr int answer_poll_ms = 10;
+
+#endif
