@@ -6,15 +6,14 @@
 
 // The command-line options that the form can set; a program's fields are those its entry in
 // PROGRAMS names, so an option that a program gains is one word there. A field left empty is
-// not passed, and the program uses its own default, which the placeholder shows. --steps,
-// --delay, --trace and --count are here ahead of the programs that will take them.
+// not passed, and the program uses its own default, which the placeholder shows.
 const OPTIONS = {
   jugs: { label: 'Jugs A,B,C', placeholder: '10,5,3' },
   goal: { label: 'Goal X,Y,Z', placeholder: '*,*,2' },
   board: { label: 'Board WxH', placeholder: '6x4' },
   size: { label: 'Size N', placeholder: '7' },
   steps: { label: 'Step mode', flag: true },
-  delay: { label: 'Delay MS', placeholder: '' },
+  delay: { label: 'Delay MS', placeholder: 'a key per step' },
   trace: { label: 'Trace', flag: true },
   count: { label: 'Count only', flag: true },
   'no-wait': { label: 'No wait', flag: true },
@@ -24,10 +23,10 @@ const OPTIONS = {
 // the order of its --help. A window program draws on the canvas; a console program writes
 // to the text area.
 const PROGRAMS = {
-  jugview: { kind: 'window', options: ['jugs', 'goal'] },
-  tileview: { kind: 'window', options: ['board'] },
-  juglist: { kind: 'console', options: ['jugs', 'goal', 'no-wait'] },
-  permlist: { kind: 'console', options: ['size', 'no-wait'] },
+  jugview: { kind: 'window', options: ['jugs', 'goal', 'steps', 'delay'] },
+  tileview: { kind: 'window', options: ['board', 'steps', 'delay'] },
+  juglist: { kind: 'console', options: ['jugs', 'goal', 'no-wait', 'trace'] },
+  permlist: { kind: 'console', options: ['size', 'no-wait', 'trace'] },
 };
 
 // The status of a run that Stop ended (web/page_link.h).

@@ -24,3 +24,8 @@ PageAnswer take_page_answer()
     });
     return answer == 2 ? PageAnswer::stop : answer == 1 ? PageAnswer::next : PageAnswer::none;
 }
+
+bool stop_requested()
+{
+    return EM_ASM_INT({ return Module.webStop ? 1 : 0; }) != 0;
+}

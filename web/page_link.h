@@ -14,6 +14,9 @@ void tell_page_waiting();
 // Takes the page's answer to the wait, if it has one: its Next button, or Stop.
 PageAnswer take_page_answer();
 
+// Whether the page's Stop button was pressed; unlike take_page_answer it takes no Next.
+bool stop_requested();
+
 // How long a waiting program lets the browser run before it looks again, in ms.
 constexpr int answer_poll_ms = 10;
 

@@ -41,3 +41,16 @@ extern "C" int SDL_WaitEvent(SDL_Event* event)
         emscripten_sleep(answer_poll_ms);
     }
 }
+
+// Step mode's pause between steps. Emscripten's own sleeps in one piece; this one looks for
+// Stop at every slice, so that Stop ends a run that steps by itself at once.
+extern "C" void SDL_Delay(Uint32 ms)
+{
+    for (;;) {
+        if (stop_requested()) std::exit(stopped_status);
+        const Uint32 slice = ms < static_cast<Uint32>(answer_poll_ms) ? ms : answer_poll_ms;
+        emscripten_sleep(slice);
+        if (ms == slice) return;
+        ms -= slice;
+    }
+}

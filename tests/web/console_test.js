@@ -53,9 +53,15 @@ withPage(site, async (page, t) => {
 
   const expected = desktopOutput('permlist', ['--size', '3', '--no-wait']);
   await run(page, 'permlist', { size: '3', 'no-wait': true });
-  const state = await ended(page);
+  let state = await ended(page);
   t.check('options from the form reach permlist', state.output === expected &&
           state.waits === 0 && state.exitCode === 0, JSON.stringify(state));
+
+  const trace = desktopOutput('juglist', ['--no-wait', '--trace']);
+  await run(page, 'juglist', { 'no-wait': true, trace: true });
+  state = await ended(page);
+  t.check('juglist --trace writes the desktop\'s tree', state.output === trace &&
+          state.exitCode === 0, `${state.output.length} characters, ${trace.length} expected`);
 
   await run(page, 'permlist', { size: '11' });
   await page.waitForFunction(() => webPage.run.kept > 100000, { polling: 20 });

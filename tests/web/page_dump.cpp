@@ -3,6 +3,8 @@
 // the web tests hold the browser's against.
 // Usage: PROGRAM_pages FONT_FOLDER OUTPUT_PREFIX [PROGRAM ARGUMENTS...]
 //        writes OUTPUT_PREFIX-1.ppm, OUTPUT_PREFIX-2.ppm, ... and exits with the program's status.
+//        With PAGES=N in the environment, the Nth wait is answered with Escape, which ends a
+//        run in step mode there: its first N pages.
 #include <SDL.h>
 
 #include <cstdio>
@@ -41,6 +43,11 @@ int main(int argc, char** argv)
     }
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     const std::vector<std::string> args(argv + 3, argv + argc);
+    if (const char* pages = std::getenv("PAGES")) {
+        const size_t n = std::strtoul(pages, nullptr, 10);
+        script.answers.assign(n, WaitAnswer::key);
+        if (n > 0) script.answers[n - 1] = WaitAnswer::escape;
+    }
     const int status = run_entry_in(argv[1], PROGRAM_MAIN, args);
     for (size_t n = 0; n < script.pages.size(); ++n) {
         const std::string path = std::string(argv[2]) + "-" + std::to_string(n + 1) + ".ppm";

@@ -21,11 +21,14 @@ const textAreas = {
   tileview: [[10, 10, 299, 44], [30, 550, 799, 599]],  // the board; the counts
 };
 
-// The desktop's pages of a run, as RGB bytes, from the program's own code.
-function desktopPages(program, args) {
+// The desktop's pages of a run, as RGB bytes, from the program's own code; in step mode its
+// first steps only.
+function desktopPages(program, args, steps = 0) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'desktop-pages-'));
   try {
-    const r = spawnSync(pageMaker[program], [binFolder, path.join(folder, 'page'), ...args]);
+    const env = { ...process.env, PAGES: String(steps) };
+    const r = spawnSync(pageMaker[program], [binFolder, path.join(folder, 'page'), ...args],
+                        { env });
     if (r.status !== 0) throw new Error(`${program} pages: ${r.stderr}`);
     const pages = [];
     for (let n = 1; fs.existsSync(path.join(folder, `page-${n}.ppm`)); n++) {
@@ -86,7 +89,10 @@ function pageDifference(canvas, desktop, areas) {
 
 async function run(page, program, fields = {}) {
   await page.select('#program', program);
-  for (const [name, value] of Object.entries(fields)) await page.type(`#option-${name}`, value);
+  for (const [name, value] of Object.entries(fields)) {
+    if (value === true) await page.click(`#option-${name}`);
+    else await page.type(`#option-${name}`, value);
+  }
   await page.click('#run');
 }
 
@@ -158,6 +164,34 @@ withPage(site, async (page, t) => {
           difference);
   t.check('and that page is not the default one',
           pageDifference(smallFirst, tileview[0], textAreas.tileview) !== '');
+
+  // Step mode: the desktop's steps, one per Next; with a delay the steps come by themselves,
+  // and Stop ends the run between two of them.
+  const steps = desktopPages('jugview', ['--steps'], 2);
+  const statusLine = [[10, 550, 799, 599]];
+  await run(page, 'jugview', { steps: true });
+  await atWait(page, 1);
+  difference = pageDifference(await canvasPixels(page), steps[0], statusLine);
+  t.check('jugview --steps shows the desktop\'s first step', difference === '', difference);
+  await page.click('#next');
+  await atWait(page, 2);
+  difference = pageDifference(await canvasPixels(page), steps[1], statusLine);
+  t.check('Next takes the second step', difference === '', difference);
+  await page.click('#stop');
+  await ended(page);
+
+  await run(page, 'jugview', { steps: true, delay: '30' });
+  const before = await canvasPixels(page);
+  await new Promise((resolve) => setTimeout(resolve, 500));
+  const later = await canvasPixels(page);
+  state = await atWait(page, 0);
+  t.check('with a delay the steps come by themselves',
+          state.exitCode === null && !before.equals(later), JSON.stringify(state));
+  const stopAt = Date.now();
+  await page.click('#stop');
+  state = await ended(page);
+  t.check('Stop ends a run that steps by itself', state.exitCode === 143 && Date.now() - stopAt < 3000,
+          JSON.stringify(state));
 
   const desktop = spawnSync(path.join(binFolder, 'jugview'), ['--jugs', '0,5,3']);
   await run(page, 'jugview', { jugs: '0,5,3' });
