@@ -16,6 +16,7 @@ enum : int {
     key_board,
     key_size,
     key_no_wait,
+    key_save,
     key_help,
     key_version,
 };
@@ -28,9 +29,13 @@ struct OptionEntry {
 };
 
 const OptionEntry option_table[] = {
-    {option_jugs, key_jugs, "jugs", "A,B,C"},   {option_goal, key_goal, "goal", "X,Y,Z"},
-    {option_board, key_board, "board", "WxH"},  {option_size, key_size, "size", "N"},
-    {option_no_wait, key_no_wait, "no-wait", nullptr}, {0, key_help, "help", nullptr},
+    {option_jugs, key_jugs, "jugs", "A,B,C"},
+    {option_goal, key_goal, "goal", "X,Y,Z"},
+    {option_board, key_board, "board", "WxH"},
+    {option_size, key_size, "size", "N"},
+    {option_no_wait, key_no_wait, "no-wait", nullptr},
+    {option_save, key_save, "save", "DIR"},
+    {0, key_help, "help", nullptr},
     {0, key_version, "version", nullptr},
 };
 
@@ -78,6 +83,9 @@ void describe_value(char* out, size_t size, const ProgramInfo& program, int key)
         break;
     case key_size:
         std::snprintf(out, size, "a whole number N from 1 to %d", max_perm_size);
+        break;
+    case key_save:
+        std::snprintf(out, size, "the name of a folder, such as pages");
         break;
     default:
         std::snprintf(out, size, "no value");
@@ -174,7 +182,8 @@ int bad_value(const ProgramInfo& program, int key, const char* value, const char
 void print_option_help(const ProgramInfo& program, const OptionEntry& e)
 {
     char head[32];
-    std::snprintf(head, sizeof head, "--%s%s%s", e.name, e.value ? " " : "", e.value ? e.value : "");
+    std::snprintf(head, sizeof head, "--%s%s%s", e.name, e.value ? " " : "",
+                  e.value ? e.value : "");
     std::printf("  %-15s", head);
     const char* indent = "                 ";
     switch (e.key) {
@@ -189,8 +198,8 @@ void print_option_help(const ProgramInfo& program, const OptionEntry& e)
                     indent);
         break;
     case key_board:
-        std::printf("W columns by H rows, W from 1 to %d and H from 1 to %d\n", program.max_board_columns,
-                    program.max_board_rows);
+        std::printf("W columns by H rows, W from 1 to %d and H from 1 to %d\n",
+                    program.max_board_columns, program.max_board_rows);
         if (program.board_limit_reason != nullptr) {
             std::printf("%s(%s)\n", indent, program.board_limit_reason);
         }
@@ -201,6 +210,9 @@ void print_option_help(const ProgramInfo& program, const OptionEntry& e)
         break;
     case key_no_wait:
         std::printf("end right after the output instead of waiting for a key\n");
+        break;
+    case key_save:
+        std::printf("write the pages as DIR/page-001.png, ... instead of a window\n");
         break;
     case key_help:
         std::printf("show this help and exit\n");
@@ -275,6 +287,10 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
         case key_no_wait:
             settings.no_wait = true;
             break;
+        case key_save:
+            if (*optarg == '\0') return bad_value(program, key, optarg);
+            settings.save_folder = optarg;
+            break;
         case key_help:
             help = true;
             break;
@@ -301,8 +317,8 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
         }
     }
     if (optind < argc) {
-        std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n",
-                     program.name, argv[optind]);
+        std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n", program.name,
+                     argv[optind]);
         return input_error(program);
     }
     if (program.options & option_goal) {

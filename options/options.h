@@ -17,6 +17,7 @@ struct Settings {
     int board_rows = 4;
     int size = 7;
     bool no_wait = false;
+    const char* save_folder = nullptr;  // where --save writes the pages; nullptr: a window
 };
 
 // The options a program takes, as a set of these bits.
@@ -26,6 +27,7 @@ enum : unsigned {
     option_board = 1u << 2,
     option_size = 1u << 3,
     option_no_wait = 1u << 4,
+    option_save = 1u << 5,
 };
 
 struct ProgramInfo {
