@@ -35,7 +35,7 @@ std::string page_path(int number)
 SDL_Surface* open_page_files(const char* program, const char* folder)
 {
     if (mkdir(folder, 0777) != 0 && errno != EEXIST) {
-        std::fprintf(stderr, "%s: cannot make the folder '%s' for the pages: %s\n", program, folder,
+        std::fprintf(stderr, "%s: cannot make the folder '%s': %s\n", program, folder,
                      std::strerror(errno));
         return nullptr;
     }

@@ -49,6 +49,11 @@ const BadInput bad_inputs[] = {
     {"jugview", "--jugs 10,5,3,4", "--jugs", "'10,5,3,4'"},
     {"jugview", "--no-wait", "'--no-wait'", ""},
     {"jugview", "--goal '*,6,*'", "--goal", "'*,6,*'"},
+    {"jugview", "--save", "--save", "the name of a folder"},
+    {"jugview", "--save ''", "--save", "''"},
+    {"tileview", "--save= --board 4x4", "--save", "''"},
+    {"juglist", "--save pages", "'--save'", ""},
+    {"permlist", "--save=pages", "'--save=pages'", ""},
     {"permlist", "--size 7x", "--size", "'7x'"},
     {"permlist", "--size 0", "--size", "'0'"},
     {"permlist", "--size 13", "--size", "from 1 to 12"},
@@ -100,8 +105,9 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
 {
     const std::vector<std::pair<std::string, std::vector<std::string>>> programs = {
         {"juglist", {"--jugs A,B,C", "(default 10,5,3)", "--goal X,Y,Z", "'*,*,2'", "--no-wait"}},
-        {"jugview", {"--jugs A,B,C", "--goal X,Y,Z"}},
-        {"tileview", {"--board WxH", "from 1 to 52", "from 1 to 36", "(default 6x4)"}},
+        {"jugview", {"--jugs A,B,C", "--goal X,Y,Z", "[--save DIR]", "--save DIR     write"}},
+        {"tileview",
+         {"--board WxH", "from 1 to 52", "from 1 to 36", "(default 6x4)", "--save DIR     write"}},
         {"permlist", {"--size N", "from 1 to 12", "(default 7)", "--no-wait"}},
     };
     for (const auto& [program, mentions] : programs) {

@@ -8,7 +8,9 @@
 #include "pixel_check.h"
 #include "process.h"
 #include "pour/pour.h"
+#include "raster/page_files.h"
 #include "raster/raster.h"
+#include "saved_pages.h"
 #include "scripted_events.h"
 #include "solutions.h"
 
@@ -286,4 +288,33 @@ TEST_F(JugviewTest, AnotherPuzzleRunsPageByPage)
         EXPECT_LE(box[3], 585) << "solution " << n + 1;
     }
     EXPECT_TRUE(all_of_colour(script.pages[16], white_pixel));
+}
+
+// --save draws, with no display, the pages the window shows at its waits, pixel for pixel and
+// texts included. The second puzzle goes into the same folder: its pages replace the first's.
+TEST_F(JugviewTest, SavedPagesAreTheWindowsPages)
+{
+    const ScratchFolder scratch;
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{}, {"--jugs", "8,5,3", "--goal=4,4,*"}}) {
+        reset_script();
+        EXPECT_EQ(run_jugview(BIN_DIR, arguments), 0);
+        EXPECT_EQ(script.pages.size(), arguments.empty() ? 15u : 17u);
+        expect_saved_pages("jugview", scratch.path + "/pages", arguments, script.pages);
+    }
+}
+
+// Saving starts no part of SDL and never asks it for an event.
+TEST(JugviewSaving, StartsNoPartOfSdl)
+{
+    const ScratchFolder scratch;
+    reset_script();
+    fail_surface_creation = false;
+    solution_count = 0;
+    EXPECT_EQ(run_entry_in(BIN_DIR, jugview_main, {"--save", scratch.path}), 0);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+    EXPECT_EQ(script.pages.size(), 0u);
+    EXPECT_EQ(names_in(scratch.path).size(), 15u);
+    close_page_files();
+    screen = nullptr;
 }

@@ -7,6 +7,7 @@
 #include "page_reading.h"
 #include "pixel_check.h"
 #include "raster/raster.h"
+#include "saved_pages.h"
 #include "scripted_events.h"
 #include "tileview/tiling.h"
 #include "tileview/tiling_picture.h"
@@ -198,6 +199,21 @@ TEST_F(TileviewTest, OtherBoardsFlowAsManyDiagramsAsFit)
         const Page& last = script.pages.back();
         EXPECT_GT(count_colour(last, black, 30, 550, 560, 580), 300) << name;
         EXPECT_EQ(count_colour(last, blue_pixel, 0, 545, 799, 599), 0) << name;
+    }
+    set_board(6, 4);
+}
+
+// --save draws, with no display, the pages the window shows at its waits, pixel for pixel and
+// texts included; 10x2 also gives the counts a page of their own.
+TEST_F(TileviewTest, SavedPagesAreTheWindowsPages)
+{
+    const ScratchFolder scratch;
+    for (const std::string board : {"6x4", "10x2"}) {
+        reset_script();
+        EXPECT_EQ(run_tileview(BIN_DIR, {"--board", board}), 0);
+        EXPECT_EQ(script.pages.size(), board == "6x4" ? 6u : 3u);
+        expect_saved_pages("tileview", scratch.path + "/" + board, {"--board", board},
+                           script.pages);
     }
     set_board(6, 4);
 }
