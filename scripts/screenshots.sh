@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Regenerates the README pictures in docs/ from the real programs, run under Xvfb:
-# jugview on solution 12, tileview's first and last pages, and an excerpt of juglist.
+# Regenerates the README pictures in docs/ from the real programs: jugview on solution 12,
+# jugview on solution 7 of the 8,5,3 puzzle, tileview's first and last pages (all written by
+# the programs themselves with --save, no display needed), and an excerpt of juglist.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,19 +29,18 @@ turn_pages() {
 
 snap() { import -window "$1" "$docs/$2"; echo "docs/$2"; }
 
-start jugview
-sleep 0.5
-turn_pages "$window" 11
-snap "$window" jugview-solution-12.png
-kill "$program_pid"; wait "$program_pid" 2>/dev/null || true
-
-start tileview
-sleep 0.5
-snap "$window" tileview-page-1.png
-turn_pages "$window" 5
-snap "$window" tileview-last-page.png
-kill "$program_pid"; wait "$program_pid" 2>/dev/null || true
-program_pid=
+# The window programs' pages, exactly as their windows show them.
+pages=$(mktemp -d)
+save() { (cd "$bin" && "./$1" --save "$pages/$2" "${@:3}"); }
+keep() { cp "$pages/$1" "$docs/$2"; echo "docs/$2"; }
+save jugview default
+keep default/page-012.png jugview-solution-12.png
+save jugview 8-5-3 --jugs 8,5,3 --goal '4,4,*'
+keep 8-5-3/page-007.png jugview-8-5-3-solution-7.png
+save tileview 6x4
+keep 6x4/page-001.png tileview-page-1.png
+keep 6x4/page-006.png tileview-last-page.png
+rm -r "$pages"
 
 # The first solutions and the summary of juglist, as its own output prints them, under
 # the command line that started it.
