@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,33 +51,19 @@ const Fault mount_faults[] = {
      {}},
 };
 
-// Prepares, runs the program and lists the folder in one shell, so that mounts made in a
-// private namespace are still there for the listing.
 void expect_fault_reported(const Fault& f, bool private_mounts)
 {
     const ScratchFolder scratch;
-    const std::string& s = scratch.path;
-    const std::string folder = s + "/" + f.folder, what = std::string(f.program) + " " + f.prepare;
-    const std::string script = "cd " + s + " && " + f.prepare + " && (cd " BIN_DIR +
-                               " && exec env -u DISPLAY -u SDL_VIDEODRIVER ./" + f.program +
-                               " --save " + folder + " >" + s + "/out 2>" + s +
-                               "/err); echo $?; ls -A " + folder + "/ 2>/dev/null; true";
-    const ProcessResult r =
-        run_process((private_mounts ? "unshare -m sh -c '" : "sh -c '") + script + "'");
-    std::istringstream report(r.out);
-    int status = -1;
-    report >> status;
-    std::vector<std::string> left;
-    for (std::string name; report >> name;) left.push_back(name);
-    const std::string err = read_file(s + "/err");
-
-    EXPECT_EQ(status, 1) << what << "\n" << r.err;
-    EXPECT_EQ(read_file(s + "/out"), "") << what;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << what << ": " << err;
-    EXPECT_EQ(err.rfind(std::string(f.program) + ": cannot ", 0), 0u) << what << ": " << err;
-    EXPECT_NE(err.find("'" + s + "/" + f.named + "': " + f.reason + "\n"), std::string::npos)
-        << what << ": " << err;
-    EXPECT_EQ(left, f.left) << what;
+    const SaveRun r = run_save(scratch.path, f.prepare, f.program, f.folder, "", private_mounts);
+    const std::string what = std::string(f.program) + " after " + f.prepare + ": " + r.err;
+    EXPECT_EQ(r.status, 1) << what;
+    EXPECT_EQ(r.out, "") << what;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << what;
+    EXPECT_EQ(r.err.rfind(std::string(f.program) + ": cannot ", 0), 0u) << what;
+    EXPECT_NE(r.err.find("'" + scratch.path + "/" + f.named + "': " + f.reason + "\n"),
+              std::string::npos)
+        << what;
+    EXPECT_EQ(r.names, f.left) << what;
 }
 
 }  // namespace

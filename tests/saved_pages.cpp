@@ -4,39 +4,28 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <sstream>
 
 #include "process.h"
 
 namespace {
 
-constexpr int page_width = 800;
-constexpr int page_height = 600;
-
-// The file as a page of 0xRRGGBB words; false, with the reason, for anything but an 800x600
-// 8-bit RGB PNG (the file's own format, before any conversion), or one cut short.
-bool read_png_page(const std::string& path, Page& page, std::string& problem)
+// The file as a page of 0xRRGGBB words; false for anything but an 800x600 8-bit RGB PNG (the
+// file's own format, before any conversion), or one cut short.
+bool read_png_page(const std::string& path, Page& page)
 {
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
-    if (png_image_begin_read_from_file(&image, path.c_str()) == 0) {
-        problem = image.message;
-        return false;
-    }
-    if (image.format != PNG_FORMAT_RGB || image.width != page_width ||
-        image.height != page_height) {
-        problem = "not an 800x600 8-bit RGB picture";
+    if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return false;
+    if (image.format != PNG_FORMAT_RGB || image.width != 800 || image.height != 600) {
         png_image_free(&image);
         return false;
     }
     std::vector<unsigned char> rgb(PNG_IMAGE_SIZE(image));
-    if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) {
-        problem = image.message;
-        return false;
-    }
+    if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) return false;
     page.resize(rgb.size() / 3);
     for (size_t i = 0; i < page.size(); ++i) {
         page[i] = static_cast<Uint32>(rgb[3 * i]) << 16 | static_cast<Uint32>(rgb[3 * i + 1]) << 8 |
@@ -45,54 +34,46 @@ bool read_png_page(const std::string& path, Page& page, std::string& problem)
     return true;
 }
 
-// Where two pages first differ, for the failure message.
-std::string first_difference(const Page& got, const Page& want)
-{
-    const long index = std::mismatch(got.begin(), got.end(), want.begin()).first - got.begin();
-    char text[96];
-    std::snprintf(text, sizeof text, "(%ld, %ld): 0x%06X, the window 0x%06X", index % page_width,
-                  index / page_width, got[index], want[index]);
-    return text;
-}
-
 }  // namespace
 
-std::vector<std::string> names_in(const std::string& folder)
+SaveRun run_save(const std::string& scratch, const std::string& prepare, const std::string& program,
+                 const std::string& folder, const std::string& arguments, bool private_mounts)
 {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+    const std::string f = scratch + "/" + folder, out = scratch + "/out", err = scratch + "/err";
+    const std::string script = "cd " + scratch + " && " + prepare + " && (cd " BIN_DIR +
+                               " && exec env -u DISPLAY -u SDL_VIDEODRIVER ./" + program +
+                               " --save " + f + " " + arguments + " >" + out + " 2>" + err +
+                               "); echo $?; ls -A " + f + "/ 2>/dev/null; true";
+    std::istringstream report(
+        run_process((private_mounts ? "unshare -m sh -c '" : "sh -c '") + script + "'").out);
+    SaveRun run;
+    report >> run.status;
+    for (std::string name; report >> name;) run.names.push_back(name);
+    run.out = read_file(out);
+    run.err = read_file(err);
+    return run;
 }
 
-void expect_saved_pages(const std::string& program, const std::string& folder,
+void expect_saved_pages(const std::string& scratch, const std::string& program,
                         const std::vector<std::string>& arguments,
                         const std::vector<Page>& window_pages)
 {
-    std::string command = "cd " BIN_DIR " && exec env -u DISPLAY -u SDL_VIDEODRIVER ./" + program +
-                          " --save '" + folder + "'";
-    for (const std::string& a : arguments) command += " '" + a + "'";
-    const ProcessResult run = run_process(command);
-    EXPECT_EQ(run.exit_status, 0) << command << "\n" << run.err;
-    EXPECT_EQ(run.out + run.err, "") << command;
+    std::string quoted;
+    for (const std::string& a : arguments) quoted += " \"" + a + "\"";
+    const std::string what = program + quoted;
+    const SaveRun run = run_save(scratch, "true", program, "pages", quoted);
+    EXPECT_EQ(run.status, 0) << what << "\n" << run.err;
+    EXPECT_EQ(run.out + run.err, "") << what;
     std::vector<std::string> names;
     for (size_t n = 1; n <= window_pages.size(); ++n) {
         char name[32];
         std::snprintf(name, sizeof name, "page-%03zu.png", n);
         names.push_back(name);
     }
-    EXPECT_EQ(names_in(folder), names) << command;
+    EXPECT_EQ(run.names, names) << what;
     for (size_t n = 0; n < window_pages.size(); ++n) {
         Page page;
-        std::string problem;
-        if (!read_png_page(folder + "/" + names[n], page, problem)) {
-            ADD_FAILURE() << command << ": " << names[n] << ": " << problem;
-        } else {
-            EXPECT_TRUE(page == window_pages[n]) << command << ": " << names[n] << " differs at "
-                                                 << first_difference(page, window_pages[n]);
-        }
+        EXPECT_TRUE(read_png_page(scratch + "/pages/" + names[n], page)) << what << " " << names[n];
+        EXPECT_TRUE(page == window_pages[n]) << what << ": " << names[n] << " differs";
     }
 }

@@ -207,13 +207,12 @@ TEST_F(TileviewTest, OtherBoardsFlowAsManyDiagramsAsFit)
 // texts included; 10x2 also gives the counts a page of their own.
 TEST_F(TileviewTest, SavedPagesAreTheWindowsPages)
 {
-    const ScratchFolder scratch;
     for (const std::string board : {"6x4", "10x2"}) {
+        const ScratchFolder scratch;
         reset_script();
         EXPECT_EQ(run_tileview(BIN_DIR, {"--board", board}), 0);
         EXPECT_EQ(script.pages.size(), board == "6x4" ? 6u : 3u);
-        expect_saved_pages("tileview", scratch.path + "/" + board, {"--board", board},
-                           script.pages);
+        expect_saved_pages(scratch.path, "tileview", {"--board", board}, script.pages);
     }
     set_board(6, 4);
 }
