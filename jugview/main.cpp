@@ -7,6 +7,7 @@
 #include "jugview/step_view.h"
 #include "options/options.h"
 #include "pour/pour.h"
+#include "raster/page_files.h"
 #include "raster/raster.h"
 #include "raster/step_pace.h"
 #include "raster/window.h"
@@ -17,7 +18,7 @@ static const ProgramInfo jugview_program = {
     "empty to a goal, without passing a state twice, in a window: each solution on a page\n"
     "of its own, one picture of the containers for each state. A key (or closing the\n"
     "window) turns to the next solution; a blank page ends the run.",
-    option_jugs | option_goal | option_steps,
+    option_jugs | option_goal | option_steps | option_save,
     0,
     0,
     nullptr,
@@ -74,7 +75,9 @@ int main(int argc, char** argv)
     set_jug_puzzle(settings.jugs, settings.goal);
     fit_pictures_to_jugs();
 
-    screen = open_window("jugview");
+    // With --save the pages are drawn the same way into memory and written as files.
+    screen = settings.save_folder != nullptr ? open_page_files("jugview", settings.save_folder)
+                                             : open_window("jugview");
     if (screen == nullptr) {
         return 1;
     }

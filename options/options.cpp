@@ -19,6 +19,7 @@ enum : int {
     key_trace,
     key_steps,
     key_delay,
+    key_save,
     key_help,
     key_version,
 };
@@ -39,6 +40,7 @@ const OptionEntry option_table[] = {
     {option_trace, key_trace, "trace", nullptr},
     {option_steps, key_steps, "steps", nullptr},
     {option_steps, key_delay, "delay", "MS"},
+    {option_save, key_save, "save", "DIR"},
     {0, key_help, "help", nullptr},
     {0, key_version, "version", nullptr},
 };
@@ -90,6 +92,9 @@ void describe_value(char* out, size_t size, const ProgramInfo& program, int key)
         break;
     case key_delay:
         std::snprintf(out, size, "a whole number of milliseconds from 0 to %d", max_step_delay);
+        break;
+    case key_save:
+        std::snprintf(out, size, "the name of a folder, such as pages");
         break;
     default:
         std::snprintf(out, size, "no value");
@@ -230,6 +235,9 @@ void print_option_help(const ProgramInfo& program, const OptionEntry& e)
                     "%s(0 to %d); a key press then pauses and resumes\n",
                     indent, max_step_delay);
         break;
+    case key_save:
+        std::printf("write the pages as DIR/page-001.png, ... instead of a window\n");
+        break;
     case key_help:
         std::printf("show this help and exit\n");
         break;
@@ -315,6 +323,10 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
             if (!parse_whole_option(optarg, 0, max_step_delay, settings.delay_ms)) {
                 return bad_value(program, key, optarg);
             }
+            break;
+        case key_save:
+            if (*optarg == '\0') return bad_value(program, key, optarg);
+            settings.save_folder = optarg;
             break;
         case key_help:
             help = true;

@@ -18,9 +18,10 @@ struct Settings {
     int board_rows = 4;
     int size = 7;
     bool no_wait = false;
-    bool trace = false;  // print the search as a tree of its steps
-    bool steps = false;  // draw the search one step at a time
-    int delay_ms = -1;   // in step mode, the pause between steps; -1: a key per step
+    bool trace = false;                 // print the search as a tree of its steps
+    bool steps = false;                 // draw the search one step at a time
+    int delay_ms = -1;                  // in step mode, the pause between steps; -1: a key per step
+    const char* save_folder = nullptr;  // where --save writes the pages; nullptr: a window
 };
 
 // The options a program takes, as a set of these bits.
@@ -32,6 +33,7 @@ enum : unsigned {
     option_no_wait = 1u << 4,
     option_trace = 1u << 5,
     option_steps = 1u << 6,  // --steps and --delay
+    option_save = 1u << 7,
 };
 
 struct ProgramInfo {

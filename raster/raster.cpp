@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdlib>
 
+#include "raster/page_files.h"
+
 // Rows are addressed through the pitch. On the packed 800-wide 32-bit screen this is
 // word x + y * w; on any other surface it still finds the right row.
 static Uint32* pixel_address(int x, int y)
@@ -150,6 +152,11 @@ void draw_thick_line(int x1, int y1, int x2, int y2, int half_width, Uint32 colo
 
 void wait_key_or_quit()
 {
+    // Nobody is there to answer when the pages go to files: the page is saved instead.
+    if (pages_go_to_files()) {
+        save_page();
+        return;
+    }
     SDL_Event event;
     for (;;) {
         // A failing wait would fail again at once; end the wait instead of spinning.

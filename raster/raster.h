@@ -20,6 +20,7 @@ void draw_line(int x1, int y1, int x2, int y2, Uint32 colour);
 void draw_thick_line(int x1, int y1, int x2, int y2, int half_width, Uint32 colour);
 
 // Blocks until a key press or a window-close request arrives; other events are dropped.
+// When the pages go to files (raster/page_files.h), saves the page instead and returns.
 void wait_key_or_quit();
 
 #endif

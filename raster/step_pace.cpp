@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include "raster/page_files.h"
+
 namespace {
 
 enum class Wish { none, step, pause, quit };
@@ -33,6 +35,11 @@ constexpr Uint32 poll_interval_ms = 10;  // how soon a key is noticed between ti
 
 bool wait_for_step(int delay_ms)
 {
+    // With --save every step is a page file, written at once.
+    if (pages_go_to_files()) {
+        save_page();
+        return true;
+    }
     const bool timed = delay_ms >= 0;
     const Uint32 due = SDL_GetTicks() + static_cast<Uint32>(timed ? delay_ms : 0);
     SDL_Event event;

@@ -10,7 +10,8 @@ struct StepModeQuit {};
 // the right arrow takes a step. With delay_ms >= 0 a step comes by itself every delay_ms
 // milliseconds; the space bar pauses and resumes, and the right arrow takes one step at
 // once. Other keys do nothing. Returns false when the user asks to end the run: Escape,
-// q, or the window's close request.
+// q, or the window's close request. When pages go to files, writes the step's page instead
+// and goes on at once.
 bool wait_for_step(int delay_ms);
 
 #endif

@@ -8,6 +8,12 @@
 constexpr int screen_width = 800;
 constexpr int screen_height = 600;
 constexpr int screen_depth = 32;
+// The pixel layout SDL gives the 32-bit window, on X11 and on the dummy driver alike:
+// 0x00RRGGBB. A page drawn in memory takes it too, so that the same drawing gives the same
+// pixels.
+constexpr Uint32 screen_red_mask = 0xFF0000;
+constexpr Uint32 screen_green_mask = 0x00FF00;
+constexpr Uint32 screen_blue_mask = 0x0000FF;
 constexpr int font_size = 20;
 // "times.ttf", looked up in the working directory, then beside the program, then in the
 // data folder of an installed tree (raster/font_places.h).

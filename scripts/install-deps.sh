@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev               # unit tests
   libbenchmark-dev                        # benchmarks
   libsdl1.2-compat-dev libsdl-ttf2.0-dev  # the window programs
+  libpng-dev                              # their pages as PNG files
   fonts-liberation2                       # times.ttf beside the programs
   xvfb libx11-dev libxtst-dev x11-utils   # end-to-end runs in a real X server
   xdotool                                 # key presses for the README pictures

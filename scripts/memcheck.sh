@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Runs each of the four programs to its end under valgrind's memcheck, keys supplied:
 # the console programs read their key from /dev/null, the window programs get key presses
-# in an Xvfb server until they exit. Fails on any invalid read or write, any use of an
-# uninitialised value, and any block definitely lost that the system libraries'
-# suppressions in scripts/valgrind.supp do not name.
+# in an Xvfb server until they exit, and run once more writing their pages with --save.
+# Fails on any invalid read or write, any use of an uninitialised value, and any block
+# definitely lost that the system libraries' suppressions in scripts/valgrind.supp do not
+# name.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -32,6 +33,16 @@ for program in juglist permlist; do
   rc=0
   (cd "$bin" && "${memcheck[@]}" "./$program") </dev/null >/dev/null 2>"$logs/$program.log" || rc=$?
   report "$program" "$rc"
+done
+
+# The window programs writing their pages as files: no display, no keys.
+for program in jugview tileview; do
+  rc=0
+  pages=$(mktemp -d)
+  (cd "$bin" && "${memcheck[@]}" "./$program" --save "$pages") </dev/null >/dev/null \
+    2>"$logs/$program-save.log" || rc=$?
+  rm -rf "$pages"
+  report "$program-save" "$rc"
 done
 
 . "$PWD/scripts/xvfb.sh"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Regenerates the README pictures in docs/ from the real programs, run under Xvfb:
-# jugview on solution 12, tileview's first and last pages, and an excerpt of juglist.
+# Regenerates the README pictures in docs/ from the real programs: jugview on solution 12,
+# jugview on solution 7 of the 8,5,3 puzzle, tileview's first and last pages (all written by
+# the programs themselves with --save, no display needed), and an excerpt of juglist.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,54 +11,18 @@ bin=$PWD/build/bin
 docs=$PWD/docs
 mkdir -p "$docs"
 
-. "$PWD/scripts/xvfb.sh"
-
-# The id of the running program's window, looked up at each use rather than kept: at
-# start-up SDL shows a first window for about a millisecond before the one the program
-# draws in, so a window counts only once it is still shown a moment after it is found.
-window() {
-  local found
-  for _ in $(seq 50); do
-    found=$(xdotool search --sync --onlyvisible --pid "$program_pid" | head -n 1)
-    sleep 0.2
-    if xdotool search --onlyvisible --pid "$program_pid" | grep -x "$found" >/dev/null; then
-      echo "$found"
-      return
-    fi
-  done
-  echo "no window of $program_pid stays shown" >&2
-  return 1
-}
-
-# Starts a window program from build/bin as $program_pid, and waits for its window.
-start() {
-  (cd "$bin" && exec "./$1") </dev/null >/dev/null &
-  program_pid=$!
-  window >/dev/null
-}
-
-# Presses the space bar n times, letting each page finish.
-turn_pages() {
-  xdotool windowfocus --sync "$(window)"
-  for _ in $(seq "$1"); do xdotool key space; sleep 0.3; done
-  sleep 0.5
-}
-
-snap() { import -window "$(window)" "$docs/$1"; echo "docs/$1"; }
-
-start jugview
-sleep 0.5
-turn_pages 11
-snap jugview-solution-12.png
-kill "$program_pid"; wait "$program_pid" 2>/dev/null || true
-
-start tileview
-sleep 0.5
-snap tileview-page-1.png
-turn_pages 5
-snap tileview-last-page.png
-kill "$program_pid"; wait "$program_pid" 2>/dev/null || true
-program_pid=
+# The window programs' pages, exactly as their windows show them.
+pages=$(mktemp -d)
+save() { (cd "$bin" && "./$1" --save "$pages/$2" "${@:3}"); }
+keep() { cp "$pages/$1" "$docs/$2"; echo "docs/$2"; }
+save jugview default
+keep default/page-012.png jugview-solution-12.png
+save jugview 8-5-3 --jugs 8,5,3 --goal '4,4,*'
+keep 8-5-3/page-007.png jugview-8-5-3-solution-7.png
+save tileview 6x4
+keep 6x4/page-001.png tileview-page-1.png
+keep 6x4/page-006.png tileview-last-page.png
+rm -r "$pages"
 
 # The first solutions and the summary of juglist, as its own output prints them, under
 # the command line that started it.

@@ -55,6 +55,11 @@ const BadInput bad_inputs[] = {
     {"jugview", "--steps --trace", "'--trace'", ""},
     {"juglist", "--steps", "'--steps'", ""},
     {"permlist", "--trace=yes", "--trace", "'--trace=yes'"},
+    {"jugview", "--save", "--save", "the name of a folder"},
+    {"jugview", "--save ''", "--save", "''"},
+    {"tileview", "--save= --board 4x4", "--save", "''"},
+    {"juglist", "--save pages", "'--save'", ""},
+    {"permlist", "--save=pages", "'--save=pages'", ""},
     {"permlist", "--size 7x", "--size", "'7x'"},
     {"permlist", "--size 0", "--size", "'0'"},
     {"permlist", "--size 13", "--size", "from 1 to 12"},
@@ -108,8 +113,12 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
     const std::vector<std::pair<std::string, std::vector<std::string>>> programs = {
         {"juglist",
          {"--jugs A,B,C", "(default 10,5,3)", "--goal X,Y,Z", "'*,*,2'", "--no-wait", "--trace"}},
-        {"jugview", {"--jugs A,B,C", "--goal X,Y,Z", "--steps", "--delay MS", "0 to 10000"}},
-        {"tileview", {"--board WxH", "from 1 to 52", "from 1 to 36", "(default 6x4)", "--steps"}},
+        {"jugview",
+         {"--jugs A,B,C", "--goal X,Y,Z", "--steps", "--delay MS", "0 to 10000", "[--save DIR]",
+          "--save DIR     write"}},
+        {"tileview",
+         {"--board WxH", "from 1 to 52", "from 1 to 36", "(default 6x4)", "--steps",
+          "--save DIR     write"}},
         {"permlist", {"--size N", "from 1 to 12", "(default 7)", "--no-wait", "--trace"}},
     };
     for (const auto& [program, mentions] : programs) {

@@ -8,7 +8,9 @@
 #include "pixel_check.h"
 #include "process.h"
 #include "pour/pour.h"
+#include "raster/page_files.h"
 #include "raster/raster.h"
+#include "saved_pages.h"
 #include "scripted_events.h"
 #include "solutions.h"
 
@@ -355,4 +357,32 @@ TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
     const std::vector<Amounts> path(solutions[0].begin(), solutions[0].end() - 1);
     EXPECT_EQ(read_solution_page(back_up, red_pixel, black_pixel), path);
     EXPECT_EQ(count_colour(back_up, mark, 0, 0, 799, 599), 0);
+}
+
+// --save draws, with no display, the pages the window shows at its waits, pixel for pixel and
+// texts included. The second puzzle goes into the same folder: its pages replace the first's.
+TEST_F(JugviewTest, SavedPagesAreTheWindowsPages)
+{
+    const ScratchFolder scratch;
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{}, {"--jugs", "8,5,3", "--goal=4,4,*"}}) {
+        reset_script();
+        EXPECT_EQ(run_jugview(BIN_DIR, arguments), 0);
+        EXPECT_EQ(script.pages.size(), arguments.empty() ? 15u : 17u);
+        expect_saved_pages(scratch.path, "jugview", arguments, script.pages);
+    }
+}
+
+// Saving starts no part of SDL and never asks it for an event.
+TEST(JugviewSaving, StartsNoPartOfSdl)
+{
+    const ScratchFolder scratch;
+    reset_script();
+    fail_surface_creation = false;
+    solution_count = 0;
+    EXPECT_EQ(run_entry_in(BIN_DIR, jugview_main, {"--save", scratch.path + "/pages"}), 0);
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
+    EXPECT_EQ(script.pages.size(), 0u);
+    close_page_files();
+    screen = nullptr;
 }

@@ -7,6 +7,7 @@
 #include "page_reading.h"
 #include "pixel_check.h"
 #include "raster/raster.h"
+#include "saved_pages.h"
 #include "scripted_events.h"
 #include "tileview/tiling.h"
 #include "tileview/tiling_picture.h"
@@ -294,4 +295,18 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
         EXPECT_GT(count_colour(page, black, 20, 560, 799, 590), 100) << "status line";
         EXPECT_GT(count_colour(page, black, 10, 10, 120, 35), 50) << "header";
     }
+}
+
+// --save draws, with no display, the pages the window shows at its waits, pixel for pixel and
+// texts included; 10x2 also gives the counts a page of their own.
+TEST_F(TileviewTest, SavedPagesAreTheWindowsPages)
+{
+    for (const std::string board : {"6x4", "10x2"}) {
+        const ScratchFolder scratch;
+        reset_script();
+        EXPECT_EQ(run_tileview(BIN_DIR, {"--board", board}), 0);
+        EXPECT_EQ(script.pages.size(), board == "6x4" ? 6u : 3u);
+        expect_saved_pages(scratch.path, "tileview", {"--board", board}, script.pages);
+    }
+    set_board(6, 4);
 }

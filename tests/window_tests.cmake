@@ -7,6 +7,11 @@ add_library(scripted_events STATIC scripted_events.cpp solutions.cpp page_readin
 target_link_libraries(scripted_events PUBLIC raster test_support pixel_check)
 target_compile_definitions(scripted_events PRIVATE TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
 
+# Runs with --save and the page files they write.
+add_library(saved_pages STATIC saved_pages.cpp)
+target_link_libraries(saved_pages PUBLIC raster test_support PNG::PNG)
+target_compile_definitions(saved_pages PRIVATE BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+
 add_unit_test(raster_test SOURCES raster_test.cpp LIBS raster pixel_check LABELS unit)
 
 # Links a test with the program's waits routed through the scripted events.
@@ -17,17 +22,22 @@ function(use_scripted_events target)
 endfunction()
 
 add_unit_test(jugview_test SOURCES jugview_test.cpp jugview_entry.cpp
-              LIBS jug_picture options pixel_check LABELS window)
+              LIBS jug_picture options pixel_check saved_pages LABELS window)
 use_scripted_events(jugview_test)
 target_compile_definitions(jugview_test PRIVATE JUGLIST_PATH="$<TARGET_FILE:juglist>")
-add_dependencies(jugview_test juglist)
+add_dependencies(jugview_test juglist jugview)
 target_link_libraries(jugview_test PRIVATE -Wl,--wrap=SDL_CreateRGBSurface)
+
+add_unit_test(save_failure_test SOURCES save_failure_test.cpp LIBS saved_pages LABELS window)
+target_compile_definitions(save_failure_test PRIVATE BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+add_dependencies(save_failure_test jugview tileview times_ttf)
 
 add_unit_test(tiling_test SOURCES tiling_test.cpp LIBS tiling LABELS unit)
 
 add_unit_test(tileview_test SOURCES tileview_test.cpp tileview_entry.cpp
-              LIBS tiling_picture options pixel_check LABELS window)
+              LIBS tiling_picture options pixel_check saved_pages LABELS window)
 use_scripted_events(tileview_test)
+add_dependencies(tileview_test tileview)
 
 # End-to-end runs in a real X server: ctest -L e2e
 find_package(X11)

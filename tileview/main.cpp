@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "options/options.h"
+#include "raster/page_files.h"
 #include "raster/raster.h"
 #include "raster/step_pace.h"
 #include "raster/window.h"
@@ -18,7 +19,7 @@ static const ProgramInfo tileview_program = {
     "the moment the search finds it, as a small diagram, as many to a page as fit. A key\n"
     "(or closing the window) turns a full page. The last page sets the number of tilings\n"
     "from the closed-form cosine product beside the number found.",
-    option_board | option_steps,
+    option_board | option_steps | option_save,
     max_diagram_columns,
     max_diagram_rows,
     "the largest board whose diagram fits on a page",
@@ -41,7 +42,9 @@ int main(int argc, char** argv)
     if (status != run_program) return status;
     set_board(settings.board_columns, settings.board_rows);
 
-    screen = open_window("tileview");
+    // With --save the pages are drawn the same way into memory and written as files.
+    screen = settings.save_folder != nullptr ? open_page_files("tileview", settings.save_folder)
+                                             : open_window("tileview");
     if (screen == nullptr) {
         return 1;
     }

@@ -1,0 +1,86 @@
+// Pages written as numbered PNG files where a window program would wait for a key.
+#include "raster/page_files.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "raster/png_file.h"
+#include "raster/raster.h"
+#include "raster/window.h"
+
+namespace {
+
+constexpr int page_number_digits = 3;
+
+const char* program_name = "";
+std::string page_folder;
+int pages_saved = 0;
+SDL_Surface* page_surface = nullptr;
+
+std::string page_path(int number)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "page-%0*d.png", page_number_digits, number);
+    const bool has_slash = !page_folder.empty() && page_folder.back() == '/';
+    return page_folder + (has_slash ? "" : "/") + name;
+}
+
+}  // namespace
+
+SDL_Surface* open_page_files(const char* program, const char* folder)
+{
+    if (mkdir(folder, 0777) != 0 && errno != EEXIST) {
+        std::fprintf(stderr, "%s: cannot make the folder '%s': %s\n", program, folder,
+                     std::strerror(errno));
+        return nullptr;
+    }
+    struct stat status;
+    const int error = stat(folder, &status) != 0 ? errno : S_ISDIR(status.st_mode) ? 0 : ENOTDIR;
+    if (error != 0) {
+        std::fprintf(stderr, "%s: cannot write pages into '%s': %s\n", program, folder,
+                     std::strerror(error));
+        return nullptr;
+    }
+    SDL_Surface* surface =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, screen_width, screen_height, screen_depth,
+                             screen_red_mask, screen_green_mask, screen_blue_mask, 0);
+    if (surface == nullptr) {
+        std::fprintf(stderr, "%s: cannot make an %dx%d page in memory: %s\n", program, screen_width,
+                     screen_height, SDL_GetError());
+        return nullptr;
+    }
+    close_page_files();
+    page_surface = surface;
+    program_name = program;
+    page_folder = folder;
+    pages_saved = 0;
+    static bool close_registered = false;
+    if (!close_registered) close_registered = std::atexit(close_page_files) == 0;
+    return surface;
+}
+
+bool pages_go_to_files() { return page_surface != nullptr; }
+
+// The pages are saved from inside the searches, which have no way to stop early: a page that
+// cannot be written ends the program here.
+void save_page()
+{
+    const std::string path = page_path(++pages_saved);
+    std::string reason;
+    if (!write_png_file(screen, path, reason)) {
+        std::fprintf(stderr, "%s: cannot write '%s': %s\n", program_name, path.c_str(),
+                     reason.c_str());
+        std::exit(1);
+    }
+}
+
+void close_page_files()
+{
+    SDL_FreeSurface(page_surface);
+    page_surface = nullptr;
+}

@@ -1,0 +1,46 @@
+// Runs of a window program with --save, without a display, and the page files read back.
+#ifndef TESTS_SAVED_PAGES_H
+#define TESTS_SAVED_PAGES_H
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "page_reading.h"
+
+// A fresh folder under /tmp, removed with all it holds when the object goes.
+struct ScratchFolder {
+    std::string path = "/tmp/saved-pages-XXXXXX";
+    ScratchFolder() { mkdtemp(&path[0]); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+struct SaveRun {
+    int status = -1;
+    std::string out, err;            // what the program wrote
+    std::vector<std::string> names;  // in the folder afterwards, sorted
+};
+
+// Runs the shell commands prepare in the scratch folder, then "program --save scratch/folder
+// arguments" from build/bin, where its font is, with neither DISPLAY nor SDL_VIDEODRIVER set,
+// then lists the folder: all in one shell, in a private mount namespace when asked, so that
+// mounts made by prepare are there until the listing.
+SaveRun run_save(const std::string& scratch, const std::string& prepare, const std::string& program,
+                 const std::string& folder, const std::string& arguments = "",
+                 bool private_mounts = false);
+
+// Saves the program's pages into a folder in scratch and checks them against the pages the
+// window showed at its waits: quiet, status 0, the folder holding page-001.png,
+// page-002.png, ... and nothing else, each an 800x600 8-bit RGB PNG equal pixel for pixel.
+void expect_saved_pages(const std::string& scratch, const std::string& program,
+                        const std::vector<std::string>& arguments,
+                        const std::vector<Page>& window_pages);
+
+#endif
