@@ -89,10 +89,8 @@ int main(int argc, char** argv)
     label_font = open_text_font("jugview");
 
     stepping = settings.steps;
-    if (stepping) {
-        start_step_view(label_font, settings.delay_ms);
-        pour_step_action = show_pour_step;
-    }
+    if (stepping) start_step_view(label_font, settings.delay_ms);
+    pour_step_action = stepping ? show_pour_step : nullptr;
     try {
         pour_search(jug_capacity[0] * 10000, 1);
     } catch (const StepModeQuit&) {

@@ -259,6 +259,7 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     script.answers.assign(dead_end + 2, WaitAnswer::key);
     script.answers[dead_end + 1] = WaitAnswer::escape;
     EXPECT_EQ(run_tileview(BIN_DIR, {"--steps"}), 0);
+    tile_step_action = nullptr;
     drawing_diagrams = true;
     drawing_pitch = cell_pitch;
     EXPECT_EQ(script.waits, dead_end + 2) << "Escape ends the run at once";
@@ -298,15 +299,21 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
 }
 
 // --save draws, with no display, the pages the window shows at its waits, pixel for pixel and
-// texts included; 10x2 also gives the counts a page of their own.
+// texts included; 10x2 also gives the counts a page of their own; in step mode every step
+// is a page: the 2x2 board's two tilings take 8 steps.
 TEST_F(TileviewTest, SavedPagesAreTheWindowsPages)
 {
-    for (const std::string board : {"6x4", "10x2"}) {
+    const std::vector<std::pair<std::vector<std::string>, size_t>> runs = {
+        {{"--board", "6x4"}, 6}, {{"--board", "10x2"}, 3}, {{"--board", "2x2", "--steps"}, 9}};
+    for (const auto& [arguments, pages] : runs) {
         const ScratchFolder scratch;
         reset_script();
-        EXPECT_EQ(run_tileview(BIN_DIR, {"--board", board}), 0);
-        EXPECT_EQ(script.pages.size(), board == "6x4" ? 6u : 3u);
-        expect_saved_pages(scratch.path, "tileview", {"--board", board}, script.pages);
+        EXPECT_EQ(run_tileview(BIN_DIR, arguments), 0);
+        EXPECT_EQ(script.pages.size(), pages);
+        expect_saved_pages(scratch.path, "tileview", arguments, script.pages);
     }
     set_board(6, 4);
+    tile_step_action = nullptr;
+    drawing_diagrams = true;
+    drawing_pitch = cell_pitch;
 }

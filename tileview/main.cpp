@@ -58,10 +58,8 @@ int main(int argc, char** argv)
     std::snprintf(text_buffer, sizeof text_buffer, "M*N =  %d*%d", board_columns, board_rows);
     blit_text(font, text_buffer, text_colour, header_place);
 
-    if (settings.steps) {
-        start_step_view(font, settings.delay_ms);
-        tile_step_action = show_tile_step;
-    }
+    if (settings.steps) start_step_view(font, settings.delay_ms);
+    tile_step_action = settings.steps ? show_tile_step : nullptr;
     try {
         enumerate_tilings();
     } catch (const StepModeQuit&) {
