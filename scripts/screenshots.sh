@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates the README pictures in docs/ from the real programs: jugview on solution 12,
-# jugview on solution 7 of the 8,5,3 puzzle, tileview's first and last pages (all written by
-# the programs themselves with --save, no display needed), and an excerpt of juglist.
+# jugview on solution 7 of the 8,5,3 puzzle, tileview's first and last pages, every step of
+# the 4x3 board's search as an animation (all written by the programs themselves with
+# --save, no display needed), and an excerpt of juglist.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,6 +23,12 @@ keep 8-5-3/page-007.png jugview-8-5-3-solution-7.png
 save tileview 6x4
 keep 6x4/page-001.png tileview-page-1.png
 keep 6x4/page-006.png tileview-last-page.png
+# Step mode as an animation: every step of the 4x3 board's search, written as a page file,
+# put together by ImageMagick at half size.
+save tileview steps --board 4x3 --steps
+(cd "$pages/steps" && convert -delay 40 -loop 0 $(ls page-*.png | sort -V) -resize 50% \
+   -layers Optimize "$docs/tileview-4x3-steps.gif")
+echo docs/tileview-4x3-steps.gif
 rm -r "$pages"
 
 # The first solutions and the summary of juglist, as its own output prints them, under
@@ -32,4 +39,4 @@ convert -background black -fill '#d0d0d0' -font /usr/share/fonts/truetype/libera
 echo docs/juglist-excerpt.png
 
 # No creation dates in the files, so that an unchanged picture stays byte for byte the same.
-mogrify -strip "$docs"/*.png
+mogrify -strip "$docs"/*.png "$docs"/*.gif

@@ -317,3 +317,28 @@ TEST_F(TileviewTest, SavedPagesAreTheWindowsPages)
     drawing_diagrams = true;
     drawing_pitch = cell_pitch;
 }
+
+// Regression: at an even pitch, as step mode's large board can have, the two halves of a bar
+// left a white line between them. At every pitch a domino is one solid bar.
+TEST_F(TileviewTest, ABarIsSolidAtEveryPitch)
+{
+    for (const int pitch : {15, 16, 125, 166}) {
+        drawing_pitch = pitch;
+        const int outer = pitch / 3;
+        for (const bool vertical : {false, true}) {
+            SDL_FillRect(screen, nullptr, white_pixel);
+            cursor_x = 200;
+            cursor_y = 150;
+            draw_domino(0, vertical ? 6 : 1);
+            const int x1 = 200 + (vertical ? 0 : pitch) + outer;
+            const int y1 = 150 + (vertical ? pitch : 0) + outer;
+            const Page page = copy_screen();
+            const int area = (x1 - 200 + outer + 1) * (y1 - 150 + outer + 1);
+            EXPECT_EQ(count_colour(page, white_pixel, 200 - outer, 150 - outer, x1, y1), 0)
+                << "pitch " << pitch << (vertical ? " vertical" : " horizontal");
+            EXPECT_EQ(count_colour(page, white_pixel, 0, 0, 799, 599), page_pixels - area)
+                << "pitch " << pitch << (vertical ? " vertical" : " horizontal");
+        }
+    }
+    drawing_pitch = cell_pitch;
+}

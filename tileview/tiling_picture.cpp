@@ -42,15 +42,17 @@ void draw_domino(int a, int b)
     const int ya = cursor_y + drawing_pitch * (a / board_columns);
     const int xb = cursor_x + drawing_pitch * (b % board_columns);
     const int yb = cursor_y + drawing_pitch * (b / board_columns);
-    const int outer = bar_outer(), inner = bar_inner();
+    // The first cell's half reaches bar_inner() towards the second, and the second's the rest
+    // of the pitch, so that they meet at an even pitch too.
+    const int outer = bar_outer(), inner = bar_inner(), inner_b = drawing_pitch - 1 - inner;
 
     // On a board one column wide the cell after a is the one below it: vertical first.
     if (b == a + board_columns) {
         paint_block(xa, ya, outer, outer, outer, inner);
-        paint_block(xb, yb, outer, outer, inner, outer);
+        paint_block(xb, yb, outer, outer, inner_b, outer);
     } else if (b == a + 1) {
         paint_block(xa, ya, outer, inner, outer, outer);
-        paint_block(xb, yb, inner, outer, outer, outer);
+        paint_block(xb, yb, inner_b, outer, outer, outer);
     }
     draw_thick_line(xa, ya, xb, yb, line_half_width(), red_pixel);
 }
