@@ -28,9 +28,12 @@ struct OptionEntry {
 };
 
 const OptionEntry option_table[] = {
-    {option_jugs, key_jugs, "jugs", "A,B,C"},   {option_goal, key_goal, "goal", "X,Y,Z"},
-    {option_board, key_board, "board", "WxH"},  {option_size, key_size, "size", "N"},
-    {option_no_wait, key_no_wait, "no-wait", nullptr}, {0, key_help, "help", nullptr},
+    {option_jugs, key_jugs, "jugs", "A,B,C"},
+    {option_goal, key_goal, "goal", "X,Y,Z"},
+    {option_board, key_board, "board", "WxH"},
+    {option_size, key_size, "size", "N"},
+    {option_no_wait, key_no_wait, "no-wait", nullptr},
+    {0, key_help, "help", nullptr},
     {0, key_version, "version", nullptr},
 };
 
@@ -174,7 +177,8 @@ int bad_value(const ProgramInfo& program, int key, const char* value, const char
 void print_option_help(const ProgramInfo& program, const OptionEntry& e)
 {
     char head[32];
-    std::snprintf(head, sizeof head, "--%s%s%s", e.name, e.value ? " " : "", e.value ? e.value : "");
+    std::snprintf(head, sizeof head, "--%s%s%s", e.name, e.value ? " " : "",
+                  e.value ? e.value : "");
     std::printf("  %-15s", head);
     const char* indent = "                 ";
     switch (e.key) {
@@ -189,8 +193,8 @@ void print_option_help(const ProgramInfo& program, const OptionEntry& e)
                     indent);
         break;
     case key_board:
-        std::printf("W columns by H rows, W from 1 to %d and H from 1 to %d\n", program.max_board_columns,
-                    program.max_board_rows);
+        std::printf("W columns by H rows, W from 1 to %d and H from 1 to %d\n",
+                    program.max_board_columns, program.max_board_rows);
         if (program.board_limit_reason != nullptr) {
             std::printf("%s(%s)\n", indent, program.board_limit_reason);
         }
@@ -301,8 +305,8 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
         }
     }
     if (optind < argc) {
-        std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n",
-                     program.name, argv[optind]);
+        std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n", program.name,
+                     argv[optind]);
         return input_error(program);
     }
     if (program.options & option_goal) {
