@@ -15,6 +15,7 @@ enum : int {
     key_goal,
     key_board,
     key_size,
+    key_count,
     key_no_wait,
     key_help,
     key_version,
@@ -32,6 +33,7 @@ const OptionEntry option_table[] = {
     {option_goal, key_goal, "goal", "X,Y,Z"},
     {option_board, key_board, "board", "WxH"},
     {option_size, key_size, "size", "N"},
+    {option_count, key_count, "count", nullptr},
     {option_no_wait, key_no_wait, "no-wait", nullptr},
     {0, key_help, "help", nullptr},
     {0, key_version, "version", nullptr},
@@ -203,6 +205,9 @@ void print_option_help(const ProgramInfo& program, const OptionEntry& e)
     case key_size:
         std::printf("list the orderings of 0..N-1, N from 1 to %d (default 7)\n", max_perm_size);
         break;
+    case key_count:
+        std::printf("print only what follows the listing: the summary with the count\n");
+        break;
     case key_no_wait:
         std::printf("end right after the output instead of waiting for a key\n");
         break;
@@ -275,6 +280,9 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
             break;
         case key_size:
             if (!parse_size(optarg, settings.size)) return bad_value(program, key, optarg);
+            break;
+        case key_count:
+            settings.count_only = true;
             break;
         case key_no_wait:
             settings.no_wait = true;

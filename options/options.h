@@ -16,6 +16,7 @@ struct Settings {
     int board_columns = 6;
     int board_rows = 4;
     int size = 7;
+    bool count_only = false;
     bool no_wait = false;
 };
 
@@ -26,6 +27,7 @@ enum : unsigned {
     option_board = 1u << 2,
     option_size = 1u << 3,
     option_no_wait = 1u << 4,
+    option_count = 1u << 5,
 };
 
 struct ProgramInfo {
