@@ -1,0 +1,99 @@
+// tilelist: every domino tiling of a board (6x4 by default) on the console, one line each,
+// then the closed-form count beside the count found.
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include "console/getch.h"
+#include "console/listing.h"
+#include "console/output.h"
+#include "options/options.h"
+#include "tileview/tiling.h"
+
+static const ProgramInfo tilelist_program = {
+    "tilelist",
+    "Lists every tiling of a board of W columns by H rows with dominoes, one numbered line\n"
+    "per tiling the moment the search finds it: each domino as its two cells, numbered row\n"
+    "by row from 0, in the order the search placed them. Then the number of tilings from\n"
+    "the closed-form cosine product beside the number found, and waits for a key.",
+    option_board | option_count | option_no_wait,
+    20,
+    20,
+    nullptr,
+    "--board 4x4",
+};
+
+static bool count_only;
+
+// The dominoes of slots 2..domino_count as the last line showed them, and their text, slot
+// k's " a-b" ending at shown_text_end[k]. The next tiling shares the slots below the step
+// the search went back to: only the text from the first slot that changed is written anew.
+// A code of 0 is no domino, so the first tiling writes all of it.
+static DominoCode shown_dominoes[max_cell_count];
+static int shown_text_end[max_cell_count];
+constexpr int longest_domino_text = 10;  // " 2046-2047"
+static char shown_text[max_cell_count / 2 * longest_domino_text];
+
+static char* put_domino(char* p, DominoCode domino)
+{
+    *p++ = ' ';
+    p = put_number(p, first_cell(domino));
+    *p++ = '-';
+    return put_number(p, second_cell(domino));
+}
+
+// One line of the listing, exactly as printf("%4lld:"), then printf(" %d-%d") for each
+// domino in the order it was placed, then a line end would write it.
+void show_tiling(DominoCode last)
+{
+    if (count_only) {
+        return;
+    }
+    int k = 2;
+    while (k <= domino_count && shown_dominoes[k] == placed_dominoes[k]) {
+        ++k;
+    }
+    for (; k <= domino_count; ++k) {
+        shown_dominoes[k] = placed_dominoes[k];
+        shown_text_end[k] = static_cast<int>(
+            put_domino(shown_text + shown_text_end[k - 1], placed_dominoes[k]) - shown_text);
+    }
+    const int text_length = domino_count >= 2 ? shown_text_end[domino_count] : 0;
+
+    constexpr int number_width = 4;
+    char* p = next_line(sizeof line_number_text + 1 + sizeof shown_text + longest_domino_text + 1);
+    for (int pad = line_number_length; pad < number_width; ++pad) {
+        *p++ = ' ';
+    }
+    std::memcpy(p, line_number_text, static_cast<size_t>(line_number_length));
+    p += line_number_length;
+    *p++ = ':';
+    std::memcpy(p, shown_text, static_cast<size_t>(text_length));
+    p = put_domino(p + text_length, last);
+    *p++ = '\n';
+    end_line(p);
+    count_line_up();
+}
+
+int main(int argc, char** argv)
+{
+    Settings settings;
+    const int status = parse_command_line(argc, argv, tilelist_program, settings);
+    if (status != run_program) return status;
+    set_board(settings.board_columns, settings.board_rows);
+    count_only = settings.count_only;
+
+    start_listing(tilelist_program.name);
+    enumerate_tilings();
+    finish_listing();
+
+    if (!count_only) {
+        std::printf("\n");
+    }
+    std::printf("Number of tilings (theoretic and experimental)=  %3.0lf   %lld\n",
+                closed_form_tiling_count(), static_cast<long long>(tiling_count));
+    finish_output(tilelist_program.name);
+
+    if (!settings.no_wait) _getch();
+    return 0;
+}
