@@ -60,6 +60,18 @@ const BadInput bad_inputs[] = {
     {"tileview", "--board 6x37", "--board", "H from 1 to 36"},
     {"tileview", "--board 0x4", "--board", "'0x4'"},
     {"tileview", "--board=6x4 4x4", "'4x4'", ""},
+    {"tileview", "--count", "'--count'", ""},
+    {"tilelist", "--board 21x4", "--board", "W from 1 to 20"},
+    {"tilelist", "--board 4x21", "--board", "H from 1 to 20"},
+    {"tilelist", "--board 0x0", "--board", "'0x0'"},
+    {"tilelist", "--board", "--board", "WxH"},
+    {"tilelist", "--board 8x8x", "--board", "'8x8x'"},
+    {"tilelist", "--count=yes", "--count", "'--count=yes'"},
+    {"tilelist", "--coun", "'--coun'", ""},
+    {"tilelist", "--size 4", "'--size'", ""},
+    {"tilelist", "--count 4x4", "'4x4'", ""},
+    {"juglist", "--count=1", "--count", "'--count=1'"},
+    {"permlist", "--count", "'--count'", ""},
 };
 
 }  // namespace
@@ -99,10 +111,14 @@ TEST(CommandLine, BadInputLeavesTheTerminalAlone)
 TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
 {
     const std::vector<std::pair<std::string, std::vector<std::string>>> programs = {
-        {"juglist", {"--jugs A,B,C", "(default 10,5,3)", "--goal X,Y,Z", "'*,*,2'", "--no-wait"}},
+        {"juglist",
+         {"--jugs A,B,C", "(default 10,5,3)", "--goal X,Y,Z", "'*,*,2'", "--count", "--no-wait"}},
         {"jugview", {"--jugs A,B,C", "--goal X,Y,Z"}},
         {"tileview", {"--board WxH", "from 1 to 52", "from 1 to 36", "(default 6x4)"}},
         {"permlist", {"--size N", "from 1 to 12", "(default 7)", "--no-wait"}},
+        {"tilelist",
+         {"[--board WxH] [--count] [--no-wait]\n", "from 1 to 20", "(default 6x4)", "--count",
+          "only what follows the listing"}},
     };
     for (const auto& [program, mentions] : programs) {
         const ProcessResult help = run_process(bin + "/" + program + " --help");

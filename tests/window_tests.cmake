@@ -23,8 +23,6 @@ target_compile_definitions(jugview_test PRIVATE JUGLIST_PATH="$<TARGET_FILE:jugl
 add_dependencies(jugview_test juglist)
 target_link_libraries(jugview_test PRIVATE -Wl,--wrap=SDL_CreateRGBSurface)
 
-add_unit_test(tiling_test SOURCES tiling_test.cpp LIBS tiling LABELS unit)
-
 add_unit_test(tileview_test SOURCES tileview_test.cpp tileview_entry.cpp
               LIBS tiling_picture options pixel_check LABELS window)
 use_scripted_events(tileview_test)
