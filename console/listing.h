@@ -8,7 +8,7 @@
 
 // One stdio call per line cost more than the searches themselves: lines gather here.
 constexpr std::size_t listing_capacity = std::size_t{1} << 16;
-extern char* listing;
+extern char listing[listing_capacity];
 extern std::size_t listing_used;
 // On a terminal each line goes out as soon as it is complete.
 extern bool line_by_line;
@@ -19,16 +19,11 @@ void start_listing(const char* program);
 // Hands the gathered lines to standard output; a failed write ends the program.
 void flush_listing();
 
-// Hands the gathered lines to standard output and waits until every line has been
-// written: what the program writes next comes after them.
-void finish_listing();
-
-// Where the next line goes, with room for at most longest bytes (and for copies of fixed
-// length that reach past the line's end by less than listing_slack).
-constexpr std::size_t listing_slack = 64;
+// Where the next line goes, with room for longest bytes: the most its writing may touch,
+// copies of fixed length that reach past its end included.
 inline char* next_line(std::size_t longest)
 {
-    if (listing_used + longest + listing_slack > listing_capacity) {
+    if (listing_used + longest > listing_capacity) {
         flush_listing();
     }
     return listing + listing_used;

@@ -3,12 +3,16 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "console/getch.h"
 #include "console/listing.h"
 #include "console/output.h"
 #include "options/options.h"
 #include "tileview/tiling.h"
+
+constexpr int max_board_side = 20;
+constexpr int max_board_cells = max_board_side * max_board_side;
 
 static const ProgramInfo tilelist_program = {
     "tilelist",
@@ -17,30 +21,48 @@ static const ProgramInfo tilelist_program = {
     "by row from 0, in the order the search placed them. Then the number of tilings from\n"
     "the closed-form cosine product beside the number found, and waits for a key.",
     option_board | option_count | option_no_wait,
-    20,
-    20,
+    max_board_side,
+    max_board_side,
     nullptr,
     "--board 4x4",
 };
 
 static bool count_only;
 
-// The dominoes of slots 2..domino_count as the last line showed them, and their text, slot
-// k's " a-b" ending at shown_text_end[k]. The next tiling shares the slots below the step
-// the search went back to: only the text from the first slot that changed is written anew.
-// A code of 0 is no domino, so the first tiling writes all of it.
-static DominoCode shown_dominoes[max_cell_count];
-static int shown_text_end[max_cell_count];
-constexpr int longest_domino_text = 10;  // " 2046-2047"
-static char shown_text[max_cell_count / 2 * longest_domino_text];
+// The text " a-b" of every domino the board can hold, made once: the one whose first cell
+// is a is domino_texts[a][0] when horizontal, domino_texts[a][1] when vertical. A copy of
+// all its bytes costs less than converting the two numbers.
+struct DominoText {
+    char text[16];
+    int length;
+};
+static DominoText domino_texts[max_board_cells][2];
+
+static void make_domino_texts()
+{
+    for (int a = 0; a < cell_count; ++a) {
+        for (const int b : {a + 1, a + board_columns}) {
+            DominoText& t = domino_texts[a][b == a + 1 ? 0 : 1];
+            t.length = std::snprintf(t.text, sizeof t.text, " %d-%d", a, b);
+        }
+    }
+}
 
 static char* put_domino(char* p, DominoCode domino)
 {
-    *p++ = ' ';
-    p = put_number(p, first_cell(domino));
-    *p++ = '-';
-    return put_number(p, second_cell(domino));
+    const int a = first_cell(domino);
+    const DominoText& t = domino_texts[a][domino - a * cell_count == a + 1 ? 0 : 1];
+    std::memcpy(p, t.text, sizeof t.text);
+    return p + t.length;
 }
+
+// The dominoes of slots 2..domino_count as the last line showed them, and their text, slot
+// k's ending at shown_text_end[k]. The next tiling shares the slots below the step the
+// search went back to: only the text from the first slot that changed is written anew. A
+// code of 0 is no domino, so the first tiling writes all of it.
+static DominoCode shown_dominoes[max_board_cells / 2 + 1];
+static int shown_text_end[max_board_cells / 2 + 1];
+static char shown_text[max_board_cells / 2 * sizeof DominoText::text];
 
 // One line of the listing, exactly as printf("%4lld:"), then printf(" %d-%d") for each
 // domino in the order it was placed, then a line end would write it.
@@ -61,7 +83,7 @@ void show_tiling(DominoCode last)
     const int text_length = domino_count >= 2 ? shown_text_end[domino_count] : 0;
 
     constexpr int number_width = 4;
-    char* p = next_line(sizeof line_number_text + 1 + sizeof shown_text + longest_domino_text + 1);
+    char* p = next_line(sizeof line_number_text + 1 + sizeof shown_text + sizeof DominoText::text);
     for (int pad = line_number_length; pad < number_width; ++pad) {
         *p++ = ' ';
     }
@@ -82,10 +104,11 @@ int main(int argc, char** argv)
     if (status != run_program) return status;
     set_board(settings.board_columns, settings.board_rows);
     count_only = settings.count_only;
+    make_domino_texts();
 
     start_listing(tilelist_program.name);
     enumerate_tilings();
-    finish_listing();
+    flush_listing();
 
     if (!count_only) {
         std::printf("\n");
