@@ -13,7 +13,8 @@ extern std::size_t listing_used;
 // On a terminal each line goes out as soon as it is complete.
 extern bool line_by_line;
 
-// Decides how the lines go out, and names the program for a write error.
+// Decides how the lines go out, and names the program for a write error. Until the last
+// flush_listing, nothing else may go to standard output.
 void start_listing(const char* program);
 
 // Hands the gathered lines to standard output; a failed write ends the program.

@@ -6,12 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-void end_if_output_failed(const char* program)
+void end_output_failed(const char* program, int error)
 {
-    if (!std::ferror(stdout)) {
-        return;
-    }
-    const int error = errno;
     if (error != EPIPE) {
         std::fprintf(stderr, "%s: cannot write the output: %s\n", program,
                      error != 0 ? std::strerror(error) : "write error");
@@ -19,6 +15,13 @@ void end_if_output_failed(const char* program)
     // _Exit, not exit: exit would write what stdout still holds once more, into the same
     // failure.
     std::_Exit(1);
+}
+
+void end_if_output_failed(const char* program)
+{
+    if (std::ferror(stdout)) {
+        end_output_failed(program, errno);
+    }
 }
 
 void finish_output(const char* program)

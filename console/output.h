@@ -9,6 +9,9 @@
 // that errno still tells the failure.
 void end_if_output_failed(const char* program);
 
+// The same for a write to standard output that failed with error, made past stdio.
+[[noreturn]] void end_output_failed(const char* program, int error);
+
 // Writes out what standard output still holds, then does the same.
 void finish_output(const char* program);
 

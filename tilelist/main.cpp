@@ -1,6 +1,5 @@
 // tilelist: every domino tiling of a board (6x4 by default) on the console, one line each,
 // then the closed-form count beside the count found.
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
@@ -80,7 +79,7 @@ void show_tiling(DominoCode last)
         shown_text_end[k] = static_cast<int>(
             put_domino(shown_text + shown_text_end[k - 1], placed_dominoes[k]) - shown_text);
     }
-    const int text_length = domino_count >= 2 ? shown_text_end[domino_count] : 0;
+    const int text_length = shown_text_end[domino_count];  // 0 for one domino: slot 1 is unused
 
     constexpr int number_width = 4;
     char* p = next_line(sizeof line_number_text + 1 + sizeof shown_text + sizeof DominoText::text);
