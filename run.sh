@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Builds everything and runs one program from build/bin: ./run.sh [juglist|jugview|tileview|permlist]
+# Builds everything and runs one program from build/bin: ./run.sh [juglist|jugview|tileview|tilelist|permlist]
 set -euo pipefail
 cd "$(dirname "$0")"
 
 program=${1:-juglist}
 case "$program" in
-  juglist|jugview|tileview|permlist) ;;
-  *) echo "usage: ./run.sh [juglist|jugview|tileview|permlist]" >&2; exit 2 ;;
+  juglist|jugview|tileview|tilelist|permlist) ;;
+  *) echo "usage: ./run.sh [juglist|jugview|tileview|tilelist|permlist]" >&2; exit 2 ;;
 esac
 
 ./scripts/install-deps.sh
