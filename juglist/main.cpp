@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "console/getch.h"
+#include "console/output.h"
 #include "options/options.h"
 #include "pour/pour.h"
 
@@ -13,7 +14,7 @@ static const ProgramInfo juglist_program = {
     "empty to a goal, without passing a state twice: one numbered line per solution the\n"
     "moment it is found, then the depth (number of states) of each solution. Then waits\n"
     "for a key.",
-    option_jugs | option_goal | option_no_wait | option_trace,
+    option_jugs | option_goal | option_count | option_trace | option_no_wait,
     0,
     0,
     nullptr,
@@ -23,7 +24,8 @@ static const ProgramInfo juglist_program = {
 // Entry n - 1 holds the depth of solution n.
 static std::vector<std::int32_t> solution_depths;
 
-// With --trace the search is printed instead of the solutions.
+// With --count only the summary is printed; with --trace the search instead of the solutions.
+static bool count_only;
 static bool tracing;
 
 static void print_state(const char* format, JugState state)
@@ -37,12 +39,15 @@ void report_solution(JugState goal, int depth)
 {
     const std::int32_t n = ++solution_count;
     solution_depths.push_back(depth);
-    if (tracing) return;
+    if (count_only || tracing) {
+        return;
+    }
     std::printf("\n%4.d: ", n);
     for (int k = 2; k <= depth; ++k) {
         print_state("(%d %d %d)", state_path[k]);
     }
     print_state(" (%d %d %d)\n", goal);
+    end_if_output_failed(juglist_program.name);
 }
 
 // The search as a tree: one line for each call, indented two spaces a level, and one for
@@ -58,6 +63,7 @@ static void print_step(PourStep step, JugState state, int depth)
         std::printf("  already on the path");
     }
     std::printf("\n");
+    end_if_output_failed(juglist_program.name);
 }
 
 int main(int argc, char** argv)
@@ -67,6 +73,7 @@ int main(int argc, char** argv)
     if (status != run_program) return status;
     static_assert(goal_any_amount == any_amount, "a '*' goal is any amount");
     set_jug_puzzle(settings.jugs, settings.goal);
+    count_only = settings.count_only;
     tracing = settings.trace;
     if (tracing) pour_step_action = print_step;
 
@@ -76,6 +83,7 @@ int main(int argc, char** argv)
     for (const std::int32_t depth : solution_depths) {
         std::printf("%d ", depth);
     }
+    finish_output(juglist_program.name);
 
     if (!settings.no_wait) _getch();
     return 0;

@@ -15,6 +15,7 @@ enum : int {
     key_goal,
     key_board,
     key_size,
+    key_count,
     key_no_wait,
     key_trace,
     key_steps,
@@ -36,8 +37,9 @@ const OptionEntry option_table[] = {
     {option_goal, key_goal, "goal", "X,Y,Z"},
     {option_board, key_board, "board", "WxH"},
     {option_size, key_size, "size", "N"},
-    {option_no_wait, key_no_wait, "no-wait", nullptr},
+    {option_count, key_count, "count", nullptr},
     {option_trace, key_trace, "trace", nullptr},
+    {option_no_wait, key_no_wait, "no-wait", nullptr},
     {option_steps, key_steps, "steps", nullptr},
     {option_steps, key_delay, "delay", "MS"},
     {option_save, key_save, "save", "DIR"},
@@ -217,6 +219,9 @@ void print_option_help(const ProgramInfo& program, const OptionEntry& e)
     case key_size:
         std::printf("list the orderings of 0..N-1, N from 1 to %d (default 7)\n", max_perm_size);
         break;
+    case key_count:
+        std::printf("print only what follows the listing: the summary with the count\n");
+        break;
     case key_no_wait:
         std::printf("end right after the output instead of waiting for a key\n");
         break;
@@ -310,6 +315,9 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
                 return bad_value(program, key, optarg);
             }
             break;
+        case key_count:
+            settings.count_only = true;
+            break;
         case key_no_wait:
             settings.no_wait = true;
             break;
@@ -356,6 +364,11 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
     if (optind < argc) {
         std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n", program.name,
                      argv[optind]);
+        return input_error(program);
+    }
+    if (settings.trace && settings.count_only) {
+        std::fprintf(stderr, "%s: --trace and --count ask for different output: give one\n",
+                     program.name);
         return input_error(program);
     }
     if (settings.delay_ms >= 0 && !settings.steps) {

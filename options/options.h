@@ -17,6 +17,7 @@ struct Settings {
     int board_columns = 6;
     int board_rows = 4;
     int size = 7;
+    bool count_only = false;
     bool no_wait = false;
     bool trace = false;                 // print the search as a tree of its steps
     bool steps = false;                 // draw the search one step at a time
@@ -34,6 +35,7 @@ enum : unsigned {
     option_trace = 1u << 5,
     option_steps = 1u << 6,  // --steps and --delay
     option_save = 1u << 7,
+    option_count = 1u << 8,
 };
 
 struct ProgramInfo {

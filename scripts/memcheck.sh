@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs each of the four programs to its end under valgrind's memcheck, keys supplied:
+# Runs each of the five programs to its end under valgrind's memcheck, keys supplied:
 # the console programs read their key from /dev/null, the window programs get key presses
 # in an Xvfb server until they exit, and run once more writing their pages with --save.
 # Fails on any invalid read or write, any use of an uninitialised value, and any block
@@ -29,7 +29,7 @@ report() {
   fi
 }
 
-for program in juglist permlist; do
+for program in juglist permlist tilelist; do
   rc=0
   (cd "$bin" && "${memcheck[@]}" "./$program") </dev/null >/dev/null 2>"$logs/$program.log" || rc=$?
   report "$program" "$rc"

@@ -72,6 +72,20 @@ const BadInput bad_inputs[] = {
     {"tileview", "--board 0x4", "--board", "'0x4'"},
     {"tileview", "--board=6x4 4x4", "'4x4'", ""},
     {"tileview", "--steps --delay -5", "--delay", "'-5'"},
+    {"tileview", "--count", "'--count'", ""},
+    {"tilelist", "--board 21x4", "--board", "W from 1 to 20"},
+    {"tilelist", "--board 4x21", "--board", "H from 1 to 20"},
+    {"tilelist", "--board 0x0", "--board", "'0x0'"},
+    {"tilelist", "--board", "--board", "WxH"},
+    {"tilelist", "--board 8x8x", "--board", "'8x8x'"},
+    {"tilelist", "--count=yes", "--count", "'--count=yes'"},
+    {"tilelist", "--coun", "'--coun'", ""},
+    {"tilelist", "--size 4", "'--size'", ""},
+    {"tilelist", "--count 4x4", "'4x4'", ""},
+    {"juglist", "--count=1", "--count", "'--count=1'"},
+    {"permlist", "--count", "'--count'", ""},
+    {"tilelist", "--trace --count", "--trace and --count", ""},
+    {"juglist", "--count --trace", "--trace and --count", ""},
 };
 
 }  // namespace
@@ -112,7 +126,8 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
 {
     const std::vector<std::pair<std::string, std::vector<std::string>>> programs = {
         {"juglist",
-         {"--jugs A,B,C", "(default 10,5,3)", "--goal X,Y,Z", "'*,*,2'", "--no-wait", "--trace"}},
+         {"--jugs A,B,C", "(default 10,5,3)", "--goal X,Y,Z", "'*,*,2'", "--count", "--no-wait",
+          "--trace"}},
         {"jugview",
          {"--jugs A,B,C", "--goal X,Y,Z", "--steps", "--delay MS", "0 to 10000", "[--save DIR]",
           "--save DIR     write"}},
@@ -120,6 +135,9 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
          {"--board WxH", "from 1 to 52", "from 1 to 36", "(default 6x4)", "--steps",
           "--save DIR     write"}},
         {"permlist", {"--size N", "from 1 to 12", "(default 7)", "--no-wait", "--trace"}},
+        {"tilelist",
+         {"[--board WxH] [--count] [--trace] [--no-wait]\n", "from 1 to 20", "(default 6x4)",
+          "--count", "only what follows the listing", "--trace"}},
     };
     for (const auto& [program, mentions] : programs) {
         const ProcessResult help = run_process(bin + "/" + program + " --help");

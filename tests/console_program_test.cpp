@@ -1,9 +1,10 @@
-// juglist and permlist run as separate processes: their exact output, and their key wait on a
-// terminal.
+// juglist, permlist and tilelist run as separate processes: their exact output, their key
+// wait on a terminal, and their end when the output cannot be written.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
 #include <numeric>
 #include <sstream>
 #include <sys/wait.h>
@@ -11,6 +12,7 @@
 
 #include "process.h"
 #include "pty_session.h"
+#include "row_count.h"
 
 namespace {
 
@@ -32,6 +34,68 @@ std::string expected_permlist_output(int size = 7)
         out << '\n';
     } while (std::next_permutation(p.begin(), p.end()));
     return out.str();
+}
+
+// The closing line of tilelist, for a board whose closed form is exact.
+std::string tilelist_closing_line(unsigned long long count)
+{
+    char line[96];
+    std::snprintf(line, sizeof line,
+                  "Number of tilings (theoretic and experimental)=  %3llu   %llu\n", count, count);
+    return line;
+}
+
+// The listing of tilelist built by a search of the test's own: the lowest free cell is
+// covered first, by a horizontal domino before a vertical one.
+class TilingLister {
+  public:
+    TilingLister(int columns, int rows)
+        : columns_(columns), cells_(columns * rows), covered_(static_cast<size_t>(cells_))
+    {
+        if (cells_ % 2 == 0) search();
+        out_ += "\n" + tilelist_closing_line(count_);
+    }
+    const std::string& output() const { return out_; }
+
+  private:
+    void place(int a, int b)
+    {
+        covered_[a] = covered_[b] = true;
+        path_.emplace_back(a, b);
+        search();
+        path_.pop_back();
+        covered_[a] = covered_[b] = false;
+    }
+    void search()
+    {
+        int c = 0;
+        while (c < cells_ && covered_[c]) ++c;
+        if (c == cells_) {
+            char text[32];
+            std::snprintf(text, sizeof text, "%4llu:", ++count_);
+            out_ += text;
+            for (const auto& [a, b] : path_) {
+                std::snprintf(text, sizeof text, " %d-%d", a, b);
+                out_ += text;
+            }
+            out_ += '\n';
+            return;
+        }
+        if ((c + 1) % columns_ != 0 && !covered_[c + 1]) place(c, c + 1);
+        if (c + columns_ < cells_) place(c, c + columns_);
+    }
+
+    int columns_;
+    int cells_;
+    std::vector<bool> covered_;
+    std::vector<std::pair<int, int>> path_;
+    unsigned long long count_ = 0;
+    std::string out_;
+};
+
+std::string expected_tilelist_output(int columns = 6, int rows = 4)
+{
+    return TilingLister(columns, rows).output();
 }
 
 std::vector<std::string> lines_of(const std::string& text)
@@ -234,7 +298,7 @@ TEST(Trace, PrintsEveryStepOfEachSearch)
         std::vector<std::string> first_lines;
         std::string closing;      // what follows the tree
         size_t calls, completed;  // call lines, of which complete a configuration
-        size_t turned_down;
+        size_t turned_down;       // candidates turned down, or dead ends
     };
     // A permlist call at level d turns down the d + 1 numbers it has placed: over the levels
     // that is the sum of 7!/(6 - d)! * (d + 1), 46,921, and 13,699 calls in all.
@@ -263,6 +327,15 @@ TEST(Trace, PrintsEveryStepOfEachSearch)
          13699,
          5040,
          46921},
+        {std::string(TILELIST_PATH) + " --trace --no-wait",
+         {"0-1", "  2-3", "    4-5", "      6-7", "        8-9", "          10-11",
+          "            12-13", "              14-15", "                16-17",
+          "                  18-19", "                    20-21",
+          "                      22-23  tiling 1", "                16-22"},
+         "\nNumber of tilings (theoretic and experimental)=  281   281\n",
+         1328,
+         281,
+         15},
     };
     for (const Case& c : cases) {
         const ProcessResult r = run_process(c.command);
@@ -276,12 +349,156 @@ TEST(Trace, PrintsEveryStepOfEachSearch)
         }
         size_t turned_down = 0, completed = 0;
         for (const std::string& line : lines) {
-            turned_down += line.find("  already") != std::string::npos;
+            turned_down += line.find("  already") != std::string::npos ||
+                           line.find("dead end at cell ") != std::string::npos;
             completed += line.find("  solution ") != std::string::npos ||
-                         line.find("  ordering ") != std::string::npos;
+                         line.find("  ordering ") != std::string::npos ||
+                         line.find("  tiling ") != std::string::npos;
         }
         EXPECT_EQ(lines.size() - turned_down, c.calls) << c.command;
         EXPECT_EQ(completed, c.completed) << c.command;
         EXPECT_EQ(turned_down, c.turned_down) << c.command;
     }
+}
+
+TEST(Tilelist, ListsEveryTilingInTheSearchOrder)
+{
+    const ProcessResult r = run_process(TILELIST_PATH);
+    EXPECT_EQ(r.exit_status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_TRUE(r.out == expected_tilelist_output()) << r.out.substr(0, 400);
+
+    // The tilings the search's own tests know: they hold the independent listing to the
+    // search's order.
+    const std::vector<std::string> lines = lines_of(r.out);
+    ASSERT_EQ(lines.size(), 283u);
+    EXPECT_EQ(lines[0], "   1: 0-1 2-3 4-5 6-7 8-9 10-11 12-13 14-15 16-17 18-19 20-21 22-23");
+    EXPECT_EQ(lines[1], "   2: 0-1 2-3 4-5 6-7 8-9 10-11 12-13 14-15 16-22 17-23 18-19 20-21");
+    EXPECT_EQ(lines[131], " 132: 0-1 2-8 3-9 4-10 5-11 6-12 7-13 14-20 15-21 16-22 17-23 18-19");
+    EXPECT_EQ(lines[132], " 133: 0-6 1-2 3-4 5-11 7-8 9-10 12-13 14-15 16-17 18-19 20-21 22-23");
+    EXPECT_EQ(lines[280], " 281: 0-6 1-7 2-8 3-9 4-10 5-11 12-18 13-19 14-20 15-21 16-22 17-23");
+    EXPECT_EQ(lines[281], "");
+    EXPECT_EQ(lines[282], "Number of tilings (theoretic and experimental)=  281   281");
+}
+
+// Boards of every shape, no tiling at all, and past 9999 tilings, where the numbers outgrow
+// their width of four.
+TEST(Tilelist, OtherBoardsListAsAnIndependentSearchDoes)
+{
+    const std::pair<int, int> boards[] = {{4, 4}, {1, 2}, {2, 1}, {1, 1}, {3, 3},
+                                          {7, 2}, {1, 8}, {8, 5}, {5, 8}};
+    for (const auto& [columns, rows] : boards) {
+        const std::string board = std::to_string(columns) + "x" + std::to_string(rows);
+        const ProcessResult r =
+            run_process(std::string(TILELIST_PATH) + " --no-wait --board " + board);
+        EXPECT_EQ(r.exit_status, 0) << board;
+        EXPECT_EQ(r.err, "") << board;
+        EXPECT_TRUE(r.out == expected_tilelist_output(columns, rows)) << board;
+    }
+}
+
+TEST(Tilelist, CountPrintsOnlyTheClosingLine)
+{
+    const std::pair<int, int> boards[] = {{6, 4},  {4, 4},  {2, 12}, {5, 5},
+                                          {1, 20}, {20, 1}, {6, 7},  {8, 8}};
+    for (const auto& [columns, rows] : boards) {
+        const std::string board = std::to_string(columns) + "x" + std::to_string(rows);
+        const ProcessResult r =
+            run_process(std::string(TILELIST_PATH) + " --count --no-wait --board=" + board);
+        EXPECT_EQ(r.exit_status, 0) << board;
+        EXPECT_EQ(r.out, tilelist_closing_line(tilings_by_rows(columns, rows))) << board;
+    }
+    // Without --no-wait the count, too, waits for its key (here: the end of the input).
+    const ProcessResult r = run_process(std::string(TILELIST_PATH) + " --count");
+    EXPECT_EQ(r.out, tilelist_closing_line(281));
+}
+
+TEST(Tilelist, WaitsForOneUnechoedKeyOnATerminal)
+{
+    check_waits_for_one_unechoed_key(TILELIST_PATH, expected_tilelist_output());
+}
+
+// With --count juglist prints exactly what follows the last solution line of its listing:
+// the summary, also when there is no solution at all.
+TEST(Juglist, CountPrintsTheTailOfTheListing)
+{
+    for (const char* arguments :
+         {"", "--jugs 8,5,3 --goal '4,4,*'", "--jugs 99,97,3 --goal '*,50,*'",
+          "--jugs 10,6,4 --goal '*,*,1'"}) {
+        const std::string command = std::string(JUGLIST_PATH) + " --no-wait " + arguments;
+        const ProcessResult full = run_process(command);
+        const ProcessResult count = run_process(command + " --count");
+        EXPECT_EQ(count.exit_status, 0) << arguments;
+        const size_t last_line_end = full.out.rfind(")\n");
+        const std::string tail =
+            last_line_end == std::string::npos ? full.out : full.out.substr(last_line_end + 2);
+        EXPECT_EQ(count.out, tail) << arguments;
+        EXPECT_EQ(count.out.rfind("\n\n Time for each of the ", 0), 0u) << count.out;
+    }
+}
+
+// A full disk: one line naming the failure, status 1, and no wait for a key.
+TEST(ConsolePrograms, AFailedWriteIsAnErrorNeverASuccess)
+{
+    const std::pair<const char*, const char*> runs[] = {
+        {JUGLIST_PATH, ""},
+        {JUGLIST_PATH, "--count"},
+        {PERMLIST_PATH, ""},
+        {PERMLIST_PATH, "--size 12"},
+        {TILELIST_PATH, ""},
+        {TILELIST_PATH, "--count"},
+        {TILELIST_PATH, "--board 20x20"},
+    };
+    for (const auto& [program, arguments] : runs) {
+        const std::string command = std::string(program) + " " + arguments;
+        const ProcessResult r = run_process("timeout 20 " + command + " >/dev/full");
+        EXPECT_EQ(r.exit_status, 1) << command;
+        const std::string path = program;
+        const std::string name = path.substr(path.rfind('/') + 1);
+        EXPECT_EQ(r.err, name + ": cannot write the output: No space left on device\n") << command;
+    }
+}
+
+// A reader that goes away ends the program at once and quietly: by SIGPIPE, or with status 1
+// where SIGPIPE is ignored. Every run here would go on for ages otherwise.
+TEST(ConsolePrograms, AClosedPipeEndsTheProgramQuietly)
+{
+    const std::string runs[] = {
+        std::string(JUGLIST_PATH) + " --no-wait --jugs 99,97,3 --goal '*,50,*'",
+        std::string(PERMLIST_PATH) + " --no-wait --size 12",
+        std::string(TILELIST_PATH) + " --no-wait --board 20x20",
+    };
+    for (const std::string& command : runs) {
+        for (const bool ignored : {false, true}) {
+            const ClosedPipeRun run = run_until_pipe_closed(command, 8192, ignored);
+            EXPECT_EQ(run.head.size(), 8192u) << command;
+            if (ignored) {
+                EXPECT_TRUE(WIFEXITED(run.wait_status) && WEXITSTATUS(run.wait_status) == 1)
+                    << command << ": " << run.wait_status;
+            } else {
+                EXPECT_TRUE(WIFSIGNALED(run.wait_status) && WTERMSIG(run.wait_status) == SIGPIPE)
+                    << command << ": " << run.wait_status;
+            }
+            EXPECT_EQ(run.err, "") << command;
+        }
+    }
+}
+
+// The largest board, read through a pipe closed after its first two tilings: all
+// horizontal, then the two cells at the right end of the last two rows turned vertical.
+TEST(Tilelist, TheLargestBoardStartsAsTheSmallerOnesDo)
+{
+    const ClosedPipeRun run =
+        run_until_pipe_closed(std::string(TILELIST_PATH) + " --no-wait --board 20x20", 8192, false);
+    const std::vector<std::string> lines = lines_of(run.head);
+    ASSERT_GE(lines.size(), 2u);
+    std::string first = "   1:", second = "   2:";
+    for (int a = 0; a < 400; a += 2) first += " " + std::to_string(a) + "-" + std::to_string(a + 1);
+    for (int a = 0; a < 378; a += 2)
+        second += " " + std::to_string(a) + "-" + std::to_string(a + 1);
+    second += " 378-398 379-399";
+    for (int a = 380; a < 398; a += 2)
+        second += " " + std::to_string(a) + "-" + std::to_string(a + 1);
+    EXPECT_EQ(lines[0], first);
+    EXPECT_EQ(lines[1], second);
 }

@@ -16,4 +16,17 @@ ProcessResult run_process(const std::string& command);
 
 std::string read_file(const std::string& path);
 
+struct ClosedPipeRun {
+    std::string head;      // what was read before the pipe was closed
+    std::string err;       // standard error
+    int wait_status = -1;  // as waitpid gives it; -1 when the program had to be killed
+};
+
+// Runs the shell command line (input from /dev/null) with its standard output into a
+// pipe, reads head_bytes from it (fewer if it ends), closes the pipe and waits up to
+// timeout_ms for the program to end, killing it after. With sigpipe_ignored the program
+// starts with SIGPIPE ignored, as some parents leave it.
+ClosedPipeRun run_until_pipe_closed(const std::string& command, size_t head_bytes,
+                                    bool sigpipe_ignored, int timeout_ms = 20000);
+
 #endif

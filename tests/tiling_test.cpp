@@ -9,12 +9,20 @@
 #include <string>
 #include <vector>
 
+#include "row_count.h"
 #include "tileview/tiling.h"
 
 namespace {
 
 using Tiling = std::vector<DominoCode>;  // in placement order
 std::vector<Tiling> tilings;
+// Off for boards with more tilings than are worth keeping: they are only counted.
+bool keep_tilings = true;
+// Every sampled tiling has each cell of the board asked of cell_covered; these count the
+// tilings asked about and the answers that were not 1.
+int sample_every = 0;
+std::int64_t sampled_tilings;
+std::int64_t uncovered_answers;
 
 void reset_enumeration()
 {
@@ -41,38 +49,6 @@ void run_enumeration_of(int columns, int rows)
     set_board(6, 4);
 }
 
-// The number of tilings counted row by row over the cells that vertical dominoes from the
-// row above already fill: a method that shares nothing with the search.
-std::uint64_t tilings_by_rows(int columns, int rows)
-{
-    std::vector<std::uint64_t> ways(1u << columns, 0);
-    ways[0] = 1;
-    for (int r = 0; r < rows; ++r) {
-        std::vector<std::uint64_t> next(ways.size(), 0);
-        for (unsigned filled = 0; filled < ways.size(); ++filled) {
-            if (ways[filled] == 0) continue;
-            // Cover the row's free cells from the left: a vertical domino reaching into the
-            // next row, or a horizontal one.
-            std::vector<std::pair<int, unsigned>> partial = {{0, 0u}};
-            while (!partial.empty()) {
-                const auto [c, below] = partial.back();
-                partial.pop_back();
-                if (c == columns) {
-                    next[below] += ways[filled];
-                } else if (filled >> c & 1u) {
-                    partial.push_back({c + 1, below});
-                } else {
-                    if (r + 1 < rows) partial.push_back({c + 1, below | 1u << c});
-                    if (c + 1 < columns && !(filled >> (c + 1) & 1u))
-                        partial.push_back({c + 2, below});
-                }
-            }
-        }
-        ways = std::move(next);
-    }
-    return ways[0];
-}
-
 // Dominoes written as "a-b c-d ...", in placement order.
 Tiling tiling_of(const std::string& cells)
 {
@@ -88,6 +64,13 @@ Tiling tiling_of(const std::string& cells)
 
 void show_tiling(DominoCode last)
 {
+    if (sample_every > 0 && tiling_count % sample_every == 1) {
+        ++sampled_tilings;
+        for (int cell = 0; cell < cell_count; ++cell) {
+            if (cell_covered(cell, last, domino_count) != 1) ++uncovered_answers;
+        }
+    }
+    if (!keep_tilings) return;
     Tiling t(placed_dominoes + 2, placed_dominoes + domino_count + 1);
     t.push_back(last);
     tilings.push_back(t);
@@ -142,6 +125,7 @@ TEST(TileSearch, DeadEndCountsNothing)
     reset_enumeration();
     const Tiling path = tiling_of("0-1 2-3 4-5 6-7 8-14 9-10 11-17 12-13 15-21 16-22");
     std::copy(path.begin(), path.end(), placed_dominoes + 2);
+    cover_placed_dominoes(11);
     // Cell 20 is the lowest free one: in the bottom row, with cell 21 taken.
     tile_search(domino_code(18, 19), 11);
     EXPECT_EQ(tile_search_calls, 1);
@@ -157,6 +141,7 @@ TEST(CellCovered, LooksAtTheLastDominoAndTheStoredSlots)
     placed_dominoes[1] = domino_code(4, 5);
     placed_dominoes[2] = domino_code(0, 1);
     placed_dominoes[3] = domino_code(2, 8);
+    cover_placed_dominoes(domino_count);
     const DominoCode last = domino_code(3, 9);
     // At depth 1 only the last domino counts.
     EXPECT_EQ(cell_covered(3, last, 1), 1);
@@ -171,6 +156,53 @@ TEST(CellCovered, LooksAtTheLastDominoAndTheStoredSlots)
         EXPECT_EQ(cell_covered(3, last, depth), 1);
         EXPECT_EQ(cell_covered(9, last, depth), 1);
     }
+}
+
+// The answer of the slot scan that cell_covered once was, written anew.
+static int covered_by_scan(int cell, DominoCode last, int depth)
+{
+    if (cell == first_cell(last) || cell == second_cell(last)) return 1;
+    for (int k = depth; k >= 2; --k) {
+        if (cell == first_cell(placed_dominoes[k]) || cell == second_cell(placed_dominoes[k]))
+            return 1;
+    }
+    return 0;
+}
+
+// Boards of one word of cells up to thirty, slots filled with arbitrary pairs of cells: for
+// every cell and a spread of depths, the answer is the scan's.
+TEST(CellCovered, AnswersAsTheSlotScanOnBoardsOfEverySize)
+{
+    const std::pair<int, int> boards[] = {{6, 4},   {8, 8},   {13, 5}, {9, 8},
+                                          {13, 10}, {20, 20}, {52, 36}};
+    std::uint32_t random = 12345;
+    auto next_cell = [&random] {
+        random = random * 1103515245u + 12345u;
+        return static_cast<int>((random >> 8) % static_cast<std::uint32_t>(cell_count));
+    };
+    for (const auto& [columns, rows] : boards) {
+        reset_enumeration();
+        set_board(columns, rows);
+        // Slot 2 holds the first and the last cell: the last word of a set is then asked
+        // about from depth 2 on.
+        placed_dominoes[2] = domino_code(0, cell_count - 1);
+        for (int k = 3; k <= domino_count; ++k) {
+            const int a = next_cell(), b = next_cell();
+            placed_dominoes[k] = domino_code(std::min(a, b), std::max(a, b));
+        }
+        cover_placed_dominoes(domino_count);
+        const DominoCode last = domino_code(cell_count / 2, cell_count / 2 + 1);
+        int mismatches = 0;
+        for (int depth : {0, 1, 2, 3, domino_count / 3, domino_count - 1, domino_count}) {
+            for (int cell = 0; cell < cell_count; ++cell) {
+                if (cell_covered(cell, last, depth) != covered_by_scan(cell, last, depth)) {
+                    ++mismatches;
+                }
+            }
+        }
+        EXPECT_EQ(mismatches, 0) << columns << "x" << rows;
+    }
+    set_board(6, 4);
 }
 
 TEST(ClosedForm, GivesTheExactCountAndPrintsAs281)
@@ -228,6 +260,32 @@ TEST(TileSearch, OtherBoardsGiveEveryTilingOnce)
     EXPECT_EQ(tile_search_calls, 0);
     run_enumeration_of(7, 5);  // odd: not searched at all
     EXPECT_EQ(tile_search_calls, 0);
+}
+
+// Boards past one word of cells, and 8x8, counted against the row method (by symmetry, on
+// the narrow side of the board); a sample of the tilings found has every cell covered.
+TEST(TileSearch, LargeBoardsCountAsTheRowMethodDoes)
+{
+    const std::pair<int, int> boards[] = {{8, 8}, {3, 22}, {22, 3}, {1, 130}, {130, 1}, {2, 24}};
+    keep_tilings = false;
+    sample_every = 997;
+    for (const auto& [columns, rows] : boards) {
+        reset_enumeration();
+        sampled_tilings = 0;
+        uncovered_answers = 0;
+        set_board(columns, rows);
+        enumerate_tilings();
+        const std::string board = std::to_string(columns) + "x" + std::to_string(rows);
+        EXPECT_EQ(static_cast<std::uint64_t>(tiling_count),
+                  tilings_by_rows(std::min(columns, rows), std::max(columns, rows)))
+            << board;
+        EXPECT_EQ(sampled_tilings, (tiling_count + sample_every - 1) / sample_every) << board;
+        EXPECT_EQ(uncovered_answers, 0) << board;
+    }
+    EXPECT_EQ(tiling_count, 75025);  // 2x24: the 25th Fibonacci number
+    keep_tilings = true;
+    sample_every = 0;
+    set_board(6, 4);
 }
 
 // Codes are taken apart by a multiplication in place of a division: it must give the

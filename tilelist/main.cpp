@@ -1,0 +1,143 @@
+// tilelist: every domino tiling of a board (6x4 by default) on the console, one line each,
+// then the closed-form count beside the count found.
+#include <cstdio>
+#include <cstring>
+#include <initializer_list>
+
+#include "console/getch.h"
+#include "console/listing.h"
+#include "console/output.h"
+#include "options/options.h"
+#include "tileview/tiling.h"
+
+constexpr int max_board_side = 20;
+constexpr int max_board_cells = max_board_side * max_board_side;
+
+static const ProgramInfo tilelist_program = {
+    "tilelist",
+    "Lists every tiling of a board of W columns by H rows with dominoes, one numbered line\n"
+    "per tiling the moment the search finds it: each domino as its two cells, numbered row\n"
+    "by row from 0, in the order the search placed them. Then the number of tilings from\n"
+    "the closed-form cosine product beside the number found, and waits for a key.",
+    option_board | option_count | option_trace | option_no_wait,
+    max_board_side,
+    max_board_side,
+    nullptr,
+    "--board 4x4",
+};
+
+// With --count only the closing line is printed; with --trace the search instead of the
+// tilings.
+static bool count_only;
+static bool tracing;
+
+// The text " a-b" of every domino the board can hold, made once: the one whose first cell
+// is a is domino_texts[a][0] when horizontal, domino_texts[a][1] when vertical. A copy of
+// all its bytes costs less than converting the two numbers.
+struct DominoText {
+    char text[16];
+    int length;
+};
+static DominoText domino_texts[max_board_cells][2];
+
+static void make_domino_texts()
+{
+    for (int a = 0; a < cell_count; ++a) {
+        for (const int b : {a + 1, a + board_columns}) {
+            DominoText& t = domino_texts[a][b == a + 1 ? 0 : 1];
+            t.length = std::snprintf(t.text, sizeof t.text, " %d-%d", a, b);
+        }
+    }
+}
+
+static char* put_domino(char* p, DominoCode domino)
+{
+    const int a = first_cell(domino);
+    const DominoText& t = domino_texts[a][domino - a * cell_count == a + 1 ? 0 : 1];
+    std::memcpy(p, t.text, sizeof t.text);
+    return p + t.length;
+}
+
+// The dominoes of slots 2..domino_count as the last line showed them, and their text, slot
+// k's ending at shown_text_end[k]. The next tiling shares the slots below the step the
+// search went back to: only the text from the first slot that changed is written anew. A
+// code of 0 is no domino, so the first tiling writes all of it.
+static DominoCode shown_dominoes[max_board_cells / 2 + 1];
+static int shown_text_end[max_board_cells / 2 + 1];
+static char shown_text[max_board_cells / 2 * sizeof DominoText::text];
+
+// One line of the listing, exactly as printf("%4lld:"), then printf(" %d-%d") for each
+// domino in the order it was placed, then a line end would write it.
+void show_tiling(DominoCode last)
+{
+    if (count_only || tracing) {
+        return;
+    }
+    int k = 2;
+    while (k <= domino_count && shown_dominoes[k] == placed_dominoes[k]) {
+        ++k;
+    }
+    for (; k <= domino_count; ++k) {
+        shown_dominoes[k] = placed_dominoes[k];
+        shown_text_end[k] = static_cast<int>(
+            put_domino(shown_text + shown_text_end[k - 1], placed_dominoes[k]) - shown_text);
+    }
+    const int text_length = shown_text_end[domino_count];  // 0 for one domino: slot 1 is unused
+
+    constexpr int number_width = 4;
+    char* p = next_line(sizeof line_number_text + 1 + sizeof shown_text + sizeof DominoText::text);
+    for (int pad = line_number_length; pad < number_width; ++pad) {
+        *p++ = ' ';
+    }
+    std::memcpy(p, line_number_text, static_cast<size_t>(line_number_length));
+    p += line_number_length;
+    *p++ = ':';
+    std::memcpy(p, shown_text, static_cast<size_t>(text_length));
+    p = put_domino(p + text_length, last);
+    *p++ = '\n';
+    end_line(p);
+    count_line_up();
+}
+
+// The search as a tree: one line for each call with the domino it places, indented two
+// spaces a level, and a line one level deeper where the lowest free cell takes no domino.
+static void print_step(TileStep step, DominoCode domino, int depth, int free_cell)
+{
+    if (step == TileStep::back_up) return;
+    if (step == TileStep::dead_end) {
+        std::printf("%*sdead end at cell %d\n", 2 * depth, "", free_cell);
+    } else {
+        std::printf("%*s%d-%d", 2 * (depth - 1), "", first_cell(domino), second_cell(domino));
+        if (step == TileStep::tiling) {
+            std::printf("  tiling %lld", static_cast<long long>(tiling_count));
+        }
+        std::printf("\n");
+    }
+    end_if_output_failed(tilelist_program.name);
+}
+
+int main(int argc, char** argv)
+{
+    Settings settings;
+    const int status = parse_command_line(argc, argv, tilelist_program, settings);
+    if (status != run_program) return status;
+    set_board(settings.board_columns, settings.board_rows);
+    count_only = settings.count_only;
+    tracing = settings.trace;
+    if (tracing) tile_step_action = print_step;
+    make_domino_texts();
+
+    start_listing(tilelist_program.name);
+    enumerate_tilings();
+    flush_listing();
+
+    if (!count_only) {
+        std::printf("\n");
+    }
+    std::printf("Number of tilings (theoretic and experimental)=  %3.0lf   %lld\n",
+                closed_form_tiling_count(), static_cast<long long>(tiling_count));
+    finish_output(tilelist_program.name);
+
+    if (!settings.no_wait) _getch();
+    return 0;
+}
