@@ -25,8 +25,9 @@ const OPTIONS = {
 const PROGRAMS = {
   jugview: { kind: 'window', options: ['jugs', 'goal', 'steps', 'delay'] },
   tileview: { kind: 'window', options: ['board', 'steps', 'delay'] },
-  juglist: { kind: 'console', options: ['jugs', 'goal', 'no-wait', 'trace'] },
-  permlist: { kind: 'console', options: ['size', 'no-wait', 'trace'] },
+  juglist: { kind: 'console', options: ['jugs', 'goal', 'count', 'trace', 'no-wait'] },
+  tilelist: { kind: 'console', options: ['board', 'count', 'trace', 'no-wait'] },
+  permlist: { kind: 'console', options: ['size', 'trace', 'no-wait'] },
 };
 
 // The status of a run that Stop ended (web/page_link.h).

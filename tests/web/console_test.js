@@ -1,13 +1,13 @@
 // The console programs on the page: their text equals the desktop program's output byte for
 // byte, Next answers the final wait, an option reaches the program, and Stop ends a long
 // listing at once.
-// Usage: node console_test.js SITE_FOLDER JUGLIST PERMLIST
+// Usage: node console_test.js SITE_FOLDER JUGLIST PERMLIST TILELIST
 'use strict';
 const { spawnSync } = require('child_process');
 const { withPage } = require('./harness');
 
-const [site, juglist, permlist] = process.argv.slice(2);
-const desktop = { juglist, permlist };
+const [site, juglist, permlist, tilelist] = process.argv.slice(2);
+const desktop = { juglist, permlist, tilelist };
 
 // The desktop program's output, its final key read answered at once by the end of input.
 function desktopOutput(program, args = []) {
@@ -37,7 +37,7 @@ async function ended(page) {
 }
 
 withPage(site, async (page, t) => {
-  for (const program of ['juglist', 'permlist']) {
+  for (const program of ['juglist', 'permlist', 'tilelist']) {
     const expected = desktopOutput(program);
     await run(page, program);
     let state = await waitingOrEnded(page);
