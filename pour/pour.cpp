@@ -8,9 +8,12 @@ std::int32_t solution_count;
 std::int32_t pour_search_calls;
 void (*pour_step_action)(PourStep step, JugState state, int depth);
 
-static void step(PourStep what, JugState state, int depth)
+// Reports a step when the search is watched. Whether it is is decided once for a whole
+// search, not at every step: the search nobody watches then compiles as if it had no step
+// action at all, which keeps it as fast as it was.
+template <bool watched> static void step(PourStep what, JugState state, int depth)
 {
-    if (pour_step_action != nullptr) {
+    if constexpr (watched) {
         pour_step_action(what, state, depth);
     }
 }
@@ -74,7 +77,7 @@ static bool pour(std::int32_t amount[jug_count], const std::int32_t free_space[j
     return false;
 }
 
-void pour_search(JugState state, int depth)
+template <bool watched> static void search(JugState state, int depth)
 {
     ++pour_search_calls;
     std::int32_t amount[jug_count];
@@ -87,16 +90,16 @@ void pour_search(JugState state, int depth)
     // A goal ends its path: no solution passes through another goal.
     if (is_goal(amount)) {
         report_solution(state, depth);
-        step(PourStep::goal, state, depth);
-        step(PourStep::back_up, state, depth);
+        step<watched>(PourStep::goal, state, depth);
+        step<watched>(PourStep::back_up, state, depth);
         return;
     }
-    step(PourStep::enter, state, depth);
+    step<watched>(PourStep::enter, state, depth);
 
     // Descending writes slot depth + 1. No simple path outgrows the store, but a search
     // entered deep (as a test does) must still stay inside it.
     if (depth + 1 >= path_slots) {
-        step(PourStep::back_up, state, depth);
+        step<watched>(PourStep::back_up, state, depth);
         return;
     }
 
@@ -111,12 +114,21 @@ void pour_search(JugState state, int depth)
             }
             const JugState child = pack_state(next[0], next[1], next[2]);
             if (path_contains(child, depth)) {
-                step(PourStep::turned_down, child, depth + 1);
+                step<watched>(PourStep::turned_down, child, depth + 1);
                 continue;
             }
             state_path[depth + 1] = state;
-            pour_search(child, depth + 1);
+            search<watched>(child, depth + 1);
         }
     }
-    step(PourStep::back_up, state, depth);
+    step<watched>(PourStep::back_up, state, depth);
+}
+
+void pour_search(JugState state, int depth)
+{
+    if (pour_step_action != nullptr) {
+        search<true>(state, depth);
+    } else {
+        search<false>(state, depth);
+    }
 }
