@@ -64,16 +64,6 @@ bool is_executable(const std::string& path)
     return stat(path.c_str(), &s) == 0 && S_ISREG(s.st_mode) && (s.st_mode & S_IXOTH) != 0;
 }
 
-// The lines of standard error that the program itself wrote.
-std::vector<std::string> own_lines(const std::string& err, const std::string& program)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(err);
-    for (std::string line; std::getline(in, line);)
-        if (line.rfind(program + ":", 0) == 0) lines.push_back(line);
-    return lines;
-}
-
 }  // namespace
 
 TEST_F(InstalledTree, HoldsProgramsPagesDesktopEntriesAndFont)

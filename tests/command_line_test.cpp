@@ -13,14 +13,6 @@ namespace {
 
 const std::string bin = BIN_DIR;
 
-std::vector<std::string> lines_of(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 struct BadInput {
     const char* program;
     const char* arguments;  // as typed in a shell

@@ -98,14 +98,6 @@ std::string expected_tilelist_output(int columns = 6, int rows = 4)
     return TilingLister(columns, rows).output();
 }
 
-std::vector<std::string> lines_of(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 // What a user sees: the listing appears, the program then sits waiting with the key
 // unechoed, ends with status 0 on a key, and leaves the terminal as it found it.
 void check_waits_for_one_unechoed_key(const char* program, const std::string& expected)

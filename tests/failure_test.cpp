@@ -16,17 +16,6 @@ namespace {
 
 constexpr Uint32 white = 0xFFFFFF, black = 0x000000, red = 0xFF0000, blue = 0x0000FA;
 
-// The lines of standard error that the program itself wrote (they start with its name);
-// the libraries below it may add their own.
-std::vector<std::string> own_lines(const std::string& err, const std::string& program)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(err);
-    for (std::string line; std::getline(in, line);)
-        if (line.rfind(program + ":", 0) == 0) lines.push_back(line);
-    return lines;
-}
-
 RunRecord run_in(const std::string& folder, const std::string& program,
                  const std::vector<UserAnswer>& answers)
 {

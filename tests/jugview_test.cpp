@@ -363,24 +363,24 @@ TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
 // texts included. The second puzzle goes into the same folder: its pages replace the first's.
 TEST_F(JugviewTest, SavedPagesAreTheWindowsPages)
 {
-    const ScratchFolder scratch;
+    const TempFolder scratch;
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{}, {"--jugs", "8,5,3", "--goal=4,4,*"}}) {
         reset_script();
         EXPECT_EQ(run_jugview(BIN_DIR, arguments), 0);
         EXPECT_EQ(script.pages.size(), arguments.empty() ? 15u : 17u);
-        expect_saved_pages(scratch.path, "jugview", arguments, script.pages);
+        expect_saved_pages(scratch.path(), "jugview", arguments, script.pages);
     }
 }
 
 // Saving starts no part of SDL and never asks it for an event.
 TEST(JugviewSaving, StartsNoPartOfSdl)
 {
-    const ScratchFolder scratch;
+    const TempFolder scratch;
     reset_script();
     fail_surface_creation = false;
     solution_count = 0;
-    EXPECT_EQ(run_entry_in(BIN_DIR, jugview_main, {"--save", scratch.path + "/pages"}), 0);
+    EXPECT_EQ(run_entry_in(BIN_DIR, jugview_main, {"--save", scratch.path() + "/pages"}), 0);
     EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
     EXPECT_EQ(script.pages.size(), 0u);
     close_page_files();

@@ -30,14 +30,6 @@ std::string trimmed(std::string s)
     return s;
 }
 
-std::vector<std::string> lines_of(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
 // Both packages made once for the whole suite, into a folder of its own.
 class Packages : public ::testing::Test {
   protected:

@@ -96,3 +96,20 @@ ClosedPipeRun run_until_pipe_closed(const std::string& command, size_t head_byte
     unlink(err_path);
     return run;
 }
+
+std::vector<std::string> lines_of(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> own_lines(const std::string& err, const std::string& program)
+{
+    std::vector<std::string> lines;
+    for (const std::string& line : lines_of(err)) {
+        if (line.rfind(program + ":", 0) == 0) lines.push_back(line);
+    }
+    return lines;
+}

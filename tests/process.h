@@ -3,6 +3,7 @@
 #define TESTS_PROCESS_H
 
 #include <string>
+#include <vector>
 
 struct ProcessResult {
     std::string out;
@@ -15,6 +16,13 @@ struct ProcessResult {
 ProcessResult run_process(const std::string& command);
 
 std::string read_file(const std::string& path);
+
+// The text's lines, without their line ends.
+std::vector<std::string> lines_of(const std::string& text);
+
+// The lines of standard error that the program itself wrote (they start with its name);
+// the libraries below it may add their own.
+std::vector<std::string> own_lines(const std::string& err, const std::string& program);
 
 struct ClosedPipeRun {
     std::string head;      // what was read before the pipe was closed

@@ -53,14 +53,14 @@ const Fault mount_faults[] = {
 
 void expect_fault_reported(const Fault& f, bool private_mounts)
 {
-    const ScratchFolder scratch;
-    const SaveRun r = run_save(scratch.path, f.prepare, f.program, f.folder, "", private_mounts);
+    const TempFolder scratch;
+    const SaveRun r = run_save(scratch.path(), f.prepare, f.program, f.folder, "", private_mounts);
     const std::string what = std::string(f.program) + " after " + f.prepare + ": " + r.err;
     EXPECT_EQ(r.status, 1) << what;
     EXPECT_EQ(r.out, "") << what;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << what;
     EXPECT_EQ(r.err.rfind(std::string(f.program) + ": cannot ", 0), 0u) << what;
-    EXPECT_NE(r.err.find("'" + scratch.path + "/" + f.named + "': " + f.reason + "\n"),
+    EXPECT_NE(r.err.find("'" + scratch.path() + "/" + f.named + "': " + f.reason + "\n"),
               std::string::npos)
         << what;
     EXPECT_EQ(r.names, f.left) << what;

@@ -2,25 +2,11 @@
 #ifndef TESTS_SAVED_PAGES_H
 #define TESTS_SAVED_PAGES_H
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "page_reading.h"
-
-// A fresh folder under /tmp, removed with all it holds when the object goes.
-struct ScratchFolder {
-    std::string path = "/tmp/saved-pages-XXXXXX";
-    ScratchFolder() { mkdtemp(&path[0]); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
+#include "temp_folder.h"
 
 struct SaveRun {
     int status = -1;

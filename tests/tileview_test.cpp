@@ -306,11 +306,11 @@ TEST_F(TileviewTest, SavedPagesAreTheWindowsPages)
     const std::vector<std::pair<std::vector<std::string>, size_t>> runs = {
         {{"--board", "6x4"}, 6}, {{"--board", "10x2"}, 3}, {{"--board", "2x2", "--steps"}, 9}};
     for (const auto& [arguments, pages] : runs) {
-        const ScratchFolder scratch;
+        const TempFolder scratch;
         reset_script();
         EXPECT_EQ(run_tileview(BIN_DIR, arguments), 0);
         EXPECT_EQ(script.pages.size(), pages);
-        expect_saved_pages(scratch.path, "tileview", arguments, script.pages);
+        expect_saved_pages(scratch.path(), "tileview", arguments, script.pages);
     }
     set_board(6, 4);
     tile_step_action = nullptr;

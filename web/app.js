@@ -234,20 +234,20 @@ function showFields(query = new URLSearchParams()) {
   const fields = $('fields');
   fields.textContent = '';
   for (const option of PROGRAMS[name].options) {
-    const spec = OPTIONS[option];
+    const about = OPTIONS[option];
     const label = document.createElement('label');
     const input = document.createElement('input');
     input.id = `option-${option}`;
-    if (spec.flag) {
+    if (about.flag) {
       label.className = 'flag';
       input.type = 'checkbox';
       input.checked = query.get(option) === '1';
-      label.append(input, spec.label);
+      label.append(input, about.label);
     } else {
       input.type = 'text';
-      input.placeholder = spec.placeholder;
+      input.placeholder = about.placeholder;
       input.value = query.get(option) || '';
-      label.append(spec.label, input);
+      label.append(about.label, input);
     }
     fields.append(label);
   }

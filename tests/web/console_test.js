@@ -4,7 +4,7 @@
 // Usage: node console_test.js SITE_FOLDER JUGLIST PERMLIST TILELIST
 'use strict';
 const { spawnSync } = require('child_process');
-const { withPage } = require('./harness');
+const { run, withPage } = require('./harness');
 
 const [site, juglist, permlist, tilelist] = process.argv.slice(2);
 const desktop = { juglist, permlist, tilelist };
@@ -13,15 +13,6 @@ const desktop = { juglist, permlist, tilelist };
 function desktopOutput(program, args = []) {
   return spawnSync(desktop[program], args, { stdio: ['ignore', 'pipe', 'pipe'] }).stdout
     .toString('utf8');
-}
-
-async function run(page, program, fields = {}) {
-  await page.select('#program', program);
-  for (const [name, value] of Object.entries(fields)) {
-    if (value === true) await page.click(`#option-${name}`);
-    else await page.type(`#option-${name}`, value);
-  }
-  await page.click('#run');
 }
 
 async function waitingOrEnded(page) {

@@ -88,4 +88,14 @@ async function withPage(folder, body) {
   t.finish();
 }
 
-module.exports = { openPage, withPage };
+// Chooses the program on the page, fills in its fields (true ticks a box) and runs it.
+async function run(page, program, fields = {}) {
+  await page.select('#program', program);
+  for (const [name, value] of Object.entries(fields)) {
+    if (value === true) await page.click(`#option-${name}`);
+    else await page.type(`#option-${name}`, value);
+  }
+  await page.click('#run');
+}
+
+module.exports = { openPage, run, withPage };

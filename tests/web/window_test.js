@@ -8,7 +8,7 @@ const { spawnSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { withPage } = require('./harness');
+const { run, withPage } = require('./harness');
 
 const [site, binFolder, jugviewPages, tileviewPages] = process.argv.slice(2);
 const pageMaker = { jugview: jugviewPages, tileview: tileviewPages };
@@ -85,15 +85,6 @@ function pageDifference(canvas, desktop, areas) {
   const texts = marked.map(([browser, desk]) => (browser > 10) === (desk > 10));
   if (differ === 0 && texts.every((t) => t)) return '';
   return `${differ} pixels differ${first}; text where the desktop has it: ${texts}`;
-}
-
-async function run(page, program, fields = {}) {
-  await page.select('#program', program);
-  for (const [name, value] of Object.entries(fields)) {
-    if (value === true) await page.click(`#option-${name}`);
-    else await page.type(`#option-${name}`, value);
-  }
-  await page.click('#run');
 }
 
 // Waits until the run has come to its nth wait, or has ended; returns its state.
