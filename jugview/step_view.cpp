@@ -20,8 +20,6 @@ long long step_number;
 // The states of the path the search stands on, the start first.
 std::vector<JugState> path;
 
-constexpr SDL_Rect status_place = {20, 560, 0, 0};  // below the lowest row of any page
-constexpr SDL_Color status_colour = {0, 0, 0, 0};
 constexpr int mark_margin = 4;  // between a picture and the frame or cross that marks it
 constexpr int mark_half_width = 1;
 
@@ -117,10 +115,7 @@ void describe(PourStep step, JugState state, int depth, char* text, size_t size)
 
 void show_status(const char* words)
 {
-    char line[160];
-    std::snprintf(line, sizeof line, "step %lld   depth %zu   solutions %d   %s", step_number,
-                  path.size(), solution_count, words);
-    blit_text(status_font, line, status_colour, status_place);
+    show_step_status(status_font, step_number, path.size(), "solutions", solution_count, words);
 }
 
 }  // namespace

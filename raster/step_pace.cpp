@@ -3,7 +3,10 @@
 
 #include <SDL.h>
 
+#include <cstdio>
+
 #include "raster/page_files.h"
+#include "raster/window.h"
 
 namespace {
 
@@ -70,4 +73,14 @@ bool wait_for_step(int delay_ms)
             break;
         }
     }
+}
+
+void show_step_status(TTF_Font* font, long long step, std::size_t depth, const char* found_name,
+                      long long found, const char* words)
+{
+    constexpr SDL_Color black = {0, 0, 0, 0};
+    char line[160];
+    std::snprintf(line, sizeof line, "step %lld   depth %zu   %s %lld   %s", step, depth,
+                  found_name, found, words);
+    blit_text(font, line, black, step_status_place);
 }

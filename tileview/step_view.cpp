@@ -26,7 +26,6 @@ constexpr int board_left = 20;
 constexpr int board_top = 45;
 constexpr int board_right = 780;
 constexpr int board_bottom = 545;
-constexpr SDL_Rect status_place = {20, 560, 0, 0};
 constexpr SDL_Rect header_place = {10, 10, 0, 0};
 constexpr SDL_Color text_colour = {0, 0, 0, 0};
 
@@ -82,10 +81,7 @@ void show_header()
 void show_texts(const char* words)
 {
     show_header();
-    char line[160];
-    std::snprintf(line, sizeof line, "step %lld   depth %zu   tilings %lld   %s", step_number,
-                  placed.size(), static_cast<long long>(tiling_count), words);
-    blit_text(text_font, line, text_colour, status_place);
+    show_step_status(text_font, step_number, placed.size(), "tilings", tiling_count, words);
 }
 
 }  // namespace
