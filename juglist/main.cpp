@@ -1,7 +1,7 @@
 // juglist: every solution of the three-jug puzzle on the console, then a depth summary.
 #include <cstdint>
 #include <cstdio>
-#include <vector>
+#include <cstdlib>
 
 #include "console/getch.h"
 #include "console/output.h"
@@ -21,8 +21,26 @@ static const ProgramInfo juglist_program = {
     "--jugs 8,5,3 --goal '4,4,*'",
 };
 
-// Entry n - 1 holds the depth of solution n.
-static std::vector<std::int32_t> solution_depths;
+// Entry n - 1 holds the depth of solution n; the table grows as solutions come. (A plain C
+// array: the C++ library alone would double the time this program takes to start.)
+static std::int32_t* solution_depths;
+static std::int32_t depths_room;
+
+static void record_depth(std::int32_t n, int depth)
+{
+    if (n > depths_room) {
+        const std::int32_t room = depths_room == 0 ? 64 : 2 * depths_room;
+        void* grown = std::realloc(solution_depths, sizeof *solution_depths * room);
+        if (grown == nullptr) {
+            std::fprintf(stderr, "%s: out of memory for the depths of %d solutions\n",
+                         juglist_program.name, n);
+            std::exit(1);
+        }
+        solution_depths = static_cast<std::int32_t*>(grown);
+        depths_room = room;
+    }
+    solution_depths[n - 1] = depth;
+}
 
 // With --count only the summary is printed; with --trace the search instead of the solutions.
 static bool count_only;
@@ -38,7 +56,7 @@ static void print_state(const char* format, JugState state)
 void report_solution(JugState goal, int depth)
 {
     const std::int32_t n = ++solution_count;
-    solution_depths.push_back(depth);
+    record_depth(n, depth);
     if (count_only || tracing) {
         return;
     }
@@ -80,8 +98,8 @@ int main(int argc, char** argv)
     pour_search(jug_capacity[0] * 10000, 1);
 
     std::printf("\n\n Time for each of the %d solutions: ", solution_count);
-    for (const std::int32_t depth : solution_depths) {
-        std::printf("%d ", depth);
+    for (std::int32_t k = 0; k < solution_count; ++k) {
+        std::printf("%d ", solution_depths[k]);
     }
     finish_output(juglist_program.name);
 
