@@ -47,13 +47,19 @@ const OptionEntry option_table[] = {
     {0, key_version, "version", nullptr},
 };
 
+// The argument that named the option o, which getopt_long has just returned: the one
+// before its value when the value came as an argument of its own.
+const char* option_as_given(char* argv[], const struct option& o)
+{
+    return o.has_arg == required_argument && optarg == argv[optind - 1] ? argv[optind - 2]
+                                                                        : argv[optind - 1];
+}
+
 // getopt_long also takes any unambiguous beginning of a name; we take whole names only, so
 // that what a script writes today still means the same when an option is added.
 bool whole_name_given(char* argv[], const struct option& o)
 {
-    const char* given = o.has_arg == required_argument && optarg == argv[optind - 1]
-                            ? argv[optind - 2]
-                            : argv[optind - 1];
+    const char* given = option_as_given(argv, o);
     const size_t length = std::strlen(o.name);
     return std::strncmp(given + 2, o.name, length) == 0 &&
            (given[2 + length] == '\0' || given[2 + length] == '=');
@@ -296,7 +302,7 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
         if (key == -1) break;
         if (index >= 0 && !whole_name_given(argv, long_options[index])) {
             std::fprintf(stderr, "%s: unknown option '%s'\n", program.name,
-                         argv[optind - (optarg == argv[optind - 1] ? 2 : 1)]);
+                         option_as_given(argv, long_options[index]));
             return input_error(program);
         }
         switch (key) {

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <vector>
 
 #include "raster/raster.h"
 #include "raster/step_pace.h"
@@ -18,16 +17,21 @@ TTF_Font* text_font;
 int step_delay_ms = -1;
 long long step_number;
 
-// The dominoes placed so far, in the order they were placed.
-std::vector<DominoCode> placed;
-
-// The board fills the page between the header and the status line.
+// The board fills the page between the header, which stays as the program wrote it, and
+// the status line.
 constexpr int board_left = 20;
 constexpr int board_top = 45;
 constexpr int board_right = 780;
 constexpr int board_bottom = 545;
-constexpr SDL_Rect header_place = {10, 10, 0, 0};
-constexpr SDL_Color text_colour = {0, 0, 0, 0};
+constexpr int below_header = 40;
+
+// Clears the page below the header.
+void clear_below_header()
+{
+    SDL_Rect below = {0, below_header, static_cast<Uint16>(screen->w),
+                      static_cast<Uint16>(screen->h - below_header)};
+    SDL_FillRect(screen, &below, white_pixel);
+}
 
 // The centre of a cell on the large board.
 int centre_x(int cell) { return cursor_x + drawing_pitch * (cell % board_columns); }
@@ -71,19 +75,6 @@ void describe(TileStep step, DominoCode domino, int free_cell, char* text, size_
     }
 }
 
-void show_header()
-{
-    char line[40];
-    std::snprintf(line, sizeof line, "M*N =  %d*%d", board_columns, board_rows);
-    blit_text(text_font, line, text_colour, header_place);
-}
-
-void show_texts(const char* words)
-{
-    show_header();
-    show_step_status(text_font, step_number, placed.size(), "tilings", tiling_count, words);
-}
-
 }  // namespace
 
 void start_step_view(TTF_Font* font, int delay_ms)
@@ -91,7 +82,6 @@ void start_step_view(TTF_Font* font, int delay_ms)
     text_font = font;
     step_delay_ms = delay_ms;
     step_number = 0;
-    placed.clear();
     drawing_diagrams = false;
     // As large as the page allows, cell centres half a pitch inside the board's edges.
     drawing_pitch = std::min((board_right - board_left) / board_columns,
@@ -103,22 +93,20 @@ void start_step_view(TTF_Font* font, int delay_ms)
 void show_tile_step(TileStep step, DominoCode domino, int depth, int free_cell)
 {
     ++step_number;
-    placed.resize(static_cast<size_t>(depth - 1));
-    if (step != TileStep::back_up) placed.push_back(domino);
-
-    SDL_FillRect(screen, nullptr, white_pixel);
-    for (const DominoCode d : placed) draw_domino(first_cell(d), second_cell(d));
+    // On the board: the dominoes of the slots below depth, which the search keeps, and the
+    // step's own unless the step took it away.
+    const bool taken_away = step == TileStep::back_up;
+    clear_below_header();
+    draw_placed_dominoes(depth);
+    if (!taken_away) draw_domino(first_cell(domino), second_cell(domino));
     if (step == TileStep::enter && free_cell < cell_count) mark_free_cell(free_cell);
     if (step == TileStep::dead_end) mark_dead_end(free_cell);
     char words[80];
     describe(step, domino, free_cell, words, sizeof words);
-    show_texts(words);
+    const size_t placed = static_cast<size_t>(depth - (taken_away ? 1 : 0));
+    show_step_status(text_font, step_number, placed, "tilings", tiling_count, words);
     SDL_Flip(screen);
     if (!wait_for_step(step_delay_ms)) throw StepModeQuit();
 }
 
-void show_step_view_end()
-{
-    SDL_FillRect(screen, nullptr, white_pixel);
-    show_header();
-}
+void show_step_view_end() { clear_below_header(); }

@@ -13,12 +13,13 @@ extern Uint32 mark_pixel;
 // without), and steps follow one another at the pace delay_ms gives (see wait_for_step).
 void start_step_view(TTF_Font* font, int delay_ms);
 
-// The step action: shows the dominoes placed after the step, the lowest free cell or the
+// The step action: shows the dominoes placed after the step (those of placed_dominoes
+// slots 2..depth, and the step's own unless it backs up), the lowest free cell or the
 // dead end, and a status line, then waits for the next step. Throws StepModeQuit when the
 // user ends the run.
 void show_tile_step(TileStep step, DominoCode domino, int depth, int free_cell);
 
-// Clears the page for the end of a run in step mode, the header on it.
+// Clears the page below the header for the end of a run in step mode.
 void show_step_view_end();
 
 #endif
