@@ -52,25 +52,30 @@ void cross_out(int x, int y)
     draw_thick_line(b[0], b[3], b[2], b[1], mark_half_width, mark_pixel);
 }
 
-// Draws the page that holds the last of the pictures, as a solution's pictures flow, and
-// marks the last one. Returns nothing to mark on an empty path.
-void draw_path(const std::vector<JugState>& pictures, PourStep step)
+// Draws the page that holds the last picture of the path, as a solution's pictures flow,
+// and marks that picture as the step asks.
+void draw_path(PourStep step)
 {
     SDL_FillRect(screen, nullptr, white_pixel);
-    if (pictures.empty()) return;
+    if (path.empty()) return;
     // The page of the last picture starts at the picture after the last page break.
     size_t first_on_page = 0;
     int x = picture_left, y = solution_top();
-    for (size_t n = 1; n < pictures.size(); ++n) {
-        if (next_picture_place(x, y)) first_on_page = n;
+    int page_x = x, page_y = y;
+    for (size_t n = 1; n < path.size(); ++n) {
+        if (next_picture_place(x, y)) {
+            first_on_page = n;
+            page_x = x;
+            page_y = y;
+        }
     }
-    x = picture_left;
-    y = first_on_page == 0 ? solution_top() : row_height() + continued_page_top;
-    for (size_t n = first_on_page; n < pictures.size(); ++n) {
+    x = page_x;
+    y = page_y;
+    for (size_t n = first_on_page; n < path.size(); ++n) {
         std::int32_t amount[jug_count];
-        unpack_state(pictures[n], amount);
+        unpack_state(path[n], amount);
         draw_jug_picture(x, y, amount);
-        if (n + 1 == pictures.size()) {
+        if (n + 1 == path.size()) {
             if (step == PourStep::goal) frame(x, y);
             if (step == PourStep::turned_down) cross_out(x, y);
         } else {
@@ -131,21 +136,15 @@ void start_step_view(TTF_Font* font, int delay_ms)
 void show_pour_step(PourStep step, JugState state, int depth)
 {
     ++step_number;
-    std::vector<JugState> pictures;
-    if (step == PourStep::back_up) {
-        path.resize(static_cast<size_t>(depth - 1));
-        pictures = path;
-    } else if (step == PourStep::turned_down) {
-        pictures = path;
-        pictures.push_back(state);
-    } else {
-        path.resize(static_cast<size_t>(depth - 1));
-        path.push_back(state);
-        pictures = path;
-    }
+    if (step != PourStep::turned_down) path.resize(static_cast<size_t>(depth - 1));
+    if (step == PourStep::enter || step == PourStep::goal) path.push_back(state);
     char words[80];
     describe(step, state, depth, words, sizeof words);
-    draw_path(pictures, step);
+    // A pour turned down stands at the next place for its own step only.
+    const bool shown_for_a_step = step == PourStep::turned_down;
+    if (shown_for_a_step) path.push_back(state);
+    draw_path(step);
+    if (shown_for_a_step) path.pop_back();
     show_status(words);
     SDL_Flip(screen);
     if (!wait_for_step(step_delay_ms)) throw StepModeQuit();
@@ -154,8 +153,6 @@ void show_pour_step(PourStep step, JugState state, int depth)
 void show_step_view_end()
 {
     SDL_FillRect(screen, nullptr, white_pixel);
-    char words[80];
-    std::snprintf(words, sizeof words, "the search is over");
     path.clear();
-    show_status(words);
+    show_status("the search is over");
 }
