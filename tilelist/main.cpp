@@ -53,7 +53,7 @@ static void make_domino_texts()
 static char* put_domino(char* p, DominoCode domino)
 {
     const int a = first_cell(domino);
-    const DominoText& t = domino_texts[a][domino - a * cell_count == a + 1 ? 0 : 1];
+    const DominoText& t = domino_texts[a][second_cell(domino) == a + 1 ? 0 : 1];
     std::memcpy(p, t.text, sizeof t.text);
     return p + t.length;
 }

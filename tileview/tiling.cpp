@@ -102,7 +102,7 @@ template <bool watched> static void search(DominoCode last, int depth)
 
     // Every deeper step builds on last: it joins the slots and the covered cells.
     const int a = first_cell(last);
-    const int b = last - a * cell_count;
+    const int b = second_cell(last);
     placed_dominoes[depth + 1] = last;
 
     // Every cell below the last domino's first cell is covered, so the first uncovered
