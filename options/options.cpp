@@ -125,36 +125,23 @@ bool read_whole(const char*& p, int lo, int hi, int& out)
     return true;
 }
 
-bool parse_jugs(const char* text, int jugs[3])
+// Three values A,B,C, each a whole number from lo to max_jug_capacity or, where a star is
+// taken, a '*' for goal_any_amount.
+bool parse_triple(const char* text, int lo, bool star_taken, int values[3])
 {
     int parsed[3];
     const char* p = text;
     for (int k = 0; k < 3; ++k) {
         if (k > 0 && *p++ != ',') return false;
-        if (!read_whole(p, 1, max_jug_capacity, parsed[k])) return false;
-    }
-    if (*p != '\0') return false;
-    std::memcpy(jugs, parsed, sizeof parsed);
-    return true;
-}
-
-// Amounts are checked against the capacities once every option has been read, so that
-// --goal may come before --jugs.
-bool parse_goal(const char* text, int goal[3])
-{
-    int parsed[3];
-    const char* p = text;
-    for (int k = 0; k < 3; ++k) {
-        if (k > 0 && *p++ != ',') return false;
-        if (*p == '*') {
+        if (star_taken && *p == '*') {
             parsed[k] = goal_any_amount;
             ++p;
-        } else if (!read_whole(p, 0, max_jug_capacity, parsed[k])) {
+        } else if (!read_whole(p, lo, max_jug_capacity, parsed[k])) {
             return false;
         }
     }
     if (*p != '\0') return false;
-    std::memcpy(goal, parsed, sizeof parsed);
+    std::memcpy(values, parsed, sizeof parsed);
     return true;
 }
 
@@ -307,10 +294,16 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
         }
         switch (key) {
         case key_jugs:
-            if (!parse_jugs(optarg, settings.jugs)) return bad_value(program, key, optarg);
+            if (!parse_triple(optarg, 1, false, settings.jugs)) {
+                return bad_value(program, key, optarg);
+            }
             break;
         case key_goal:
-            if (!parse_goal(optarg, settings.goal)) return bad_value(program, key, optarg);
+            // Amounts are held to the capacities once every option is read, so that --goal
+            // may come before --jugs.
+            if (!parse_triple(optarg, 0, true, settings.goal)) {
+                return bad_value(program, key, optarg);
+            }
             goal_text = optarg;
             break;
         case key_board:
