@@ -17,6 +17,7 @@
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -28,6 +29,22 @@ struct Run {
     double cpu = 0;
     long rss_kib = 0;
 };
+
+// Writes what the kernel still holds of the regular file at path to the disk, outside the
+// time measured; then removes the file unless it is kept. Otherwise a run's writing would
+// wait for the disk: reopening the same name for writing waits until the previous contents
+// are on it, and their writing back takes a core from the run.
+void settle(const std::string& path, bool keep = false)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+    const int fd = open(path.c_str(), O_WRONLY);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+    if (!keep) unlink(path.c_str());
+}
 
 // Runs the program with input from /dev/null and output into the file at out.
 Run run(const std::vector<std::string>& command, const std::string& out)
@@ -59,6 +76,14 @@ Run run(const std::vector<std::string>& command, const std::string& out)
     return r;
 }
 
+// A run whose output is on the disk and gone before the next starts.
+Run settled_run(const std::vector<std::string>& command, const std::string& out)
+{
+    const Run result = run(command, out);
+    settle(out);
+    return result;
+}
+
 const std::string bench_dir = BENCH_DIR;
 const std::string permlist = PERMLIST_PATH;
 const std::string tilelist = TILELIST_PATH;
@@ -68,7 +93,9 @@ const std::string tilelist = TILELIST_PATH;
 std::string output_of(const std::vector<std::string>& command, const std::string& name)
 {
     std::string path = bench_dir + "/" + name;
+    settle(path);
     run(command, path);
+    settle(path, true);
     return path;
 }
 
@@ -90,11 +117,11 @@ void compare(benchmark::State& state, const std::vector<std::string>& program,
     for (auto _ : state) {
         Run p, r;
         if (program_first) {
-            p = run(program, out + ".program");
-            r = run(reference, out + ".reference");
+            p = settled_run(program, out + ".program");
+            r = settled_run(reference, out + ".reference");
         } else {
-            r = run(reference, out + ".reference");
-            p = run(program, out + ".program");
+            r = settled_run(reference, out + ".reference");
+            p = settled_run(program, out + ".program");
         }
         program_first = !program_first;
         if (p.wall <= 0 || r.wall <= 0) {
@@ -107,8 +134,6 @@ void compare(benchmark::State& state, const std::vector<std::string>& program,
         reference_walls.push_back(r.wall);
         rss = std::max(rss, p.rss_kib);
     }
-    unlink((out + ".program").c_str());
-    unlink((out + ".reference").c_str());
     state.counters["ratio"] = median(wall_ratios);
     state.counters["cpu"] = median(cpu_ratios);
     state.counters["ref_ms"] = median(reference_walls) * 1e3;
@@ -119,7 +144,7 @@ void alone(benchmark::State& state, const std::vector<std::string>& program, con
 {
     long rss = 0;
     for (auto _ : state) {
-        const Run p = run(program, out);
+        const Run p = settled_run(program, out);
         if (p.wall <= 0) {
             state.SkipWithError("the run failed");
             break;
