@@ -2,36 +2,90 @@
 // output in blocks, and the running line number as text.
 #include "console/listing.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <sys/stat.h>
+#include <pthread.h>
 #include <unistd.h>
 
 #include "console/getch.h"
 #include "console/output.h"
 
-char listing[listing_capacity];
+// Into a file or a pipe, writing a block costs the kernel about as long as making its
+// lines: there a writer thread writes the full blocks of a ring while the search fills the
+// next ones, and the two overlap. It starts with the first full block, so that a short
+// listing costs no thread. A terminal and devices such as /dev/null, which cost the kernel
+// little, are written from the search's thread.
+constexpr int block_count = 16;
+static char blocks[block_count][listing_capacity];
+char* listing = blocks[0];
 std::size_t listing_used;
 bool line_by_line;
 
-char line_number_text[24] = "1";
-int line_number_length = 1;
+char line_tens_text[24];
+int line_tens_length;
+int line_last_digit = 1;
 
-static const char* listing_program = "";
-
-void start_listing(const char* program)
+void count_tens_up()
 {
-    listing_program = program;
-    line_by_line = stdout_is_terminal();
-    std::fflush(stdout);  // the lines go past stdio: whatever it holds goes before them
+    int k = line_tens_length - 1;
+    while (k >= 0 && line_tens_text[k] == '9') {
+        line_tens_text[k--] = '0';
+    }
+    if (k >= 0) {
+        ++line_tens_text[k];
+    } else {
+        std::memmove(line_tens_text + 1, line_tens_text,
+                     static_cast<std::size_t>(line_tens_length));
+        line_tens_text[0] = '1';
+        ++line_tens_length;
+    }
 }
 
-// The lines go to the file descriptor in one write each time: through stdio, every
-// block not a whole number of its buffers cost a second write and a copy.
-void flush_listing()
+static const char* listing_program = "";
+static bool worth_a_writer;
+// A POSIX thread, not std::thread: that would load the C++ library into every run of the
+// console programs, which use nothing else of it, and its loading cost more than a short
+// listing.
+static pthread_t writer;
+static bool writer_started;
+
+// Blocks handed to the writer, in order: number k lies in blocks[k % block_count], its size
+// in handed_sizes. The writer has written those below blocks_written. What one thread
+// writes and the other reads fills cache lines of its own: the search writes the listing's
+// other variables at every line, and a line they shared would travel from core to core
+// each time.
+constexpr std::size_t cache_line = 64;
+static struct alignas(cache_line) {
+    std::atomic<long> blocks_handed{0};
+    std::size_t handed_sizes[block_count] = {};
+    std::atomic<bool> listing_done{false};
+} from_search;
+static struct alignas(cache_line) {
+    std::atomic<long> blocks_written{0};
+} from_writer;
+
+// A thread that has to wait for the other looks again after a short sleep, longer each time
+// it finds nothing new. Waking a sleeping thread instead cost the waker a system call and
+// the machine an interrupt, for each block: here that took more than the writing gained.
+// A sleep never takes more than a few milliseconds, so the output stays prompt in a pipe.
+template <typename Ready> static void wait_until(Ready ready)
 {
-    const char* p = listing;
-    std::size_t left = listing_used;
-    listing_used = 0;
+    constexpr long first_sleep_ns = 50'000;
+    constexpr long longest_sleep_ns = 10'000'000;
+    for (long sleep_ns = first_sleep_ns; !ready();
+         sleep_ns = std::min(2 * sleep_ns, longest_sleep_ns)) {
+        const struct timespec pause = {0, sleep_ns};
+        nanosleep(&pause, nullptr);
+    }
+}
+
+static void write_block(const char* p, std::size_t left)
+{
     while (left > 0) {
         const ssize_t written = write(STDOUT_FILENO, p, left);
         if (written < 0) {
@@ -41,4 +95,66 @@ void flush_listing()
         p += written;
         left -= static_cast<std::size_t>(written);
     }
+}
+
+static void* write_handed_blocks(void*)
+{
+    for (long k = 0;; ++k) {
+        wait_until([k] {
+            return k < from_search.blocks_handed.load(std::memory_order_acquire) ||
+                   from_search.listing_done.load(std::memory_order_acquire);
+        });
+        if (k == from_search.blocks_handed.load(std::memory_order_acquire)) return nullptr;
+        write_block(blocks[k % block_count], from_search.handed_sizes[k % block_count]);
+        from_writer.blocks_written.store(k + 1, std::memory_order_release);
+    }
+}
+
+void start_listing(const char* program)
+{
+    listing_program = program;
+    line_by_line = stdout_is_terminal();
+    struct stat out;
+    worth_a_writer = !line_by_line && fstat(STDOUT_FILENO, &out) == 0 &&
+                     (S_ISREG(out.st_mode) || S_ISFIFO(out.st_mode) || S_ISSOCK(out.st_mode));
+    std::fflush(stdout);  // the lines go past stdio: whatever it holds goes before them
+}
+
+void pass_listing_on()
+{
+    if (!worth_a_writer) {
+        write_block(listing, listing_used);
+        listing_used = 0;
+        return;
+    }
+    if (!writer_started) {
+        // Without a thread the blocks are written here, one at a time.
+        writer_started = pthread_create(&writer, nullptr, write_handed_blocks, nullptr) == 0;
+        if (!writer_started) {
+            worth_a_writer = false;
+            pass_listing_on();
+            return;
+        }
+    }
+    const long k = from_search.blocks_handed.load(std::memory_order_relaxed);
+    from_search.handed_sizes[k % block_count] = listing_used;
+    from_search.blocks_handed.store(k + 1, std::memory_order_release);
+    // The next block is free once the writer is done with what it last held.
+    wait_until([k] {
+        return k + 1 - from_writer.blocks_written.load(std::memory_order_acquire) < block_count;
+    });
+    listing = blocks[(k + 1) % block_count];
+    listing_used = 0;
+}
+
+void flush_listing()
+{
+    if (!writer_started) {
+        write_block(listing, listing_used);
+        listing_used = 0;
+        return;
+    }
+    pass_listing_on();
+    from_search.listing_done.store(true, std::memory_order_release);
+    pthread_join(writer, nullptr);
 }

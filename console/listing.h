@@ -7,8 +7,8 @@
 #include <cstring>
 
 // One stdio call per line cost more than the searches themselves: lines gather here.
-constexpr std::size_t listing_capacity = std::size_t{1} << 16;
-extern char listing[listing_capacity];
+constexpr std::size_t listing_capacity = std::size_t{1} << 17;
+extern char* listing;
 extern std::size_t listing_used;
 // On a terminal each line goes out as soon as it is complete.
 extern bool line_by_line;
@@ -17,7 +17,12 @@ extern bool line_by_line;
 // flush_listing, nothing else may go to standard output.
 void start_listing(const char* program);
 
-// Hands the gathered lines to standard output; a failed write ends the program.
+// Passes the gathered lines on to standard output and starts a new block; a failed write
+// ends the program.
+void pass_listing_on();
+
+// Writes out every line gathered and returns when they are all written: what the program
+// writes next comes after them.
 void flush_listing();
 
 // Where the next line goes, with room for longest bytes: the most its writing may touch,
@@ -25,7 +30,7 @@ void flush_listing();
 inline char* next_line(std::size_t longest)
 {
     if (listing_used + longest > listing_capacity) {
-        flush_listing();
+        pass_listing_on();
     }
     return listing + listing_used;
 }
@@ -57,26 +62,35 @@ inline char* put_number(char* p, int n)
 }
 
 // The number of the next line in decimal (no sign, no padding), counted up alongside it:
-// stepping the text costs less than converting the number again for every line. Copies of
-// all sizeof line_number_text bytes are safe. Count up after the line is written, not
-// before: a copy that reads the whole text right after a digit of it was written waits
-// for that write to reach the cache, and that wait cost as much as the rest of the line.
-extern char line_number_text[24];
-extern int line_number_length;
+// stepping the text costs less than converting the number again for every line. It is
+// kept in two parts, the text of its tens (the number without its last digit, empty below
+// 10) and the last digit: a copy of the whole text right after a digit of it was written
+// waits for that write to reach the cache, a wait that cost as much as the rest of the
+// line, and the tens change only every tenth line.
+extern char line_tens_text[24];
+extern int line_tens_length;
+extern int line_last_digit;
+
+// Writes the line number at p, with copies that may reach up to line_number_room bytes past
+// p, and returns its end.
+constexpr std::size_t line_number_room = sizeof line_tens_text + 1;
+inline char* put_line_number(char* p)
+{
+    std::memcpy(p, line_tens_text, sizeof line_tens_text);
+    p += line_tens_length;
+    *p++ = static_cast<char>('0' + line_last_digit);
+    return p;
+}
+
+inline int line_number_length() { return line_tens_length + 1; }
+
+void count_tens_up();
 
 inline void count_line_up()
 {
-    int k = line_number_length - 1;
-    while (k >= 0 && line_number_text[k] == '9') {
-        line_number_text[k--] = '0';
-    }
-    if (k >= 0) {
-        ++line_number_text[k];
-    } else {
-        std::memmove(line_number_text + 1, line_number_text,
-                     static_cast<std::size_t>(line_number_length));
-        line_number_text[0] = '1';
-        ++line_number_length;
+    if (++line_last_digit == 10) {
+        line_last_digit = 0;
+        count_tens_up();
     }
 }
 

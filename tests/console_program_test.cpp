@@ -13,6 +13,7 @@
 #include "process.h"
 #include "pty_session.h"
 #include "row_count.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -448,6 +449,39 @@ TEST(ConsolePrograms, AFailedWriteIsAnErrorNeverASuccess)
         const std::string path = program;
         const std::string name = path.substr(path.rfind('/') + 1);
         EXPECT_EQ(r.err, name + ": cannot write the output: No space left on device\n") << command;
+    }
+}
+
+// Into a regular file or a pipe, the lines go out from a second thread once they fill a
+// block: the file holds the listing byte for byte, and a write that fails there ends the
+// program as anywhere (a file-size limit, with its signal ignored, stands for a full disk).
+TEST(ConsolePrograms, AListingIntoAFileIsWholeAndAFailedWriteThereIsAnError)
+{
+    const TempFolder folder;
+    const std::string file = folder.path() + "/listing";
+    const ProcessResult whole =
+        run_process(std::string(PERMLIST_PATH) + " --no-wait --size 9 >" + file);
+    EXPECT_EQ(whole.exit_status, 0);
+    EXPECT_TRUE(read_file(file) == expected_permlist_output(9));
+    const ProcessResult board =
+        run_process(std::string(TILELIST_PATH) + " --no-wait --board 5x8 >" + file);
+    EXPECT_EQ(board.exit_status, 0);
+    EXPECT_TRUE(read_file(file) == expected_tilelist_output(5, 8));
+
+    for (const char* command :
+         {PERMLIST_PATH " --no-wait --size 10", TILELIST_PATH " --no-wait --board 8x8"}) {
+        const ProcessResult r =
+            run_process("trap '' XFSZ; ulimit -f 2048; " + std::string(command) + " >" + file);
+        EXPECT_EQ(r.exit_status, 1) << command;
+        const std::string path = std::string(command).substr(0, std::string(command).find(' '));
+        const std::string name = path.substr(path.rfind('/') + 1);
+        EXPECT_EQ(r.err, name + ": cannot write the output: File too large\n") << command;
+        // What fitted is the listing's beginning, nothing of it lost.
+        const std::string written = read_file(file);
+        EXPECT_GE(written.size(), 512u * 1024u) << command;
+        const ProcessResult head =
+            run_process(std::string(command) + " | head -c " + std::to_string(written.size()));
+        EXPECT_TRUE(written == head.out) << command;
     }
 }
 

@@ -66,6 +66,26 @@ static DominoCode shown_dominoes[max_board_cells / 2 + 1];
 static int shown_text_end[max_board_cells / 2 + 1];
 static char shown_text[max_board_cells / 2 * sizeof DominoText::text];
 
+// The lowest of slots 2..domino_count whose domino differs from the last line's, or
+// domino_count + 1. The slots are compared four at a time, as two 8-byte words: the first
+// change lay half-way along the tiling on average, and comparing slot by slot to it was a
+// sixth of the listing's work.
+static int first_changed_slot()
+{
+    constexpr int slots_at_once = 4;
+    int k = 2;
+    for (; k + slots_at_once - 1 <= domino_count; k += slots_at_once) {
+        std::uint64_t shown[2], placed[2];
+        std::memcpy(shown, shown_dominoes + k, sizeof shown);
+        std::memcpy(placed, placed_dominoes + k, sizeof placed);
+        if (((shown[0] ^ placed[0]) | (shown[1] ^ placed[1])) != 0) break;
+    }
+    while (k <= domino_count && shown_dominoes[k] == placed_dominoes[k]) {
+        ++k;
+    }
+    return k;
+}
+
 // One line of the listing, exactly as printf("%4lld:"), then printf(" %d-%d") for each
 // domino in the order it was placed, then a line end would write it.
 void show_tiling(DominoCode last)
@@ -73,10 +93,8 @@ void show_tiling(DominoCode last)
     if (count_only || tracing) {
         return;
     }
-    int k = 2;
-    while (k <= domino_count && shown_dominoes[k] == placed_dominoes[k]) {
-        ++k;
-    }
+    int k = first_changed_slot();
+
     for (; k <= domino_count; ++k) {
         shown_dominoes[k] = placed_dominoes[k];
         shown_text_end[k] = static_cast<int>(
@@ -85,12 +103,12 @@ void show_tiling(DominoCode last)
     const int text_length = shown_text_end[domino_count];  // 0 for one domino: slot 1 is unused
 
     constexpr int number_width = 4;
-    char* p = next_line(sizeof line_number_text + 1 + sizeof shown_text + sizeof DominoText::text);
-    for (int pad = line_number_length; pad < number_width; ++pad) {
+    char* p =
+        next_line(number_width + line_number_room + sizeof shown_text + sizeof DominoText::text);
+    for (int pad = line_number_length(); pad < number_width; ++pad) {
         *p++ = ' ';
     }
-    std::memcpy(p, line_number_text, static_cast<size_t>(line_number_length));
-    p += line_number_length;
+    p = put_line_number(p);
     *p++ = ':';
     std::memcpy(p, shown_text, static_cast<size_t>(text_length));
     p = put_domino(p + text_length, last);
