@@ -34,28 +34,56 @@ static std::uint32_t prefix_sets[max_perm_size];
 static std::uint32_t all_numbers = (1u << perm_size) - 1;
 
 // The text " : " followed by positions 1..d of perm_prefix, each number followed by a
-// blank, ends at prefix_text_end[d]; it too is kept in step with perm_prefix. A line then
-// copies it whole instead of converting every number again: each number is converted once
-// for all the orderings that share it. The longest, for size 12, takes 27 bytes.
+// blank, ends at prefix_text_end[d]; it too is kept in step with perm_prefix, for d up to
+// text_level. A line then copies it whole instead of converting every number again: each
+// number is converted once for all the orderings that share it. The longest, for size 12,
+// takes 27 bytes. The last two levels leave it alone and the line writes their numbers
+// itself: a copy of the whole text right after a number was written into it waits for
+// that write to reach the cache, and every line came right after such a write.
 static char prefix_text[32] = " : ";
 static int prefix_text_end[max_perm_size] = {3};
+constexpr std::int32_t levels_past_text = 2;
+static std::int32_t text_level = perm_size - 1 - levels_past_text;
+
+// The text of each number followed by its blank, for the numbers a line writes itself:
+// copying all four bytes costs less than converting the number.
+struct NumberText {
+    char text[4];
+    int length;
+};
+static NumberText number_texts[max_perm_size];
+
+static void make_number_texts()
+{
+    for (int n = 0; n < perm_size; ++n) {
+        char* end = put_number(number_texts[n].text, n);
+        *end++ = ' ';
+        number_texts[n].length = static_cast<int>(end - number_texts[n].text);
+    }
+}
+
+static inline char* put_number_text(char* p, std::int32_t n)
+{
+    std::memcpy(p, number_texts[n].text, sizeof number_texts[n].text);
+    return p + number_texts[n].length;
+}
 
 // One line of the listing, exactly as printf("%d : "), printf("%d ") and printf("%d \n")
-// would write it. The number and the prefix text are copied at their full size, which
-// costs less than copies of the exact lengths; the next line overwrites what lies past the
-// end.
+// would write it. The texts are copied at their full size, which costs less than copies of
+// the exact lengths; the next line overwrites what lies past the end.
 static inline void print_ordering(std::int32_t last)
 {
-    constexpr size_t longest_line = sizeof line_number_text + sizeof prefix_text + 4;
-    char* p = next_line(longest_line);
-    std::memcpy(p, line_number_text, sizeof line_number_text);
-    p += line_number_length;
+    constexpr size_t longest_line = line_number_room + sizeof prefix_text +
+                                    (levels_past_text + 1) * sizeof NumberText::text + 1;
+    char* p = put_line_number(next_line(longest_line));
     std::memcpy(p, prefix_text, sizeof prefix_text);
-    p += prefix_text_end[leaf_level];
-    p = put_number(p, last);
-    p[0] = ' ';
-    p[1] = '\n';
-    end_line(p + 2);
+    p += prefix_text_end[text_level];
+    for (std::int32_t k = text_level + 1; k <= leaf_level; ++k) {
+        p = put_number_text(p, perm_prefix[k]);
+    }
+    p = put_number_text(p, last);
+    *p++ = '\n';
+    end_line(p);
 }
 
 // What the search just did, for --trace: placed v at level d (completing an ordering at the
@@ -83,9 +111,11 @@ template <bool watched> static inline void perm_search(std::int32_t v, std::int3
     if constexpr (watched) perm_step_action(PermStep::enter, v, d);
     perm_prefix[d + 1] = v;
     prefix_sets[d + 1] = prefix_sets[d] | (1u << v);
-    char* end = put_number(prefix_text + prefix_text_end[d], v);
-    *end++ = ' ';
-    prefix_text_end[d + 1] = static_cast<int>(end - prefix_text);
+    if (d < text_level) {
+        char* end = put_number(prefix_text + prefix_text_end[d], v);
+        *end++ = ' ';
+        prefix_text_end[d + 1] = static_cast<int>(end - prefix_text);
+    }
     // The numbers left, lowest first: taken from the set, not tried one by one. A watched
     // search tries every number in turn and turns the placed ones down where they come.
     const std::uint32_t placed = prefix_sets[d + 1];
@@ -128,8 +158,10 @@ int main(int argc, char** argv)
     if (status != run_program) return status;
     perm_size = settings.size;
     leaf_level = perm_size - 1;
+    text_level = leaf_level > levels_past_text ? leaf_level - levels_past_text : 0;
     all_numbers = (1u << perm_size) - 1;
     if (settings.trace) perm_step_action = print_step;
+    make_number_texts();
 
     start_listing(permlist_program.name);
     for (std::int32_t v = 0; v < perm_size; ++v) {
