@@ -69,18 +69,21 @@ static struct alignas(cache_line) {
     std::atomic<long> blocks_written{0};
 } from_writer;
 
-// A thread that has to wait for the other looks again after a short sleep, longer each time
-// it finds nothing new. Waking a sleeping thread instead cost the waker a system call and
-// the machine an interrupt, for each block: here that took more than the writing gained.
-// A sleep never takes more than a few milliseconds, so the output stays prompt in a pipe.
+// A thread that has to wait for the other looks again after a short sleep, longer as the
+// wait goes on: a quarter of the time waited so far, so that it never oversleeps by much,
+// up to a hundredth of a second, so that a long wait (a reader that stopped reading, a
+// search between two far-apart finds) costs next to nothing. Waking a sleeping thread
+// instead cost the waker a system call and the machine an interrupt, for each block: here
+// that took more than the writing gained.
 template <typename Ready> static void wait_until(Ready ready)
 {
-    constexpr long first_sleep_ns = 50'000;
+    constexpr long shortest_sleep_ns = 50'000;
     constexpr long longest_sleep_ns = 10'000'000;
-    for (long sleep_ns = first_sleep_ns; !ready();
-         sleep_ns = std::min(2 * sleep_ns, longest_sleep_ns)) {
+    for (long waited_ns = 0; !ready();) {
+        const long sleep_ns = std::clamp(waited_ns / 4, shortest_sleep_ns, longest_sleep_ns);
         const struct timespec pause = {0, sleep_ns};
         nanosleep(&pause, nullptr);
+        waited_ns += sleep_ns;
     }
 }
 
