@@ -223,11 +223,11 @@ void BM_juglist_5412_solutions_null(benchmark::State& state)
 #define SCALE_BENCHMARK(name, runs)                                                                \
     BENCHMARK(name)->UseManualTime()->Iterations(runs)->Unit(benchmark::kMillisecond)
 
-SCALE_BENCHMARK(BM_permlist_10_file_vs_cat, 9);
+SCALE_BENCHMARK(BM_permlist_10_file_vs_cat, 15);
 SCALE_BENCHMARK(BM_permlist_10_file_vs_next_permutation, 5);
 SCALE_BENCHMARK(BM_permlist_11_null, 3);
 SCALE_BENCHMARK(BM_permlist_7_null, 50);
 SCALE_BENCHMARK(BM_tilelist_8x8_count_vs_bitmask, 5);
-SCALE_BENCHMARK(BM_tilelist_8x6_file_vs_cat, 21);
+SCALE_BENCHMARK(BM_tilelist_8x6_file_vs_cat, 31);
 SCALE_BENCHMARK(BM_tilelist_4x4_null, 50);
 SCALE_BENCHMARK(BM_juglist_5412_solutions_null, 5);

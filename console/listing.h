@@ -6,7 +6,8 @@
 #include <cstddef>
 #include <cstring>
 
-// One stdio call per line cost more than the searches themselves: lines gather here.
+// One stdio call per line cost more than the searches themselves: lines gather here, in
+// blocks of this size.
 constexpr std::size_t listing_capacity = std::size_t{1} << 17;
 extern char* listing;
 extern std::size_t listing_used;
