@@ -58,33 +58,11 @@ static char* put_domino(char* p, DominoCode domino)
     return p + t.length;
 }
 
-// The dominoes of slots 2..domino_count as the last line showed them, and their text, slot
-// k's ending at shown_text_end[k]. The next tiling shares the slots below the step the
-// search went back to: only the text from the first slot that changed is written anew. A
-// code of 0 is no domino, so the first tiling writes all of it.
-static DominoCode shown_dominoes[max_board_cells / 2 + 1];
+// The text of slots 2..domino_count as the last line showed it, slot k's ending at
+// shown_text_end[k]. The next tiling shares the slots below the lowest one the search wrote
+// since: only the text from there on is written anew.
 static int shown_text_end[max_board_cells / 2 + 1];
 static char shown_text[max_board_cells / 2 * sizeof DominoText::text];
-
-// The lowest of slots 2..domino_count whose domino differs from the last line's, or
-// domino_count + 1. The slots are compared four at a time, as two 8-byte words: the first
-// change lay half-way along the tiling on average, and comparing slot by slot to it was a
-// sixth of the listing's work.
-static int first_changed_slot()
-{
-    constexpr int slots_at_once = 4;
-    int k = 2;
-    for (; k + slots_at_once - 1 <= domino_count; k += slots_at_once) {
-        std::uint64_t shown[2], placed[2];
-        std::memcpy(shown, shown_dominoes + k, sizeof shown);
-        std::memcpy(placed, placed_dominoes + k, sizeof placed);
-        if (((shown[0] ^ placed[0]) | (shown[1] ^ placed[1])) != 0) break;
-    }
-    while (k <= domino_count && shown_dominoes[k] == placed_dominoes[k]) {
-        ++k;
-    }
-    return k;
-}
 
 // One line of the listing, exactly as printf("%4lld:"), then printf(" %d-%d") for each
 // domino in the order it was placed, then a line end would write it.
@@ -93,10 +71,10 @@ void show_tiling(DominoCode last)
     if (count_only || tracing) {
         return;
     }
-    int k = first_changed_slot();
+    int k = lowest_slot_written > 2 ? lowest_slot_written : 2;
+    lowest_slot_written = domino_count + 1;
 
     for (; k <= domino_count; ++k) {
-        shown_dominoes[k] = placed_dominoes[k];
         shown_text_end[k] = static_cast<int>(
             put_domino(shown_text + shown_text_end[k - 1], placed_dominoes[k]) - shown_text);
     }

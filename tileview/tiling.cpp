@@ -12,6 +12,7 @@ int domino_count = 12;
 std::uint64_t cell_count_reciprocal = (std::uint64_t{1} << reciprocal_shift) / 24 + 1;
 
 DominoCode placed_dominoes[max_cell_count];
+int lowest_slot_written;
 std::int64_t tiling_count;
 std::int64_t tile_search_calls;
 std::int64_t tile_dead_ends;
@@ -104,6 +105,9 @@ template <bool watched> static void search(DominoCode last, int depth)
     const int a = first_cell(last);
     const int b = second_cell(last);
     placed_dominoes[depth + 1] = last;
+    if (depth + 1 < lowest_slot_written) {
+        lowest_slot_written = depth + 1;
+    }
 
     // Every cell below the last domino's first cell is covered, so the first uncovered
     // cell from there on is the lowest free cell of the board.

@@ -39,6 +39,11 @@ inline int second_cell(DominoCode code) { return code - first_cell(code) * cell_
 // those above domino_count are unused.
 extern DominoCode placed_dominoes[max_cell_count];
 
+// The lowest slot the search has written since a program last set this higher (0 at the
+// start): a program that shows each tiling learns from it where the tiling first differs
+// from the one before, without comparing their slots.
+extern int lowest_slot_written;
+
 // Complete tilings found so far.
 extern std::int64_t tiling_count;
 
