@@ -123,21 +123,23 @@ void start_listing(const char* program)
     std::fflush(stdout);  // the lines go past stdio: whatever it holds goes before them
 }
 
+// The gathered lines written from the search's own thread.
+static void write_listing_here()
+{
+    write_block(listing, listing_used);
+    listing_used = 0;
+}
+
 void pass_listing_on()
 {
-    if (!worth_a_writer) {
-        write_block(listing, listing_used);
-        listing_used = 0;
-        return;
-    }
-    if (!writer_started) {
-        // Without a thread the blocks are written here, one at a time.
+    // Without a thread, none wanted or none to be had, the blocks are written here.
+    if (worth_a_writer && !writer_started) {
         writer_started = pthread_create(&writer, nullptr, write_handed_blocks, nullptr) == 0;
-        if (!writer_started) {
-            worth_a_writer = false;
-            pass_listing_on();
-            return;
-        }
+        worth_a_writer = writer_started;
+    }
+    if (!worth_a_writer) {
+        write_listing_here();
+        return;
     }
     const long k = from_search.blocks_handed.load(std::memory_order_relaxed);
     from_search.handed_sizes[k % block_count] = listing_used;
@@ -153,8 +155,7 @@ void pass_listing_on()
 void flush_listing()
 {
     if (!writer_started) {
-        write_block(listing, listing_used);
-        listing_used = 0;
+        write_listing_here();
         return;
     }
     pass_listing_on();
