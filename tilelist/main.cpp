@@ -1,5 +1,6 @@
 // tilelist: every domino tiling of a board (6x4 by default) on the console, one line each,
 // then the closed-form count beside the count found.
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
@@ -31,29 +32,32 @@ static const ProgramInfo tilelist_program = {
 static bool count_only;
 static bool tracing;
 
-// The text " a-b" of every domino the board can hold, made once: the one whose first cell
-// is a is domino_texts[a][0] when horizontal, domino_texts[a][1] when vertical. A copy of
-// all its bytes costs less than converting the two numbers.
+// The text " a-b" of every domino the board can hold, made once, and the place of each
+// domino's text by its code: a copy of all its bytes costs less than converting the two
+// numbers, and a look-up by code less than taking the code apart.
 struct DominoText {
     char text[16];
     int length;
 };
-static DominoText domino_texts[max_board_cells][2];
+static DominoText domino_texts[max_board_cells * 2];
+static std::uint16_t domino_text_of_code[max_board_cells * max_board_cells];
 
 static void make_domino_texts()
 {
+    int made = 0;
     for (int a = 0; a < cell_count; ++a) {
         for (const int b : {a + 1, a + board_columns}) {
-            DominoText& t = domino_texts[a][b == a + 1 ? 0 : 1];
+            if (b >= cell_count) continue;
+            DominoText& t = domino_texts[made];
             t.length = std::snprintf(t.text, sizeof t.text, " %d-%d", a, b);
+            domino_text_of_code[domino_code(a, b)] = static_cast<std::uint16_t>(made++);
         }
     }
 }
 
 static char* put_domino(char* p, DominoCode domino)
 {
-    const int a = first_cell(domino);
-    const DominoText& t = domino_texts[a][second_cell(domino) == a + 1 ? 0 : 1];
+    const DominoText& t = domino_texts[domino_text_of_code[domino]];
     std::memcpy(p, t.text, sizeof t.text);
     return p + t.length;
 }
@@ -74,11 +78,15 @@ void show_tiling(DominoCode last)
     int k = lowest_slot_written > 2 ? lowest_slot_written : 2;
     lowest_slot_written = domino_count + 1;
 
-    for (; k <= domino_count; ++k) {
-        shown_text_end[k] = static_cast<int>(
-            put_domino(shown_text + shown_text_end[k - 1], placed_dominoes[k]) - shown_text);
+    // Locals, not the globals: the text stores could alias those, which would reload them
+    // at every domino.
+    const int last_slot = domino_count;
+    char* text_end = shown_text + shown_text_end[k - 1];
+    for (; k <= last_slot; ++k) {
+        text_end = put_domino(text_end, placed_dominoes[k]);
+        shown_text_end[k] = static_cast<int>(text_end - shown_text);
     }
-    const int text_length = shown_text_end[domino_count];  // 0 for one domino: slot 1 is unused
+    const int text_length = shown_text_end[last_slot];  // 0 for one domino: slot 1 is unused
 
     constexpr int number_width = 4;
     char* p =
