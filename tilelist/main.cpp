@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <initializer_list>
 
 #include "console/getch.h"
 #include "console/listing.h"
@@ -45,13 +44,14 @@ static std::uint16_t domino_text_of_code[max_board_cells * max_board_cells];
 static void make_domino_texts()
 {
     int made = 0;
+    const auto make = [&made](int a, int b) {
+        DominoText& t = domino_texts[made];
+        t.length = std::snprintf(t.text, sizeof t.text, " %d-%d", a, b);
+        domino_text_of_code[domino_code(a, b)] = static_cast<std::uint16_t>(made++);
+    };
     for (int a = 0; a < cell_count; ++a) {
-        for (const int b : {a + 1, a + board_columns}) {
-            if (b >= cell_count) continue;
-            DominoText& t = domino_texts[made];
-            t.length = std::snprintf(t.text, sizeof t.text, " %d-%d", a, b);
-            domino_text_of_code[domino_code(a, b)] = static_cast<std::uint16_t>(made++);
-        }
+        if ((a + 1) % board_columns != 0) make(a, a + 1);
+        if (a + board_columns < cell_count) make(a, a + board_columns);
     }
 }
 
