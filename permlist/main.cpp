@@ -86,6 +86,14 @@ static inline void print_ordering(std::int32_t last)
     end_line(p);
 }
 
+// The ordering of perm_prefix's positions 1..leaf_level followed by last is complete.
+static inline void complete_ordering(std::int32_t last)
+{
+    ++perm_count;
+    print_ordering(last);
+    count_line_up();
+}
+
 // What the search just did, for --trace: placed v at level d (completing an ordering at the
 // last level), or turned the candidate v for level d down as already placed.
 enum class PermStep { enter, ordering, turned_down };
@@ -99,12 +107,11 @@ static void (*perm_step_action)(PermStep step, std::int32_t v, std::int32_t d);
 template <bool watched> static inline void perm_search(std::int32_t v, std::int32_t d)
 {
     if (d == leaf_level) {
-        ++perm_count;
         if constexpr (watched) {
+            ++perm_count;
             perm_step_action(PermStep::ordering, v, d);
         } else {
-            print_ordering(v);
-            count_line_up();
+            complete_ordering(v);
         }
         return;
     }
@@ -120,6 +127,20 @@ template <bool watched> static inline void perm_search(std::int32_t v, std::int3
     // search tries every number in turn and turns the placed ones down where they come.
     const std::uint32_t placed = prefix_sets[d + 1];
     std::uint32_t left = watched ? all_numbers : all_numbers & ~placed;
+    // Two numbers left, a below b: the call for a would place it and call the last level
+    // with b, then the same for b and a. The listing's search takes both orderings here
+    // instead: the two calls for each took a fifth of its time.
+    if constexpr (!watched) {
+        if (d + 2 == leaf_level) {
+            const auto a = static_cast<std::int32_t>(__builtin_ctz(left));
+            const auto b = static_cast<std::int32_t>(__builtin_ctz(left & (left - 1)));
+            perm_prefix[d + 2] = a;
+            complete_ordering(b);
+            perm_prefix[d + 2] = b;
+            complete_ordering(a);
+            return;
+        }
+    }
     while (left != 0) {
         const auto i = static_cast<std::int32_t>(__builtin_ctz(left));
         left &= left - 1;
