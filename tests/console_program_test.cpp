@@ -22,14 +22,15 @@ std::string expected_juglist_output()
     return read_file(std::string(TEST_DATA_DIR) + "/juglist_output.txt");
 }
 
-// The listing of permlist built independently of its search.
-std::string expected_permlist_output(int size = 7)
+// The listing of permlist built independently of its search: all of it, or its first lines.
+std::string expected_permlist_output(int size = 7, int lines = -1)
 {
     std::vector<int> p(static_cast<size_t>(size));
     std::iota(p.begin(), p.end(), 0);
     std::ostringstream out;
     int n = 0;
     do {
+        if (n == lines) break;
         out << ++n << " : ";
         for (int v : p) out << v << ' ';
         out << '\n';
@@ -223,6 +224,18 @@ TEST(Permlist, EverySizeListsItsOrderingsInLexicographicOrder)
         EXPECT_EQ(r.exit_status, 0) << n;
         EXPECT_TRUE(r.out == expected_permlist_output(n)) << "size " << n;
     }
+}
+
+// Regression: the last numbers of a line are written apart from the rest, and from 11 on
+// they may take two digits; the first 2000 lines of the largest size move 10 and 11 through
+// the last three places.
+TEST(Permlist, TwoDigitNumbersAtTheEndOfALine)
+{
+    const ClosedPipeRun run =
+        run_until_pipe_closed(std::string(PERMLIST_PATH) + " --no-wait --size 12", 65536, false);
+    const std::string expected = expected_permlist_output(12, 2000);
+    ASSERT_EQ(run.head.size(), 65536u);
+    EXPECT_TRUE(run.head == expected.substr(0, run.head.size()));
 }
 
 // A solution line and the summary agree: the k-th depth is the number of states on line
