@@ -226,9 +226,9 @@ TEST(Permlist, EverySizeListsItsOrderingsInLexicographicOrder)
     }
 }
 
-// Regression: the last numbers of a line are written apart from the rest, and from 11 on
-// they may take two digits; the first 2000 lines of the largest size move 10 and 11 through
-// the last three places.
+// Regression: the last three numbers of a line are written apart from the rest, and from
+// size 11 on they may take two digits; the first 2000 lines of the largest size move 10 and
+// 11 through those places.
 TEST(Permlist, TwoDigitNumbersAtTheEndOfALine)
 {
     const ClosedPipeRun run =
