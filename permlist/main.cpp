@@ -152,8 +152,7 @@ template <bool watched> static inline void perm_search(std::int32_t v, std::int3
     perm_prefix[d + 1] = v;
     prefix_sets[d + 1] = prefix_sets[d] | (1u << v);
     if (d < text_level) {
-        char* end = put_number(prefix_text + prefix_text_end[d], v);
-        *end++ = ' ';
+        char* end = put_number_text(prefix_text + prefix_text_end[d], number_texts[v]);
         prefix_text_end[d + 1] = static_cast<int>(end - prefix_text);
     }
     // The numbers left, lowest first: taken from the set, not tried one by one. A watched
