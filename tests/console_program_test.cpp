@@ -498,6 +498,23 @@ TEST(ConsolePrograms, AListingIntoAFileIsWholeAndAFailedWriteThereIsAnError)
     }
 }
 
+// A reader that pauses before reading leaves the writer thread stuck in its first write
+// while the search fills the whole ring behind it: the search then waits for each block to
+// come free, and no block may be filled again before it was written.
+TEST(ConsolePrograms, ASlowReaderGetsTheWholeListing)
+{
+    const std::pair<std::string, std::string> runs[] = {
+        {std::string(PERMLIST_PATH) + " --no-wait --size 9", expected_permlist_output(9)},
+        {std::string(TILELIST_PATH) + " --no-wait --board 7x6", expected_tilelist_output(7, 6)},
+    };
+    for (const auto& [command, expected] : runs) {
+        const ProcessResult r = run_process(command + " | (sleep 0.5; cat)");
+        EXPECT_EQ(r.exit_status, 0) << command;
+        EXPECT_EQ(r.out.size(), expected.size()) << command;
+        EXPECT_TRUE(r.out == expected) << command;
+    }
+}
+
 // A reader that goes away ends the program at once and quietly: by SIGPIPE, or with status 1
 // where SIGPIPE is ignored. Every run here would go on for ages otherwise.
 TEST(ConsolePrograms, AClosedPipeEndsTheProgramQuietly)
