@@ -14,9 +14,8 @@ case "$program" in
 esac
 shift $(($# > 0 ? 1 : 0))
 
-"$root/scripts/install-deps.sh"
-
 if [ "$program" = web ]; then
+  "$root/scripts/install-deps.sh" web
   if ! command -v em-config >/dev/null; then
     echo "Emscripten is not installed (Debian package emscripten): no web build." >&2
     exit 1
@@ -27,6 +26,7 @@ if [ "$program" = web ]; then
   exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$root/build-web/site"
 fi
 
+"$root/scripts/install-deps.sh" build
 "$root/scripts/build.sh" >/dev/null
 
 if [ ! -x "$root/build/bin/$program" ]; then
