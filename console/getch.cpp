@@ -1,15 +1,6 @@
 // Single unechoed key read for the console programs.
 #include "console/getch.h"
 
-#ifdef _WIN32
-
-#include <io.h>
-#include <stdio.h>
-
-bool stdout_is_terminal() { return _isatty(_fileno(stdout)) != 0; }
-
-#else
-
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -85,5 +76,3 @@ int _getch()
     }
     return key;
 }
-
-#endif
