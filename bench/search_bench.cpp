@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "pour/pour.h"
-#include "tileview/tiling.h"
+#include "tiling/tiling.h"
 
 void report_solution(JugState, int) { ++solution_count; }
 void show_tiling(DominoCode) {}
@@ -11,7 +11,7 @@ static void BM_pour_search(benchmark::State& state)
 {
     for (auto _ : state) {
         solution_count = 0;
-        pour_search(jug_capacity[0] * 10000, 1);
+        start_pour_search();
         benchmark::DoNotOptimize(solution_count);
     }
 }
@@ -20,9 +20,7 @@ BENCHMARK(BM_pour_search);
 static void BM_tile_search(benchmark::State& state)
 {
     for (auto _ : state) {
-        tiling_count = 0;
-        tile_search(domino_code(0, 1), 1);
-        tile_search(domino_code(0, board_columns), 1);
+        enumerate_tilings();
         benchmark::DoNotOptimize(tiling_count);
     }
 }

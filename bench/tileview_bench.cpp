@@ -1,7 +1,7 @@
 // tileview's drawing: one full page of 49 diagrams, shown with its flip.
 #include <benchmark/benchmark.h>
 
-#include "tileview/tiling.h"
+#include "tiling/tiling.h"
 #include "tileview/tiling_picture.h"
 #include "window_setup.h"
 

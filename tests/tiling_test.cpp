@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "row_count.h"
-#include "tileview/tiling.h"
+#include "tiling/tiling.h"
 
 namespace {
 
@@ -36,8 +36,7 @@ void reset_enumeration()
 void run_full_enumeration()
 {
     reset_enumeration();
-    tile_search(domino_code(0, 1), 1);
-    tile_search(domino_code(0, 6), 1);
+    enumerate_tilings();
 }
 
 // Enumerates another board, then sets the default one back for the other tests.
@@ -78,10 +77,7 @@ void show_tiling(DominoCode last)
 
 TEST(TileSearch, FindsEveryTilingOnceInAFixedOrder)
 {
-    reset_enumeration();
-    tile_search(domino_code(0, 1), 1);
-    EXPECT_EQ(tiling_count, 132);
-    tile_search(domino_code(0, 6), 1);
+    run_full_enumeration();
     EXPECT_EQ(tiling_count, 281);
     EXPECT_EQ(tile_search_calls, 1328);
     EXPECT_EQ(tile_dead_ends, 15);
@@ -91,6 +87,7 @@ TEST(TileSearch, FindsEveryTilingOnceInAFixedOrder)
               tiling_of("0-1 2-3 4-5 6-7 8-9 10-11 12-13 14-15 16-17 18-19 20-21 22-23"));
     EXPECT_EQ(tilings[1],
               tiling_of("0-1 2-3 4-5 6-7 8-9 10-11 12-13 14-15 16-22 17-23 18-19 20-21"));
+    // The 132 tilings with a horizontal domino on cell 0 come first.
     EXPECT_EQ(tilings[131],
               tiling_of("0-1 2-8 3-9 4-10 5-11 6-12 7-13 14-20 15-21 16-22 17-23 18-19"));
     EXPECT_EQ(tilings[132],
@@ -120,18 +117,29 @@ TEST(TileSearch, EveryTilingCoversTheBoardWithNeighbouringCells)
     EXPECT_EQ(distinct.size(), 281u);
 }
 
+// Every dead end is a leaf: the search backs up from it at once, without a tiling.
 TEST(TileSearch, DeadEndCountsNothing)
 {
-    reset_enumeration();
-    const Tiling path = tiling_of("0-1 2-3 4-5 6-7 8-14 9-10 11-17 12-13 15-21 16-22");
-    std::copy(path.begin(), path.end(), placed_dominoes + 2);
-    cover_placed_dominoes(11);
-    // Cell 20 is the lowest free one: in the bottom row, with cell 21 taken.
-    tile_search(domino_code(18, 19), 11);
-    EXPECT_EQ(tile_search_calls, 1);
-    EXPECT_EQ(tile_dead_ends, 1);
-    EXPECT_EQ(tiling_count, 0);
-    EXPECT_TRUE(tilings.empty());
+    static std::vector<TileStep> steps;
+    static std::vector<std::int64_t> tilings_at;
+    steps.clear();
+    tilings_at.clear();
+    tile_step_action = [](TileStep step, DominoCode, int, int) {
+        steps.push_back(step);
+        tilings_at.push_back(tiling_count);
+    };
+    run_full_enumeration();
+    tile_step_action = nullptr;
+    int dead_ends = 0;
+    for (size_t k = 0; k + 1 < steps.size(); ++k) {
+        if (steps[k] != TileStep::dead_end) continue;
+        ++dead_ends;
+        EXPECT_EQ(steps[k - 1], TileStep::enter) << "step " << k;
+        EXPECT_EQ(steps[k + 1], TileStep::back_up) << "step " << k;
+        EXPECT_EQ(tilings_at[k + 1], tilings_at[k - 1]) << "step " << k;
+    }
+    EXPECT_EQ(dead_ends, 15);
+    EXPECT_EQ(tile_dead_ends, 15);
 }
 
 TEST(CellCovered, LooksAtTheLastDominoAndTheStoredSlots)
@@ -141,7 +149,6 @@ TEST(CellCovered, LooksAtTheLastDominoAndTheStoredSlots)
     placed_dominoes[1] = domino_code(4, 5);
     placed_dominoes[2] = domino_code(0, 1);
     placed_dominoes[3] = domino_code(2, 8);
-    cover_placed_dominoes(domino_count);
     const DominoCode last = domino_code(3, 9);
     // At depth 1 only the last domino counts.
     EXPECT_EQ(cell_covered(3, last, 1), 1);
@@ -156,53 +163,6 @@ TEST(CellCovered, LooksAtTheLastDominoAndTheStoredSlots)
         EXPECT_EQ(cell_covered(3, last, depth), 1);
         EXPECT_EQ(cell_covered(9, last, depth), 1);
     }
-}
-
-// The answer of the slot scan that cell_covered once was, written anew.
-static int covered_by_scan(int cell, DominoCode last, int depth)
-{
-    if (cell == first_cell(last) || cell == second_cell(last)) return 1;
-    for (int k = depth; k >= 2; --k) {
-        if (cell == first_cell(placed_dominoes[k]) || cell == second_cell(placed_dominoes[k]))
-            return 1;
-    }
-    return 0;
-}
-
-// Boards of one word of cells up to thirty, slots filled with arbitrary pairs of cells: for
-// every cell and a spread of depths, the answer is the scan's.
-TEST(CellCovered, AnswersAsTheSlotScanOnBoardsOfEverySize)
-{
-    const std::pair<int, int> boards[] = {{6, 4},   {8, 8},   {13, 5}, {9, 8},
-                                          {13, 10}, {20, 20}, {52, 36}};
-    std::uint32_t random = 12345;
-    auto next_cell = [&random] {
-        random = random * 1103515245u + 12345u;
-        return static_cast<int>((random >> 8) % static_cast<std::uint32_t>(cell_count));
-    };
-    for (const auto& [columns, rows] : boards) {
-        reset_enumeration();
-        set_board(columns, rows);
-        // Slot 2 holds the first and the last cell: the last word of a set is then asked
-        // about from depth 2 on.
-        placed_dominoes[2] = domino_code(0, cell_count - 1);
-        for (int k = 3; k <= domino_count; ++k) {
-            const int a = next_cell(), b = next_cell();
-            placed_dominoes[k] = domino_code(std::min(a, b), std::max(a, b));
-        }
-        cover_placed_dominoes(domino_count);
-        const DominoCode last = domino_code(cell_count / 2, cell_count / 2 + 1);
-        int mismatches = 0;
-        for (int depth : {0, 1, 2, 3, domino_count / 3, domino_count - 1, domino_count}) {
-            for (int cell = 0; cell < cell_count; ++cell) {
-                if (cell_covered(cell, last, depth) != covered_by_scan(cell, last, depth)) {
-                    ++mismatches;
-                }
-            }
-        }
-        EXPECT_EQ(mismatches, 0) << columns << "x" << rows;
-    }
-    set_board(6, 4);
 }
 
 TEST(ClosedForm, GivesTheExactCountAndPrintsAs281)

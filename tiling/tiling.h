@@ -1,6 +1,6 @@
 // Domino tilings of a rectangular board: the board and domino codes and the enumeration.
-#ifndef TILEVIEW_TILING_H
-#define TILEVIEW_TILING_H
+#ifndef TILING_TILING_H
+#define TILING_TILING_H
 
 #include <cstdint>
 
@@ -52,15 +52,9 @@ extern std::int64_t tiling_count;
 extern std::int64_t tile_search_calls;
 extern std::int64_t tile_dead_ends;
 
-// 1 if cell belongs to last or to a domino in slots depth down to 2, else 0. It answers
-// from a set of covered cells for each depth that the search keeps in step with the slots
-// it writes; a caller that writes slots itself calls cover_placed_dominoes first.
+// 1 if cell belongs to last or to a domino in slots depth down to 2, else 0. (The search
+// itself asks a set of covered cells that it keeps for each depth.)
 int cell_covered(int cell, DominoCode last, int depth);
-
-// Brings the covered-cell sets of depths 2..depth in step with slots 2..depth of
-// placed_dominoes, for a caller that wrote the slots itself (a test entering the search
-// deep).
-void cover_placed_dominoes(int depth);
 
 // Covers the lowest free cell, horizontal domino first, and calls show_tiling at every
 // complete tiling. Entered with the domino on cell 0 at depth 1.
