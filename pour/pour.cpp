@@ -132,3 +132,5 @@ void pour_search(JugState state, int depth)
         search<false>(state, depth);
     }
 }
+
+void start_pour_search() { pour_search(pack_state(jug_capacity[0], 0, 0), 1); }

@@ -44,6 +44,9 @@ int path_contains(JugState state, int depth);
 // Explores every simple path from state (at depth) and calls report_solution at each goal.
 void pour_search(JugState state, int depth);
 
+// The whole search of the puzzle: from the first jug full and the others empty, at depth 1.
+void start_pour_search();
+
 // What the search just did, for a program that shows the search itself: entered a state
 // (or a goal, which ends its path), turned down a pour whose result is already on the
 // path, or backed up from a state.

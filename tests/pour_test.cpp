@@ -24,7 +24,7 @@ void reset_search()
 void run_full_search()
 {
     reset_search();
-    pour_search(jug_capacity[0] * 10000, 1);
+    start_pour_search();
 }
 
 // Runs the search on another puzzle, then sets the default one back for the other tests.
