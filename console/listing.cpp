@@ -67,6 +67,7 @@ static struct alignas(cache_line) {
 } from_search;
 static struct alignas(cache_line) {
     std::atomic<long> blocks_written{0};
+    std::atomic<int> error{0};  // the errno of a write that failed; the writer then stops
 } from_writer;
 
 // A thread that has to wait for the other looks again after a short sleep, longer as the
@@ -87,19 +88,23 @@ template <typename Ready> static void wait_until(Ready ready)
     }
 }
 
-static void write_block(const char* p, std::size_t left)
+// Returns 0, or the errno of the write that failed.
+static int write_block(const char* p, std::size_t left)
 {
     while (left > 0) {
         const ssize_t written = write(STDOUT_FILENO, p, left);
         if (written < 0) {
             if (errno == EINTR) continue;
-            end_output_failed(listing_program, errno);
+            return errno;
         }
         p += written;
         left -= static_cast<std::size_t>(written);
     }
+    return 0;
 }
 
+// A failed write stops the writer; the search learns of it when it next hands a block over
+// or finishes, and ends the run from its own thread.
 static void* write_handed_blocks(void*)
 {
     for (long k = 0;; ++k) {
@@ -108,9 +113,24 @@ static void* write_handed_blocks(void*)
                    from_search.listing_done.load(std::memory_order_acquire);
         });
         if (k == from_search.blocks_handed.load(std::memory_order_acquire)) return nullptr;
-        write_block(blocks[k % block_count], from_search.handed_sizes[k % block_count]);
+        const int error =
+            write_block(blocks[k % block_count], from_search.handed_sizes[k % block_count]);
+        if (error != 0) {
+            from_writer.error.store(error, std::memory_order_release);
+            return nullptr;
+        }
         from_writer.blocks_written.store(k + 1, std::memory_order_release);
     }
+}
+
+// Ends the run when the writer has stopped at a failed write.
+static void end_if_writer_failed()
+{
+    const int error = from_writer.error.load(std::memory_order_acquire);
+    if (error == 0) return;
+    pthread_join(writer, nullptr);
+    writer_started = false;
+    end_output_failed(listing_program, error);
 }
 
 void start_listing(const char* program)
@@ -126,7 +146,9 @@ void start_listing(const char* program)
 // The gathered lines written from the search's own thread.
 static void write_listing_here()
 {
-    write_block(listing, listing_used);
+    if (const int error = write_block(listing, listing_used)) {
+        end_output_failed(listing_program, error);
+    }
     listing_used = 0;
 }
 
@@ -146,8 +168,10 @@ void pass_listing_on()
     from_search.blocks_handed.store(k + 1, std::memory_order_release);
     // The next block is free once the writer is done with what it last held.
     wait_until([k] {
-        return k + 1 - from_writer.blocks_written.load(std::memory_order_acquire) < block_count;
+        return k + 1 - from_writer.blocks_written.load(std::memory_order_acquire) < block_count ||
+               from_writer.error.load(std::memory_order_acquire) != 0;
     });
+    end_if_writer_failed();
     listing = blocks[(k + 1) % block_count];
     listing_used = 0;
 }
@@ -161,4 +185,8 @@ void flush_listing()
     pass_listing_on();
     from_search.listing_done.store(true, std::memory_order_release);
     pthread_join(writer, nullptr);
+    writer_started = false;
+    if (const int error = from_writer.error.load(std::memory_order_acquire)) {
+        end_output_failed(listing_program, error);
+    }
 }

@@ -1,10 +1,13 @@
-// The end of the console programs' output: a write that fails ends the program.
+// The end of the console programs' output: a write that fails ends the run.
 #include "console/output.h"
+
+#include <stdio_ext.h>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+
+#include "run/run_end.h"
 
 void end_output_failed(const char* program, int error)
 {
@@ -12,9 +15,8 @@ void end_output_failed(const char* program, int error)
         std::fprintf(stderr, "%s: cannot write the output: %s\n", program,
                      error != 0 ? std::strerror(error) : "write error");
     }
-    // _Exit, not exit: exit would write what stdout still holds once more, into the same
-    // failure.
-    std::_Exit(1);
+    __fpurge(stdout);
+    throw RunEnd{1};
 }
 
 void end_if_output_failed(const char* program)

@@ -13,10 +13,6 @@ Uint32 mark_pixel;
 
 namespace {
 
-TTF_Font* status_font;
-int step_delay_ms = -1;
-long long step_number;
-
 // The states of the path the search stands on, the start first.
 std::vector<JugState> path;
 
@@ -118,24 +114,16 @@ void describe(PourStep step, JugState state, int depth, char* text, size_t size)
     }
 }
 
-void show_status(const char* words)
-{
-    show_step_status(status_font, step_number, path.size(), "solutions", solution_count, words);
-}
-
 }  // namespace
 
 void start_step_view(TTF_Font* font, int delay_ms)
 {
-    status_font = font;
-    step_delay_ms = delay_ms;
-    step_number = 0;
+    start_steps(font, delay_ms);
     path.clear();
 }
 
 void show_pour_step(PourStep step, JugState state, int depth)
 {
-    ++step_number;
     if (step != PourStep::turned_down) path.resize(static_cast<size_t>(depth - 1));
     if (step == PourStep::enter || step == PourStep::goal) path.push_back(state);
     char words[80];
@@ -145,14 +133,12 @@ void show_pour_step(PourStep step, JugState state, int depth)
     if (shown_for_a_step) path.push_back(state);
     draw_path(step);
     if (shown_for_a_step) path.pop_back();
-    show_status(words);
-    SDL_Flip(screen);
-    if (!wait_for_step(step_delay_ms)) throw StepModeQuit();
+    take_step(path.size(), "solutions", solution_count, words);
 }
 
 void show_step_view_end()
 {
     SDL_FillRect(screen, nullptr, white_pixel);
     path.clear();
-    show_status("the search is over");
+    show_last_step_status(path.size(), "solutions", solution_count, "the search is over");
 }

@@ -14,7 +14,7 @@ extern Uint32 mark_pixel;
 void start_step_view(TTF_Font* font, int delay_ms);
 
 // The step action: shows the path the search stands on after the step, with a status line,
-// and waits for the next step. Throws StepModeQuit when the user ends the run.
+// and waits for the next step. Ends the run (RunEnd, status 0) when the user asks to.
 void show_pour_step(PourStep step, JugState state, int depth);
 
 // The last page of a run in step mode: what the search found.

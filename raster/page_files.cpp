@@ -12,6 +12,7 @@
 #include "raster/png_file.h"
 #include "raster/raster.h"
 #include "raster/window.h"
+#include "run/run_end.h"
 
 namespace {
 
@@ -66,8 +67,8 @@ SDL_Surface* open_page_files(const char* program, const char* folder)
 
 bool pages_go_to_files() { return page_surface != nullptr; }
 
-// The pages are saved from inside the searches, which have no way to stop early: a page that
-// cannot be written ends the program here.
+// The pages are saved from inside the searches: a page that cannot be written ends the run
+// there, and the search unwinds.
 void save_page()
 {
     const std::string path = page_path(++pages_saved);
@@ -75,7 +76,7 @@ void save_page()
     if (!write_png_file(screen, path, reason)) {
         std::fprintf(stderr, "%s: cannot write '%s': %s\n", program_name, path.c_str(),
                      reason.c_str());
-        std::exit(1);
+        throw RunEnd{1};
     }
 }
 

@@ -15,9 +15,9 @@ SDL_Surface* open_page_files(const char* program, const char* folder);
 // Whether open_page_files has sent the pages to files.
 bool pages_go_to_files();
 
-// Writes the screen as the next page file. A page that cannot be written ends the program
-// with status 1, after one line on standard error naming the file and the reason; the pages
-// before it stay complete, and no part of it is left behind.
+// Writes the screen as the next page file. A page that cannot be written ends the run
+// (RunEnd, status 1), after one line on standard error naming the file and the reason; the
+// pages before it stay complete, and no part of it is left behind.
 void save_page();
 
 // Frees the screen in memory and lets waits wait again; open_page_files has it run at exit.

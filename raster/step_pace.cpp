@@ -1,4 +1,4 @@
-// The pace of step mode: one step per key press, or one every so many milliseconds.
+// What the two step views share: the pace of step mode, the step counter and the status line.
 #include "raster/step_pace.h"
 
 #include <SDL.h>
@@ -6,9 +6,15 @@
 #include <cstdio>
 
 #include "raster/page_files.h"
+#include "raster/raster.h"
 #include "raster/window.h"
+#include "run/run_end.h"
 
 namespace {
+
+TTF_Font* status_font;
+int step_delay_ms = -1;
+long long step_number;
 
 enum class Wish { none, step, pause, quit };
 
@@ -83,4 +89,25 @@ void show_step_status(TTF_Font* font, long long step, std::size_t depth, const c
     std::snprintf(line, sizeof line, "step %lld   depth %zu   %s %lld   %s", step, depth,
                   found_name, found, words);
     blit_text(font, line, black, step_status_place);
+}
+
+void start_steps(TTF_Font* font, int delay_ms)
+{
+    status_font = font;
+    step_delay_ms = delay_ms;
+    step_number = 0;
+}
+
+void take_step(std::size_t depth, const char* found_name, long long found, const char* words)
+{
+    ++step_number;
+    show_step_status(status_font, step_number, depth, found_name, found, words);
+    SDL_Flip(screen);
+    if (!wait_for_step(step_delay_ms)) throw RunEnd{0};
+}
+
+void show_last_step_status(std::size_t depth, const char* found_name, long long found,
+                           const char* words)
+{
+    show_step_status(status_font, step_number, depth, found_name, found, words);
 }

@@ -13,10 +13,6 @@ Uint32 mark_pixel;
 
 namespace {
 
-TTF_Font* text_font;
-int step_delay_ms = -1;
-long long step_number;
-
 // The board fills the page between the header, which stays as the program wrote it, and
 // the status line.
 constexpr int board_left = 20;
@@ -79,9 +75,7 @@ void describe(TileStep step, DominoCode domino, int free_cell, char* text, size_
 
 void start_step_view(TTF_Font* font, int delay_ms)
 {
-    text_font = font;
-    step_delay_ms = delay_ms;
-    step_number = 0;
+    start_steps(font, delay_ms);
     drawing_diagrams = false;
     // As large as the page allows, cell centres half a pitch inside the board's edges.
     drawing_pitch = std::min((board_right - board_left) / board_columns,
@@ -92,7 +86,6 @@ void start_step_view(TTF_Font* font, int delay_ms)
 
 void show_tile_step(TileStep step, DominoCode domino, int depth, int free_cell)
 {
-    ++step_number;
     // On the board: the dominoes of the slots below depth, which the search keeps, and the
     // step's own unless the step took it away.
     const bool taken_away = step == TileStep::back_up;
@@ -104,9 +97,7 @@ void show_tile_step(TileStep step, DominoCode domino, int depth, int free_cell)
     char words[80];
     describe(step, domino, free_cell, words, sizeof words);
     const size_t placed = static_cast<size_t>(depth - (taken_away ? 1 : 0));
-    show_step_status(text_font, step_number, placed, "tilings", tiling_count, words);
-    SDL_Flip(screen);
-    if (!wait_for_step(step_delay_ms)) throw StepModeQuit();
+    take_step(placed, "tilings", tiling_count, words);
 }
 
 void show_step_view_end() { clear_below_header(); }

@@ -4,7 +4,7 @@
 
 #include <SDL_ttf.h>
 
-#include "tileview/tiling.h"
+#include "tiling/tiling.h"
 
 // The colour of the mark on the lowest free cell; mapped at start.
 extern Uint32 mark_pixel;
@@ -15,8 +15,8 @@ void start_step_view(TTF_Font* font, int delay_ms);
 
 // The step action: shows the dominoes placed after the step (those of placed_dominoes
 // slots 2..depth, and the step's own unless it backs up), the lowest free cell or the
-// dead end, and a status line, then waits for the next step. Throws StepModeQuit when the
-// user ends the run.
+// dead end, and a status line, then waits for the next step. Ends the run (RunEnd, status
+// 0) when the user asks to.
 void show_tile_step(TileStep step, DominoCode domino, int depth, int free_cell);
 
 // Clears the page below the header for the end of a run in step mode.

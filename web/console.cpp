@@ -5,7 +5,6 @@
 #include <emscripten.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "web/page_link.h"
 
@@ -19,7 +18,7 @@ int _getch()
         case PageAnswer::next:
             return ' ';
         case PageAnswer::stop:
-            std::exit(stopped_status);
+            end_stopped_run();
         case PageAnswer::none:
             break;
         }

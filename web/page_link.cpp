@@ -3,6 +3,8 @@
 // Next that no wait has taken yet, webStop is set by Stop, onWait is the page's own.
 #include "web/page_link.h"
 
+#include "run/run_end.h"
+
 #include <emscripten.h>
 
 void tell_page_waiting()
@@ -23,6 +25,14 @@ PageAnswer take_page_answer()
         return 0;
     });
     return answer == 2 ? PageAnswer::stop : answer == 1 ? PageAnswer::next : PageAnswer::none;
+}
+
+void end_stopped_run()
+{
+    // Once main has waited, the browser's runtime no longer sees what main returns: it ends
+    // the run with the status it holds, which is set here.
+    EM_ASM({ EXITSTATUS = $0; }, stopped_status);
+    throw RunEnd{stopped_status};
 }
 
 bool stop_requested()

@@ -5,7 +5,7 @@
 enum class PageAnswer { none, next, stop };
 
 // The exit status of a run that the page's Stop button ended: that of a program ended by
-// SIGTERM on the desktop.
+// SIGTERM on the desktop. The wait that sees Stop ends the run with it (RunEnd).
 constexpr int stopped_status = 143;
 
 // Tells the page that the program now waits for a key (the page counts the waits).
@@ -16,6 +16,9 @@ PageAnswer take_page_answer();
 
 // Whether the page's Stop button was pressed; unlike take_page_answer it takes no Next.
 bool stop_requested();
+
+// Ends the run that the page's Stop button stopped (RunEnd, stopped_status).
+[[noreturn]] void end_stopped_run();
 
 // How long a waiting program lets the browser run before it looks again, in ms.
 constexpr int answer_poll_ms = 10;
