@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "raster/display.h"
 #include "raster/font_places.h"
+#include "raster/page_files.h"
 #include "raster/raster.h"
 
 const char* const font_file = "times.ttf";
@@ -25,13 +27,22 @@ static bool driver_is_invisible()
 
 SDL_Surface* open_window(const char* program)
 {
+    const bool driver_named = std::getenv("SDL_VIDEODRIVER") != nullptr;
+    if (!driver_named && !choose_display(program)) return nullptr;
+
     // SDL turns SIGINT and SIGTERM into quit events, which here would only turn a page.
     struct sigaction saved_int, saved_term;
     sigaction(SIGINT, nullptr, &saved_int);
     sigaction(SIGTERM, nullptr, &saved_term);
 
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "%s: cannot start the video system: %s\n", program, SDL_GetError());
+        if (driver_named) {
+            std::fprintf(stderr, "%s: cannot start the video system: %s\n", program,
+                         SDL_GetError());
+        } else {
+            std::fprintf(stderr, "%s: no display to open a window on (cannot reach '%s')\n",
+                         program, std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
+        }
         return nullptr;
     }
     // SDL shuts down at process exit, after the program's entry has returned.
@@ -39,7 +50,7 @@ SDL_Surface* open_window(const char* program)
 
     // A driver the user asked for by name (such as the dummy driver of the tests) runs
     // as asked; SDL's own silent fallback to an invisible one does not.
-    if (std::getenv("SDL_VIDEODRIVER") == nullptr && driver_is_invisible()) {
+    if (!driver_named && driver_is_invisible()) {
         std::fprintf(stderr, "%s: no display to open a window on (is DISPLAY set?)\n", program);
         return nullptr;
     }
@@ -54,6 +65,15 @@ SDL_Surface* open_window(const char* program)
     sigaction(SIGINT, &saved_int, nullptr);
     sigaction(SIGTERM, &saved_term, nullptr);
     return surface;
+}
+
+bool open_screen(const char* program, const char* save_folder)
+{
+    // With pages going to files, the pages are drawn the same way into memory.
+    screen = save_folder != nullptr ? open_page_files(program, save_folder) : open_window(program);
+    if (screen == nullptr) return false;
+    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 255, 255, 255));
+    return true;
 }
 
 TTF_Font* open_text_font(const char* program)

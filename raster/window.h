@@ -5,8 +5,8 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
-constexpr int screen_width = 800;
-constexpr int screen_height = 600;
+#include "raster/page_size.h"
+
 constexpr int screen_depth = 32;
 // The pixel layout SDL gives the 32-bit window, on X11 and on the dummy driver alike:
 // 0x00RRGGBB. A page drawn in memory takes it too, so that the same drawing gives the same
@@ -24,6 +24,11 @@ extern const char* const font_file;
 // into an invisible offscreen window that nobody can answer. Ctrl-C and SIGTERM keep
 // their usual meaning; only the window's close request becomes a quit event.
 SDL_Surface* open_window(const char* program);
+
+// Sets screen to the window, or with a save_folder to a page in memory whose pages go to
+// files there (raster/page_files.h), and fills it white. Returns false, after saying why on
+// standard error, when there is none to be had.
+bool open_screen(const char* program, const char* save_folder);
 
 // Starts SDL_ttf and opens the font from the first place that has it. Returns nullptr,
 // after one line on standard error that names the places tried, when none has; the

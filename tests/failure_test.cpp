@@ -72,13 +72,15 @@ TEST(MissingFont, TileviewSaysSoOnceAndDrawsEveryPage)
 }
 
 // Without a display a window program must not sit invisibly waiting for keys nobody can
-// press: it says why on standard error and fails.
+// press: it says why on standard error, in its own words only, and fails. (Regression: SDL
+// used to say first that XDG_RUNTIME_DIR was not set.)
 TEST(NoDisplay, WindowProgramsSayWhyAndExitWithStatusOne)
 {
     const std::vector<std::string> environments = {
         "env -u DISPLAY -u SDL_VIDEODRIVER",
         "env -u DISPLAY SDL_VIDEODRIVER=x11",
         "env DISPLAY=:1 SDL_VIDEODRIVER=no-such-driver",
+        "env -u SDL_VIDEODRIVER DISPLAY=:4321",
     };
     for (const char* program : {"jugview", "tileview"}) {
         for (const std::string& env : environments) {
@@ -87,6 +89,7 @@ TEST(NoDisplay, WindowProgramsSayWhyAndExitWithStatusOne)
             EXPECT_EQ(r.exit_status, 1) << env << " " << program << "\n" << r.err;
             EXPECT_EQ(own_lines(r.err, program).size(), 1u) << env << " " << program << "\n"
                                                             << r.err;
+            EXPECT_EQ(lines_of(r.err).size(), 1u) << env << " " << program << "\n" << r.err;
             EXPECT_EQ(r.out, "");
         }
     }

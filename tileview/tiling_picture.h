@@ -5,7 +5,8 @@
 #include <SDL.h>
 
 #include "raster/window.h"
-#include "tileview/tiling.h"
+#include "tileview/diagram_layout.h"
+#include "tiling/tiling.h"
 
 // Centre of cell 0 of the next diagram.
 extern int cursor_x;
@@ -15,15 +16,6 @@ extern int cursor_y;
 extern Uint32 white_pixel;
 extern Uint32 blue_pixel;
 extern Uint32 red_pixel;
-
-constexpr int cell_pitch = 15;      // between neighbouring cell centres
-constexpr int diagram_gap = 20;     // between the cell boxes of neighbouring diagrams
-constexpr int page_margin = 20;     // left margin, and top margin after a page break
-constexpr int first_page_top = 50;  // the first page leaves room for the header
-
-// The largest board whose diagram fits on a page where the first page starts: 52 by 36.
-constexpr int max_diagram_columns = (screen_width - page_margin) / cell_pitch;
-constexpr int max_diagram_rows = (screen_height - first_page_top) / cell_pitch;
 
 // From one diagram to the next in a row, and from one row to the next.
 inline int diagram_advance_x() { return cell_pitch * board_columns + diagram_gap; }

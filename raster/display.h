@@ -1,0 +1,11 @@
+// Where a window can open: the display, found before SDL is asked for one.
+#ifndef RASTER_DISPLAY_H
+#define RASTER_DISPLAY_H
+
+// Looks for the display a window can open on, for a user who named no video driver, and
+// points SDL's video at it. Returns false, after one line on standard error, when there is
+// none: SDL would try each of its drivers in turn, and one that finds nothing says so in
+// its own words before the program could say why no window opens.
+bool choose_display(const char* program);
+
+#endif
