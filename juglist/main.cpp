@@ -6,23 +6,13 @@
 #include "console/getch.h"
 #include "console/output.h"
 #include "options/options.h"
+#include "options/programs.h"
 #include "pour/pour.h"
-
-static const ProgramInfo juglist_program = {
-    "juglist",
-    "Lists every way of pouring between three jugs, from the first jug full and the others\n"
-    "empty to a goal, without passing a state twice: one numbered line per solution the\n"
-    "moment it is found, then the depth (number of states) of each solution. Then waits\n"
-    "for a key.",
-    option_jugs | option_goal | option_count | option_trace | option_no_wait,
-    0,
-    0,
-    nullptr,
-    "--jugs 8,5,3 --goal '4,4,*'",
-};
+#include "run/run_end.h"
 
 // Entry n - 1 holds the depth of solution n; the table grows as solutions come. (A plain C
-// array: the C++ library alone would double the time this program takes to start.)
+// array: the console programs load no C++ library, whose loading alone would cost more
+// than a run of the puzzle.)
 static std::int32_t* solution_depths;
 static std::int32_t depths_room;
 
@@ -34,7 +24,7 @@ static void record_depth(std::int32_t n, int depth)
         if (grown == nullptr) {
             std::fprintf(stderr, "%s: out of memory for the depths of %d solutions\n",
                          juglist_program.name, n);
-            std::exit(1);
+            throw RunEnd{1};
         }
         solution_depths = static_cast<std::int32_t*>(grown);
         depths_room = room;
@@ -89,20 +79,23 @@ int main(int argc, char** argv)
     Settings settings;
     const int status = parse_command_line(argc, argv, juglist_program, settings);
     if (status != run_program) return status;
-    static_assert(goal_any_amount == any_amount, "a '*' goal is any amount");
     set_jug_puzzle(settings.jugs, settings.goal);
     count_only = settings.count_only;
     tracing = settings.trace;
     if (tracing) pour_step_action = print_step;
 
-    pour_search(jug_capacity[0] * 10000, 1);
+    try {
+        start_pour_search();
 
-    std::printf("\n\n Time for each of the %d solutions: ", solution_count);
-    for (std::int32_t k = 0; k < solution_count; ++k) {
-        std::printf("%d ", solution_depths[k]);
+        std::printf("\n\n Time for each of the %d solutions: ", solution_count);
+        for (std::int32_t k = 0; k < solution_count; ++k) {
+            std::printf("%d ", solution_depths[k]);
+        }
+        finish_output(juglist_program.name);
+
+        if (!settings.no_wait) _getch();
+    } catch (const RunEnd& end) {
+        return end.status;
     }
-    finish_output(juglist_program.name);
-
-    if (!settings.no_wait) _getch();
     return 0;
 }

@@ -6,24 +6,11 @@
 #include "jugview/jug_picture.h"
 #include "jugview/step_view.h"
 #include "options/options.h"
+#include "options/programs.h"
 #include "pour/pour.h"
-#include "raster/page_files.h"
 #include "raster/raster.h"
-#include "raster/step_pace.h"
+#include "run/run_end.h"
 #include "raster/window.h"
-
-static const ProgramInfo jugview_program = {
-    "jugview",
-    "Draws every way of pouring between three jugs, from the first jug full and the others\n"
-    "empty to a goal, without passing a state twice, in a window: each solution on a page\n"
-    "of its own, one picture of the containers for each state. A key (or closing the\n"
-    "window) turns to the next solution; a blank page ends the run.",
-    option_jugs | option_goal | option_steps | option_save,
-    0,
-    0,
-    nullptr,
-    "--jugs 8,5,3 --goal '4,4,*'",
-};
 
 SDL_Surface* screen;
 
@@ -71,38 +58,31 @@ int main(int argc, char** argv)
     Settings settings;
     const int status = parse_command_line(argc, argv, jugview_program, settings);
     if (status != run_program) return status;
-    static_assert(goal_any_amount == any_amount, "a '*' goal is any amount");
     set_jug_puzzle(settings.jugs, settings.goal);
     fit_pictures_to_jugs();
 
-    // With --save the pages are drawn the same way into memory and written as files.
-    screen = settings.save_folder != nullptr ? open_page_files("jugview", settings.save_folder)
-                                             : open_window("jugview");
-    if (screen == nullptr) {
-        return 1;
-    }
+    if (!open_screen(jugview_program.name, settings.save_folder)) return 1;
     white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
     black_pixel = SDL_MapRGB(screen->format, 0, 0, 0);
     red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
     mark_pixel = SDL_MapRGB(screen->format, 0, 0, 250);
-    SDL_FillRect(screen, nullptr, white_pixel);
-    label_font = open_text_font("jugview");
+    label_font = open_text_font(jugview_program.name);
 
     stepping = settings.steps;
     if (stepping) start_step_view(label_font, settings.delay_ms);
     pour_step_action = stepping ? show_pour_step : nullptr;
+    int end_status = 0;
     try {
-        pour_search(jug_capacity[0] * 10000, 1);
-    } catch (const StepModeQuit&) {
-        close_text_font(label_font);  // the user ended the run at a step
-        return 0;
+        start_pour_search();
+
+        // The last solution left a cleared page: a blank page ends the run.
+        if (stepping) show_step_view_end();
+        SDL_Flip(screen);
+        wait_key_or_quit();
+    } catch (const RunEnd& end) {
+        end_status = end.status;
     }
 
-    // The last solution left a cleared page: a blank page ends the run.
-    if (stepping) show_step_view_end();
-    SDL_Flip(screen);
-    wait_key_or_quit();
-
     close_text_font(label_font);
-    return 0;
+    return end_status;
 }

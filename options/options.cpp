@@ -6,46 +6,283 @@
 #include <cstdio>
 #include <cstring>
 
+#include "options/programs.h"
+#include "pour/pour.h"
+
 namespace {
 
-// getopt_long's values for our long options; above any character, so that a long option
-// can be told from a short one in getopt's error reports.
-enum : int {
-    key_jugs = 256,
-    key_goal,
-    key_board,
-    key_size,
-    key_count,
-    key_no_wait,
-    key_trace,
-    key_steps,
-    key_delay,
-    key_save,
-    key_help,
-    key_version,
-};
+constexpr int max_step_delay = 10000;  // milliseconds
 
-struct OptionEntry {
-    unsigned bit;  // 0 for the options every program takes
-    int key;
-    const char* name;
-    const char* value;  // what the value looks like, nullptr for an option without one
-};
+// Reads a whole number from lo to hi at p and moves p past it. Only digits are taken: no
+// sign, no blanks.
+bool read_whole(const char*& p, int lo, int hi, int& out)
+{
+    constexpr int max_digits = 6;  // far past every limit, and far below int's range
+    int value = 0;
+    int digits = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        if (++digits > max_digits) return false;
+        value = value * 10 + (*p - '0');
+    }
+    if (digits == 0 || value < lo || value > hi) return false;
+    out = value;
+    return true;
+}
 
-const OptionEntry option_table[] = {
-    {option_jugs, key_jugs, "jugs", "A,B,C"},
-    {option_goal, key_goal, "goal", "X,Y,Z"},
-    {option_board, key_board, "board", "WxH"},
-    {option_size, key_size, "size", "N"},
-    {option_count, key_count, "count", nullptr},
-    {option_trace, key_trace, "trace", nullptr},
-    {option_no_wait, key_no_wait, "no-wait", nullptr},
-    {option_steps, key_steps, "steps", nullptr},
-    {option_steps, key_delay, "delay", "MS"},
-    {option_save, key_save, "save", "DIR"},
-    {0, key_help, "help", nullptr},
-    {0, key_version, "version", nullptr},
+// Three values A,B,C, each a whole number from lo to the largest amount a jug holds or,
+// where a star is taken, a '*' for any_amount.
+bool read_triple(const char* text, int lo, bool star_taken, int values[3])
+{
+    int parsed[3];
+    const char* p = text;
+    for (int k = 0; k < 3; ++k) {
+        if (k > 0 && *p++ != ',') return false;
+        if (star_taken && *p == '*') {
+            parsed[k] = any_amount;
+            ++p;
+        } else if (!read_whole(p, lo, max_jug_amount, parsed[k])) {
+            return false;
+        }
+    }
+    if (*p != '\0') return false;
+    std::memcpy(values, parsed, sizeof parsed);
+    return true;
+}
+
+bool read_one_whole(const char* text, int lo, int hi, int& value)
+{
+    const char* p = text;
+    int n;
+    if (!read_whole(p, lo, hi, n) || *p != '\0') return false;
+    value = n;
+    return true;
+}
+
+bool read_jugs(const char* text, const ProgramInfo&, Settings& s)
+{
+    return read_triple(text, 1, false, s.jugs);
+}
+
+// Amounts are held to the capacities once every option is read, so that --goal may come
+// before --jugs.
+bool read_goal(const char* text, const ProgramInfo&, Settings& s)
+{
+    return read_triple(text, 0, true, s.goal);
+}
+
+bool read_board(const char* text, const ProgramInfo& program, Settings& s)
+{
+    int columns, rows;
+    const char* p = text;
+    if (!read_whole(p, 1, program.max_board_columns, columns) || *p++ != 'x' ||
+        !read_whole(p, 1, program.max_board_rows, rows) || *p != '\0') {
+        return false;
+    }
+    s.board_columns = columns;
+    s.board_rows = rows;
+    return true;
+}
+
+bool read_size(const char* text, const ProgramInfo&, Settings& s)
+{
+    return read_one_whole(text, 1, max_perm_size, s.size);
+}
+
+bool read_delay(const char* text, const ProgramInfo&, Settings& s)
+{
+    return read_one_whole(text, 0, max_step_delay, s.delay_ms);
+}
+
+bool read_save(const char* text, const ProgramInfo&, Settings& s)
+{
+    if (*text == '\0') return false;
+    s.save_folder = text;
+    return true;
+}
+
+bool set_count(const char*, const ProgramInfo&, Settings& s)
+{
+    s.count_only = true;
+    return true;
+}
+bool set_trace(const char*, const ProgramInfo&, Settings& s)
+{
+    s.trace = true;
+    return true;
+}
+bool set_no_wait(const char*, const ProgramInfo&, Settings& s)
+{
+    s.no_wait = true;
+    return true;
+}
+bool set_steps(const char*, const ProgramInfo&, Settings& s)
+{
+    s.steps = true;
+    return true;
+}
+// --help and --version are answered once every option is read.
+bool answered_later(const char*, const ProgramInfo&, Settings&) { return true; }
+
+}  // namespace
+
+const OptionSpec option_table[] = {
+    {option_jugs, "jugs", "A,B,C", "Jugs A,B,C", "10,5,3", nullptr, 1, max_jug_amount,
+     "three whole numbers A,B,C from {min} to {max}, such as 8,5,3",
+     "capacities of the three jugs, whole numbers from {min} to {max}; the first starts full, "
+     "the others empty",
+     read_jugs},
+    {option_goal, "goal", "X,Y,Z", "Goal X,Y,Z", "*,*,2", nullptr, 0, max_jug_amount,
+     "three amounts X,Y,Z, each a whole number or * for any amount, such as '4,4,*'",
+     "the amount each jug must hold, or * for any amount (quote the * in a shell); at most "
+     "the jug's capacity",
+     read_goal},
+    {option_board, "board", "WxH", "Board WxH", "6x4", nullptr, 1, 0,
+     "WxH with W from 1 to {columns} and H from 1 to {rows}, such as 4x4",
+     "W columns by H rows, W from 1 to {columns} and H from 1 to {rows}{why-board}", read_board},
+    {option_size, "size", "N", "Size N", "7", nullptr, 1, max_perm_size,
+     "a whole number N from {min} to {max}", "list the orderings of 0..N-1, N from {min} to {max}",
+     read_size},
+    {option_count, "count", nullptr, "Count only", nullptr, nullptr, 0, 0, "no value",
+     "print only what follows the listing: the summary with the count", set_count},
+    {option_trace, "trace", nullptr, "Trace", nullptr, nullptr, 0, 0, "no value",
+     "instead of the listing, print every step of the search as an indented tree: each call, "
+     "each candidate turned down",
+     set_trace},
+    {option_no_wait, "no-wait", nullptr, "No wait", nullptr, nullptr, 0, 0, "no value",
+     "end right after the output instead of waiting for a key", set_no_wait},
+    {option_steps, "steps", nullptr, "Step mode", nullptr, nullptr, 0, 0, "no value",
+     "draw the search one step at a time: the space bar or the right arrow takes a step; "
+     "Escape, q or closing the window ends the run",
+     set_steps},
+    {option_steps, "delay", "MS", "Delay MS", nullptr, "a key per step", 0, max_step_delay,
+     "a whole number of milliseconds from {min} to {max}",
+     "with --steps, take a step by itself every MS milliseconds ({min} to {max}); the space "
+     "bar then pauses and resumes, and the right arrow takes a step at once",
+     read_delay},
+    {option_save, "save", "DIR", "Save pages in", nullptr, "a window", 0, 0,
+     "the name of a folder, such as pages",
+     "write the pages as DIR/page-001.png, ... instead of opening a window", read_save},
+    {0, "help", nullptr, "Help", nullptr, nullptr, 0, 0, "no value",
+     "show this help and exit (also -h)", answered_later},
+    {0, "version", nullptr, "Version", nullptr, nullptr, 0, 0, "no value",
+     "show the program's name and version and exit", answered_later},
 };
+const int option_table_size = sizeof option_table / sizeof option_table[0];
+
+bool takes(const ProgramInfo& program, const OptionSpec& option)
+{
+    return option.bit == 0 || (program.options & option.bit) != 0;
+}
+
+void expand_text(char* out, int size, const char* text, const ProgramInfo& program,
+                 const OptionSpec& option)
+{
+    int used = 0;
+    const auto put = [&](const char* piece, size_t length) {
+        const size_t room = static_cast<size_t>(size - 1 - used);
+        const size_t n = length < room ? length : room;
+        std::memcpy(out + used, piece, n);
+        used += static_cast<int>(n);
+    };
+    while (const char* open = std::strchr(text, '{')) {
+        const char* close = std::strchr(open, '}');
+        if (close == nullptr) break;
+        put(text, static_cast<size_t>(open - text));
+        const auto is = [open, close](const char* name) {
+            return std::strncmp(open + 1, name, static_cast<size_t>(close - open - 1)) == 0 &&
+                   name[close - open - 1] == '\0';
+        };
+        char piece[200] = "";
+        if (is("min")) std::snprintf(piece, sizeof piece, "%d", option.min);
+        if (is("max")) std::snprintf(piece, sizeof piece, "%d", option.max);
+        if (is("columns")) std::snprintf(piece, sizeof piece, "%d", program.max_board_columns);
+        if (is("rows")) std::snprintf(piece, sizeof piece, "%d", program.max_board_rows);
+        if (is("why-board") && program.board_limit_reason != nullptr) {
+            std::snprintf(piece, sizeof piece, " (%s)", program.board_limit_reason);
+        }
+        put(piece, std::strlen(piece));
+        text = close + 1;
+    }
+    put(text, std::strlen(text));
+    out[used] = '\0';
+}
+
+namespace {
+
+// The option's text as the messages and the help give it: a value in a shell's quotes
+// when a shell would read it otherwise.
+void shell_word(char* out, int size, const char* word)
+{
+    const bool plain = std::strpbrk(word, "*?'\" ;&|<>()$`\\") == nullptr;
+    std::snprintf(out, static_cast<size_t>(size), plain ? "%s" : "'%s'", word);
+}
+
+int input_error(const ProgramInfo& program)
+{
+    std::fprintf(stderr, "Try '%s --help'.\n", program.name);
+    return 2;
+}
+
+int bad_value(const ProgramInfo& program, const OptionSpec& option, const char* value,
+              const char* reason = nullptr)
+{
+    char form[200];
+    expand_text(form, sizeof form, option.form, program, option);
+    std::fprintf(stderr, "%s: invalid value '%s' for --%s: %s%s\n", program.name, value,
+                 option.name, reason != nullptr ? "" : "expected ",
+                 reason != nullptr ? reason : form);
+    return input_error(program);
+}
+
+// Writes the paragraph with its lines wrapped to the width, each line after the first
+// indented by indent blanks; the first starts at column.
+void print_wrapped(std::FILE* out, const char* text, int column, int indent)
+{
+    constexpr int line_width = 79;
+    while (*text != '\0') {
+        int length = static_cast<int>(std::strlen(text));
+        if (column + length > line_width) {
+            int cut = line_width - column;
+            while (cut > 0 && text[cut] != ' ') --cut;
+            if (cut == 0) {  // a word longer than the line goes on it whole
+                cut = static_cast<int>(std::strcspn(text, " "));
+            }
+            length = cut;
+        }
+        std::fprintf(out, "%.*s\n", length, text);
+        text += length;
+        while (*text == ' ') ++text;
+        if (*text != '\0') std::fprintf(out, "%*s", indent, "");
+        column = indent;
+    }
+}
+
+void print_option_help(std::FILE* out, const ProgramInfo& program, const OptionSpec& option)
+{
+    constexpr int head_width = 15;
+    constexpr int text_column = 2 + head_width;
+    char head[32];
+    std::snprintf(head, sizeof head, "--%s%s%s", option.name, option.value ? " " : "",
+                  option.value ? option.value : "");
+    std::fprintf(out, "  %-*s", head_width, head);
+    char text[600];
+    expand_text(text, sizeof text, option.help, program, option);
+    if (option.fallback != nullptr) {
+        char fallback[64];
+        shell_word(fallback, sizeof fallback, option.fallback);
+        const size_t used = std::strlen(text);
+        std::snprintf(text + used, sizeof text - used, " (default %s)", fallback);
+    }
+    print_wrapped(out, text, text_column, text_column);
+}
+
+const OptionSpec* option_named(const char* name)
+{
+    for (const OptionSpec& o : option_table) {
+        if (std::strcmp(o.name, name) == 0) return &o;
+    }
+    return nullptr;
+}
 
 // The argument that named the option o, which getopt_long has just returned: the one
 // before its value when the value came as an argument of its own.
@@ -65,293 +302,82 @@ bool whole_name_given(char* argv[], const struct option& o)
            (given[2 + length] == '\0' || given[2 + length] == '=');
 }
 
-bool takes(const ProgramInfo& program, const OptionEntry& entry)
-{
-    return entry.bit == 0 || (program.options & entry.bit) != 0;
-}
-
-const OptionEntry* entry_for_key(int key)
-{
-    for (const OptionEntry& e : option_table) {
-        if (e.key == key) return &e;
-    }
-    return nullptr;
-}
-
-// The form a value must have, as the help and the error messages state it.
-void describe_value(char* out, size_t size, const ProgramInfo& program, int key)
-{
-    switch (key) {
-    case key_jugs:
-        std::snprintf(out, size, "three whole numbers A,B,C from 1 to %d, such as 8,5,3",
-                      max_jug_capacity);
-        break;
-    case key_goal:
-        std::snprintf(out, size,
-                      "three amounts X,Y,Z, each a whole number or * for any amount, "
-                      "such as '4,4,*'");
-        break;
-    case key_board:
-        std::snprintf(out, size, "WxH with W from 1 to %d and H from 1 to %d, such as 4x4",
-                      program.max_board_columns, program.max_board_rows);
-        break;
-    case key_size:
-        std::snprintf(out, size, "a whole number N from 1 to %d", max_perm_size);
-        break;
-    case key_delay:
-        std::snprintf(out, size, "a whole number of milliseconds from 0 to %d", max_step_delay);
-        break;
-    case key_save:
-        std::snprintf(out, size, "the name of a folder, such as pages");
-        break;
-    default:
-        std::snprintf(out, size, "no value");
-    }
-}
-
-// Reads a whole number from lo to hi at p and moves p past it. Only digits are taken: no
-// sign, no blanks.
-bool read_whole(const char*& p, int lo, int hi, int& out)
-{
-    constexpr int max_digits = 6;  // far past every limit, and far below int's range
-    int value = 0;
-    int digits = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) {
-        if (++digits > max_digits) return false;
-        value = value * 10 + (*p - '0');
-    }
-    if (digits == 0 || value < lo || value > hi) return false;
-    out = value;
-    return true;
-}
-
-// Three values A,B,C, each a whole number from lo to max_jug_capacity or, where a star is
-// taken, a '*' for goal_any_amount.
-bool parse_triple(const char* text, int lo, bool star_taken, int values[3])
-{
-    int parsed[3];
-    const char* p = text;
-    for (int k = 0; k < 3; ++k) {
-        if (k > 0 && *p++ != ',') return false;
-        if (star_taken && *p == '*') {
-            parsed[k] = goal_any_amount;
-            ++p;
-        } else if (!read_whole(p, lo, max_jug_capacity, parsed[k])) {
-            return false;
-        }
-    }
-    if (*p != '\0') return false;
-    std::memcpy(values, parsed, sizeof parsed);
-    return true;
-}
-
-bool parse_board(const char* text, const ProgramInfo& program, Settings& settings)
-{
-    int columns, rows;
-    const char* p = text;
-    if (!read_whole(p, 1, program.max_board_columns, columns) || *p++ != 'x' ||
-        !read_whole(p, 1, program.max_board_rows, rows) || *p != '\0') {
-        return false;
-    }
-    settings.board_columns = columns;
-    settings.board_rows = rows;
-    return true;
-}
-
-bool parse_whole_option(const char* text, int lo, int hi, int& value)
-{
-    const char* p = text;
-    int n;
-    if (!read_whole(p, lo, hi, n) || *p != '\0') return false;
-    value = n;
-    return true;
-}
-
-int input_error(const ProgramInfo& program)
-{
-    std::fprintf(stderr, "Try '%s --help'.\n", program.name);
-    return 2;
-}
-
-int bad_value(const ProgramInfo& program, int key, const char* value, const char* reason = nullptr)
-{
-    char form[160];
-    describe_value(form, sizeof form, program, key);
-    std::fprintf(stderr, "%s: invalid value '%s' for --%s: %s%s\n", program.name, value,
-                 entry_for_key(key)->name, reason != nullptr ? "" : "expected ",
-                 reason != nullptr ? reason : form);
-    return input_error(program);
-}
-
-void print_option_help(const ProgramInfo& program, const OptionEntry& e)
-{
-    char head[32];
-    std::snprintf(head, sizeof head, "--%s%s%s", e.name, e.value ? " " : "",
-                  e.value ? e.value : "");
-    std::printf("  %-15s", head);
-    const char* indent = "                 ";
-    switch (e.key) {
-    case key_jugs:
-        std::printf("capacities of the three jugs, whole numbers from 1 to %d;\n"
-                    "%sthe first starts full, the others empty (default 10,5,3)\n",
-                    max_jug_capacity, indent);
-        break;
-    case key_goal:
-        std::printf("the amount each jug must hold, or * for any amount (quote\n"
-                    "%sthe * in a shell); at most the jug's capacity (default '*,*,2')\n",
-                    indent);
-        break;
-    case key_board:
-        std::printf("W columns by H rows, W from 1 to %d and H from 1 to %d\n",
-                    program.max_board_columns, program.max_board_rows);
-        if (program.board_limit_reason != nullptr) {
-            std::printf("%s(%s)\n", indent, program.board_limit_reason);
-        }
-        std::printf("%s(default 6x4)\n", indent);
-        break;
-    case key_size:
-        std::printf("list the orderings of 0..N-1, N from 1 to %d (default 7)\n", max_perm_size);
-        break;
-    case key_count:
-        std::printf("print only what follows the listing: the summary with the count\n");
-        break;
-    case key_no_wait:
-        std::printf("end right after the output instead of waiting for a key\n");
-        break;
-    case key_trace:
-        std::printf("instead of the listing, print every step of the search as an\n"
-                    "%sindented tree: each call, each candidate turned down\n",
-                    indent);
-        break;
-    case key_steps:
-        std::printf("draw the search one step at a time: space or the right arrow\n"
-                    "%stakes a step; Escape, q or closing the window ends the run\n",
-                    indent);
-        break;
-    case key_delay:
-        std::printf("with --steps, take a step by itself every MS milliseconds\n"
-                    "%s(0 to %d); a key press then pauses and resumes\n",
-                    indent, max_step_delay);
-        break;
-    case key_save:
-        std::printf("write the pages as DIR/page-001.png, ... instead of a window\n");
-        break;
-    case key_help:
-        std::printf("show this help and exit\n");
-        break;
-    case key_version:
-        std::printf("show the program's name and version and exit\n");
-        break;
-    default:
-        break;
-    }
-}
-
-void print_help(const ProgramInfo& program)
-{
-    std::printf("Usage: %s", program.name);
-    for (const OptionEntry& e : option_table) {
-        if (e.bit != 0 && takes(program, e)) {
-            std::printf(" [--%s%s%s]", e.name, e.value ? " " : "", e.value ? e.value : "");
-        }
-    }
-    std::printf("\n%s\n\nOptions:\n", program.description);
-    for (const OptionEntry& e : option_table) {
-        if (takes(program, e)) print_option_help(program, e);
-    }
-    std::printf("\nEach option may be given as --name VALUE or --name=VALUE, in any order;\n"
-                "when an option is repeated, the last one counts.\n\n"
-                "Examples:\n  %s %s\n",
-                program.name, program.example);
-}
+// getopt_long's value for the option at index k of the table: above any character, so that
+// a long option can be told from a short one in getopt's reports.
+constexpr int first_key = 256;
 
 }  // namespace
 
+void print_help(std::FILE* out, const ProgramInfo& program)
+{
+    std::fprintf(out, "Usage: %s", program.name);
+    for (const OptionSpec& o : option_table) {
+        if (o.bit != 0 && takes(program, o)) {
+            std::fprintf(out, " [--%s%s%s]", o.name, o.value ? " " : "", o.value ? o.value : "");
+        }
+    }
+    std::fprintf(out, "\n%s\n\nOptions:\n", program.description);
+    for (const OptionSpec& o : option_table) {
+        if (takes(program, o)) print_option_help(out, program, o);
+    }
+    std::fprintf(out, "\nEach option may be given as --name VALUE or --name=VALUE, in any order;\n"
+                      "when an option is repeated, the last one counts.\n\nExamples:\n");
+    for (const ProgramExample& e : program.examples) {
+        if (e.arguments == nullptr) break;
+        std::fprintf(out, "  %s %s\n      %s\n", program.name, e.arguments, e.words);
+    }
+}
+
 int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Settings& settings)
 {
+    for (const OptionSpec& o : option_table) {
+        if (o.fallback != nullptr) o.read(o.fallback, program, settings);
+    }
     if (argc <= 1) return run_program;
 
     struct option long_options[sizeof option_table / sizeof option_table[0] + 1] = {};
     int n = 0;
-    for (const OptionEntry& e : option_table) {
-        if (takes(program, e)) {
-            long_options[n++] = {e.name, e.value ? required_argument : no_argument, nullptr, e.key};
+    for (int k = 0; k < option_table_size; ++k) {
+        const OptionSpec& o = option_table[k];
+        if (takes(program, o)) {
+            long_options[n++] = {o.name, o.value ? required_argument : no_argument, nullptr,
+                                 first_key + k};
         }
     }
+    const OptionSpec& help = *option_named("help");
+    const OptionSpec& version = *option_named("version");
 
     opterr = 0;  // the messages below replace getopt's own
     optind = 0;  // start afresh, also when a test parses a second command line
-    bool help = false, version = false;
+    bool help_asked = false, version_asked = false;
     const char* goal_text = nullptr;
     for (;;) {
         int index = -1;
-        const int key = getopt_long(argc, argv, ":", long_options, &index);
+        const int key = getopt_long(argc, argv, ":h", long_options, &index);
         if (key == -1) break;
         if (index >= 0 && !whole_name_given(argv, long_options[index])) {
             std::fprintf(stderr, "%s: unknown option '%s'\n", program.name,
                          option_as_given(argv, long_options[index]));
             return input_error(program);
         }
-        switch (key) {
-        case key_jugs:
-            if (!parse_triple(optarg, 1, false, settings.jugs)) {
-                return bad_value(program, key, optarg);
-            }
-            break;
-        case key_goal:
-            // Amounts are held to the capacities once every option is read, so that --goal
-            // may come before --jugs.
-            if (!parse_triple(optarg, 0, true, settings.goal)) {
-                return bad_value(program, key, optarg);
-            }
-            goal_text = optarg;
-            break;
-        case key_board:
-            if (!parse_board(optarg, program, settings)) return bad_value(program, key, optarg);
-            break;
-        case key_size:
-            if (!parse_whole_option(optarg, 1, max_perm_size, settings.size)) {
-                return bad_value(program, key, optarg);
-            }
-            break;
-        case key_count:
-            settings.count_only = true;
-            break;
-        case key_no_wait:
-            settings.no_wait = true;
-            break;
-        case key_trace:
-            settings.trace = true;
-            break;
-        case key_steps:
-            settings.steps = true;
-            break;
-        case key_delay:
-            if (!parse_whole_option(optarg, 0, max_step_delay, settings.delay_ms)) {
-                return bad_value(program, key, optarg);
-            }
-            break;
-        case key_save:
-            if (*optarg == '\0') return bad_value(program, key, optarg);
-            settings.save_folder = optarg;
-            break;
-        case key_help:
-            help = true;
-            break;
-        case key_version:
-            version = true;
-            break;
-        case ':': {
-            char form[160];
-            describe_value(form, sizeof form, program, optopt);
-            std::fprintf(stderr, "%s: --%s needs a value: %s\n", program.name,
-                         entry_for_key(optopt)->name, form);
+        if (key == 'h') {
+            help_asked = true;
+        } else if (key >= first_key) {
+            const OptionSpec& o = option_table[key - first_key];
+            if (!o.read(optarg, program, settings)) return bad_value(program, o, optarg);
+            if (&o == &help) help_asked = true;
+            if (&o == &version) version_asked = true;
+            if (o.read == read_goal) goal_text = optarg;
+        } else if (key == ':') {
+            const OptionSpec& o = option_table[optopt - first_key];
+            char form[200];
+            expand_text(form, sizeof form, o.form, program, o);
+            std::fprintf(stderr, "%s: --%s needs a value: %s\n", program.name, o.name, form);
             return input_error(program);
-        }
-        default:  // '?': an option we do not take, or a value given to one without any
-            if (const OptionEntry* e = entry_for_key(optopt)) {
+        } else {  // '?': an option we do not take, or a value given to one without any
+            if (optopt >= first_key) {
                 std::fprintf(stderr, "%s: --%s takes no value (given '%s')\n", program.name,
-                             e->name, argv[optind - 1]);
+                             option_table[optopt - first_key].name, argv[optind - 1]);
             } else if (optopt != 0) {
                 std::fprintf(stderr, "%s: unknown option '-%c'\n", program.name, optopt);
             } else {
@@ -373,7 +399,8 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
     if (settings.delay_ms >= 0 && !settings.steps) {
         char value[16];
         std::snprintf(value, sizeof value, "%d", settings.delay_ms);
-        return bad_value(program, key_delay, value, "a delay paces step mode: add --steps");
+        return bad_value(program, *option_named("delay"), value,
+                         "a delay paces step mode: add --steps");
     }
     if (program.options & option_goal) {
         for (int k = 0; k < 3; ++k) {
@@ -381,16 +408,18 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
                 char reason[96];
                 std::snprintf(reason, sizeof reason, "jug %d holds at most %d, never %d", k + 1,
                               settings.jugs[k], settings.goal[k]);
-                return bad_value(program, key_goal, goal_text ? goal_text : "*,*,2 (the default)",
-                                 reason);
+                const OptionSpec& goal = *option_named("goal");
+                char fallback[64];
+                std::snprintf(fallback, sizeof fallback, "%s (the default)", goal.fallback);
+                return bad_value(program, goal, goal_text ? goal_text : fallback, reason);
             }
         }
     }
-    if (help) {
-        print_help(program);
+    if (help_asked) {
+        print_help(stdout, program);
         return 0;
     }
-    if (version) {
+    if (version_asked) {
         std::printf("%s (%s) %s\n", program.name, PROJECT_SHORT_NAME, PROJECT_VERSION);
         return 0;
     }

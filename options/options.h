@@ -2,21 +2,17 @@
 #ifndef OPTIONS_OPTIONS_H
 #define OPTIONS_OPTIONS_H
 
-// A goal amount given as '*': the jug may hold any amount.
-constexpr int goal_any_amount = -1;
+#include <cstdio>
 
-constexpr int max_jug_capacity = 99;
-constexpr int max_perm_size = 12;
-constexpr int max_step_delay = 10000;  // milliseconds
-
-// Everything the command line can set, with the values a program uses without options.
-// A program reads only the fields of the options it takes.
+// Everything the command line can set. Nothing is set until parse_command_line has read
+// the arguments: it starts from each option's default in the option table. A program reads
+// only the fields of the options it takes.
 struct Settings {
-    int jugs[3] = {10, 5, 3};
-    int goal[3] = {goal_any_amount, goal_any_amount, 2};
-    int board_columns = 6;
-    int board_rows = 4;
-    int size = 7;
+    int jugs[3] = {};
+    int goal[3] = {};  // an amount, or any_amount (pour/pour.h) for a '*'
+    int board_columns = 0;
+    int board_rows = 0;
+    int size = 0;
     bool count_only = false;
     bool no_wait = false;
     bool trace = false;                 // print the search as a tree of its steps
@@ -38,23 +34,68 @@ enum : unsigned {
     option_count = 1u << 8,
 };
 
+struct ProgramInfo;
+
+// Everything about one option, once: --help, the messages that refuse a value, the manual
+// pages (made from --help) and the web page's form all come from here. In the texts, {min}
+// and {max} stand for the range of a number, {columns} and {rows} for the largest board
+// the program takes, and {why-board} for the reason it stops there.
+struct OptionSpec {
+    unsigned bit;       // the option's bit; 0 for the options every program takes
+    const char* name;   // as written after the two dashes
+    const char* value;  // what its value looks like ("A,B,C"); nullptr for a switch
+    const char* label;  // a form's name for the field
+    // The value it has when not given, as it would be written; nullptr when there is none,
+    // and then what not giving it means, in a few words ("a key per step"), or nullptr.
+    const char* fallback;
+    const char* without;
+    int min, max;      // the range of each number in the value
+    const char* form;  // the form a value must have, for the messages that refuse one
+    const char* help;  // one paragraph; --help wraps it and adds the default
+    // Reads the value (nullptr for a switch) into settings; false when it is not of the form.
+    bool (*read)(const char* text, const ProgramInfo& program, Settings& settings);
+};
+
+extern const OptionSpec option_table[];
+extern const int option_table_size;
+
+// One example of a program's use, for --help and the web page's presets.
+struct ProgramExample {
+    const char* arguments;  // as typed in a shell
+    const char* words;      // what it shows, in a few words
+};
+
+constexpr int max_examples = 4;
+
 struct ProgramInfo {
     const char* name;
     const char* description;  // what the program shows, in a few lines, for --help
     unsigned options;
+    bool window;            // draws in a window (or pages) rather than on the console
     int max_board_columns;  // the largest board --board takes
     int max_board_rows;
-    const char* board_limit_reason;  // why the board stops there, or nullptr
-    const char* example;             // the arguments of one example run
+    const char* board_limit_reason;         // why the board stops there, or nullptr
+    ProgramExample examples[max_examples];  // the first ones; the rest empty
 };
 
 // What parse_command_line returns when the program should go on and run.
 constexpr int run_program = -1;
 
-// Reads the arguments into settings. Returns run_program when the program should run;
-// otherwise the exit status: 0 after --help or --version (written on standard output), 2
-// after an input error (one line naming the option, the value and the form accepted, then
-// a line pointing to --help, both on standard error). A repeated option: the last counts.
+// Reads the arguments into settings, starting from the defaults. Returns run_program when
+// the program should run; otherwise the exit status: 0 after --help or -h or --version
+// (written on standard output), 2 after an input error (one line naming the option, the
+// value and the form accepted, then a line pointing to --help, both on standard error). A
+// repeated option: the last counts.
 int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Settings& settings);
+
+// Whether the program takes the option.
+bool takes(const ProgramInfo& program, const OptionSpec& option);
+
+// The program's --help, as it prints it.
+void print_help(std::FILE* out, const ProgramInfo& program);
+
+// The text with the placeholders of the option's texts filled in for the program.
+void expand_text(char* out, int size, const char* text, const ProgramInfo& program,
+                 const OptionSpec& option);
 
 #endif

@@ -7,17 +7,8 @@
 #include "console/listing.h"
 #include "console/output.h"
 #include "options/options.h"
-
-static const ProgramInfo permlist_program = {
-    "permlist",
-    "Prints every ordering of the numbers 0 to N-1, numbered, in lexicographic order, each\n"
-    "the moment the search completes it. Then waits for a key.",
-    option_size | option_no_wait | option_trace,
-    0,
-    0,
-    nullptr,
-    "--size 4",
-};
+#include "options/programs.h"
+#include "run/run_end.h"
 
 static std::int32_t perm_size = 7;  // numbers 0..perm_size - 1, levels 0..perm_size - 1
 static std::int32_t leaf_level = perm_size - 1;
@@ -28,8 +19,8 @@ static std::int32_t perm_prefix[max_perm_size];
 
 // Bit n of prefix_sets[d] is set when n is among positions 1..d of perm_prefix. The
 // table is kept in step with perm_prefix: the numbers still free at a level come from it at
-// once, instead of a scan of the prefix for every number (the scan was half of the
-// program's work).
+// once, instead of a scan of the prefix for every number, which used to be the bulk of the
+// program's work.
 static std::uint32_t prefix_sets[max_perm_size];
 static std::uint32_t all_numbers = (1u << perm_size) - 1;
 
@@ -105,8 +96,7 @@ static inline void complete_ordering(std::int32_t last)
 // The orderings of positions 1..leaf_level - 1 followed by a and b, and by b and a, are
 // complete, where the text of the prefix reaches position leaf_level - 2. Both lines are
 // placed from offsets worked out once: each line waits for the end of the one before, and
-// adding the lengths one after another along the line made that wait the longer (a tenth
-// of the listing's time).
+// adding the lengths one after another along the line made that wait the longer.
 static inline void complete_two_orderings(std::int32_t a, std::int32_t b)
 {
     const int prefix_end = prefix_text_end[text_level];
@@ -134,8 +124,8 @@ enum class PermStep { enter, ordering, turned_down };
 // The step action, set when the search is watched; none by default.
 static void (*perm_step_action)(PermStep step, std::int32_t v, std::int32_t d);
 
-// inline: the compiler then unfolds the recursion into itself where it pays, which takes
-// about a tenth off the time of a large listing. Whether the search is watched is decided
+// inline: the compiler then unfolds the recursion into itself where it pays, which spares a
+// large listing many calls. Whether the search is watched is decided
 // once, not at every step: the listing's search compiles as if it had no step action.
 template <bool watched> static inline void perm_search(std::int32_t v, std::int32_t d)
 {
@@ -161,7 +151,7 @@ template <bool watched> static inline void perm_search(std::int32_t v, std::int3
     std::uint32_t left = watched ? all_numbers : all_numbers & ~placed;
     // Two numbers left, a below b: the call for a would place it and call the last level
     // with b, then the same for b and a. The listing's search completes both orderings here
-    // instead, without descending: the two calls for each took a fifth of its time.
+    // instead, without descending: two calls for every line were much of its work.
     if constexpr (!watched) {
         if (d + 2 == leaf_level) {
             const auto a = static_cast<std::int32_t>(__builtin_ctz(left));
@@ -201,6 +191,20 @@ static void print_step(PermStep step, std::int32_t v, std::int32_t d)
     end_if_output_failed(permlist_program.name);
 }
 
+// The search from each number at level 0, in ascending order. Kept out of main: inside the
+// try block that catches the end of a run, the compiler keeps the search's values where the
+// handler could find them, and the listing's search slows down.
+[[gnu::noinline]] static void search_every_ordering(bool watched)
+{
+    for (std::int32_t v = 0; v < perm_size; ++v) {
+        if (watched) {
+            perm_search<true>(v, 0);
+        } else {
+            perm_search<false>(v, 0);
+        }
+    }
+}
+
 int main(int argc, char** argv)
 {
     Settings settings;
@@ -213,16 +217,14 @@ int main(int argc, char** argv)
     if (settings.trace) perm_step_action = print_step;
     make_number_texts();
 
-    start_listing(permlist_program.name);
-    for (std::int32_t v = 0; v < perm_size; ++v) {
-        if (settings.trace) {
-            perm_search<true>(v, 0);
-        } else {
-            perm_search<false>(v, 0);
-        }
+    try {
+        start_listing(permlist_program.name);
+        search_every_ordering(settings.trace);
+        flush_listing();
+        finish_output(permlist_program.name);
+        if (!settings.no_wait) _getch();
+    } catch (const RunEnd& end) {
+        return end.status;
     }
-    flush_listing();
-    finish_output(permlist_program.name);
-    if (!settings.no_wait) _getch();
     return 0;
 }

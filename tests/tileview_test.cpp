@@ -9,7 +9,7 @@
 #include "raster/raster.h"
 #include "saved_pages.h"
 #include "scripted_events.h"
-#include "tileview/tiling.h"
+#include "tiling/tiling.h"
 #include "tileview/tiling_picture.h"
 
 int tileview_main(int argc, char** argv);

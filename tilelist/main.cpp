@@ -8,23 +8,11 @@
 #include "console/listing.h"
 #include "console/output.h"
 #include "options/options.h"
-#include "tileview/tiling.h"
+#include "options/programs.h"
+#include "run/run_end.h"
+#include "tiling/tiling.h"
 
-constexpr int max_board_side = 20;
-constexpr int max_board_cells = max_board_side * max_board_side;
-
-static const ProgramInfo tilelist_program = {
-    "tilelist",
-    "Lists every tiling of a board of W columns by H rows with dominoes, one numbered line\n"
-    "per tiling the moment the search finds it: each domino as its two cells, numbered row\n"
-    "by row from 0, in the order the search placed them. Then the number of tilings from\n"
-    "the closed-form cosine product beside the number found, and waits for a key.",
-    option_board | option_count | option_trace | option_no_wait,
-    max_board_side,
-    max_board_side,
-    nullptr,
-    "--board 4x4",
-};
+constexpr int max_board_cells = tilelist_max_board_side * tilelist_max_board_side;
 
 // With --count only the closing line is printed; with --trace the search instead of the
 // tilings.
@@ -131,17 +119,21 @@ int main(int argc, char** argv)
     if (tracing) tile_step_action = print_step;
     make_domino_texts();
 
-    start_listing(tilelist_program.name);
-    enumerate_tilings();
-    flush_listing();
+    try {
+        start_listing(tilelist_program.name);
+        enumerate_tilings();
+        flush_listing();
 
-    if (!count_only) {
-        std::printf("\n");
+        if (!count_only) {
+            std::printf("\n");
+        }
+        std::printf("Number of tilings (theoretic and experimental)=  %3.0lf   %lld\n",
+                    closed_form_tiling_count(), static_cast<long long>(tiling_count));
+        finish_output(tilelist_program.name);
+
+        if (!settings.no_wait) _getch();
+    } catch (const RunEnd& end) {
+        return end.status;
     }
-    std::printf("Number of tilings (theoretic and experimental)=  %3.0lf   %lld\n",
-                closed_form_tiling_count(), static_cast<long long>(tiling_count));
-    finish_output(tilelist_program.name);
-
-    if (!settings.no_wait) _getch();
     return 0;
 }

@@ -5,26 +5,13 @@
 #include <cstdio>
 
 #include "options/options.h"
-#include "raster/page_files.h"
+#include "options/programs.h"
 #include "raster/raster.h"
-#include "raster/step_pace.h"
+#include "run/run_end.h"
 #include "raster/window.h"
-#include "tileview/tiling.h"
+#include "tiling/tiling.h"
 #include "tileview/step_view.h"
 #include "tileview/tiling_picture.h"
-
-static const ProgramInfo tileview_program = {
-    "tileview",
-    "Draws every tiling of a board of W columns by H rows with dominoes in a window, each\n"
-    "the moment the search finds it, as a small diagram, as many to a page as fit. A key\n"
-    "(or closing the window) turns a full page. The last page sets the number of tilings\n"
-    "from the closed-form cosine product beside the number found.",
-    option_board | option_steps | option_save,
-    max_diagram_columns,
-    max_diagram_rows,
-    "the largest board whose diagram fits on a page",
-    "--board 4x4",
-};
 
 SDL_Surface* screen;
 
@@ -42,48 +29,42 @@ int main(int argc, char** argv)
     if (status != run_program) return status;
     set_board(settings.board_columns, settings.board_rows);
 
-    // With --save the pages are drawn the same way into memory and written as files.
-    screen = settings.save_folder != nullptr ? open_page_files("tileview", settings.save_folder)
-                                             : open_window("tileview");
-    if (screen == nullptr) {
-        return 1;
-    }
+    if (!open_screen(tileview_program.name, settings.save_folder)) return 1;
     white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
     blue_pixel = SDL_MapRGB(screen->format, 0, 0, 250);
     red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
     mark_pixel = SDL_MapRGB(screen->format, 0, 0, 0);
-    SDL_FillRect(screen, nullptr, white_pixel);
-    font = open_text_font("tileview");
+    font = open_text_font(tileview_program.name);
 
     std::snprintf(text_buffer, sizeof text_buffer, "M*N =  %d*%d", board_columns, board_rows);
     blit_text(font, text_buffer, text_colour, header_place);
 
     if (settings.steps) start_step_view(font, settings.delay_ms);
     tile_step_action = settings.steps ? show_tile_step : nullptr;
+    int end_status = 0;
     try {
         enumerate_tilings();
-    } catch (const StepModeQuit&) {
-        close_text_font(font);  // the user ended the run at a step
-        return 0;
-    }
 
-    if (settings.steps) {
-        show_step_view_end();
-    } else if (page_bottom >= summary_place.y) {
-        // A last page filled to the bottom would run into the counts: they get a page of
-        // their own instead.
+        if (settings.steps) {
+            show_step_view_end();
+        } else if (page_bottom >= summary_place.y) {
+            // A last page filled to the bottom would run into the counts: they get a page of
+            // their own instead.
+            SDL_Flip(screen);
+            wait_key_or_quit();
+            SDL_FillRect(screen, nullptr, white_pixel);
+        }
+        std::snprintf(text_buffer, sizeof text_buffer,
+                      "Number of tilings (theoretic and experimental)=  %3.0lf   %lld",
+                      closed_form_tiling_count(), static_cast<long long>(tiling_count));
+        blit_text(font, text_buffer, text_colour, summary_place);
+
         SDL_Flip(screen);
         wait_key_or_quit();
-        SDL_FillRect(screen, nullptr, white_pixel);
+    } catch (const RunEnd& end) {
+        end_status = end.status;
     }
-    std::snprintf(text_buffer, sizeof text_buffer,
-                  "Number of tilings (theoretic and experimental)=  %3.0lf   %lld",
-                  closed_form_tiling_count(), static_cast<long long>(tiling_count));
-    blit_text(font, text_buffer, text_colour, summary_place);
-
-    SDL_Flip(screen);
-    wait_key_or_quit();
 
     close_text_font(font);
-    return 0;
+    return end_status;
 }

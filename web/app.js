@@ -4,31 +4,27 @@
 // whatever they say, errors included, is shown as they say it.
 'use strict';
 
-// The command-line options that the form can set; a program's fields are those its entry in
-// PROGRAMS names, so an option that a program gains is one word there. A field left empty is
-// not passed, and the program uses its own default, which the placeholder shows.
-const OPTIONS = {
-  jugs: { label: 'Jugs A,B,C', placeholder: '10,5,3' },
-  goal: { label: 'Goal X,Y,Z', placeholder: '*,*,2' },
-  board: { label: 'Board WxH', placeholder: '6x4' },
-  size: { label: 'Size N', placeholder: '7' },
-  steps: { label: 'Step mode', flag: true },
-  delay: { label: 'Delay MS', placeholder: 'a key per step' },
-  trace: { label: 'Trace', flag: true },
-  count: { label: 'Count only', flag: true },
-  'no-wait': { label: 'No wait', flag: true },
-};
+// The command-line options that the form can set, and the programs built for the page, each
+// with the options it takes in the order of its --help: both come from programs.json, which
+// the build writes from the programs' own tables. A field left empty is not passed, and the
+// program uses its own default, which the placeholder shows. A window program draws on the
+// canvas; a console program writes to the text area.
+const OPTIONS = {};
+const PROGRAMS = {};
+// What a page cannot offer: it has no folder to write pages into.
+const NOT_ON_THE_PAGE = ['save'];
 
-// The programs built for the page (web/CMakeLists.txt), each with the options it takes, in
-// the order of its --help. A window program draws on the canvas; a console program writes
-// to the text area.
-const PROGRAMS = {
-  jugview: { kind: 'window', options: ['jugs', 'goal', 'steps', 'delay'] },
-  tileview: { kind: 'window', options: ['board', 'steps', 'delay'] },
-  juglist: { kind: 'console', options: ['jugs', 'goal', 'count', 'trace', 'no-wait'] },
-  tilelist: { kind: 'console', options: ['board', 'count', 'trace', 'no-wait'] },
-  permlist: { kind: 'console', options: ['size', 'trace', 'no-wait'] },
-};
+function takeProgramTable(table) {
+  for (const program of table.programs) {
+    const options = program.options.filter((o) => !NOT_ON_THE_PAGE.includes(o.name));
+    for (const o of options) {
+      OPTIONS[o.name] = { label: o.label, placeholder: o.default ?? o.without ?? '',
+                          flag: o.value === null };
+    }
+    PROGRAMS[program.name] = { kind: program.window ? 'window' : 'console',
+                               options: options.map((o) => o.name) };
+  }
+}
 
 // The status of a run that Stop ended (web/page_link.h).
 const STOPPED = 143;
@@ -293,7 +289,8 @@ async function start(event) {
   }
 }
 
-function setUp() {
+async function setUp() {
+  takeProgramTable(await (await fetch('programs.json')).json());
   const select = $('program');
   for (const name of Object.keys(PROGRAMS)) select.append(new Option(name, name));
   const query = new URLSearchParams(location.search);

@@ -32,7 +32,7 @@ function putOut(byte) {
     dropped += keptOutput;
   }
   out[outUsed++] = byte & 0xff;  // the byte comes from signed memory
-  // Looking at the clock for every byte would double the cost of a listing.
+  // Looking at the clock for every byte would cost more than the byte itself.
   if (++sinceLook === 4096) {
     sinceLook = 0;
     if (performance.now() - lastSent > streamEveryMs) send({});

@@ -1,6 +1,6 @@
 // The screen in the program's memory, as the desktop's SDL keeps it. Emscripten's SDL keeps
 // every surface on a canvas instead: each lock copies the whole canvas into memory and each
-// unlock copies it back, about 5 ms a time, and the raster kit locks for every pixel it sets.
+// unlock copies it back, and the raster kit locks for every pixel it sets.
 // Here locking costs nothing, fills and blits work on memory, and a flip puts the picture on
 // the page's canvas in one go. Only texts are drawn by the browser: a rendered text stays on
 // its own canvas until it is blitted.

@@ -4,8 +4,6 @@
 #include <SDL.h>
 #include <emscripten.h>
 
-#include <cstdlib>
-
 #include "web/page_link.h"
 
 // Set while the page has been told of a wait that no key has answered yet: the program's
@@ -30,7 +28,7 @@ extern "C" int SDL_WaitEvent(SDL_Event* event)
             event->key.keysym.sym = SDLK_SPACE;
             return answered(event);
         case PageAnswer::stop:
-            std::exit(stopped_status);
+            end_stopped_run();
         case PageAnswer::none:
             break;
         }
@@ -47,7 +45,7 @@ extern "C" int SDL_WaitEvent(SDL_Event* event)
 extern "C" void SDL_Delay(Uint32 ms)
 {
     for (;;) {
-        if (stop_requested()) std::exit(stopped_status);
+        if (stop_requested()) end_stopped_run();
         const Uint32 slice = ms < static_cast<Uint32>(answer_poll_ms) ? ms : answer_poll_ms;
         emscripten_sleep(slice);
         if (ms == slice) return;

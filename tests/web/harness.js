@@ -42,6 +42,8 @@ async function openPage(folder) {
     await page.setViewport({ width: 860, height: 900 });
     page.on('pageerror', (e) => console.log(`page error: ${e.message}`));
     await page.goto(server.url, { waitUntil: 'load' });
+    // The form is made once the page has read its table of programs.
+    await page.waitForSelector('#program option');
     const close = async () => {
       await browser.close().catch(() => {});
       server.stop();

@@ -1,0 +1,141 @@
+// program_sheet: the programs and their options as JSON, for the web page's form, written
+// from the same tables as every program's --help, so that the page and the programs cannot
+// disagree. Usage: program_sheet > programs.json
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "options/options.h"
+#include "options/programs.h"
+
+// The text as a JSON string.
+static void put_string(const char* text)
+{
+    if (text == nullptr) {
+        std::fputs("null", stdout);
+        return;
+    }
+    std::putchar('"');
+    for (const char* p = text; *p != '\0'; ++p) {
+        const unsigned char c = static_cast<unsigned char>(*p);
+        if (c == '"' || c == '\\') {
+            std::printf("\\%c", c);
+        } else if (c == '\n') {
+            std::fputs("\\n", stdout);
+        } else if (c < 0x20) {
+            std::printf("\\u%04x", c);
+        } else {
+            std::putchar(c);
+        }
+    }
+    std::putchar('"');
+}
+
+// The words of the arguments as a shell would split them: blanks part them, single quotes
+// keep them together.
+static void put_words(const char* arguments)
+{
+    std::putchar('[');
+    const char* p = arguments;
+    bool first = true;
+    while (*p != '\0') {
+        while (*p == ' ') ++p;
+        if (*p == '\0') break;
+        char word[128];
+        size_t length = 0;
+        bool quoted = false;
+        for (; *p != '\0' && (quoted || *p != ' '); ++p) {
+            if (*p == '\'') {
+                quoted = !quoted;
+            } else if (length + 1 < sizeof word) {
+                word[length++] = *p;
+            }
+        }
+        word[length] = '\0';
+        std::fputs(first ? "" : ", ", stdout);
+        put_string(word);
+        first = false;
+    }
+    std::putchar(']');
+}
+
+// The program's --help, as it prints it.
+static char* help_of(const ProgramInfo& program)
+{
+    char* text = nullptr;
+    size_t size = 0;
+    std::FILE* out = open_memstream(&text, &size);
+    if (out == nullptr) return nullptr;
+    print_help(out, program);
+    std::fclose(out);
+    return text;
+}
+
+static void put_option(const ProgramInfo& program, const OptionSpec& o)
+{
+    char help[600], form[200];
+    expand_text(help, sizeof help, o.help, program, o);
+    expand_text(form, sizeof form, o.form, program, o);
+    std::printf("        {\"name\": ");
+    put_string(o.name);
+    std::printf(", \"value\": ");
+    put_string(o.value);
+    std::printf(", \"label\": ");
+    put_string(o.label);
+    std::printf(",\n         \"default\": ");
+    put_string(o.fallback);
+    std::printf(", \"without\": ");
+    put_string(o.without);
+    std::printf(",\n         \"form\": ");
+    put_string(o.value != nullptr ? form : nullptr);
+    std::printf(",\n         \"help\": ");
+    put_string(help);
+    std::printf("}");
+}
+
+static void put_program(const ProgramInfo& program)
+{
+    std::printf("    {\"name\": ");
+    put_string(program.name);
+    std::printf(", \"window\": %s,\n     \"description\": ", program.window ? "true" : "false");
+    put_string(program.description);
+    char* help = help_of(program);
+    std::printf(",\n     \"help\": ");
+    put_string(help);
+    std::free(help);
+    std::printf(",\n     \"options\": [\n");
+    bool first = true;
+    for (int k = 0; k < option_table_size; ++k) {
+        const OptionSpec& o = option_table[k];
+        if (o.bit == 0 || !takes(program, o)) continue;
+        std::printf(first ? "" : ",\n");
+        put_option(program, o);
+        first = false;
+    }
+    std::printf("\n     ],\n     \"examples\": [");
+    first = true;
+    for (const ProgramExample& e : program.examples) {
+        if (e.arguments == nullptr) break;
+        std::printf(first ? "\n       " : ",\n       ");
+        std::printf("{\"arguments\": ");
+        put_words(e.arguments);
+        std::printf(", \"text\": ");
+        put_string(e.arguments);
+        std::printf(", \"words\": ");
+        put_string(e.words);
+        std::printf("}");
+        first = false;
+    }
+    std::printf("]}");
+}
+
+int main()
+{
+    std::printf("{\"programs\": [\n");
+    for (int k = 0; k < program_count; ++k) {
+        put_program(*all_programs[k]);
+        std::printf(k + 1 < program_count ? ",\n" : "\n");
+    }
+    std::printf("]}\n");
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+}

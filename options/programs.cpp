@@ -1,0 +1,85 @@
+// The five programs as their command lines present them: what each shows, the options it
+// takes, the largest instance it accepts, and examples of its use.
+#include "options/programs.h"
+
+#include "tileview/diagram_layout.h"
+
+const ProgramInfo juglist_program = {
+    "juglist",
+    "Lists every way of pouring between three jugs, from the first jug full and the others\n"
+    "empty to a goal, without passing a state twice: one numbered line per solution the\n"
+    "moment it is found, then the depth (number of states) of each solution. Then waits\n"
+    "for a key.",
+    option_jugs | option_goal | option_count | option_trace | option_no_wait,
+    false,
+    0,
+    0,
+    nullptr,
+    {{"--jugs 8,5,3 --goal '4,4,*'", "share 8 units out into 4 and 4"},
+     {"--count --no-wait", "only the depths of the 14 solutions"},
+     {"--trace --no-wait", "the search itself, as an indented tree"}},
+};
+
+const ProgramInfo jugview_program = {
+    "jugview",
+    "Draws every way of pouring between three jugs, from the first jug full and the others\n"
+    "empty to a goal, without passing a state twice, in a window: each solution on a page\n"
+    "of its own, one picture of the containers for each state. A key (or closing the\n"
+    "window) turns to the next solution; a blank page ends the run.",
+    option_jugs | option_goal | option_steps | option_save,
+    true,
+    0,
+    0,
+    nullptr,
+    {{"--jugs 8,5,3 --goal '4,4,*'", "share 8 units out into 4 and 4"},
+     {"--steps", "the search one step at a time"},
+     {"--steps --delay 200", "the steps by themselves, five a second"}},
+};
+
+const ProgramInfo tileview_program = {
+    "tileview",
+    "Draws every tiling of a board of W columns by H rows with dominoes in a window, each\n"
+    "the moment the search finds it, as a small diagram, as many to a page as fit. A key\n"
+    "(or closing the window) turns a full page. The last page sets the number of tilings\n"
+    "from the closed-form cosine product beside the number found.",
+    option_board | option_steps | option_save,
+    true,
+    max_diagram_columns,
+    max_diagram_rows,
+    "the largest board whose diagram fits on a page",
+    {{"--board 4x4", "the 36 tilings of a 4x4 board"},
+     {"--board 4x3 --steps", "the search on a 4x3 board, one step at a time"}},
+};
+
+const ProgramInfo tilelist_program = {
+    "tilelist",
+    "Lists every tiling of a board of W columns by H rows with dominoes, one numbered line\n"
+    "per tiling the moment the search finds it: each domino as its two cells, numbered row\n"
+    "by row from 0, in the order the search placed them. Then the number of tilings from\n"
+    "the closed-form cosine product beside the number found, and waits for a key.",
+    option_board | option_count | option_trace | option_no_wait,
+    false,
+    tilelist_max_board_side,
+    tilelist_max_board_side,
+    nullptr,
+    {{"--board 4x4", "the 36 tilings of a 4x4 board"},
+     {"--board 8x8 --count", "count the 12,988,816 tilings of a chessboard"},
+     {"--board 4x3 --trace", "the search itself, as an indented tree"}},
+};
+
+const ProgramInfo permlist_program = {
+    "permlist",
+    "Prints every ordering of the numbers 0 to N-1, numbered, in lexicographic order, each\n"
+    "the moment the search completes it. Then waits for a key.",
+    option_size | option_no_wait | option_trace,
+    false,
+    0,
+    0,
+    nullptr,
+    {{"--size 4", "the 24 orderings of 0..3"},
+     {"--size 3 --trace", "the search itself, as an indented tree"}},
+};
+
+const ProgramInfo* const all_programs[] = {&jugview_program, &tileview_program, &juglist_program,
+                                           &tilelist_program, &permlist_program};
+const int program_count = sizeof all_programs / sizeof all_programs[0];

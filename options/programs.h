@@ -1,0 +1,22 @@
+// The five programs as their command lines present them: what each shows, the options it
+// takes, the largest instance it accepts, and examples of its use.
+#ifndef OPTIONS_PROGRAMS_H
+#define OPTIONS_PROGRAMS_H
+
+#include "options/options.h"
+
+// The largest instances that the programs' own tables are made for.
+constexpr int tilelist_max_board_side = 20;
+constexpr int max_perm_size = 12;
+
+extern const ProgramInfo juglist_program;
+extern const ProgramInfo jugview_program;
+extern const ProgramInfo tileview_program;
+extern const ProgramInfo tilelist_program;
+extern const ProgramInfo permlist_program;
+
+// All of them, in the order the web page offers them.
+extern const ProgramInfo* const all_programs[];
+extern const int program_count;
+
+#endif
