@@ -48,6 +48,7 @@ void count_tens_up()
 
 static const char* listing_program = "";
 static bool worth_a_writer;
+static bool discarding;
 // A POSIX thread, not std::thread: that would load the C++ library into every run of the
 // console programs, which use nothing else of it, and its loading cost more than a short
 // listing.
@@ -136,6 +137,7 @@ static void end_if_writer_failed()
 void start_listing(const char* program)
 {
     listing_program = program;
+    discarding = false;
     line_by_line = stdout_is_terminal();
     struct stat out;
     worth_a_writer = !line_by_line && fstat(STDOUT_FILENO, &out) == 0 &&
@@ -143,9 +145,20 @@ void start_listing(const char* program)
     std::fflush(stdout);  // the lines go past stdio: whatever it holds goes before them
 }
 
+void discard_listing()
+{
+    discarding = true;
+    line_by_line = false;
+    worth_a_writer = false;
+}
+
 // The gathered lines written from the search's own thread.
 static void write_listing_here()
 {
+    if (discarding) {
+        listing_used = 0;
+        return;
+    }
     if (const int error = write_block(listing, listing_used)) {
         end_output_failed(listing_program, error);
     }

@@ -18,6 +18,10 @@ extern bool line_by_line;
 // flush_listing, nothing else may go to standard output.
 void start_listing(const char* program);
 
+// From now until the next start_listing the lines are made and dropped, not written: for a
+// run that times the making of a listing.
+void discard_listing();
+
 // Passes the gathered lines on to standard output and starts a new block; a failed write
 // ends the program.
 void pass_listing_on();

@@ -4,11 +4,15 @@
 #include <cstdlib>
 
 #include "console/getch.h"
+#include "console/long_run.h"
 #include "console/output.h"
 #include "options/options.h"
 #include "options/programs.h"
 #include "pour/pour.h"
+#include "pour/pour_count.h"
+#include "run/progress.h"
 #include "run/run_end.h"
+#include "run/workers.h"
 
 // Entry n - 1 holds the depth of solution n; the table grows as solutions come. (A plain C
 // array: the console programs load no C++ library, whose loading alone would cost more
@@ -31,6 +35,11 @@ static void record_depth(std::int32_t n, int depth)
     }
     solution_depths[n - 1] = depth;
 }
+
+// A count records the depths after it has counted, in the order the listing would have found
+// them.
+static std::int32_t depths_recorded;
+static void record_counted_depth(std::int32_t depth) { record_depth(++depths_recorded, depth); }
 
 // With --count only the summary is printed; with --trace the search instead of the solutions.
 static bool count_only;
@@ -66,12 +75,27 @@ static void print_step(PourStep step, JugState state, int depth)
     std::printf("%*s", 2 * (depth - 1), "");
     print_state("(%d %d %d)", state);
     if (step == PourStep::goal) {
-        std::printf("  solution %d", solution_count);
+        std::printf("  solution %d", static_cast<int>(solution_count));
     } else if (step == PourStep::turned_down) {
         std::printf("  already on the path");
     }
     std::printf("\n");
     end_if_output_failed(juglist_program.name);
+}
+
+// What the progress line tells of the listing (or the trace), and of a count.
+static ProgressSample listing_progress()
+{
+    ProgressSample now;
+    now.found = solution_count;
+    now.calls = static_cast<double>(pour_search_calls);
+    return now;
+}
+static ProgressSample count_progress()
+{
+    ProgressSample now;
+    pour_solutions_counted_so_far(now.calls, now.found);
+    return now;
 }
 
 int main(int argc, char** argv)
@@ -83,13 +107,44 @@ int main(int argc, char** argv)
     count_only = settings.count_only;
     tracing = settings.trace;
     if (tracing) pour_step_action = print_step;
+    const int jobs = settings.jobs > 0 ? settings.jobs : available_processors();
+    const bool in_parts = settings.parts > 0;
+    const SearchFacts facts = {
+        juglist_program.name,     "solutions",    -1, nullptr, probe_pour_search,
+        count_pour_solutions_for, "to count them"};
 
     try {
-        start_pour_search();
+        if (settings.estimate) {
+            print_estimate(facts, settings.probes, static_cast<std::uint64_t>(settings.seed), jobs);
+        } else {
+            warn_if_longer_than_a_day(facts, count_only ? jobs : 1);
+            // A count walks the same tree on threads of its own, and hands the depths over
+            // at its end.
+            const ProgressSource progress = {juglist_program.name, "solutions", -1,
+                                             count_only ? count_progress : listing_progress};
+            start_progress(settings.progress, stdout_is_terminal(), progress);
+            std::int32_t found;
+            if (count_only) {
+                found = static_cast<std::int32_t>(count_pour_solutions(
+                    jobs, in_parts ? settings.part : 1, in_parts ? settings.parts : 1));
+                each_counted_depth(record_counted_depth);
+            } else {
+                start_pour_search();
+                found = solution_count;
+            }
+            end_progress();
 
-        std::printf("\n\n Time for each of the %d solutions: ", solution_count);
-        for (std::int32_t k = 0; k < solution_count; ++k) {
-            std::printf("%d ", solution_depths[k]);
+            // A part's summary is a line of its own, so that the parts' lines can be summed.
+            if (in_parts) {
+                std::printf("part %d/%d: Time for each of the %d solutions: ", settings.part,
+                            settings.parts, found);
+            } else {
+                std::printf("\n\n Time for each of the %d solutions: ", found);
+            }
+            for (std::int32_t k = 0; k < found; ++k) {
+                std::printf("%d ", solution_depths[k]);
+            }
+            if (in_parts) std::printf("\n");
         }
         finish_output(juglist_program.name);
 

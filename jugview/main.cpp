@@ -41,7 +41,7 @@ void report_solution(JugState goal, int depth)
     cursor_y = solution_top();
 
     ++solution_count;
-    std::snprintf(label_text, sizeof label_text, "%d", solution_count);
+    std::snprintf(label_text, sizeof label_text, "%d", static_cast<int>(solution_count));
     blit_text(label_font, label_text, label_colour, label_rect);  // visible with the first flip
 
     for (int k = 2; k <= depth; ++k) {

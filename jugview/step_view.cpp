@@ -102,7 +102,7 @@ void describe(PourStep step, JugState state, int depth, char* text, size_t size)
         return;
     }
     case PourStep::goal:
-        std::snprintf(text, size, "solution %d", solution_count);
+        std::snprintf(text, size, "solution %d", static_cast<int>(solution_count));
         return;
     case PourStep::turned_down:
         std::snprintf(text, size, "(%d %d %d) is already on the path", amount[0], amount[1],

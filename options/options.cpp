@@ -5,19 +5,24 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "options/programs.h"
 #include "pour/pour.h"
+#include "run/workers.h"
 
 namespace {
 
 constexpr int max_step_delay = 10000;  // milliseconds
+constexpr int max_probes = 10000000;
+constexpr int max_seed = 999999999;
+constexpr int max_parts = 1000000;
 
 // Reads a whole number from lo to hi at p and moves p past it. Only digits are taken: no
 // sign, no blanks.
 bool read_whole(const char*& p, int lo, int hi, int& out)
 {
-    constexpr int max_digits = 6;  // far past every limit, and far below int's range
+    constexpr int max_digits = 9;  // past every limit, and below int's range
     int value = 0;
     int digits = 0;
     for (; *p >= '0' && *p <= '9'; ++p) {
@@ -93,6 +98,34 @@ bool read_delay(const char* text, const ProgramInfo&, Settings& s)
     return read_one_whole(text, 0, max_step_delay, s.delay_ms);
 }
 
+bool read_probes(const char* text, const ProgramInfo&, Settings& s)
+{
+    return read_one_whole(text, 1, max_probes, s.probes);
+}
+
+bool read_seed(const char* text, const ProgramInfo&, Settings& s)
+{
+    return read_one_whole(text, 0, max_seed, s.seed);
+}
+
+bool read_jobs(const char* text, const ProgramInfo&, Settings& s)
+{
+    return read_one_whole(text, 1, max_workers, s.jobs);
+}
+
+bool read_part(const char* text, const ProgramInfo&, Settings& s)
+{
+    int part, parts;
+    const char* p = text;
+    if (!read_whole(p, 1, max_parts, part) || *p++ != '/' || !read_whole(p, 1, max_parts, parts) ||
+        *p != '\0' || part > parts) {
+        return false;
+    }
+    s.part = part;
+    s.parts = parts;
+    return true;
+}
+
 bool read_save(const char* text, const ProgramInfo&, Settings& s)
 {
     if (*text == '\0') return false;
@@ -113,6 +146,21 @@ bool set_trace(const char*, const ProgramInfo&, Settings& s)
 bool set_no_wait(const char*, const ProgramInfo&, Settings& s)
 {
     s.no_wait = true;
+    return true;
+}
+bool set_progress(const char*, const ProgramInfo&, Settings& s)
+{
+    s.progress = ProgressChoice::shown;
+    return true;
+}
+bool set_no_progress(const char*, const ProgramInfo&, Settings& s)
+{
+    s.progress = ProgressChoice::hidden;
+    return true;
+}
+bool set_estimate(const char*, const ProgramInfo&, Settings& s)
+{
+    s.estimate = true;
     return true;
 }
 bool set_steps(const char*, const ProgramInfo&, Settings& s)
@@ -150,6 +198,38 @@ const OptionSpec option_table[] = {
      set_trace},
     {option_no_wait, "no-wait", nullptr, "No wait", nullptr, nullptr, 0, 0, "no value",
      "end right after the output instead of waiting for a key", set_no_wait},
+    {option_progress, "progress", nullptr, "Progress", nullptr, nullptr, 0, 0, "no value",
+     "keep a line on standard error that tells how far the run has come: the configurations "
+     "found, the search's calls and their rate, the time taken and, where the total is known, "
+     "the share done and the time left; also where standard error is not a terminal, then as a "
+     "line a second for a log. Without it the line is kept where standard error is a terminal "
+     "and the output (the listing, or the pages of --save) goes elsewhere",
+     set_progress},
+    {option_progress, "no-progress", nullptr, "No progress", nullptr, nullptr, 0, 0, "no value",
+     "never show the progress line", set_no_progress},
+    {option_estimate, "estimate", nullptr, "Estimate", nullptr, nullptr, 0, 0, "no value",
+     "instead of searching, estimate the size of the search from random probes: its calls and "
+     "configurations, and the time it would take on this machine",
+     set_estimate},
+    {option_estimate, "probes", "N", "Probes N", "10000", nullptr, 1, max_probes,
+     "a whole number N from {min} to {max}",
+     "with --estimate, the number of random probes, from {min} to {max}", read_probes},
+    {option_estimate, "seed", "S", "Seed S", "1", nullptr, 0, max_seed,
+     "a whole number S from {min} to {max}",
+     "with --estimate, the seed of the probes' random choices, from {min} to {max}: the same "
+     "seed gives the same estimate",
+     read_seed},
+    {option_jobs, "jobs", "N", "Threads N", nullptr, "every processor", 1, max_workers,
+     "a whole number N from {min} to {max}",
+     "with --count or --estimate, the number of threads that share the work, from {min} to "
+     "{max} (default: one for each processor the program may use); the counts do not change",
+     read_jobs},
+    {option_part, "part", "I/K", "Part I/K", nullptr, "the whole search", 1, max_parts,
+     "I/K with 1 <= I <= K <= {max}, such as 3/64",
+     "with --count, count only part I of K parts of the search: the parts depend on nothing "
+     "but the instance and K, and the counts of the K parts add up to the whole count. The "
+     "closing line then starts with 'part I/K: ' and tells the part's count",
+     read_part},
     {option_steps, "steps", nullptr, "Step mode", nullptr, nullptr, 0, 0, "no value",
      "draw the search one step at a time: the space bar or the right arrow takes a step; "
      "Escape, q or closing the window ends the run",
@@ -209,6 +289,8 @@ void expand_text(char* out, int size, const char* text, const ProgramInfo& progr
 
 namespace {
 
+constexpr int line_width = 79;  // of --help
+
 // The option's text as the messages and the help give it: a value in a shell's quotes
 // when a shell would read it otherwise.
 void shell_word(char* out, int size, const char* word)
@@ -238,7 +320,6 @@ int bad_value(const ProgramInfo& program, const OptionSpec& option, const char* 
 // indented by indent blanks; the first starts at column.
 void print_wrapped(std::FILE* out, const char* text, int column, int indent)
 {
-    constexpr int line_width = 79;
     while (*text != '\0') {
         int length = static_cast<int>(std::strlen(text));
         if (column + length > line_width) {
@@ -310,11 +391,18 @@ constexpr int first_key = 256;
 
 void print_help(std::FILE* out, const ProgramInfo& program)
 {
-    std::fprintf(out, "Usage: %s", program.name);
+    // The options in brackets, each whole on a line, the lines after the first indented
+    // under the first option.
+    int column = std::fprintf(out, "Usage: %s", program.name);
+    const int indent = column;
     for (const OptionSpec& o : option_table) {
-        if (o.bit != 0 && takes(program, o)) {
-            std::fprintf(out, " [--%s%s%s]", o.name, o.value ? " " : "", o.value ? o.value : "");
-        }
+        if (o.bit == 0 || !takes(program, o)) continue;
+        char piece[64];
+        const int length = std::snprintf(piece, sizeof piece, " [--%s%s%s]", o.name,
+                                         o.value ? " " : "", o.value ? o.value : "");
+        if (column + length > line_width) column = std::fprintf(out, "\n%*s", indent, "") - 1;
+        std::fputs(piece, out);
+        column += length;
     }
     std::fprintf(out, "\n%s\n\nOptions:\n", program.description);
     for (const OptionSpec& o : option_table) {
@@ -347,6 +435,12 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
     const OptionSpec& help = *option_named("help");
     const OptionSpec& version = *option_named("version");
 
+    // The value each option was given (an empty text for a switch), or nullptr.
+    const char* given[sizeof option_table / sizeof option_table[0]] = {};
+    const auto given_value = [&given](const char* name) {
+        return given[option_named(name) - option_table];
+    };
+
     opterr = 0;  // the messages below replace getopt's own
     optind = 0;  // start afresh, also when a test parses a second command line
     bool help_asked = false, version_asked = false;
@@ -365,6 +459,7 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
         } else if (key >= first_key) {
             const OptionSpec& o = option_table[key - first_key];
             if (!o.read(optarg, program, settings)) return bad_value(program, o, optarg);
+            given[key - first_key] = optarg != nullptr ? optarg : "";
             if (&o == &help) help_asked = true;
             if (&o == &version) version_asked = true;
             if (o.read == read_goal) goal_text = optarg;
@@ -395,6 +490,35 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
         std::fprintf(stderr, "%s: --trace and --count ask for different output: give one\n",
                      program.name);
         return input_error(program);
+    }
+    if (settings.trace && settings.estimate) {
+        std::fprintf(stderr, "%s: --trace and --estimate ask for different output: give one\n",
+                     program.name);
+        return input_error(program);
+    }
+    for (const char* name : {"probes", "seed"}) {
+        if (given_value(name) != nullptr && !settings.estimate) {
+            return bad_value(program, *option_named(name), given_value(name),
+                             "it sets the estimate: add --estimate");
+        }
+    }
+    if (given_value("jobs") != nullptr && !settings.count_only && !settings.estimate) {
+        return bad_value(program, *option_named("jobs"), given_value("jobs"),
+                         "threads share a count or an estimate: add --count or --estimate");
+    }
+    if (given_value("part") != nullptr && (!settings.count_only || settings.estimate)) {
+        return bad_value(program, *option_named("part"), given_value("part"),
+                         settings.estimate ? "an estimate is of the whole search: leave out --part"
+                                           : "a part is counted: add --count");
+    }
+    if (program.window && settings.save_folder == nullptr) {
+        for (const char* name : {"progress", "no-progress"}) {
+            if (given_value(name) != nullptr) {
+                std::fprintf(stderr, "%s: --%s tells of the pages that --save writes: add --save\n",
+                             program.name, name);
+                return input_error(program);
+            }
+        }
     }
     if (settings.delay_ms >= 0 && !settings.steps) {
         char value[16];

@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "run/progress.h"
+
 // Everything the command line can set. Nothing is set until parse_command_line has read
 // the arguments: it starts from each option's default in the option table. A program reads
 // only the fields of the options it takes.
@@ -19,6 +21,13 @@ struct Settings {
     bool steps = false;                 // draw the search one step at a time
     int delay_ms = -1;                  // in step mode, the pause between steps; -1: a key per step
     const char* save_folder = nullptr;  // where --save writes the pages; nullptr: a window
+    ProgressChoice progress = ProgressChoice::automatic;
+    bool estimate = false;  // estimate the search instead of making it
+    int probes = 0;         // for the estimate
+    int seed = 0;
+    int jobs = 0;  // threads for a count or an estimate; 0: every processor there is
+    int part = 0;  // --part I/K: count part I of K; 0 of 0: the whole search
+    int parts = 0;
 };
 
 // The options a program takes, as a set of these bits.
@@ -32,6 +41,10 @@ enum : unsigned {
     option_steps = 1u << 6,  // --steps and --delay
     option_save = 1u << 7,
     option_count = 1u << 8,
+    option_progress = 1u << 9,   // --progress and --no-progress
+    option_estimate = 1u << 10,  // --estimate, --probes and --seed
+    option_jobs = 1u << 11,
+    option_part = 1u << 12,
 };
 
 struct ProgramInfo;

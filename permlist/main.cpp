@@ -1,19 +1,24 @@
 // permlist: the orderings of 0..N-1 (0..6 by default) in lexicographic order, numbered.
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 #include "console/getch.h"
 #include "console/listing.h"
+#include "console/long_run.h"
 #include "console/output.h"
 #include "options/options.h"
 #include "options/programs.h"
+#include "run/counter.h"
+#include "run/progress.h"
 #include "run/run_end.h"
 
 static std::int32_t perm_size = 7;  // numbers 0..perm_size - 1, levels 0..perm_size - 1
 static std::int32_t leaf_level = perm_size - 1;
 
-static std::int32_t perm_count;
+// Orderings completed so far; a progress line reads it from its own thread.
+static Counter<std::int32_t> perm_count;
 // Position k (1..leaf_level) holds the number placed at level k - 1; position 0 is unused.
 static std::int32_t perm_prefix[max_perm_size];
 
@@ -23,6 +28,9 @@ static std::int32_t perm_prefix[max_perm_size];
 // program's work.
 static std::uint32_t prefix_sets[max_perm_size];
 static std::uint32_t all_numbers = (1u << perm_size) - 1;
+
+// The numbers that the search takes below a call, where the set placed is placed.
+static inline std::uint32_t numbers_left(std::uint32_t placed) { return all_numbers & ~placed; }
 
 // The text " : " followed by positions 1..d of perm_prefix, each number followed by a
 // blank, ends at prefix_text_end[d]; it too is kept in step with perm_prefix, for d up to
@@ -148,7 +156,7 @@ template <bool watched> static inline void perm_search(std::int32_t v, std::int3
     // The numbers left, lowest first: taken from the set, not tried one by one. A watched
     // search tries every number in turn and turns the placed ones down where they come.
     const std::uint32_t placed = prefix_sets[d + 1];
-    std::uint32_t left = watched ? all_numbers : all_numbers & ~placed;
+    std::uint32_t left = watched ? all_numbers : numbers_left(placed);
     // Two numbers left, a below b: the call for a would place it and call the last level
     // with b, then the same for b and a. The listing's search completes both orderings here
     // instead, without descending: two calls for every line were much of its work.
@@ -186,7 +194,7 @@ static void print_step(PermStep step, std::int32_t v, std::int32_t d)
     }
     for (int k = 1; k <= d; ++k) std::printf("%d ", perm_prefix[k]);
     std::printf("%d", v);
-    if (step == PermStep::ordering) std::printf("  ordering %d", perm_count);
+    if (step == PermStep::ordering) std::printf("  ordering %d", static_cast<int>(perm_count));
     std::printf("\n");
     end_if_output_failed(permlist_program.name);
 }
@@ -205,22 +213,97 @@ static void print_step(PermStep step, std::int32_t v, std::int32_t d)
     }
 }
 
+static void set_size(int size)
+{
+    perm_size = size;
+    leaf_level = perm_size - 1;
+    text_level = leaf_level > levels_past_text ? leaf_level - levels_past_text : 0;
+    all_numbers = (1u << perm_size) - 1;
+    make_number_texts();
+}
+
+// The calls that the search as --trace shows it makes for the orderings of 0..size-1 up to
+// the first `done`: a call k levels above the last leads to (k - 1)! orderings, and they come
+// in their order. (The listing's search completes the last two numbers without calls.)
+static double trace_calls(int size, double done)
+{
+    double calls = 0, below = 1;
+    for (int k = 1; k <= size; ++k) {
+        calls += std::ceil(done / below);
+        below *= k;
+    }
+    return calls;
+}
+
+static double factorial(int n) { return n <= 1 ? 1 : n * factorial(n - 1); }
+
+// One probe of the search as --trace shows it (run/estimate.h): at each level one of the
+// numbers left.
+static double probe_orderings(ProbeRandom& random, double& orderings)
+{
+    std::uint32_t placed = 0;
+    double product = 1, calls = 0;
+    for (int level = 0; level <= leaf_level; ++level) {
+        std::uint32_t left = numbers_left(placed);
+        const int count = __builtin_popcount(left);
+        product *= count;
+        calls += product;
+        for (int skip = random.below(count); skip > 0; --skip) left &= left - 1;
+        placed |= left & (~left + 1);  // the lowest number left after those skipped
+    }
+    orderings = product;
+    return calls;
+}
+
+// The listing's search at the largest size up to the one asked whose tree has at most budget
+// calls, its lines made and dropped: the rate of --estimate, without the writing.
+static std::int64_t list_for(std::int64_t budget, bool& whole)
+{
+    const int asked = perm_size;
+    int size = 1;
+    while (size < asked && trace_calls(size + 1, factorial(size + 1)) <= budget) ++size;
+    set_size(size);
+    discard_listing();
+    search_every_ordering(false);
+    set_size(asked);
+    perm_count = 0;
+    whole = size == asked;
+    return static_cast<std::int64_t>(trace_calls(size, factorial(size)));
+}
+
+static ProgressSample listing_progress()
+{
+    ProgressSample now;
+    now.found = perm_count;
+    now.calls = trace_calls(perm_size, now.found);
+    return now;
+}
+
 int main(int argc, char** argv)
 {
     Settings settings;
     const int status = parse_command_line(argc, argv, permlist_program, settings);
     if (status != run_program) return status;
-    perm_size = settings.size;
-    leaf_level = perm_size - 1;
-    text_level = leaf_level > levels_past_text ? leaf_level - levels_past_text : 0;
-    all_numbers = (1u << perm_size) - 1;
+    set_size(settings.size);
     if (settings.trace) perm_step_action = print_step;
-    make_number_texts();
 
     try {
-        start_listing(permlist_program.name);
-        search_every_ordering(settings.trace);
-        flush_listing();
+        if (settings.estimate) {
+            char source[16];
+            std::snprintf(source, sizeof source, "= %d!", perm_size);
+            const SearchFacts facts = {
+                permlist_program.name, "orderings", factorial(perm_size), source,
+                probe_orderings,       list_for,    "to list them"};
+            print_estimate(facts, settings.probes, static_cast<std::uint64_t>(settings.seed), 1);
+        } else {
+            const ProgressSource progress = {permlist_program.name, "orderings",
+                                             factorial(perm_size), listing_progress};
+            start_progress(settings.progress, stdout_is_terminal(), progress);
+            start_listing(permlist_program.name);
+            search_every_ordering(settings.trace);
+            flush_listing();
+            end_progress();
+        }
         finish_output(permlist_program.name);
         if (!settings.no_wait) _getch();
     } catch (const RunEnd& end) {

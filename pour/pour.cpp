@@ -4,8 +4,8 @@
 std::int32_t jug_capacity[jug_count] = {10, 5, 3};
 std::int32_t jug_goal[jug_count] = {any_amount, any_amount, 2};
 JugState state_path[path_slots];
-std::int32_t solution_count;
-std::int32_t pour_search_calls;
+Counter<std::int32_t> solution_count;
+Counter<std::int64_t> pour_search_calls;
 void (*pour_step_action)(PourStep step, JugState state, int depth);
 
 // Reports a step when the search is watched. Whether it is is decided once for a whole
@@ -77,15 +77,32 @@ static bool pour(std::int32_t amount[jug_count], const std::int32_t free_space[j
     return false;
 }
 
+int pour_results(const std::int32_t amount[jug_count], JugState results[max_pours])
+{
+    std::int32_t free_space[jug_count];
+    for (int k = 0; k < jug_count; ++k) {
+        free_space[k] = jug_capacity[k] - amount[k];
+    }
+    int count = 0;
+    for (int i = 0; i < jug_count; ++i) {
+        for (int j = 0; j < jug_count; ++j) {
+            if (j == i) {
+                continue;
+            }
+            std::int32_t next[jug_count] = {amount[0], amount[1], amount[2]};
+            if (pour(next, free_space, i, j)) {
+                results[count++] = pack_state(next[0], next[1], next[2]);
+            }
+        }
+    }
+    return count;
+}
+
 template <bool watched> static void search(JugState state, int depth)
 {
     ++pour_search_calls;
     std::int32_t amount[jug_count];
-    std::int32_t free_space[jug_count];
     unpack_state(state, amount);
-    for (int k = 0; k < jug_count; ++k) {
-        free_space[k] = jug_capacity[k] - amount[k];
-    }
 
     // A goal ends its path: no solution passes through another goal.
     if (is_goal(amount)) {
@@ -103,23 +120,16 @@ template <bool watched> static void search(JugState state, int depth)
         return;
     }
 
-    for (int i = 0; i < jug_count; ++i) {
-        for (int j = 0; j < jug_count; ++j) {
-            if (j == i) {
-                continue;
-            }
-            std::int32_t next[jug_count] = {amount[0], amount[1], amount[2]};
-            if (!pour(next, free_space, i, j)) {
-                continue;
-            }
-            const JugState child = pack_state(next[0], next[1], next[2]);
-            if (path_contains(child, depth)) {
-                step<watched>(PourStep::turned_down, child, depth + 1);
-                continue;
-            }
-            state_path[depth + 1] = state;
-            search<watched>(child, depth + 1);
+    JugState results[max_pours];
+    const int result_count = pour_results(amount, results);
+    for (int k = 0; k < result_count; ++k) {
+        const JugState child = results[k];
+        if (path_contains(child, depth)) {
+            step<watched>(PourStep::turned_down, child, depth + 1);
+            continue;
         }
+        state_path[depth + 1] = state;
+        search<watched>(child, depth + 1);
     }
     step<watched>(PourStep::back_up, state, depth);
 }
@@ -133,4 +143,6 @@ void pour_search(JugState state, int depth)
     }
 }
 
-void start_pour_search() { pour_search(pack_state(jug_capacity[0], 0, 0), 1); }
+JugState start_state() { return pack_state(jug_capacity[0], 0, 0); }
+
+void start_pour_search() { pour_search(start_state(), 1); }

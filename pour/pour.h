@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "run/counter.h"
+
 // Amounts of the three jugs in one integer: jug 0 * 10000 + jug 1 * 100 + jug 2.
 using JugState = std::int32_t;
 
@@ -24,10 +26,11 @@ constexpr int path_slots = (max_jug_amount + 1) * (max_jug_amount + 1) + 2;
 extern JugState state_path[path_slots];
 
 // Solutions reported so far; each program's report_solution numbers them with it.
-extern std::int32_t solution_count;
+extern Counter<std::int32_t> solution_count;
 
-// Number of pour_search entries since program start (search statistics for tests and benchmarks).
-extern std::int32_t pour_search_calls;
+// Number of pour_search entries since program start (search statistics for tests, benchmarks
+// and the progress line).
+extern Counter<std::int64_t> pour_search_calls;
 
 JugState pack_state(std::int32_t jug0, std::int32_t jug1, std::int32_t jug2);
 void unpack_state(JugState code, std::int32_t amount[jug_count]);
@@ -38,8 +41,19 @@ void set_jug_puzzle(const int capacity[jug_count], const int goal[jug_count]);
 // Whether every jug with a goal amount holds exactly that amount.
 bool is_goal(const std::int32_t amount[jug_count]);
 
+// The most pours a state allows: from each jug into each other.
+constexpr int max_pours = jug_count * (jug_count - 1);
+
+// The states that the pours from the amounts lead to, in the order the search tries them
+// (jug 0 into 1, 0 into 2, 1 into 0, ...), and how many there are: a pour needs liquid in its
+// source and room in its target.
+int pour_results(const std::int32_t amount[jug_count], JugState results[max_pours]);
+
 // 1 if state is in state_path slots depth down to 2, else 0.
 int path_contains(JugState state, int depth);
+
+// The state the puzzle starts from: the first jug full, the others empty.
+JugState start_state();
 
 // Explores every simple path from state (at depth) and calls report_solution at each goal.
 void pour_search(JugState state, int depth);

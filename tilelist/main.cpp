@@ -6,11 +6,15 @@
 
 #include "console/getch.h"
 #include "console/listing.h"
+#include "console/long_run.h"
 #include "console/output.h"
 #include "options/options.h"
 #include "options/programs.h"
+#include "run/progress.h"
 #include "run/run_end.h"
+#include "run/workers.h"
 #include "tiling/tiling.h"
+#include "tiling/tiling_count.h"
 
 constexpr int max_board_cells = tilelist_max_board_side * tilelist_max_board_side;
 
@@ -108,27 +112,65 @@ static void print_step(TileStep step, DominoCode domino, int depth, int free_cel
     end_if_output_failed(tilelist_program.name);
 }
 
+// What the progress line tells of the listing (or the trace), and of a count.
+static ProgressSample listing_progress()
+{
+    ProgressSample now;
+    now.found = static_cast<double>(tilings_seen);
+    now.calls = static_cast<double>(tile_calls_seen);
+    return now;
+}
+static ProgressSample count_progress()
+{
+    ProgressSample now;
+    tilings_counted_so_far(now.calls, now.found);
+    return now;
+}
+
 int main(int argc, char** argv)
 {
     Settings settings;
     const int status = parse_command_line(argc, argv, tilelist_program, settings);
     if (status != run_program) return status;
     set_board(settings.board_columns, settings.board_rows);
+    prepare_tiling_count();
     count_only = settings.count_only;
     tracing = settings.trace;
     if (tracing) tile_step_action = print_step;
     make_domino_texts();
+    const int jobs = settings.jobs > 0 ? settings.jobs : available_processors();
+    const bool in_parts = settings.parts > 0;
+    const SearchFacts facts = {tilelist_program.name, "tilings",     closed_form_tiling_count(),
+                               "by the closed form",  probe_tilings, count_tilings_for,
+                               "to count them"};
 
     try {
-        start_listing(tilelist_program.name);
-        enumerate_tilings();
-        flush_listing();
+        if (settings.estimate) {
+            print_estimate(facts, settings.probes, static_cast<std::uint64_t>(settings.seed), jobs);
+        } else {
+            warn_if_longer_than_a_day(facts, count_only ? jobs : 1);
+            // A count has a faster walk of the same tree, shared out between threads.
+            const ProgressSource progress = {tilelist_program.name, "tilings",
+                                             in_parts ? -1 : closed_form_tiling_count(),
+                                             count_only ? count_progress : listing_progress};
+            start_progress(settings.progress, stdout_is_terminal(), progress);
+            long long found;
+            if (count_only) {
+                found = static_cast<long long>(count_tilings(jobs, in_parts ? settings.part : 1,
+                                                             in_parts ? settings.parts : 1));
+            } else {
+                start_listing(tilelist_program.name);
+                enumerate_tilings();
+                flush_listing();
+                found = tiling_count;
+                std::printf("\n");
+            }
+            end_progress();
 
-        if (!count_only) {
-            std::printf("\n");
+            if (in_parts) std::printf("part %d/%d: ", settings.part, settings.parts);
+            std::printf("Number of tilings (theoretic and experimental)=  %3.0lf   %lld\n",
+                        closed_form_tiling_count(), found);
         }
-        std::printf("Number of tilings (theoretic and experimental)=  %3.0lf   %lld\n",
-                    closed_form_tiling_count(), static_cast<long long>(tiling_count));
         finish_output(tilelist_program.name);
 
         if (!settings.no_wait) _getch();

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "run/counter.h"
+
 // The board, columns by rows (6 by 4 until a program sets another). Cells are numbered
 // row by row: cell = row * board_columns + column.
 extern int board_columns;
@@ -51,6 +53,12 @@ extern std::int64_t tiling_count;
 // lowest free cell could take no domino.
 extern std::int64_t tile_search_calls;
 extern std::int64_t tile_dead_ends;
+
+// tiling_count and tile_search_calls as a progress line reads them from its own thread: the
+// search copies them here at each tiling, a few calls apart. (Made counters of that kind
+// themselves, they cost the search's every call more than the copies cost its tilings.)
+extern Counter<std::int64_t> tilings_seen;
+extern Counter<std::int64_t> tile_calls_seen;
 
 // 1 if cell belongs to last or to a domino in slots depth down to 2, else 0. (The search
 // itself asks a set of covered cells that it keeps for each depth.)
