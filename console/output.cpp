@@ -7,10 +7,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "run/progress.h"
 #include "run/run_end.h"
 
 void end_output_failed(const char* program, int error)
 {
+    end_progress();  // the message goes on a line of its own
     if (error != EPIPE) {
         std::fprintf(stderr, "%s: cannot write the output: %s\n", program,
                      error != 0 ? std::strerror(error) : "write error");

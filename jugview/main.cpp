@@ -8,7 +8,9 @@
 #include "options/options.h"
 #include "options/programs.h"
 #include "pour/pour.h"
+#include "raster/page_files.h"
 #include "raster/raster.h"
+#include "run/progress.h"
 #include "run/run_end.h"
 #include "raster/window.h"
 
@@ -53,6 +55,15 @@ void report_solution(JugState goal, int depth)
     SDL_FillRect(screen, nullptr, white_pixel);
 }
 
+// What the progress line tells while the pages go to files.
+static ProgressSample saving_progress()
+{
+    ProgressSample now;
+    now.found = solution_count;
+    now.pages = pages_written();
+    return now;
+}
+
 int main(int argc, char** argv)
 {
     Settings settings;
@@ -71,6 +82,10 @@ int main(int argc, char** argv)
     stepping = settings.steps;
     if (stepping) start_step_view(label_font, settings.delay_ms);
     pour_step_action = stepping ? show_pour_step : nullptr;
+    if (pages_go_to_files()) {
+        start_progress(settings.progress, false,
+                       {jugview_program.name, "solutions", -1, saving_progress});
+    }
     int end_status = 0;
     try {
         start_pour_search();
@@ -83,6 +98,7 @@ int main(int argc, char** argv)
         end_status = end.status;
     }
 
+    end_progress();
     close_text_font(label_font);
     return end_status;
 }

@@ -12,6 +12,8 @@
 #include "raster/png_file.h"
 #include "raster/raster.h"
 #include "raster/window.h"
+#include "run/counter.h"
+#include "run/progress.h"
 #include "run/run_end.h"
 
 namespace {
@@ -20,7 +22,7 @@ constexpr int page_number_digits = 3;
 
 const char* program_name = "";
 std::string page_folder;
-int pages_saved = 0;
+Counter<int> pages_saved;
 SDL_Surface* page_surface = nullptr;
 
 std::string page_path(int number)
@@ -71,14 +73,18 @@ bool pages_go_to_files() { return page_surface != nullptr; }
 // there, and the search unwinds.
 void save_page()
 {
-    const std::string path = page_path(++pages_saved);
+    const std::string path = page_path(pages_saved + 1);
     std::string reason;
     if (!write_png_file(screen, path, reason)) {
+        end_progress();  // the message goes on a line of its own
         std::fprintf(stderr, "%s: cannot write '%s': %s\n", program_name, path.c_str(),
                      reason.c_str());
         throw RunEnd{1};
     }
+    ++pages_saved;
 }
+
+int pages_written() { return pages_saved; }
 
 void close_page_files()
 {

@@ -20,6 +20,9 @@ bool pages_go_to_files();
 // pages before it stay complete, and no part of it is left behind.
 void save_page();
 
+// The pages written so far; a progress line reads it from its own thread.
+int pages_written();
+
 // Frees the screen in memory and lets waits wait again; open_page_files has it run at exit.
 void close_page_files();
 

@@ -33,6 +33,7 @@ if [ "$task" = test ]; then
     clang-format clang-tidy                 # static checks
     dpkg-dev file lintian                   # the Debian package: dependencies, checks
     desktop-file-utils                      # desktop entries checked
+    parallel                                # parts of a count run side by side, as on machines
   )
 fi
 

@@ -561,3 +561,69 @@ TEST(Tilelist, TheLargestBoardStartsAsTheSmallerOnesDo)
     EXPECT_EQ(lines[0], first);
     EXPECT_EQ(lines[1], second);
 }
+
+// A count of a few seconds on one thread. While its output goes to a file, standard error on a
+// terminal gets the progress line, rewritten in place and erased at the end, so that the
+// terminal is left as it was; a standard error that is no terminal gets lines for a log only
+// with --progress; and a run whose output is on the terminal gets no line at all.
+TEST(Progress, KeptOnATerminalWhileTheRunLastsAndErasedAtItsEnd)
+{
+    const std::vector<std::string> count = {"--board",   "5x16",   "--count",
+                                            "--no-wait", "--jobs", "1"};
+    std::string command = TILELIST_PATH;
+    for (const std::string& word : count) command += " " + word;
+    const std::string closing = tilelist_closing_line(tilings_by_rows(5, 16));
+    const TempFolder folder;
+    const std::string file = folder.path() + "/count";
+    PtySession to_file, on_terminal;
+    ASSERT_TRUE(to_file.start(TILELIST_PATH, count, file));
+    ASSERT_TRUE(on_terminal.start(TILELIST_PATH, count));
+    const ProcessResult logged = run_process(command + " --progress");
+
+    // The line comes after a second, then five times a second until the end.
+    const std::string drawn = to_file.read_until_quiet(1500, 60000);
+    EXPECT_EQ(to_file.wait_exit(5000), 0);
+    EXPECT_EQ(read_file(file), closing);
+    EXPECT_EQ(drawn.rfind('\r', 0), 0u) << drawn;
+    EXPECT_NE(drawn.find(" tilings ("), std::string::npos) << drawn;
+    EXPECT_NE(drawn.find(" calls, "), std::string::npos) << drawn;
+    EXPECT_EQ(drawn.find('\n'), std::string::npos) << drawn;
+    const std::string erase = "\r\x1b[K";
+    ASSERT_GT(drawn.size(), erase.size());
+    EXPECT_EQ(drawn.substr(drawn.size() - erase.size()), erase);
+
+    EXPECT_EQ(on_terminal.wait_exit(60000), 0);
+    EXPECT_EQ(without_carriage_returns(on_terminal.read_until_quiet(200, 5000)), closing);
+
+    EXPECT_EQ(logged.exit_status, 0);
+    EXPECT_EQ(logged.out, closing);
+    ASSERT_FALSE(logged.err.empty());
+    EXPECT_EQ(logged.err.back(), '\n');
+    for (const std::string& line : lines_of(logged.err)) {
+        EXPECT_EQ(line.rfind("tilelist: ", 0), 0u) << line;
+        EXPECT_NE(line.find(" tilings ("), std::string::npos) << line;
+    }
+}
+
+// --estimate prints the estimate instead of the search: permlist's tree is even, so that its
+// probes give the exact size (13,699 calls, rounded to three digits); the exact count stands
+// beside an estimate where it is known; and the numbers do not change with the threads.
+TEST(Estimate, PrintsTheEstimateInsteadOfTheSearch)
+{
+    const ProcessResult perm = run_process(std::string(PERMLIST_PATH) + " --estimate --no-wait");
+    EXPECT_EQ(perm.exit_status, 0);
+    const std::vector<std::string> lines = lines_of(perm.out);
+    ASSERT_EQ(lines.size(), 5u) << perm.out;
+    EXPECT_EQ(lines[0], "Estimated from 10,000 random probes (seed 1):");
+    EXPECT_EQ(lines[1], "  calls:     13,700");
+    EXPECT_EQ(lines[2], "  orderings: 5,040 (exactly 5,040 = 7!)");
+    EXPECT_EQ(lines[3].rfind("  time:      about ", 0), 0u) << lines[3];
+
+    const std::string tiles = std::string(TILELIST_PATH) + " --estimate --no-wait --probes 500";
+    const ProcessResult one = run_process(tiles + " --jobs 1 --seed 7");
+    const ProcessResult three = run_process(tiles + " --jobs 3 --seed 7");
+    EXPECT_EQ(one.out.substr(0, one.out.find("  time:")),
+              three.out.substr(0, three.out.find("  time:")));
+    EXPECT_NE(one.out.find("(exactly 281 by the closed form)\n"), std::string::npos) << one.out;
+    EXPECT_EQ(one.out.rfind("Estimated from 500 random probes (seed 7):\n", 0), 0u) << one.out;
+}

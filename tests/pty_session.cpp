@@ -22,7 +22,8 @@ PtySession::~PtySession()
     if (slave_ >= 0) close(slave_);
 }
 
-bool PtySession::start(const std::string& program, const std::vector<std::string>& args)
+bool PtySession::start(const std::string& program, const std::vector<std::string>& args,
+                       const std::string& output_file)
 {
     std::vector<char*> argv = {const_cast<char*>(program.c_str())};
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -39,7 +40,10 @@ bool PtySession::start(const std::string& program, const std::vector<std::string
         setsid();
         ioctl(slave_, TIOCSCTTY, 0);
         dup2(slave_, STDIN_FILENO);
-        dup2(slave_, STDOUT_FILENO);
+        const int output = output_file.empty()
+                               ? slave_
+                               : open(output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(output, STDOUT_FILENO);
         dup2(slave_, STDERR_FILENO);
         close(master_);
         close(slave_);

@@ -15,8 +15,9 @@ class PtySession {
     ~PtySession();  // kills the program if it still runs
 
     // Starts program with the arguments, the terminal as its controlling terminal and
-    // stdin/stdout/stderr.
-    bool start(const std::string& program, const std::vector<std::string>& args = {});
+    // stdin/stdout/stderr; with an output file, standard output goes there instead.
+    bool start(const std::string& program, const std::vector<std::string>& args = {},
+               const std::string& output_file = "");
 
     // Collects output until none has come for quiet_ms, or max_ms have passed in all.
     std::string read_until_quiet(int quiet_ms, int max_ms);

@@ -6,7 +6,9 @@
 
 #include "options/options.h"
 #include "options/programs.h"
+#include "raster/page_files.h"
 #include "raster/raster.h"
+#include "run/progress.h"
 #include "run/run_end.h"
 #include "raster/window.h"
 #include "tiling/tiling.h"
@@ -21,6 +23,15 @@ static char text_buffer[512];
 static const SDL_Color text_colour = {0, 0, 0, 0};  // black
 static const SDL_Rect header_place = {10, 10, 0, 0};
 static const SDL_Rect summary_place = {30, 550, 0, 0};
+
+// What the progress line tells while the pages go to files.
+static ProgressSample saving_progress()
+{
+    ProgressSample now;
+    now.found = static_cast<double>(tilings_seen);
+    now.pages = pages_written();
+    return now;
+}
 
 int main(int argc, char** argv)
 {
@@ -41,6 +52,11 @@ int main(int argc, char** argv)
 
     if (settings.steps) start_step_view(font, settings.delay_ms);
     tile_step_action = settings.steps ? show_tile_step : nullptr;
+    if (pages_go_to_files()) {
+        start_progress(
+            settings.progress, false,
+            {tileview_program.name, "tilings", closed_form_tiling_count(), saving_progress});
+    }
     int end_status = 0;
     try {
         enumerate_tilings();
@@ -65,6 +81,7 @@ int main(int argc, char** argv)
         end_status = end.status;
     }
 
+    end_progress();
     close_text_font(font);
     return end_status;
 }

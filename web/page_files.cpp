@@ -14,4 +14,6 @@ bool pages_go_to_files() { return false; }
 
 void save_page() {}
 
+int pages_written() { return 0; }
+
 void close_page_files() {}
