@@ -3,7 +3,9 @@
 //   permlist --size 10 into a file         beside cat of the same bytes from the page cache,
 //                                          and beside a std::next_permutation lister
 //   permlist --size 11 into /dev/null      lines and bytes per second
-//   tilelist --board 8x8 --count           beside a plain bitmask counter
+//   tilelist --board 8x8 --count           beside a plain bitmask counter, on every processor
+//                                          and on one thread (--jobs 1)
+//   tilelist --board 9x8 --count           tilings per second
 //   tilelist --board 8x6 into a file       beside cat of the same bytes
 // The time reported is the program's; "ratio" is its wall time over the reference's, "cpu"
 // the same for user and system time. "rss_KiB" is the program's peak resident size; the
@@ -198,6 +200,19 @@ void BM_tilelist_8x8_count_vs_bitmask(benchmark::State& state)
 {
     compare(state, {tilelist, "--board", "8x8", "--count", "--no-wait"},
             {BITMASK_COUNT_PATH, "8", "8"}, bench_dir + "/scale-out");
+    state.SetItemsProcessed(state.iterations() * 12988816);
+}
+
+void BM_tilelist_8x8_count_one_thread_vs_bitmask(benchmark::State& state)
+{
+    compare(state, {tilelist, "--board", "8x8", "--count", "--no-wait", "--jobs", "1"},
+            {BITMASK_COUNT_PATH, "8", "8"}, bench_dir + "/scale-out");
+}
+
+void BM_tilelist_9x8_count(benchmark::State& state)
+{
+    alone(state, {tilelist, "--board", "9x8", "--count", "--no-wait"}, "/dev/null");
+    state.SetItemsProcessed(state.iterations() * 108435745);
 }
 
 void BM_tilelist_8x6_file_vs_cat(benchmark::State& state)
@@ -227,7 +242,9 @@ SCALE_BENCHMARK(BM_permlist_10_file_vs_cat, 15);
 SCALE_BENCHMARK(BM_permlist_10_file_vs_next_permutation, 5);
 SCALE_BENCHMARK(BM_permlist_11_null, 3);
 SCALE_BENCHMARK(BM_permlist_7_null, 50);
-SCALE_BENCHMARK(BM_tilelist_8x8_count_vs_bitmask, 5);
+SCALE_BENCHMARK(BM_tilelist_8x8_count_vs_bitmask, 15);
+SCALE_BENCHMARK(BM_tilelist_8x8_count_one_thread_vs_bitmask, 5);
+SCALE_BENCHMARK(BM_tilelist_9x8_count, 3);
 SCALE_BENCHMARK(BM_tilelist_8x6_file_vs_cat, 31);
 SCALE_BENCHMARK(BM_tilelist_4x4_null, 50);
 SCALE_BENCHMARK(BM_juglist_5412_solutions_null, 5);

@@ -34,8 +34,10 @@ void set_counted_board(int columns, int rows)
 }
 
 const std::vector<int> jug_puzzles[] = {
-    {10, 5, 3, any_amount, any_amount, 2}, {8, 5, 3, 4, 4, any_amount},
-    {99, 97, 3, any_amount, 50, any_amount}, {12, 8, 5, 6, 6, any_amount},
+    {10, 5, 3, any_amount, any_amount, 2},
+    {8, 5, 3, 4, 4, any_amount},
+    {99, 97, 3, any_amount, 50, any_amount},
+    {12, 8, 5, 6, 6, any_amount},
     {10, 6, 4, any_amount, any_amount, 1},
     {10, 5, 3, any_amount, any_amount, any_amount},  // the start is a goal
 };
@@ -86,8 +88,8 @@ TEST(PourCount, PartsAddUpToTheWhole)
 // Every board up to 6x6, and larger ones: the count's tilings and calls are the listing's.
 TEST(TilingCount, EveryThreadCountFindsTheListingsTilings)
 {
-    std::vector<std::pair<int, int>> boards = {{8, 8}, {9, 4}, {4, 9}, {3, 12}, {20, 2}, {2, 20},
-                                               {7, 6}};
+    std::vector<std::pair<int, int>> boards = {{8, 8},  {9, 4},  {4, 9}, {3, 12},
+                                               {20, 2}, {2, 20}, {7, 6}};
     for (int columns = 1; columns <= 6; ++columns) {
         for (int rows = 1; rows <= 6; ++rows) boards.emplace_back(columns, rows);
     }
@@ -95,10 +97,9 @@ TEST(TilingCount, EveryThreadCountFindsTheListingsTilings)
         set_counted_board(columns, rows);
         enumerate_tilings();
         for (const int jobs : {1, 2, 7}) {
-            const std::string name = std::to_string(columns) + "x" + std::to_string(rows) +
-                                     " on " + std::to_string(jobs);
-            EXPECT_EQ(count_tilings(jobs, 1, 1), static_cast<std::uint64_t>(tiling_count))
-                << name;
+            const std::string name = std::to_string(columns) + "x" + std::to_string(rows) + " on " +
+                                     std::to_string(jobs);
+            EXPECT_EQ(count_tilings(jobs, 1, 1), static_cast<std::uint64_t>(tiling_count)) << name;
             double calls = 0, tilings = 0;
             tilings_counted_so_far(calls, tilings);
             EXPECT_EQ(calls, static_cast<double>(tile_search_calls)) << name;
@@ -118,8 +119,8 @@ TEST(TilingCount, PartsAddUpToTheWholeAndAreAboutEven)
                 sum += count;
                 largest = std::max(largest, count);
             }
-            const std::string name = std::to_string(columns) + "x" + std::to_string(rows) +
-                                     " in " + std::to_string(parts);
+            const std::string name = std::to_string(columns) + "x" + std::to_string(rows) + " in " +
+                                     std::to_string(parts);
             EXPECT_EQ(sum, whole) << name;
             if (columns == 8) {
                 EXPECT_LT(largest, 2 * whole / parts) << name;

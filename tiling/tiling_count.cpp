@@ -93,21 +93,35 @@ static void finish_last_row(std::uint64_t covered, int c)
     tiling_found();
 }
 
-// The call that placed the domino ending in the window covered, cell c its first cell. A
-// bounded count, which times the count's speed, stops once it has made its budget of calls.
+// The call that placed the domino ending in the window covered, cell c its first cell, and
+// every call below it. Each covers the lowest free cell with a horizontal domino by a call of
+// its own, then with a vertical one by going on itself: a vertical domino fits wherever the
+// last row is not reached yet. The calls of this one and of its vertical dominoes are counted
+// in a local variable, which goes to the thread's count before each call and at the end: a
+// count in memory at every step cost a third of the count's speed. A bounded count, which
+// times the count's speed, stops once it has made its budget of calls.
 template <bool bounded> static void count_from(std::uint64_t covered, int c)
 {
-    ++calls_here;
-    if constexpr (bounded) {
-        if (static_cast<std::int64_t>(calls_here) >= budget_here) return;
+    std::uint64_t calls = 0;
+    for (;;) {
+        ++calls;
+        if constexpr (bounded) {
+            if (static_cast<std::int64_t>(calls_here + calls) >= budget_here) break;
+        }
+        move_to_lowest_free(covered, c);
+        if (c >= last_row_start) {
+            calls_here += calls;
+            finish_last_row(covered, c);
+            return;
+        }
+        if (fits_right(covered, c)) {
+            calls_here += calls;
+            calls = 0;
+            count_from<bounded>(covered | right_domino, c);
+        }
+        covered |= down_domino;
     }
-    move_to_lowest_free(covered, c);
-    if (c >= last_row_start) {
-        finish_last_row(covered, c);
-        return;
-    }
-    if (fits_right(covered, c)) count_from<bounded>(covered | right_domino, c);
-    if (fits_down(c)) count_from<bounded>(covered | down_domino, c);
+    calls_here += calls;
 }
 
 // The tree cut at a depth (run/workers.h): a piece is a call, with its window as count_from
