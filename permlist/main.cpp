@@ -1,4 +1,5 @@
 // permlist: the orderings of 0..N-1 (0..6 by default) in lexicographic order, numbered.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -213,9 +214,10 @@ static void print_step(PermStep step, std::int32_t v, std::int32_t d)
     }
 }
 
+// The orderings of 0..size-1 from now on; the tables hold sizes 1 to max_perm_size.
 static void set_size(int size)
 {
-    perm_size = size;
+    perm_size = std::clamp(size, 1, static_cast<int>(max_perm_size));
     leaf_level = perm_size - 1;
     text_level = leaf_level > levels_past_text ? leaf_level - levels_past_text : 0;
     all_numbers = (1u << perm_size) - 1;
@@ -260,8 +262,8 @@ static double probe_orderings(ProbeRandom& random, double& orderings)
 static std::int64_t list_for(std::int64_t budget, bool& whole)
 {
     const int asked = perm_size;
-    int size = 1;
-    while (size < asked && trace_calls(size + 1, factorial(size + 1)) <= budget) ++size;
+    int size = asked;
+    while (size > 1 && trace_calls(size, factorial(size)) > budget) --size;
     set_size(size);
     discard_listing();
     search_every_ordering(false);

@@ -154,7 +154,7 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
          {"--size N", "from 1 to 12", "(default 7)", "--no-wait", "--trace", "--estimate",
           "--seed S"}},
         {"tilelist",
-         {"Usage: tilelist [--board WxH] [--count] [--trace] [--no-wait] [--progress] "
+         {"Usage: tilelist [--board WxH] [--count] [--trace] [--no-wait] [--progress]",
           "[--no-progress] [--estimate] [--probes N] [--seed S] [--jobs N] [--part I/K]\n",
           "from 1 to 20", "(default 6x4)", "--count", "only what follows the listing", "--trace",
           "--jobs N", "--part I/K"}},
