@@ -2,7 +2,6 @@
 // or one part of many.
 #include "pour/pour_count.h"
 
-#include <atomic>
 #include <cstddef>
 #include <limits>
 #include <vector>
@@ -39,30 +38,23 @@ static void mark(PathFlags& on_path, JugState state, std::uint8_t on)
     on_path[static_cast<std::size_t>(flag_of(state))] = on;
 }
 
-// What each thread has counted, in a cache line of its own, for the progress line; a thread
-// copies its own counts there every so many calls.
-struct alignas(64) WorkerTally {
-    std::atomic<std::int64_t> calls{0};
-    std::atomic<std::int64_t> solutions{0};
-};
-static WorkerTally tallies[max_workers];
-static std::atomic<std::int64_t> calls_above_cut;
-constexpr std::int64_t publish_every = 4096;  // calls; a power of two
+// A thread copies its counts to its tally (run/workers.h) every so many calls.
+constexpr std::uint64_t publish_every = 4096;  // calls; a power of two
 
 // One thread's walk of a piece: its path, its counts, where the depths of its solutions go.
 struct PourWalk {
     PathFlags on_path = PathFlags(state_flags, 0);
     std::vector<std::int32_t>* depths = nullptr;
-    std::int64_t calls = 0, solutions = 0;
-    std::int64_t calls_before = 0, solutions_before = 0;  // the tally when the piece began
+    std::uint64_t calls = 0, solutions = 0;
+    std::uint64_t calls_before = 0, solutions_before = 0;  // the tally when the piece began
     WorkerTally* tally = nullptr;
-    std::int64_t budget = std::numeric_limits<std::int64_t>::max();
+    std::uint64_t budget = std::numeric_limits<std::uint64_t>::max();
 };
 
 static void publish(PourWalk& walk)
 {
     walk.tally->calls.store(walk.calls_before + walk.calls, std::memory_order_relaxed);
-    walk.tally->solutions.store(walk.solutions_before + walk.solutions, std::memory_order_relaxed);
+    walk.tally->found.store(walk.solutions_before + walk.solutions, std::memory_order_relaxed);
 }
 
 // pour_search's call for state at depth, counted.
@@ -93,9 +85,6 @@ static std::vector<std::vector<std::int32_t>> piece_depths;
 static int cut_at;
 static std::int64_t pieces_met;
 static bool deeper;
-static bool keeping;
-static int kept_part, kept_parts;
-static std::int64_t calls_walked;
 static PathFlags walk_flags;
 static std::vector<JugState> walk_path;
 
@@ -114,13 +103,13 @@ static void walk_to_cut(JugState state, int depth)
     }
     if (depth == cut_at || count == 0) {
         deeper = deeper || count > 0;
-        if (keeping && piece_in_part(pieces_met, kept_part, kept_parts)) {
+        if (keep_piece(pieces_met)) {
             piece_starts.push_back(piece_paths.size());
             piece_paths.insert(piece_paths.end(), walk_path.begin(), walk_path.end());
         }
         ++pieces_met;
     } else {
-        ++calls_walked;
+        call_above_cut();
         for (int k = 0; k < count; ++k) walk_to_cut(next[k], depth + 1);
     }
     mark(walk_flags, state, 0);
@@ -144,9 +133,9 @@ static void count_piece(std::int64_t piece, int worker)
     const auto k = static_cast<std::size_t>(piece);
     const std::size_t begin = piece_starts[k];
     const std::size_t end = k + 1 < piece_starts.size() ? piece_starts[k + 1] : piece_paths.size();
-    walk.tally = &tallies[worker];
+    walk.tally = &worker_tallies[worker];
     walk.calls_before = walk.tally->calls.load(std::memory_order_relaxed);
-    walk.solutions_before = walk.tally->solutions.load(std::memory_order_relaxed);
+    walk.solutions_before = walk.tally->found.load(std::memory_order_relaxed);
     walk.calls = 0;
     walk.solutions = 0;
     walk.depths = &piece_depths[k];
@@ -158,28 +147,13 @@ static void count_piece(std::int64_t piece, int worker)
 
 std::int64_t count_pour_solutions(int jobs, int part, int parts)
 {
-    for (WorkerTally& t : tallies) {
-        t.calls.store(0);
-        t.solutions.store(0);
-    }
-    calls_above_cut.store(0);
-    const std::int64_t least = parts > 1 ? parts * pieces_per_part : jobs * pieces_per_worker;
-    keeping = false;
-    const int depth = cut_depth(least, pieces_at);
+    clear_tallies();
     piece_paths.clear();
     piece_starts.clear();
-    keeping = true;
-    kept_part = part;
-    kept_parts = parts;
-    calls_walked = 0;
-    pieces_at(depth, deeper);
-    keeping = false;
-    calls_above_cut.store(calls_walked);
+    cut_tree(jobs, part, parts, pieces_at);
     piece_depths.assign(piece_starts.size(), {});
     share_out(static_cast<std::int64_t>(piece_starts.size()), jobs, count_piece);
-    std::int64_t solutions = 0;
-    for (const WorkerTally& t : tallies) solutions += t.solutions.load();
-    return solutions;
+    return static_cast<std::int64_t>(found_in_tallies());
 }
 
 void each_counted_depth(void (*take)(std::int32_t depth))
@@ -191,13 +165,7 @@ void each_counted_depth(void (*take)(std::int32_t depth))
 
 void pour_solutions_counted_so_far(double& calls, double& solutions)
 {
-    std::int64_t all_calls = calls_above_cut.load(std::memory_order_relaxed), all_solutions = 0;
-    for (const WorkerTally& t : tallies) {
-        all_calls += t.calls.load(std::memory_order_relaxed);
-        all_solutions += t.solutions.load(std::memory_order_relaxed);
-    }
-    calls = static_cast<double>(all_calls);
-    solutions = static_cast<double>(all_solutions);
+    tallies_so_far(calls, solutions);
 }
 
 double probe_pour_search(ProbeRandom& random, double& solutions)
@@ -234,8 +202,8 @@ std::int64_t count_pour_solutions_for(std::int64_t budget, bool& whole)
     PourWalk walk;
     WorkerTally scratch;
     walk.tally = &scratch;
-    walk.budget = budget;
+    walk.budget = static_cast<std::uint64_t>(budget);
     count_from(start_state(), 1, walk);
-    whole = walk.calls < budget;
-    return walk.calls;
+    whole = walk.calls < walk.budget;
+    return static_cast<std::int64_t>(walk.calls);
 }

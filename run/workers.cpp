@@ -54,10 +54,66 @@ void share_out(std::int64_t count, int jobs, void (*take)(std::int64_t piece, in
     if (first_failure) std::rethrow_exception(first_failure);
 }
 
-int cut_depth(std::int64_t least, std::int64_t (*pieces_at)(int depth, bool& deeper))
+namespace {
+
+bool keeping;  // the last walk to the cut, which keeps the part's pieces
+int kept_part, kept_parts;
+std::atomic<std::uint64_t> calls_above;
+
+}  // namespace
+
+WorkerTally worker_tallies[max_workers];
+
+void cut_tree(int jobs, int part, int parts, std::int64_t (*pieces_at)(int depth, bool& deeper))
 {
-    for (int depth = 1;; ++depth) {
+    const std::int64_t least = parts > 1 ? parts * pieces_per_part : jobs * pieces_per_worker;
+    keeping = false;
+    int depth = 1;
+    for (;; ++depth) {
         bool deeper = false;
-        if (pieces_at(depth, deeper) >= least || !deeper) return depth;
+        if (pieces_at(depth, deeper) >= least || !deeper) break;
     }
+    keeping = true;
+    kept_part = part;
+    kept_parts = parts;
+    bool deeper = false;
+    pieces_at(depth, deeper);
+    keeping = false;
+}
+
+bool keep_piece(std::int64_t piece) { return keeping && piece % kept_parts == kept_part - 1; }
+
+// Only the walk's thread writes it, while the progress line may read it.
+void call_above_cut()
+{
+    if (keeping)
+        calls_above.store(calls_above.load(std::memory_order_relaxed) + 1,
+                          std::memory_order_relaxed);
+}
+
+void clear_tallies()
+{
+    for (WorkerTally& t : worker_tallies) {
+        t.calls.store(0);
+        t.found.store(0);
+    }
+    calls_above.store(0);
+}
+
+void tallies_so_far(double& calls, double& found)
+{
+    std::uint64_t all_calls = calls_above.load(std::memory_order_relaxed), all_found = 0;
+    for (const WorkerTally& t : worker_tallies) {
+        all_calls += t.calls.load(std::memory_order_relaxed);
+        all_found += t.found.load(std::memory_order_relaxed);
+    }
+    calls = static_cast<double>(all_calls);
+    found = static_cast<double>(all_found);
+}
+
+std::uint64_t found_in_tallies()
+{
+    std::uint64_t found = 0;
+    for (const WorkerTally& t : worker_tallies) found += t.found.load();
+    return found;
 }

@@ -3,6 +3,7 @@
 #ifndef RUN_WORKERS_H
 #define RUN_WORKERS_H
 
+#include <atomic>
 #include <cstdint>
 
 // The most threads a run takes (--jobs).
@@ -26,14 +27,32 @@ void share_out(std::int64_t count, int jobs, void (*take)(std::int64_t piece, in
 constexpr std::int64_t pieces_per_worker = 256;  // for a balance between threads
 constexpr std::int64_t pieces_per_part = 64;     // for parts of about even size
 
-inline bool piece_in_part(std::int64_t piece, int part, int parts)
-{
-    return piece % parts == part - 1;
-}
+// Cuts a tree for a count on jobs threads of part `part` of `parts` (the whole tree when parts is
+// 1): finds the shallowest depth with enough pieces (or the tree's whole depth), then walks to
+// it once more, while keep_piece tells the walk which pieces to keep and calls_above_cut counts
+// the calls above the cut. pieces_at(depth, deeper) walks the tree to the depth, asks
+// keep_piece of each piece in turn and calls call_above_cut for each call above it; it returns
+// the number of pieces and sets deeper when a call at the depth has calls below it.
+void cut_tree(int jobs, int part, int parts, std::int64_t (*pieces_at)(int depth, bool& deeper));
+bool keep_piece(std::int64_t piece);
+void call_above_cut();
 
-// The shallowest depth at which a tree has at least least pieces, or its whole depth when it
-// has fewer. pieces_at(depth, deeper) counts the pieces at a depth and sets deeper when a call
-// at that depth has calls below it.
-int cut_depth(std::int64_t least, std::int64_t (*pieces_at)(int depth, bool& deeper));
+// What each thread of a count has counted, in a cache line of its own, for a progress line that
+// reads it from its own thread while the count runs: the calls, and the configurations found.
+// Each thread writes only its own.
+struct alignas(64) WorkerTally {
+    std::atomic<std::uint64_t> calls{0};
+    std::atomic<std::uint64_t> found{0};
+};
+extern WorkerTally worker_tallies[max_workers];
+
+// Sets every tally and the calls above the cut to 0, for a count to begin.
+void clear_tallies();
+
+// The count's calls (the cut's and the threads') and configurations so far, from any thread.
+void tallies_so_far(double& calls, double& found);
+
+// The configurations that all threads found.
+std::uint64_t found_in_tallies();
 
 #endif

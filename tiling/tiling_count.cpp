@@ -1,7 +1,6 @@
 // The tilings counted without being listed: on several threads at once, or one part of many.
 #include "tiling/tiling_count.h"
 
-#include <atomic>
 #include <vector>
 
 #include "run/workers.h"
@@ -49,16 +48,9 @@ static inline bool fits_right(std::uint64_t covered, int c)
 }
 static inline bool fits_down(int c) { return (blocked_at[c] & down_blocked) == 0; }
 
-// What each thread has counted, in a cache line of its own, for the progress line. A thread
-// counts in plain variables of its own, which the compiler keeps as cheaply as globals, and
-// copies them here every so many tilings: storing every step would cost the count a fifth of
-// its speed, and a tiling comes every few calls.
-struct alignas(64) WorkerTally {
-    std::atomic<std::uint64_t> calls{0};
-    std::atomic<std::uint64_t> tilings{0};
-};
-static WorkerTally tallies[max_workers];
-static std::atomic<std::uint64_t> calls_above_cut;
+// A thread counts in plain variables of its own, which the compiler keeps as cheaply as
+// globals, and copies them to its tally (run/workers.h) every so many tilings: storing every
+// step would cost the count a fifth of its speed, and a tiling comes every few calls.
 constexpr std::uint64_t publish_every = 1024;  // tilings; a power of two
 
 static thread_local std::uint64_t calls_here, tilings_here;
@@ -69,7 +61,7 @@ static thread_local std::int64_t budget_here;
 [[gnu::noinline]] static void publish()
 {
     tally_here->calls.store(calls_before + calls_here, std::memory_order_relaxed);
-    tally_here->tilings.store(tilings_before + tilings_here, std::memory_order_relaxed);
+    tally_here->found.store(tilings_before + tilings_here, std::memory_order_relaxed);
 }
 
 static inline void tiling_found()
@@ -135,13 +127,10 @@ static std::vector<TilingPiece> pieces;
 static int cut_at;
 static std::int64_t pieces_met;
 static bool deeper;
-static bool keeping;  // the pieces of the part, and the calls above the cut
-static std::uint64_t calls_walked;
-static int kept_part, kept_parts;
 
 static void meet_piece(std::uint64_t covered, int c)
 {
-    if (keeping && piece_in_part(pieces_met, kept_part, kept_parts)) pieces.push_back({covered, c});
+    if (keep_piece(pieces_met)) pieces.push_back({covered, c});
     ++pieces_met;
 }
 
@@ -158,7 +147,7 @@ static void walk_to_cut(std::uint64_t covered, int c, int depth)
         meet_piece(covered, c);
         return;
     }
-    ++calls_walked;
+    call_above_cut();
     if (fits_right(after, free_cell)) walk_to_cut(after | right_domino, free_cell, depth + 1);
     if (fits_down(free_cell)) walk_to_cut(after | down_domino, free_cell, depth + 1);
 }
@@ -184,9 +173,9 @@ static std::int64_t pieces_at(int depth, bool& calls_below)
 
 static void count_piece(std::int64_t piece, int worker)
 {
-    tally_here = &tallies[worker];
+    tally_here = &worker_tallies[worker];
     calls_before = tally_here->calls.load(std::memory_order_relaxed);
-    tilings_before = tally_here->tilings.load(std::memory_order_relaxed);
+    tilings_before = tally_here->found.load(std::memory_order_relaxed);
     calls_here = 0;
     tilings_here = 0;
     const TilingPiece& p = pieces[static_cast<std::size_t>(piece)];
@@ -196,38 +185,14 @@ static void count_piece(std::int64_t piece, int worker)
 
 std::uint64_t count_tilings(int jobs, int part, int parts)
 {
-    for (WorkerTally& t : tallies) {
-        t.calls.store(0);
-        t.tilings.store(0);
-    }
-    calls_above_cut.store(0);
-    const std::int64_t least = parts > 1 ? parts * pieces_per_part : jobs * pieces_per_worker;
-    keeping = false;
-    const int depth = cut_depth(least, pieces_at);
+    clear_tallies();
     pieces.clear();
-    keeping = true;
-    kept_part = part;
-    kept_parts = parts;
-    calls_walked = 0;
-    pieces_at(depth, deeper);
-    keeping = false;
-    calls_above_cut.store(calls_walked);
+    cut_tree(jobs, part, parts, pieces_at);
     share_out(static_cast<std::int64_t>(pieces.size()), jobs, count_piece);
-    std::uint64_t tilings = 0;
-    for (const WorkerTally& t : tallies) tilings += t.tilings.load();
-    return tilings;
+    return found_in_tallies();
 }
 
-void tilings_counted_so_far(double& calls, double& tilings)
-{
-    std::uint64_t all_calls = calls_above_cut.load(std::memory_order_relaxed), all_tilings = 0;
-    for (const WorkerTally& t : tallies) {
-        all_calls += t.calls.load(std::memory_order_relaxed);
-        all_tilings += t.tilings.load(std::memory_order_relaxed);
-    }
-    calls = static_cast<double>(all_calls);
-    tilings = static_cast<double>(all_tilings);
-}
+void tilings_counted_so_far(double& calls, double& tilings) { tallies_so_far(calls, tilings); }
 
 double probe_tilings(ProbeRandom& random, double& tilings)
 {

@@ -11,8 +11,9 @@
 // canvas; a console program writes to the text area.
 const OPTIONS = {};
 const PROGRAMS = {};
-// What a page cannot offer: it has no folder to write pages into.
-const NOT_ON_THE_PAGE = ['save'];
+// What a page cannot offer: it has no folder to write pages into, no terminal to keep a
+// progress line on, and one thread for a program.
+const NOT_ON_THE_PAGE = ['save', 'progress', 'no-progress', 'jobs'];
 
 function takeProgramTable(table) {
   for (const program of table.programs) {
