@@ -49,8 +49,8 @@ static inline bool fits_right(std::uint64_t covered, int c)
 static inline bool fits_down(int c) { return (blocked_at[c] & down_blocked) == 0; }
 
 // A thread counts in plain variables of its own, which the compiler keeps as cheaply as
-// globals, and copies them to its tally (run/workers.h) every so many tilings: storing every
-// step would cost the count a fifth of its speed, and a tiling comes every few calls.
+// globals, and copies them to its tally (run/workers.h) every so many tilings: a store at
+// every step would slow the count, and a tiling comes every few calls.
 constexpr std::uint64_t publish_every = 1024;  // tilings; a power of two
 
 static thread_local std::uint64_t calls_here, tilings_here;
@@ -71,8 +71,7 @@ static inline void tiling_found()
 
 // The last row takes horizontal dominoes only, so the search there follows one path: across
 // each run of free cells, ending in a dead end after a run of odd length, or in a tiling. Its
-// calls and tiling are counted without the calls: nearly half of the calls of a large board
-// are there.
+// calls and tiling are counted without the calls, of which a large board has many there.
 static void finish_last_row(std::uint64_t covered, int c)
 {
     std::uint64_t free = ~covered & ((std::uint64_t{1} << (cell_count - c)) - 1);
@@ -91,8 +90,8 @@ static void finish_last_row(std::uint64_t covered, int c)
 // its own, then with a vertical one by going on itself: a vertical domino fits wherever the
 // last row is not reached yet. The calls of this one and of its vertical dominoes are counted
 // in a local variable, which goes to the thread's count before each call and at the end: a
-// count in memory at every step cost a third of the count's speed. A bounded count, which
-// times the count's speed, stops once it has made its budget of calls.
+// count in memory at every step is a wait at every step. A bounded count, which times the
+// count's speed, stops once it has made its budget of calls.
 template <bool bounded> static void count_from(std::uint64_t covered, int c)
 {
     std::uint64_t calls = 0;
