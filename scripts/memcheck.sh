@@ -35,6 +35,22 @@ for program in juglist permlist tilelist; do
   report "$program" "$rc"
 done
 
+# Counts on threads and in parts, and estimates, each run under its own name.
+long_runs=(
+  "tilelist-count-threads tilelist --board 6x6 --count --jobs 3"
+  "juglist-count-part juglist --count --jobs 3 --part 2/3"
+  "tilelist-estimate tilelist --estimate --probes 2000 --jobs 2"
+  "juglist-estimate juglist --estimate --probes 2000"
+  "permlist-estimate permlist --estimate --probes 2000"
+)
+for run in "${long_runs[@]}"; do
+  read -r name program arguments <<<"$run"
+  rc=0
+  (cd "$bin" && "${memcheck[@]}" "./$program" $arguments --no-wait) </dev/null >/dev/null \
+    2>"$logs/$name.log" || rc=$?
+  report "$name" "$rc"
+done
+
 # The window programs writing their pages as files: no display, no keys.
 for program in jugview tileview; do
   rc=0
