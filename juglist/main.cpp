@@ -122,7 +122,7 @@ int main(int argc, char** argv)
             // at its end.
             const ProgressSource progress = {juglist_program.name, "solutions", -1,
                                              count_only ? count_progress : listing_progress};
-            start_progress(settings.progress, stdout_is_terminal(), progress);
+            start_progress(settings.progress, stdout_is_terminal() && !count_only, progress);
             std::int32_t found;
             if (count_only) {
                 found = static_cast<std::int32_t>(count_pour_solutions(

@@ -22,10 +22,10 @@ struct ProgressSource {
 };
 
 // Starts the progress line where it is wanted: with ProgressChoice::shown, and when left to the
-// program, where standard error is a terminal and the output is not (output_on_terminal; false
-// for a program whose output goes to files). Once the run has lasted a second, a terminal has
-// the line rewritten in place five times a second; anything else (a log) gets a line of its own
-// every second.
+// program, where standard error is a terminal and the run writes nothing there while it runs
+// (output_on_terminal false: its output goes to a file or a pipe, or comes only at its end, as
+// a count's does). Once the run has lasted a second, a terminal has the line rewritten in place
+// five times a second; anything else (a log) gets a line of its own every second.
 void start_progress(ProgressChoice choice, bool output_on_terminal, const ProgressSource& source);
 
 // Stops the line and erases it from the terminal, so that only the results remain there.

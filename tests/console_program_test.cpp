@@ -565,7 +565,7 @@ TEST(Tilelist, TheLargestBoardStartsAsTheSmallerOnesDo)
 // A count of a few seconds on one thread. While its output goes to a file, standard error on a
 // terminal gets the progress line, rewritten in place and erased at the end, so that the
 // terminal is left as it was; a standard error that is no terminal gets lines for a log only
-// with --progress; and a run whose output is on the terminal gets no line at all.
+// with --progress; and --no-progress leaves the terminal with the closing line alone.
 TEST(Progress, KeptOnATerminalWhileTheRunLastsAndErasedAtItsEnd)
 {
     const std::vector<std::string> count = {"--board",   "5x16",   "--count",
@@ -577,7 +577,9 @@ TEST(Progress, KeptOnATerminalWhileTheRunLastsAndErasedAtItsEnd)
     const std::string file = folder.path() + "/count";
     PtySession to_file, on_terminal;
     ASSERT_TRUE(to_file.start(TILELIST_PATH, count, file));
-    ASSERT_TRUE(on_terminal.start(TILELIST_PATH, count));
+    std::vector<std::string> without = count;
+    without.push_back("--no-progress");
+    ASSERT_TRUE(on_terminal.start(TILELIST_PATH, without));
     const ProcessResult logged = run_process(command + " --progress");
 
     // The line comes after a second, then five times a second until the end.

@@ -153,7 +153,7 @@ int main(int argc, char** argv)
             const ProgressSource progress = {tilelist_program.name, "tilings",
                                              in_parts ? -1 : closed_form_tiling_count(),
                                              count_only ? count_progress : listing_progress};
-            start_progress(settings.progress, stdout_is_terminal(), progress);
+            start_progress(settings.progress, stdout_is_terminal() && !count_only, progress);
             long long found;
             if (count_only) {
                 found = static_cast<long long>(count_tilings(jobs, in_parts ? settings.part : 1,
