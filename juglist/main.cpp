@@ -8,7 +8,9 @@
 #include "options/options.h"
 #include "options/programs.h"
 #include "pour/pour.h"
+#include "pour/pour_trace.h"
 #include "run/run_end.h"
+#include "tree/tree_file.h"
 
 // Entry n - 1 holds the depth of solution n; the table grows as solutions come. (A plain C
 // array: the console programs load no C++ library, whose loading alone would cost more
@@ -58,20 +60,27 @@ void report_solution(JugState goal, int depth)
     end_if_output_failed(juglist_program.name);
 }
 
-// The search as a tree: one line for each call, indented two spaces a level, and one for
-// each pour turned down, where its call would have stood.
-static void print_step(PourStep step, JugState state, int depth)
+// The search as a tree, with --trace as text (one line for each call, indented two spaces
+// a level, and one for each pour turned down, where its call would have stood), with --tree
+// as a picture of the same nodes.
+static void watch_step(PourStep step, JugState state, int depth)
 {
-    if (step == PourStep::back_up) return;
-    std::printf("%*s", 2 * (depth - 1), "");
-    print_state("(%d %d %d)", state);
-    if (step == PourStep::goal) {
-        std::printf("  solution %d", solution_count);
-    } else if (step == PourStep::turned_down) {
-        std::printf("  already on the path");
+    char line[64];
+    const int level = pour_trace_line(step, state, depth, line, sizeof line);
+    if (level < 0) return;
+    if (tracing) print_trace_line(juglist_program.name, level, line);
+    if (recording_tree()) {
+        char label[16];
+        if (step == PourStep::goal) {
+            std::snprintf(label, sizeof label, "%d", solution_count);
+        } else {
+            pour_state_label(state, label, sizeof label);
+        }
+        const TreeKind kind = step == PourStep::goal          ? TreeKind::solution
+                              : step == PourStep::turned_down ? TreeKind::turned_down
+                                                              : TreeKind::call;
+        record_tree_node(level, kind, line, label);
     }
-    std::printf("\n");
-    end_if_output_failed(juglist_program.name);
 }
 
 int main(int argc, char** argv)
@@ -82,10 +91,13 @@ int main(int argc, char** argv)
     set_jug_puzzle(settings.jugs, settings.goal);
     count_only = settings.count_only;
     tracing = settings.trace;
-    if (tracing) pour_step_action = print_step;
+    if (tracing || settings.tree_file != nullptr) pour_step_action = watch_step;
 
     try {
+        if (settings.tree_file != nullptr)
+            start_tree_file(juglist_program.name, settings.tree_file);
         start_pour_search();
+        if (recording_tree()) finish_tree_file();
 
         std::printf("\n\n Time for each of the %d solutions: ", solution_count);
         for (std::int32_t k = 0; k < solution_count; ++k) {

@@ -100,6 +100,13 @@ bool read_save(const char* text, const ProgramInfo&, Settings& s)
     return true;
 }
 
+bool read_tree(const char* text, const ProgramInfo&, Settings& s)
+{
+    if (*text == '\0') return false;
+    s.tree_file = text;
+    return true;
+}
+
 bool set_count(const char*, const ProgramInfo&, Settings& s)
 {
     s.count_only = true;
@@ -150,6 +157,12 @@ const OptionSpec option_table[] = {
      set_trace},
     {option_no_wait, "no-wait", nullptr, "No wait", nullptr, nullptr, 0, 0, "no value",
      "end right after the output instead of waiting for a key", set_no_wait},
+    {option_tree, "tree", "FILE", "Tree to SVG file", nullptr, nullptr, 0, 0,
+     "the name of a file, such as tree.svg",
+     "draw the whole search tree as an SVG picture into FILE, besides the usual output: a "
+     "node for each line of --trace, the solutions filled, the candidates turned down "
+     "crossed (at most 100000 nodes)",
+     read_tree},
     {option_steps, "steps", nullptr, "Step mode", nullptr, nullptr, 0, 0, "no value",
      "draw the search one step at a time: the space bar or the right arrow takes a step; "
      "Escape, q or closing the window ends the run",

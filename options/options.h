@@ -15,6 +15,7 @@ struct Settings {
     int size = 0;
     bool count_only = false;
     bool no_wait = false;
+    const char* tree_file = nullptr;    // where --tree draws the search tree; nullptr: nowhere
     bool trace = false;                 // print the search as a tree of its steps
     bool steps = false;                 // draw the search one step at a time
     int delay_ms = -1;                  // in step mode, the pause between steps; -1: a key per step
@@ -32,6 +33,7 @@ enum : unsigned {
     option_steps = 1u << 6,  // --steps and --delay
     option_save = 1u << 7,
     option_count = 1u << 8,
+    option_tree = 1u << 9,
 };
 
 struct ProgramInfo;

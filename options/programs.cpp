@@ -10,14 +10,15 @@ const ProgramInfo juglist_program = {
     "empty to a goal, without passing a state twice: one numbered line per solution the\n"
     "moment it is found, then the depth (number of states) of each solution. Then waits\n"
     "for a key.",
-    option_jugs | option_goal | option_count | option_trace | option_no_wait,
+    option_jugs | option_goal | option_count | option_trace | option_no_wait | option_tree,
     false,
     0,
     0,
     nullptr,
     {{"--jugs 8,5,3 --goal '4,4,*'", "share 8 units out into 4 and 4"},
      {"--count --no-wait", "only the depths of the 14 solutions"},
-     {"--trace --no-wait", "the search itself, as an indented tree"}},
+     {"--trace --no-wait", "the search itself, as an indented tree"},
+     {"--count --tree tree.svg", "the search tree drawn into tree.svg"}},
 };
 
 const ProgramInfo jugview_program = {
@@ -57,21 +58,22 @@ const ProgramInfo tilelist_program = {
     "per tiling the moment the search finds it: each domino as its two cells, numbered row\n"
     "by row from 0, in the order the search placed them. Then the number of tilings from\n"
     "the closed-form cosine product beside the number found, and waits for a key.",
-    option_board | option_count | option_trace | option_no_wait,
+    option_board | option_count | option_trace | option_no_wait | option_tree,
     false,
     tilelist_max_board_side,
     tilelist_max_board_side,
     nullptr,
     {{"--board 4x4", "the 36 tilings of a 4x4 board"},
      {"--board 8x8 --count", "count the 12,988,816 tilings of a chessboard"},
-     {"--board 4x3 --trace", "the search itself, as an indented tree"}},
+     {"--board 4x3 --trace", "the search itself, as an indented tree"},
+     {"--board 4x3 --count --tree tree.svg", "the search tree drawn into tree.svg"}},
 };
 
 const ProgramInfo permlist_program = {
     "permlist",
     "Prints every ordering of the numbers 0 to N-1, numbered, in lexicographic order, each\n"
     "the moment the search completes it. Then waits for a key.",
-    option_size | option_no_wait | option_trace,
+    option_size | option_no_wait | option_trace | option_tree,
     false,
     0,
     0,

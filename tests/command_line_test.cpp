@@ -77,6 +77,9 @@ const BadInput bad_inputs[] = {
     {"juglist", "--count=1", "--count", "'--count=1'"},
     {"permlist", "--count", "'--count'", ""},
     {"tilelist", "--trace --count", "--trace and --count", ""},
+    {"juglist", "--tree", "--tree", "the name of a file"},
+    {"permlist", "--tree=", "--tree", "''"},
+    {"jugview", "--tree tree.svg", "'--tree'", ""},
     {"juglist", "--count --trace", "--trace and --count", ""},
 };
 

@@ -11,6 +11,8 @@
 #include "options/programs.h"
 #include "run/run_end.h"
 #include "tiling/tiling.h"
+#include "tiling/tiling_trace.h"
+#include "tree/tree_file.h"
 
 constexpr int max_board_cells = tilelist_max_board_side * tilelist_max_board_side;
 
@@ -91,21 +93,27 @@ void show_tiling(DominoCode last)
     count_line_up();
 }
 
-// The search as a tree: one line for each call with the domino it places, indented two
-// spaces a level, and a line one level deeper where the lowest free cell takes no domino.
-static void print_step(TileStep step, DominoCode domino, int depth, int free_cell)
+// The search as a tree, with --trace as text (one line for each call with the domino it
+// places, indented two spaces a level, and a line one level deeper where the lowest free
+// cell takes no domino), with --tree as a picture of the same nodes.
+static void watch_step(TileStep step, DominoCode domino, int depth, int free_cell)
 {
-    if (step == TileStep::back_up) return;
-    if (step == TileStep::dead_end) {
-        std::printf("%*sdead end at cell %d\n", 2 * depth, "", free_cell);
-    } else {
-        std::printf("%*s%d-%d", 2 * (depth - 1), "", first_cell(domino), second_cell(domino));
+    char line[64];
+    const int level = tile_trace_line(step, domino, depth, free_cell, line, sizeof line);
+    if (level < 0) return;
+    if (tracing) print_trace_line(tilelist_program.name, level, line);
+    if (recording_tree()) {
+        char label[24];
         if (step == TileStep::tiling) {
-            std::printf("  tiling %lld", static_cast<long long>(tiling_count));
+            std::snprintf(label, sizeof label, "%lld", static_cast<long long>(tiling_count));
+        } else {
+            tile_step_label(step, domino, free_cell, label, sizeof label);
         }
-        std::printf("\n");
+        const TreeKind kind = step == TileStep::tiling     ? TreeKind::solution
+                              : step == TileStep::dead_end ? TreeKind::dead_end
+                                                           : TreeKind::call;
+        record_tree_node(level, kind, line, label);
     }
-    end_if_output_failed(tilelist_program.name);
 }
 
 int main(int argc, char** argv)
@@ -116,13 +124,17 @@ int main(int argc, char** argv)
     set_board(settings.board_columns, settings.board_rows);
     count_only = settings.count_only;
     tracing = settings.trace;
-    if (tracing) tile_step_action = print_step;
+    if (tracing || settings.tree_file != nullptr) tile_step_action = watch_step;
     make_domino_texts();
 
     try {
+        if (settings.tree_file != nullptr) {
+            start_tree_file(tilelist_program.name, settings.tree_file);
+        }
         start_listing(tilelist_program.name);
         enumerate_tilings();
         flush_listing();
+        if (recording_tree()) finish_tree_file();
 
         if (!count_only) {
             std::printf("\n");

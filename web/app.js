@@ -11,8 +11,8 @@
 // canvas; a console program writes to the text area.
 const OPTIONS = {};
 const PROGRAMS = {};
-// What a page cannot offer: it has no folder to write pages into.
-const NOT_ON_THE_PAGE = ['save'];
+// What a page cannot offer: it has no folder to write pages or pictures into.
+const NOT_ON_THE_PAGE = ['save', 'tree'];
 
 function takeProgramTable(table) {
   for (const program of table.programs) {
