@@ -80,3 +80,18 @@ TreeLayout lay_out_tree(const SearchTree& tree, int count)
     layout.height = top + deepest * tree_level_gap + call_half_height + tree_margin;
     return layout;
 }
+
+NodePlace legend_place(TreeKind kind, double x, double y)
+{
+    NodePlace p{};
+    p.half_height = kind == TreeKind::call       ? call_half_height
+                    : kind == TreeKind::solution ? solution_radius
+                                                 : mark_half_side;
+    p.half_width = kind == TreeKind::call ? 2.5 * tree_char_width + call_padding : p.half_height;
+    p.x = x + p.half_width;
+    p.y = y;
+    p.label_centred = kind == TreeKind::call;
+    p.label_x = p.label_centred ? p.x : p.x + p.half_width + label_gap;
+    p.label_y = y + 0.35 * tree_font_size;
+    return p;
+}

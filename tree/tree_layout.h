@@ -20,10 +20,6 @@ constexpr double solution_radius = 7;
 constexpr double mark_half_side = 5;  // the square of a candidate turned down or a dead end
 constexpr double label_gap = 3;       // between a shape and the label beside it
 
-// The legend's row above the tree: one sample of each kind and its name.
-constexpr double legend_height = 24;
-constexpr double legend_item_width = 190;
-
 struct NodePlace {
     double x, y;         // the centre of the node's shape
     double half_width;   // of the shape
@@ -32,6 +28,24 @@ struct NodePlace {
     double label_y;      // the label's baseline
     bool label_centred;  // inside the shape (a call), or beside it on the right
 };
+
+// The legend's row above the tree: one sample of each kind, with a label as the tree shows
+// one, and what it stands for.
+constexpr double legend_height = 24;
+constexpr double legend_item_width = 190;
+struct LegendSample {
+    TreeKind kind;
+    const char* label;
+    const char* meaning;
+};
+constexpr LegendSample tree_legend[] = {{TreeKind::call, "5 5 0", "a call"},
+                                        {TreeKind::solution, "3", "a solution, its number"},
+                                        {TreeKind::turned_down, "", "a candidate turned down"},
+                                        {TreeKind::dead_end, "", "a dead end"}};
+
+// The place of a legend sample's shape and label, the shape's left edge at x, its middle
+// at y.
+NodePlace legend_place(TreeKind kind, double x, double y);
 
 struct TreeLayout {
     std::vector<NodePlace> places;  // one for each node laid out, in the tree's order

@@ -74,38 +74,21 @@ void put_label(std::FILE* out, const char* label, const NodePlace& p)
     std::fputs("</text>", out);
 }
 
-// One sample of each kind, with its name, in a row above the tree.
+// One sample of each kind, with what it stands for, in a row above the tree.
 void put_legend(std::FILE* out)
 {
-    const struct {
-        TreeKind kind;
-        const char* label;
-        const char* name;
-    } samples[] = {{TreeKind::call, "5 5 0", "a call"},
-                   {TreeKind::solution, "3", "a solution, its number"},
-                   {TreeKind::turned_down, "", "a candidate turned down"},
-                   {TreeKind::dead_end, "", "a dead end"}};
     std::fputs("<g class=\"legend\">\n", out);
     double x = tree_margin;
     const double y = tree_margin + legend_height / 2;
-    for (const auto& s : samples) {
-        NodePlace p{};
-        p.half_height = s.kind == TreeKind::call       ? call_half_height
-                        : s.kind == TreeKind::solution ? solution_radius
-                                                       : mark_half_side;
-        p.half_width =
-            s.kind == TreeKind::call ? 2.5 * tree_char_width + call_padding : p.half_height;
-        p.x = x + p.half_width;
-        p.y = y;
+    for (const LegendSample& s : tree_legend) {
+        const NodePlace p = legend_place(s.kind, x, y);
         std::fprintf(out, "<g class=\"%s\">", tree_kind_name(s.kind));
         put_shape(out, s.kind, p);
-        p.label_x = s.kind == TreeKind::call ? p.x : p.x + p.half_width + label_gap;
-        p.label_y = y + 0.35 * tree_font_size;
         if (*s.label != '\0') put_label(out, s.label, p);
         std::fputs("</g>", out);
-        const double name_x =
-            p.x + p.half_width + label_gap + (s.kind == TreeKind::solution ? 12 : 0);
-        std::fprintf(out, "<text x=\"%.1f\" y=\"%.1f\">%s</text>\n", name_x, p.label_y, s.name);
+        const double labelled = *s.label != '\0' && !p.label_centred ? 2 * tree_char_width : 0;
+        std::fprintf(out, "<text x=\"%.1f\" y=\"%.1f\">%s</text>\n",
+                     p.x + p.half_width + label_gap + labelled, p.label_y, s.meaning);
         x += legend_item_width;
     }
     std::fputs("</g>\n", out);
