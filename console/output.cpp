@@ -28,6 +28,12 @@ void end_if_output_failed(const char* program)
     }
 }
 
+void print_trace_line(const char* program, int level, const char* line)
+{
+    std::printf("%*s%s\n", 2 * level, "", line);
+    end_if_output_failed(program);
+}
+
 void finish_output(const char* program)
 {
     std::fflush(stdout);

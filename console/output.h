@@ -14,6 +14,9 @@ void end_if_output_failed(const char* program);
 // failure, or land after a gap in the output.
 [[noreturn]] void end_output_failed(const char* program, int error);
 
+// Writes a line of --trace: two blanks of indent a level, then the line.
+void print_trace_line(const char* program, int level, const char* line);
+
 // Writes out what standard output still holds, then does the same.
 void finish_output(const char* program);
 

@@ -10,9 +10,11 @@
 #include "options/programs.h"
 #include "pour/pour.h"
 #include "pour/pour_count.h"
+#include "pour/pour_trace.h"
 #include "run/progress.h"
 #include "run/run_end.h"
 #include "run/workers.h"
+#include "tree/tree_file.h"
 
 // Entry n - 1 holds the depth of solution n; the table grows as solutions come. (A plain C
 // array: the console programs load no C++ library, whose loading alone would cost more
@@ -67,20 +69,27 @@ void report_solution(JugState goal, int depth)
     end_if_output_failed(juglist_program.name);
 }
 
-// The search as a tree: one line for each call, indented two spaces a level, and one for
-// each pour turned down, where its call would have stood.
-static void print_step(PourStep step, JugState state, int depth)
+// The search as a tree, with --trace as text (one line for each call, indented two spaces
+// a level, and one for each pour turned down, where its call would have stood), with --tree
+// as a picture of the same nodes.
+static void watch_step(PourStep step, JugState state, int depth)
 {
-    if (step == PourStep::back_up) return;
-    std::printf("%*s", 2 * (depth - 1), "");
-    print_state("(%d %d %d)", state);
-    if (step == PourStep::goal) {
-        std::printf("  solution %d", static_cast<int>(solution_count));
-    } else if (step == PourStep::turned_down) {
-        std::printf("  already on the path");
+    char line[64];
+    const int level = pour_trace_line(step, state, depth, line, sizeof line);
+    if (level < 0) return;
+    if (tracing) print_trace_line(juglist_program.name, level, line);
+    if (recording_tree()) {
+        char label[16];
+        if (step == PourStep::goal) {
+            std::snprintf(label, sizeof label, "%d", static_cast<int>(solution_count));
+        } else {
+            pour_state_label(state, label, sizeof label);
+        }
+        const TreeKind kind = step == PourStep::goal          ? TreeKind::solution
+                              : step == PourStep::turned_down ? TreeKind::turned_down
+                                                              : TreeKind::call;
+        record_tree_node(level, kind, line, label);
     }
-    std::printf("\n");
-    end_if_output_failed(juglist_program.name);
 }
 
 // What the progress line tells of the listing (or the trace), and of a count.
@@ -106,7 +115,7 @@ int main(int argc, char** argv)
     set_jug_puzzle(settings.jugs, settings.goal);
     count_only = settings.count_only;
     tracing = settings.trace;
-    if (tracing) pour_step_action = print_step;
+    if (tracing || settings.tree_file != nullptr) pour_step_action = watch_step;
     const int jobs = settings.jobs > 0 ? settings.jobs : available_processors();
     const bool in_parts = settings.parts > 0;
     const SearchFacts facts = {
@@ -117,14 +126,18 @@ int main(int argc, char** argv)
         if (settings.estimate) {
             print_estimate(facts, settings.probes, static_cast<std::uint64_t>(settings.seed), jobs);
         } else {
+            if (settings.tree_file != nullptr) {
+                start_tree_file(juglist_program.name, settings.tree_file);
+            }
             warn_if_longer_than_a_day(facts, count_only ? jobs : 1);
             // A count walks the same tree on threads of its own, and hands the depths over
-            // at its end.
+            // at its end; the tree's picture is the listing's search, watched.
+            const bool counting = count_only && settings.tree_file == nullptr;
             const ProgressSource progress = {juglist_program.name, "solutions", -1,
-                                             count_only ? count_progress : listing_progress};
+                                             counting ? count_progress : listing_progress};
             start_progress(settings.progress, stdout_is_terminal() && !count_only, progress);
             std::int32_t found;
-            if (count_only) {
+            if (counting) {
                 found = static_cast<std::int32_t>(count_pour_solutions(
                     jobs, in_parts ? settings.part : 1, in_parts ? settings.parts : 1));
                 each_counted_depth(record_counted_depth);
@@ -133,6 +146,7 @@ int main(int argc, char** argv)
                 found = solution_count;
             }
             end_progress();
+            if (recording_tree()) finish_tree_file();
 
             // A part's summary is a line of its own, so that the parts' lines can be summed.
             if (in_parts) {

@@ -133,6 +133,13 @@ bool read_save(const char* text, const ProgramInfo&, Settings& s)
     return true;
 }
 
+bool read_tree(const char* text, const ProgramInfo&, Settings& s)
+{
+    if (*text == '\0') return false;
+    s.tree_file = text;
+    return true;
+}
+
 bool set_count(const char*, const ProgramInfo&, Settings& s)
 {
     s.count_only = true;
@@ -198,6 +205,12 @@ const OptionSpec option_table[] = {
      set_trace},
     {option_no_wait, "no-wait", nullptr, "No wait", nullptr, nullptr, 0, 0, "no value",
      "end right after the output instead of waiting for a key", set_no_wait},
+    {option_tree, "tree", "FILE", "Tree to SVG file", nullptr, nullptr, 0, 0,
+     "the name of a file, such as tree.svg",
+     "draw the whole search tree as an SVG picture into FILE, besides the usual output: a "
+     "node for each line of --trace, the solutions filled, the candidates turned down "
+     "crossed (at most 100000 nodes)",
+     read_tree},
     {option_progress, "progress", nullptr, "Progress", nullptr, nullptr, 0, 0, "no value",
      "keep a line on standard error that tells how far the run has come: the configurations "
      "found, the search's calls and their rate, the time taken and, where the total is known, "
@@ -510,6 +523,17 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
         return bad_value(program, *option_named("part"), given_value("part"),
                          settings.estimate ? "an estimate is of the whole search: leave out --part"
                                            : "a part is counted: add --count");
+    }
+    // The tree's picture is of the whole search, run once as the listing runs it.
+    if (settings.tree_file != nullptr) {
+        for (const char* name : {"estimate", "part", "jobs"}) {
+            if (given_value(name) != nullptr) {
+                std::fprintf(stderr,
+                             "%s: --tree draws the whole search, run once: leave out --%s\n",
+                             program.name, name);
+                return input_error(program);
+            }
+        }
     }
     if (program.window && settings.save_folder == nullptr) {
         for (const char* name : {"progress", "no-progress"}) {

@@ -17,6 +17,7 @@ struct Settings {
     int size = 0;
     bool count_only = false;
     bool no_wait = false;
+    const char* tree_file = nullptr;    // where --tree draws the search tree; nullptr: nowhere
     bool trace = false;                 // print the search as a tree of its steps
     bool steps = false;                 // draw the search one step at a time
     int delay_ms = -1;                  // in step mode, the pause between steps; -1: a key per step
@@ -45,6 +46,7 @@ enum : unsigned {
     option_estimate = 1u << 10,  // --estimate, --probes and --seed
     option_jobs = 1u << 11,
     option_part = 1u << 12,
+    option_tree = 1u << 13,
 };
 
 struct ProgramInfo;
@@ -78,7 +80,7 @@ struct ProgramExample {
     const char* words;      // what it shows, in a few words
 };
 
-constexpr int max_examples = 4;
+constexpr int max_examples = 6;
 
 struct ProgramInfo {
     const char* name;

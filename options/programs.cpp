@@ -10,8 +10,8 @@ const ProgramInfo juglist_program = {
     "empty to a goal, without passing a state twice: one numbered line per solution the\n"
     "moment it is found, then the depth (number of states) of each solution. Then waits\n"
     "for a key.",
-    option_jugs | option_goal | option_count | option_trace | option_no_wait | option_progress |
-        option_estimate | option_jobs | option_part,
+    option_jugs | option_goal | option_count | option_trace | option_no_wait | option_tree |
+        option_progress | option_estimate | option_jobs | option_part,
     false,
     0,
     0,
@@ -19,6 +19,7 @@ const ProgramInfo juglist_program = {
     {{"--jugs 8,5,3 --goal '4,4,*'", "share 8 units out into 4 and 4"},
      {"--count --no-wait", "only the depths of the 14 solutions"},
      {"--trace --no-wait", "the search itself, as an indented tree"},
+     {"--count --tree tree.svg", "the search tree drawn into tree.svg"},
      {"--jugs 99,97,3 --goal '*,50,*' --estimate", "the search's size, before waiting for it"}},
 };
 
@@ -59,7 +60,7 @@ const ProgramInfo tilelist_program = {
     "per tiling the moment the search finds it: each domino as its two cells, numbered row\n"
     "by row from 0, in the order the search placed them. Then the number of tilings from\n"
     "the closed-form cosine product beside the number found, and waits for a key.",
-    option_board | option_count | option_trace | option_no_wait | option_progress |
+    option_board | option_count | option_trace | option_no_wait | option_tree | option_progress |
         option_estimate | option_jobs | option_part,
     false,
     tilelist_max_board_side,
@@ -67,6 +68,8 @@ const ProgramInfo tilelist_program = {
     nullptr,
     {{"--board 4x4", "the 36 tilings of a 4x4 board"},
      {"--board 8x8 --count", "count the 12,988,816 tilings of a chessboard"},
+     {"--board 4x3 --trace", "the search itself, as an indented tree"},
+     {"--board 4x3 --count --tree tree.svg", "the search tree drawn into tree.svg"},
      {"--board 10x10 --estimate", "how long counting a 10x10 board would take"},
      {"--board 10x10 --count --part 3/64", "part 3 of 64 of that count, for one machine"}},
 };
@@ -75,13 +78,14 @@ const ProgramInfo permlist_program = {
     "permlist",
     "Prints every ordering of the numbers 0 to N-1, numbered, in lexicographic order, each\n"
     "the moment the search completes it. Then waits for a key.",
-    option_size | option_no_wait | option_trace | option_progress | option_estimate,
+    option_size | option_no_wait | option_trace | option_tree | option_progress | option_estimate,
     false,
     0,
     0,
     nullptr,
     {{"--size 4", "the 24 orderings of 0..3"},
      {"--size 3 --trace", "the search itself, as an indented tree"},
+     {"--size 4 --tree tree.svg", "the search tree drawn into tree.svg"},
      {"--size 12 --estimate", "the search's size and time, before waiting for it"}},
 };
 

@@ -14,6 +14,7 @@
 #include "run/counter.h"
 #include "run/progress.h"
 #include "run/run_end.h"
+#include "tree/tree_file.h"
 
 static std::int32_t perm_size = 7;  // numbers 0..perm_size - 1, levels 0..perm_size - 1
 static std::int32_t leaf_level = perm_size - 1;
@@ -126,12 +127,14 @@ static inline void complete_two_orderings(std::int32_t a, std::int32_t b)
     }
 }
 
-// What the search just did, for --trace: placed v at level d (completing an ordering at the
-// last level), or turned the candidate v for level d down as already placed.
+// What the search just did, for --trace and --tree: placed v at level d (completing an
+// ordering at the last level), or turned the candidate v for level d down as already placed.
+// The search is watched for either; with --tree alone it still lists the orderings.
 enum class PermStep { enter, ordering, turned_down };
 
 // The step action, set when the search is watched; none by default.
 static void (*perm_step_action)(PermStep step, std::int32_t v, std::int32_t d);
+static bool tracing;
 
 // inline: the compiler then unfolds the recursion into itself where it pays, which spares a
 // large listing many calls. Whether the search is watched is decided
@@ -140,7 +143,11 @@ template <bool watched> static inline void perm_search(std::int32_t v, std::int3
 {
     if (d == leaf_level) {
         if constexpr (watched) {
-            ++perm_count;
+            if (tracing) {
+                ++perm_count;  // the trace stands in for the listing
+            } else {
+                complete_ordering(v);
+            }
             perm_step_action(PermStep::ordering, v, d);
         } else {
             complete_ordering(v);
@@ -182,22 +189,35 @@ template <bool watched> static inline void perm_search(std::int32_t v, std::int3
     }
 }
 
-// The search as a tree instead of the listing: one line for each call with the ordering
-// so far, indented two spaces a level, and one for each number turned down, where its
-// call would have stood.
-static void print_step(PermStep step, std::int32_t v, std::int32_t d)
+// The search as a tree, with --trace as text instead of the listing (one line for each call
+// with the ordering so far, indented two spaces a level, and one for each number turned
+// down, where its call would have stood), with --tree as a picture of the same nodes.
+static void watch_step(PermStep step, std::int32_t v, std::int32_t d)
 {
-    std::printf("%*s", 2 * d, "");
+    char line[64];
+    int length = 0;
     if (step == PermStep::turned_down) {
-        std::printf("%d  already placed\n", v);
-        end_if_output_failed(permlist_program.name);
-        return;
+        length = std::snprintf(line, sizeof line, "%d  already placed", v);
+    } else {
+        for (int k = 1; k <= d; ++k) {
+            length += std::snprintf(line + length, sizeof line - length, "%d ", perm_prefix[k]);
+        }
+        length += std::snprintf(line + length, sizeof line - length, "%d", v);
+        if (step == PermStep::ordering) {
+            std::snprintf(line + length, sizeof line - length, "  ordering %d",
+                          static_cast<int>(perm_count));
+        }
     }
-    for (int k = 1; k <= d; ++k) std::printf("%d ", perm_prefix[k]);
-    std::printf("%d", v);
-    if (step == PermStep::ordering) std::printf("  ordering %d", static_cast<int>(perm_count));
-    std::printf("\n");
-    end_if_output_failed(permlist_program.name);
+    if (tracing) print_trace_line(permlist_program.name, d, line);
+    if (recording_tree()) {
+        char label[16];
+        std::snprintf(label, sizeof label, "%d",
+                      step == PermStep::ordering ? static_cast<int>(perm_count) : v);
+        const TreeKind kind = step == PermStep::ordering      ? TreeKind::solution
+                              : step == PermStep::turned_down ? TreeKind::turned_down
+                                                              : TreeKind::call;
+        record_tree_node(d, kind, line, label);
+    }
 }
 
 // The search from each number at level 0, in ascending order. Kept out of main: inside the
@@ -287,7 +307,9 @@ int main(int argc, char** argv)
     const int status = parse_command_line(argc, argv, permlist_program, settings);
     if (status != run_program) return status;
     set_size(settings.size);
-    if (settings.trace) perm_step_action = print_step;
+    tracing = settings.trace;
+    const bool watched = tracing || settings.tree_file != nullptr;
+    if (watched) perm_step_action = watch_step;
 
     try {
         if (settings.estimate) {
@@ -300,11 +322,15 @@ int main(int argc, char** argv)
         } else {
             const ProgressSource progress = {permlist_program.name, "orderings",
                                              factorial(perm_size), listing_progress};
+            if (settings.tree_file != nullptr) {
+                start_tree_file(permlist_program.name, settings.tree_file);
+            }
             start_progress(settings.progress, stdout_is_terminal(), progress);
             start_listing(permlist_program.name);
-            search_every_ordering(settings.trace);
+            search_every_ordering(watched);
             flush_listing();
             end_progress();
+            if (recording_tree()) finish_tree_file();
         }
         finish_output(permlist_program.name);
         if (!settings.no_wait) _getch();

@@ -1,10 +1,7 @@
 // A 32-bit surface written as an 8-bit RGB PNG file, whole or not at all.
 #include "raster/png_file.h"
 
-#include <fcntl.h>
 #include <png.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstddef>
@@ -12,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <vector>
+
+#include "run/whole_file.h"
 
 namespace {
 
@@ -59,52 +58,13 @@ bool encode_png(const SDL_Surface* surface, std::vector<unsigned char>& png, std
     return true;
 }
 
-// mkstemp makes a file that only its owner can read; a page gets the permissions that any
-// new file of the user gets.
-mode_t new_file_mode()
-{
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
-// Returns 0 or the errno of the first call that failed.
-int write_all(int fd, const std::vector<unsigned char>& bytes)
-{
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return n < 0 ? errno : EIO;
-        done += static_cast<size_t>(n);
-    }
-    return 0;
-}
-
-// The bytes under a temporary name beside path, synced, then renamed to path. Returns 0 or
-// the errno of the first call that failed.
-int write_whole_file(const std::string& path, const std::vector<unsigned char>& bytes)
-{
-    std::string temporary = path + ".tmp-XXXXXX";
-    const int fd = mkstemp(&temporary[0]);
-    if (fd < 0) return errno;
-    int error = write_all(fd, bytes);
-    if (error == 0 && fchmod(fd, new_file_mode()) != 0) error = errno;
-    // Without the sync a crash soon after the rename could leave the new name on an empty file.
-    if (error == 0 && fsync(fd) != 0) error = errno;
-    if (close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) unlink(temporary.c_str());
-    return error;
-}
-
 }  // namespace
 
 bool write_png_file(const SDL_Surface* surface, const std::string& path, std::string& reason)
 {
     std::vector<unsigned char> png;
     if (!encode_png(surface, png, reason)) return false;
-    const int error = write_whole_file(path, png);
+    const int error = write_whole_file(path, png.data(), png.size());
     if (error != 0) {
         reason = std::strerror(error);
         return false;

@@ -29,6 +29,7 @@ if [ "$task" = test ]; then
     xvfb libx11-dev libxtst-dev x11-utils   # end-to-end runs in a real X server
     xdotool                                 # key presses for the README pictures
     imagemagick                             # window captures for the README pictures
+    librsvg2-bin                            # the search tree's SVG as a PNG for the README
     valgrind                                # memory checks
     clang-format clang-tidy                 # static checks
     dpkg-dev file lintian                   # the Debian package: dependencies, checks

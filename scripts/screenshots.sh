@@ -2,7 +2,8 @@
 # Regenerates the README pictures in docs/ from the real programs: jugview on solution 12,
 # jugview on solution 7 of the 8,5,3 puzzle, tileview's first and last pages, every step of
 # the 4x3 board's search as an animation (all written by the programs themselves with
-# --save, no display needed), and an excerpt of juglist.
+# --save, no display needed), the search tree of the 4x3 board (tilelist --tree, made into a
+# PNG by rsvg-convert), and an excerpt of juglist.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,6 +31,11 @@ save tileview steps --board 4x3 --steps
    -layers Optimize "$docs/tileview-4x3-steps.gif")
 echo docs/tileview-4x3-steps.gif
 rm -r "$pages"
+
+# The search tree of the 4x3 board, as tilelist draws it, and the same as a picture.
+"$bin/tilelist" --board 4x3 --count --no-wait --tree "$docs/tilelist-4x3-tree.svg" >/dev/null
+rsvg-convert "$docs/tilelist-4x3-tree.svg" -o "$docs/tilelist-4x3-tree.png"
+echo docs/tilelist-4x3-tree.png
 
 # The first solutions and the summary of juglist, as its own output prints them, under
 # the command line that started it.

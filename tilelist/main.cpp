@@ -15,6 +15,8 @@
 #include "run/workers.h"
 #include "tiling/tiling.h"
 #include "tiling/tiling_count.h"
+#include "tiling/tiling_trace.h"
+#include "tree/tree_file.h"
 
 constexpr int max_board_cells = tilelist_max_board_side * tilelist_max_board_side;
 
@@ -95,21 +97,27 @@ void show_tiling(DominoCode last)
     count_line_up();
 }
 
-// The search as a tree: one line for each call with the domino it places, indented two
-// spaces a level, and a line one level deeper where the lowest free cell takes no domino.
-static void print_step(TileStep step, DominoCode domino, int depth, int free_cell)
+// The search as a tree, with --trace as text (one line for each call with the domino it
+// places, indented two spaces a level, and a line one level deeper where the lowest free
+// cell takes no domino), with --tree as a picture of the same nodes.
+static void watch_step(TileStep step, DominoCode domino, int depth, int free_cell)
 {
-    if (step == TileStep::back_up) return;
-    if (step == TileStep::dead_end) {
-        std::printf("%*sdead end at cell %d\n", 2 * depth, "", free_cell);
-    } else {
-        std::printf("%*s%d-%d", 2 * (depth - 1), "", first_cell(domino), second_cell(domino));
+    char line[64];
+    const int level = tile_trace_line(step, domino, depth, free_cell, line, sizeof line);
+    if (level < 0) return;
+    if (tracing) print_trace_line(tilelist_program.name, level, line);
+    if (recording_tree()) {
+        char label[24];
         if (step == TileStep::tiling) {
-            std::printf("  tiling %lld", static_cast<long long>(tiling_count));
+            std::snprintf(label, sizeof label, "%lld", static_cast<long long>(tiling_count));
+        } else {
+            tile_step_label(step, domino, free_cell, label, sizeof label);
         }
-        std::printf("\n");
+        const TreeKind kind = step == TileStep::tiling     ? TreeKind::solution
+                              : step == TileStep::dead_end ? TreeKind::dead_end
+                                                           : TreeKind::call;
+        record_tree_node(level, kind, line, label);
     }
-    end_if_output_failed(tilelist_program.name);
 }
 
 // What the progress line tells of the listing (or the trace), and of a count.
@@ -136,7 +144,7 @@ int main(int argc, char** argv)
     prepare_tiling_count();
     count_only = settings.count_only;
     tracing = settings.trace;
-    if (tracing) tile_step_action = print_step;
+    if (tracing || settings.tree_file != nullptr) tile_step_action = watch_step;
     make_domino_texts();
     const int jobs = settings.jobs > 0 ? settings.jobs : available_processors();
     const bool in_parts = settings.parts > 0;
@@ -148,14 +156,19 @@ int main(int argc, char** argv)
         if (settings.estimate) {
             print_estimate(facts, settings.probes, static_cast<std::uint64_t>(settings.seed), jobs);
         } else {
+            if (settings.tree_file != nullptr) {
+                start_tree_file(tilelist_program.name, settings.tree_file);
+            }
             warn_if_longer_than_a_day(facts, count_only ? jobs : 1);
-            // A count has a faster walk of the same tree, shared out between threads.
+            // A count has a faster walk of the same tree, shared out between threads; the
+            // tree's picture is the listing's search, watched.
+            const bool counting = count_only && settings.tree_file == nullptr;
             const ProgressSource progress = {tilelist_program.name, "tilings",
                                              in_parts ? -1 : closed_form_tiling_count(),
-                                             count_only ? count_progress : listing_progress};
+                                             counting ? count_progress : listing_progress};
             start_progress(settings.progress, stdout_is_terminal() && !count_only, progress);
             long long found;
-            if (count_only) {
+            if (counting) {
                 found = static_cast<long long>(count_tilings(jobs, in_parts ? settings.part : 1,
                                                              in_parts ? settings.parts : 1));
             } else {
@@ -163,9 +176,10 @@ int main(int argc, char** argv)
                 enumerate_tilings();
                 flush_listing();
                 found = tiling_count;
-                std::printf("\n");
+                if (!count_only) std::printf("\n");
             }
             end_progress();
+            if (recording_tree()) finish_tree_file();
 
             if (in_parts) std::printf("part %d/%d: ", settings.part, settings.parts);
             std::printf("Number of tilings (theoretic and experimental)=  %3.0lf   %lld\n",

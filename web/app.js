@@ -11,9 +11,9 @@
 // canvas; a console program writes to the text area.
 const OPTIONS = {};
 const PROGRAMS = {};
-// What a page cannot offer: it has no folder to write pages into, no terminal to keep a
-// progress line on, and one thread for a program.
-const NOT_ON_THE_PAGE = ['save', 'progress', 'no-progress', 'jobs'];
+// What a page cannot offer: it has no folder to write pages or pictures into, no terminal to
+// keep a progress line on, and one thread for a program.
+const NOT_ON_THE_PAGE = ['save', 'tree', 'progress', 'no-progress', 'jobs'];
 
 function takeProgramTable(table) {
   for (const program of table.programs) {

@@ -1,0 +1,46 @@
+// The search tree of a run, node by node as the search reaches them.
+#include "tree/search_tree.h"
+
+const char* tree_kind_name(TreeKind kind)
+{
+    switch (kind) {
+    case TreeKind::call:
+        return "call";
+    case TreeKind::solution:
+        return "solution";
+    case TreeKind::turned_down:
+        return "turned-down";
+    case TreeKind::dead_end:
+        return "dead-end";
+    }
+    return "call";
+}
+
+void SearchTree::add(int level, TreeKind kind, const char* title, const char* label)
+{
+    // The parent is the last node one level up. A line that came deeper than one level
+    // below the deepest open node (no search makes one) is taken one level below it.
+    if (level < 0) level = 0;
+    if (level > static_cast<int>(open_.size())) level = static_cast<int>(open_.size());
+    open_.resize(static_cast<size_t>(level));
+    const int parent = open_.empty() ? -1 : open_.back();
+    TreeNode node;
+    node.parent = parent;
+    node.level = level;
+    node.kind = kind;
+    node.title = static_cast<int>(text_.size());
+    text_ += title;
+    text_ += '\0';
+    node.label = static_cast<int>(text_.size());
+    text_ += label;
+    text_ += '\0';
+    open_.push_back(size());
+    nodes_.push_back(node);
+}
+
+void SearchTree::clear()
+{
+    nodes_.clear();
+    text_.clear();
+    open_.clear();
+}

@@ -1,0 +1,46 @@
+// The search tree of a run, node by node as the search reaches them: the record behind the
+// tree's picture (an SVG file, or the tree view of step mode).
+#ifndef TREE_SEARCH_TREE_H
+#define TREE_SEARCH_TREE_H
+
+#include <string>
+#include <vector>
+
+// What a node stands for: a call that completes nothing, a call that completes a
+// configuration (a solution, a tiling, an ordering), a candidate turned down, or a lowest
+// free cell that takes no domino.
+enum class TreeKind { call, solution, turned_down, dead_end };
+
+// The class names the picture gives the kinds: "call", "solution", "turned-down", "dead-end".
+const char* tree_kind_name(TreeKind kind);
+
+struct TreeNode {
+    int parent;  // the index of the parent node, -1 for a root
+    int level;   // 0 for a root: the --trace line's indent in steps of two spaces
+    TreeKind kind;
+    int title;  // where the node's title and label start in the tree's text
+    int label;
+};
+
+// The nodes in the order the search reached them, which is the order of the --trace lines:
+// a node's parent is the nearest earlier node one level up.
+class SearchTree {
+  public:
+    // Adds a node with its title (its --trace line without the indent) and its label (a
+    // short text the picture shows at the node).
+    void add(int level, TreeKind kind, const char* title, const char* label);
+
+    int size() const { return static_cast<int>(nodes_.size()); }
+    const TreeNode& node(int k) const { return nodes_[static_cast<size_t>(k)]; }
+    const char* title(int k) const { return text_.c_str() + node(k).title; }
+    const char* label(int k) const { return text_.c_str() + node(k).label; }
+
+    void clear();
+
+  private:
+    std::vector<TreeNode> nodes_;
+    std::string text_;
+    std::vector<int> open_;  // the last node of each level, from the roots down
+};
+
+#endif

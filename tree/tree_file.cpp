@@ -1,0 +1,77 @@
+// A console run's search tree, drawn into an SVG file when the run ends.
+#include "tree/tree_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "run/progress.h"
+#include "run/run_end.h"
+#include "run/whole_file.h"
+#include "tree/tree_svg.h"
+
+namespace {
+
+// Made when a run asks for a tree: a run without one pays nothing for them.
+const char* tree_program = "";
+SearchTree* tree = nullptr;
+WholeFile* file = nullptr;
+
+void drop_unfinished_file() { drop_whole_file(*file); }
+
+[[noreturn]] void cannot_write(int error)
+{
+    end_progress();  // the message stands on a line of its own
+    std::fprintf(stderr, "%s: cannot write the tree '%s': %s\n", tree_program, file->path.c_str(),
+                 std::strerror(error));
+    drop_whole_file(*file);
+    throw RunEnd{1};
+}
+
+}  // namespace
+
+void start_tree_file(const char* program, const char* path)
+{
+    tree_program = program;
+    if (tree == nullptr) {
+        tree = new SearchTree;
+        file = new WholeFile;
+        std::atexit(drop_unfinished_file);
+    }
+    tree->clear();
+    if (const int error = begin_whole_file(*file, path)) {
+        file->path = path;
+        cannot_write(error);
+    }
+}
+
+bool recording_tree() { return file != nullptr && file->fd >= 0; }
+
+void record_tree_node(int level, TreeKind kind, const char* title, const char* label)
+{
+    if (tree->size() == max_tree_nodes) {
+        end_progress();
+        std::fprintf(stderr,
+                     "%s: the search tree reached %d nodes, more than the %d a picture takes: "
+                     "no tree drawn\n",
+                     tree_program, max_tree_nodes + 1, max_tree_nodes);
+        drop_whole_file(*file);
+        throw RunEnd{1};
+    }
+    tree->add(level, kind, title, label);
+}
+
+void finish_tree_file()
+{
+    char* text = nullptr;
+    size_t size = 0;
+    std::FILE* out = open_memstream(&text, &size);
+    if (out == nullptr) cannot_write(errno);
+    const bool written = write_tree_svg(out, *tree, tree->size());
+    std::fclose(out);
+    int error = written ? add_to_whole_file(*file, text, size) : ENOMEM;
+    std::free(text);
+    if (error == 0) error = end_whole_file(*file);
+    if (error != 0) cannot_write(error);
+}

@@ -1,0 +1,158 @@
+// The search tree as an SVG picture, written as plain text.
+#include "tree/tree_svg.h"
+
+#include <vector>
+
+#include "tree/tree_layout.h"
+
+namespace {
+
+// The kinds told apart by form as well as by colour, so that a print in black and white
+// keeps them apart: a call is an outline, a solution a filled disc with its number beside
+// it, a candidate turned down a small crossed square in grey, a dead end a crossed square
+// with a heavy red outline.
+const char* const style = R"(<style>
+text { font-family: sans-serif; font-size: 11px; fill: #222; }
+.call > ellipse { fill: #fff; stroke: #333; stroke-width: 1.2; }
+.call > text { text-anchor: middle; }
+.solution > circle { fill: #17803a; stroke: #0b3d19; stroke-width: 1.2; }
+.solution > text { font-weight: bold; fill: #0b3d19; }
+.turned-down > rect { fill: url(#cross); stroke: #888; stroke-width: 1; }
+.turned-down > text { fill: #777; }
+.dead-end > rect { fill: url(#cross); stroke: #c00000; stroke-width: 2.5; }
+.dead-end > text { fill: #c00000; }
+line { stroke: #999; stroke-width: 1; }
+.on-path > ellipse, .on-path > circle, .on-path > rect { stroke: #1f5fd6; stroke-width: 2.5; }
+.on-path > line.on-path { stroke: #1f5fd6; stroke-width: 2.5; }
+.current > ellipse, .current > circle, .current > rect { stroke: #1f5fd6; stroke-width: 4; }
+</style>
+<defs><pattern id="cross" patternUnits="objectBoundingBox" patternContentUnits="objectBoundingBox" width="1" height="1"><rect width="1" height="1" fill="#fff"/><path d="M0,0 L1,1 M0,1 L1,0" stroke="#555" stroke-width="0.14"/></pattern></defs>
+)";
+
+// The text with the characters that XML reads as markup written as references.
+void put_text(std::FILE* out, const char* text)
+{
+    for (const char* p = text; *p != '\0'; ++p) {
+        switch (*p) {
+        case '<':
+            std::fputs("&lt;", out);
+            break;
+        case '>':
+            std::fputs("&gt;", out);
+            break;
+        case '&':
+            std::fputs("&amp;", out);
+            break;
+        default:
+            std::fputc(*p, out);
+        }
+    }
+}
+
+void put_shape(std::FILE* out, TreeKind kind, const NodePlace& p)
+{
+    switch (kind) {
+    case TreeKind::call:
+        std::fprintf(out, "<ellipse cx=\"%.1f\" cy=\"%.1f\" rx=\"%.1f\" ry=\"%.1f\"/>", p.x, p.y,
+                     p.half_width, p.half_height);
+        return;
+    case TreeKind::solution:
+        std::fprintf(out, "<circle cx=\"%.1f\" cy=\"%.1f\" r=\"%.1f\"/>", p.x, p.y, p.half_width);
+        return;
+    case TreeKind::turned_down:
+    case TreeKind::dead_end:
+        std::fprintf(out, "<rect x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>",
+                     p.x - p.half_width, p.y - p.half_height, 2 * p.half_width, 2 * p.half_height);
+        return;
+    }
+}
+
+void put_label(std::FILE* out, const char* label, const NodePlace& p)
+{
+    std::fprintf(out, "<text x=\"%.1f\" y=\"%.1f\">", p.label_x, p.label_y);
+    put_text(out, label);
+    std::fputs("</text>", out);
+}
+
+// One sample of each kind, with what it stands for, in a row above the tree.
+void put_legend(std::FILE* out)
+{
+    std::fputs("<g class=\"legend\">\n", out);
+    double x = tree_margin;
+    const double y = tree_margin + legend_height / 2;
+    for (const LegendSample& s : tree_legend) {
+        const NodePlace p = legend_place(s.kind, x, y);
+        std::fprintf(out, "<g class=\"%s\">", tree_kind_name(s.kind));
+        put_shape(out, s.kind, p);
+        if (*s.label != '\0') put_label(out, s.label, p);
+        std::fputs("</g>", out);
+        const double labelled = *s.label != '\0' && !p.label_centred ? 2 * tree_char_width : 0;
+        std::fprintf(out, "<text x=\"%.1f\" y=\"%.1f\">%s</text>\n",
+                     p.x + p.half_width + label_gap + labelled, p.label_y, s.meaning);
+        x += legend_item_width;
+    }
+    std::fputs("</g>\n", out);
+}
+
+}  // namespace
+
+bool write_tree_svg(std::FILE* out, const SearchTree& tree, int count, int current)
+{
+    const TreeLayout layout = lay_out_tree(tree, count);
+    count = static_cast<int>(layout.places.size());
+    const auto place = [&layout](int k) -> const NodePlace& {
+        return layout.places[static_cast<size_t>(k)];
+    };
+
+    // The nodes on the path from the root down to the current node, and each node's children.
+    std::vector<bool> on_path(static_cast<size_t>(count), false);
+    for (int k = current < count ? current : -1; k >= 0; k = tree.node(k).parent) {
+        on_path[static_cast<size_t>(k)] = true;
+    }
+    std::vector<std::vector<int>> children(static_cast<size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        if (tree.node(k).parent >= 0)
+            children[static_cast<size_t>(tree.node(k).parent)].push_back(k);
+    }
+
+    std::fprintf(out,
+                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%.0f\" height=\"%.0f\" "
+                 "viewBox=\"0 0 %.0f %.0f\">\n",
+                 layout.width, layout.height, layout.width, layout.height);
+    std::fputs(style, out);
+    std::fprintf(out, "<rect width=\"%.0f\" height=\"%.0f\" fill=\"#fff\"/>\n", layout.width,
+                 layout.height);
+    put_legend(out);
+    std::fputs("<g class=\"tree\">\n", out);
+
+    // The groups nest as the tree does: a node's group stays open until the search leaves
+    // its subtree, which is when a node comes whose parent is further up.
+    std::vector<int> open;
+    for (int k = 0; k < count; ++k) {
+        const TreeNode& node = tree.node(k);
+        while (!open.empty() && open.back() != node.parent) {
+            std::fputs("</g>\n", out);
+            open.pop_back();
+        }
+        const bool marked = on_path[static_cast<size_t>(k)];
+        std::fprintf(out, "<g class=\"node %s%s\"><title>", tree_kind_name(node.kind),
+                     k == current ? " on-path current"
+                     : marked     ? " on-path"
+                                  : "");
+        put_text(out, tree.title(k));
+        std::fputs("</title>", out);
+        put_shape(out, node.kind, place(k));
+        put_label(out, tree.label(k), place(k));
+        for (const int child : children[static_cast<size_t>(k)]) {
+            const NodePlace &from = place(k), &to = place(child);
+            std::fprintf(out, "<line%s x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>",
+                         on_path[static_cast<size_t>(child)] ? " class=\"on-path\"" : "", from.x,
+                         from.y + from.half_height, to.x, to.y - to.half_height);
+        }
+        std::fputs("\n", out);
+        open.push_back(k);
+    }
+    for (size_t k = 0; k < open.size(); ++k) std::fputs("</g>\n", out);
+    std::fputs("</g>\n</svg>\n", out);
+    return std::ferror(out) == 0;
+}
