@@ -9,12 +9,14 @@
 #include "options/programs.h"
 #include "pour/pour.h"
 #include "raster/raster.h"
-#include "run/run_end.h"
+#include "raster/step_pace.h"
 #include "raster/window.h"
+#include "run/run_end.h"
 
 SDL_Surface* screen;
 
 static TTF_Font* label_font;
+static TTF_Font* small_font;  // step mode's amounts and legend
 static char label_text[16];
 static const SDL_Color label_colour = {0, 0, 0, 0};  // black
 static const SDL_Rect label_rect = {20, 10, 0, 0};
@@ -69,20 +71,32 @@ int main(int argc, char** argv)
     label_font = open_text_font(jugview_program.name);
 
     stepping = settings.steps;
-    if (stepping) start_step_view(label_font, settings.delay_ms);
+    // Without the font there is no second size of it either, and nothing more to say.
+    small_font = stepping && label_font != nullptr
+                     ? open_text_font(jugview_program.name, small_font_size)
+                     : nullptr;
+    if (stepping) start_step_view(label_font, small_font, settings.delay_ms);
     pour_step_action = stepping ? show_pour_step : nullptr;
     int end_status = 0;
     try {
         start_pour_search();
 
-        // The last solution left a cleared page: a blank page ends the run.
-        if (stepping) show_step_view_end();
-        SDL_Flip(screen);
-        wait_key_or_quit();
+        if (stepping) {
+            finish_steps();
+        } else {
+            // The last solution left a cleared page: a blank page ends the run, or one that
+            // says that there was none.
+            if (solution_count == 0) {
+                blit_text(label_font, no_solution_words, label_colour, label_rect);
+            }
+            SDL_Flip(screen);
+            wait_key_or_quit();
+        }
     } catch (const RunEnd& end) {
         end_status = end.status;
     }
 
+    if (small_font != nullptr) close_text_font(small_font);
     close_text_font(label_font);
     return end_status;
 }
