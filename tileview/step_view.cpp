@@ -121,10 +121,13 @@ void draw_grid()
     for (int r = 1; r < board_rows; ++r) {
         draw_line(left, top + drawing_pitch * r, right, top + drawing_pitch * r, grid_pixel);
     }
-    draw_thick_line(left, top, right, top, outline_half_width, grid_pixel);
-    draw_thick_line(right, top, right, bottom, outline_half_width, grid_pixel);
-    draw_thick_line(right, bottom, left, bottom, outline_half_width, grid_pixel);
-    draw_thick_line(left, bottom, left, top, outline_half_width, grid_pixel);
+    // The outline stands around the cells' boxes, so that it takes nothing from the cells.
+    const int x0 = left - outline_half_width, y0 = top - outline_half_width;
+    const int x1 = right + outline_half_width, y1 = bottom + outline_half_width;
+    draw_thick_line(x0, y0, x1, y0, outline_half_width, grid_pixel);
+    draw_thick_line(x1, y0, x1, y1, outline_half_width, grid_pixel);
+    draw_thick_line(x1, y1, x0, y1, outline_half_width, grid_pixel);
+    draw_thick_line(x0, y1, x0, y0, outline_half_width, grid_pixel);
 }
 
 // The number of every free cell, in its middle, where a cell has room for it: in the small
