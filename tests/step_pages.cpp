@@ -45,11 +45,11 @@ PixelSet page_pixels_with(const Page& page, Uint32 colour, int x0, int y0, int x
 std::vector<StepMove> tour_of_steps(std::size_t found1, std::size_t found2)
 {
     using K = WaitAnswer;
-    return {{K::right, 1},       {K::key, 2},         {K::right, 3},     {K::left, 2},
-            {K::backspace, 1},   {K::right, 2},       {K::right, 3},     {K::right, 4},
-            {K::home, 0},        {K::end, 4},         {K::n, found1},    {K::p, found1},
-            {K::left, found1 - 1}, {K::n, found1},    {K::n, found2},    {K::p, found1},
-            {K::end, found2},    {K::p, found1}};
+    return {{K::right, 1},         {K::key, 2},    {K::right, 3},  {K::left, 2},
+            {K::backspace, 1},     {K::right, 2},  {K::right, 3},  {K::right, 4},
+            {K::home, 0},          {K::end, 4},    {K::n, found1}, {K::p, found1},
+            {K::left, found1 - 1}, {K::n, found1}, {K::n, found2}, {K::p, found1},
+            {K::end, found2},      {K::p, found1}};
 }
 
 void expect_moves_show_steps(const std::function<int()>& run_steps,
@@ -82,10 +82,11 @@ void expect_moves_show_steps(const std::function<int()>& run_steps,
         const std::size_t step = n == 0 ? 0 : moves[n - 1].step;
         newest = std::max(newest, step);
         const Page& shown = script.pages[n];
-        EXPECT_TRUE(std::equal(shown.begin(), shown.begin() + marker_rows, forward.at(step).begin()))
+        EXPECT_TRUE(
+            std::equal(shown.begin(), shown.begin() + marker_rows, forward.at(step).begin()))
             << "page " << n << " is step " << step;
-        const bool blank = std::equal(shown.begin() + marker_rows, shown.end(),
-                                      white.begin() + marker_rows);
+        const bool blank =
+            std::equal(shown.begin() + marker_rows, shown.end(), white.begin() + marker_rows);
         EXPECT_EQ(blank, step == newest) << "the marker of step " << step << ", page " << n;
     }
 }

@@ -51,7 +51,8 @@ TEST(StepRecord, TenMillionStepsTakeFourBytesEach)
         EXPECT_LT(used, std::size_t{256} << 20);
         EXPECT_EQ(record.first_kept(), 0u);
         EXPECT_EQ(record.end(), steps);
-        for (const std::size_t k : {std::size_t{0}, step_block_size - 1, step_block_size, steps - 1}) {
+        for (const std::size_t k :
+             {std::size_t{0}, step_block_size - 1, step_block_size, steps - 1}) {
             EXPECT_EQ(record.at(k).bits, event_of(k).bits) << "step " << k;
         }
     }
