@@ -29,6 +29,10 @@ void operator delete(void* p) noexcept
     std::free(block);
 }
 void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+// Arrays too: a sanitizer's run-time brings its own, which would leave them uncounted.
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete[](void* p) noexcept { operator delete(p); }
+void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
