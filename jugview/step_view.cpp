@@ -17,11 +17,10 @@ TTF_Font* text_font;
 TTF_Font* label_font;
 constexpr SDL_Color black = {0, 0, 0, 0};
 
-// The state the view stands on: the path after the first `applied` steps of the record, the
-// start first, and the solutions found by then.
+// The state the view stands on (raster/step_pace.h moves it from step to step): the path the
+// search stands on, the start first, and the solutions found by then.
 std::vector<JugState> path;
 long long found;
-std::size_t applied;
 
 void apply(StepEvent event)
 {
@@ -58,12 +57,6 @@ void undo(StepEvent event)
     case PourStep::turned_down:
         return;
     }
-}
-
-void rebuild(std::size_t step)
-{
-    while (applied < step + 1) apply(step_record.at(applied++));
-    while (applied > step + 1) undo(step_record.at(--applied));
 }
 
 // The header line names the puzzle as the options write it; the legend beside it says what
@@ -228,9 +221,9 @@ void describe(PourStep step, JugState state, char* text, std::size_t size)
     }
 }
 
-void draw(StepFacts& facts)
+void draw(std::size_t index, StepFacts& facts)
 {
-    const StepEvent event = step_record.at(applied - 1);
+    const StepEvent event = step_record.at(index);
     const PourStep step = static_cast<PourStep>(step_kind(event));
     const JugState state = static_cast<JugState>(step_item(event));
     SDL_FillRect(screen, nullptr, white_pixel);
@@ -265,9 +258,8 @@ void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms)
     label_font = small_font;
     path.clear();
     found = 0;
-    applied = 0;
     start_steps(font, small_font, delay_ms,
-                {"solutions", static_cast<unsigned>(PourStep::goal), rebuild, draw, draw_end});
+                {"solutions", static_cast<unsigned>(PourStep::goal), apply, undo, draw, draw_end});
 }
 
 void show_pour_step(PourStep step, JugState state, int)

@@ -21,6 +21,18 @@ TTF_Font* marker_font;
 int step_delay_ms = -1;
 StepView view;
 
+// How many steps of the record the view's state has applied: it stands just after step
+// applied - 1.
+std::size_t applied;
+
+// Brings the view's state to what it is just after the step, applying the events that
+// follow or undoing those down to it.
+void rebuild(std::size_t step)
+{
+    while (applied < step + 1) view.apply(step_record.at(applied++));
+    while (applied > step + 1) view.undo(step_record.at(--applied));
+}
+
 // The page shown: a step of the record, or, once the search is over, record.end() for the
 // end page.
 std::size_t shown;
@@ -123,10 +135,10 @@ void show_marker(std::size_t step)
 void show_step(std::size_t step)
 {
     shown = step;
-    view.rebuild(step);
+    rebuild(step);
     StepFacts facts;
-    view.draw(facts);
-    show_step_status(static_cast<long long>(step + 1), facts.depth, facts.found, facts.words);
+    view.draw(step, facts);
+    show_step_status(static_cast<long long>(step) + 1, facts.depth, facts.found, facts.words);
     show_marker(step);
     SDL_Flip(screen);
     if (step_shown_action != nullptr) step_shown_action(step, step_record.at(step));
@@ -218,7 +230,7 @@ void browse()
             } else {
                 // The state leaves the step shown for the newest, before a new step can push
                 // the one shown out of the record.
-                view.rebuild(step_record.end() - 1);
+                rebuild(step_record.end() - 1);
                 seeking = true;
                 return;
             }
@@ -252,6 +264,7 @@ void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepV
     step_delay_ms = delay_ms;
     view = step_view;
     step_record.clear();
+    applied = 0;
     shown = 0;
     search_over = false;
     paused = false;
@@ -263,7 +276,7 @@ void take_step(StepEvent event)
     step_record.add(event);
     // The state follows the search also while n runs it unseen, so that it never stands on a
     // step that a new one pushes out of the record.
-    view.rebuild(step_record.end() - 1);
+    rebuild(step_record.end() - 1);
     if (seeking) {
         if (step_kind(event) != view.found_kind) return;
         seeking = false;

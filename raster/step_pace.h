@@ -22,12 +22,14 @@ struct StepFacts {
 struct StepView {
     const char* found_name;  // what the search finds, for the status line ("solutions")
     unsigned found_kind;     // the kind of step that finds one
-    // Brings the view's state to what it is just after the step (first kept to newest), by
-    // applying the recorded events that follow its own step or undoing those down to it.
-    void (*rebuild)(std::size_t step);
-    // Draws the whole page of the step the state stands at, status line left out, and tells
-    // what that line says.
-    void (*draw)(StepFacts& facts);
+    // The view's state goes a step forward or back: the state after a step is the state
+    // before it with the step's event applied, and undoing the event gives that back. The
+    // shared part moves the state from step to step with them.
+    void (*apply)(StepEvent event);
+    void (*undo)(StepEvent event);
+    // Draws the whole page of a step, the state standing just after it, status line left out,
+    // and tells what that line says.
+    void (*draw)(std::size_t step, StepFacts& facts);
     // Draws the whole page that follows the last step: what the run found.
     void (*draw_end)();
 };

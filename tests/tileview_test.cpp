@@ -302,8 +302,9 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
         same_pixels("number_9", page_pixels_with(first, number, 396, 171, 519, 294), number_in(9)));
     // The lowest free cell, 2, filled inside the grid, its number on it.
     const Uint32 free_cell = SDL_MapRGB(screen->format, 255, 220, 100);
-    EXPECT_EQ(count_colour(first, free_cell, 271, 46, 394, 169), 124 * 124 - number_in(2).size());
-    EXPECT_EQ(count_colour(first, free_cell, 0, 45, 799, 599), 124 * 124 - number_in(2).size());
+    const int filled = 124 * 124 - static_cast<int>(number_in(2).size());
+    EXPECT_EQ(count_colour(first, free_cell, 271, 46, 394, 169), filled);
+    EXPECT_EQ(count_colour(first, free_cell, 0, 45, 799, 599), filled);
     TTF_CloseFont(font);
     TTF_Quit();
 

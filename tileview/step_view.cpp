@@ -21,12 +21,11 @@ TTF_Font* label_font;
 constexpr SDL_Color black = {0, 0, 0, 0};
 constexpr SDL_Color number_colour = {96, 96, 96, 0};
 
-// The state the view stands on: the dominoes placed after the first `applied` steps of the
-// record, in the order they were placed, the cells they cover, and the tilings found by then.
+// The state the view stands on (raster/step_pace.h moves it from step to step): the dominoes
+// placed, in the order they were placed, the cells they cover, and the tilings found by then.
 std::vector<DominoCode> placed;
 bool covered[max_cell_count];
 long long found;
-std::size_t applied;
 
 void place(DominoCode domino, bool on)
 {
@@ -73,12 +72,6 @@ void undo(StepEvent event)
     case TileStep::dead_end:
         return;
     }
-}
-
-void rebuild(std::size_t step)
-{
-    while (applied < step + 1) apply(step_record.at(applied++));
-    while (applied > step + 1) undo(step_record.at(--applied));
 }
 
 // The board fills the page between the header and the status line, as large as it allows.
@@ -225,9 +218,9 @@ void describe(TileStep step, DominoCode domino, char* text, std::size_t size)
     }
 }
 
-void draw(StepFacts& facts)
+void draw(std::size_t index, StepFacts& facts)
 {
-    const StepEvent event = step_record.at(applied - 1);
+    const StepEvent event = step_record.at(index);
     const auto step = static_cast<TileStep>(step_kind(event));
     SDL_FillRect(screen, nullptr, white_pixel);
     draw_header(found);
@@ -268,7 +261,6 @@ void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms)
     placed.clear();
     std::fill(std::begin(covered), std::end(covered), false);
     found = 0;
-    applied = 0;
     drawing_diagrams = false;
     // As large as the page allows, cell centres half a pitch inside the board's edges.
     drawing_pitch = std::min((board_right - board_left) / board_columns,
@@ -276,7 +268,7 @@ void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms)
     cursor_x = board_left + drawing_pitch / 2;
     cursor_y = board_top + drawing_pitch / 2;
     start_steps(font, small_font, delay_ms,
-                {"tilings", static_cast<unsigned>(TileStep::tiling), rebuild, draw, draw_end});
+                {"tilings", static_cast<unsigned>(TileStep::tiling), apply, undo, draw, draw_end});
 }
 
 void show_tile_step(TileStep step, DominoCode domino, int, int)
