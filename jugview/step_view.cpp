@@ -141,7 +141,7 @@ void draw_header()
 void draw_amounts(int x, int y, const std::int32_t amount[jug_count])
 {
     for (int k = 0; k < jug_count; ++k) {
-        char number[8];
+        char number[12];  // any int
         std::snprintf(number, sizeof number, "%d", amount[k]);
         blit_text_centred(label_font, number, black, x + k * (jug_width + jug_gap) + jug_width / 2,
                           y + amount_top);

@@ -135,7 +135,7 @@ void draw_cell_numbers()
     const int half_height = TTF_FontHeight(font) / 2;
     for (int cell = 0; cell < cell_count; ++cell) {
         if (covered[cell]) continue;
-        char number[8];
+        char number[12];  // any int
         std::snprintf(number, sizeof number, "%d", cell);
         blit_text_centred(font, number, number_colour, centre_x(cell),
                           centre_y(cell) - half_height);
