@@ -103,16 +103,21 @@ int solution_top() { return row_height() + label_height; }
 
 bool next_picture_place(int& x, int& y)
 {
+    return next_picture_place(x, y, row_gap, row_height() + continued_page_top);
+}
+
+bool next_picture_place(int& x, int& y, int gap, int continued_y)
+{
     const int next_x = x + picture_width + picture_gap;
     if (next_x > row_right_limit - jug_count * jug_width) {
         x = picture_left;
-        y += row_height() + row_gap;
+        y += row_height() + gap;
     } else {
         x = next_x;
     }
     if (y > page_bottom_limit - row_height()) {
         x = picture_left;
-        y = row_height() + continued_page_top;
+        y = continued_y;
         return true;
     }
     return false;

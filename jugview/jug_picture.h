@@ -62,6 +62,10 @@ void draw_jug_state(std::int32_t amount0, std::int32_t amount1, std::int32_t amo
 // the next row, or to the top of a continued page, when it returns true.
 bool next_picture_place(int& x, int& y);
 
+// The same with gap rows between a row's baseline and the top of the tallest container of
+// the next, and a continued page's first baseline at continued_y.
+bool next_picture_place(int& x, int& y, int gap, int continued_y);
+
 // Where a solution's first picture stands.
 int solution_top();
 

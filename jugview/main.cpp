@@ -10,6 +10,7 @@
 #include "pour/pour.h"
 #include "raster/page_files.h"
 #include "raster/raster.h"
+#include "raster/step_pace.h"
 #include "run/progress.h"
 #include "run/run_end.h"
 #include "raster/window.h"
@@ -17,6 +18,7 @@
 SDL_Surface* screen;
 
 static TTF_Font* label_font;
+static TTF_Font* small_font;  // step mode's amounts and legend
 static char label_text[16];
 static const SDL_Color label_colour = {0, 0, 0, 0};  // black
 static const SDL_Rect label_rect = {20, 10, 0, 0};
@@ -80,7 +82,11 @@ int main(int argc, char** argv)
     label_font = open_text_font(jugview_program.name);
 
     stepping = settings.steps;
-    if (stepping) start_step_view(label_font, settings.delay_ms);
+    // Without the font there is no second size of it either, and nothing more to say.
+    small_font = stepping && label_font != nullptr
+                     ? open_text_font(jugview_program.name, small_font_size)
+                     : nullptr;
+    if (stepping) start_step_view(label_font, small_font, settings.delay_ms);
     pour_step_action = stepping ? show_pour_step : nullptr;
     if (pages_go_to_files()) {
         start_progress(settings.progress, false,
@@ -90,15 +96,23 @@ int main(int argc, char** argv)
     try {
         start_pour_search();
 
-        // The last solution left a cleared page: a blank page ends the run.
-        if (stepping) show_step_view_end();
-        SDL_Flip(screen);
-        wait_key_or_quit();
+        if (stepping) {
+            finish_steps();
+        } else {
+            // The last solution left a cleared page: a blank page ends the run, or one that
+            // says that there was none.
+            if (solution_count == 0) {
+                blit_text(label_font, no_solution_words, label_colour, label_rect);
+            }
+            SDL_Flip(screen);
+            wait_key_or_quit();
+        }
     } catch (const RunEnd& end) {
         end_status = end.status;
     }
 
     end_progress();
+    if (small_font != nullptr) close_text_font(small_font);
     close_text_font(label_font);
     return end_status;
 }

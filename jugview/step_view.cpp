@@ -1,4 +1,4 @@
-// jugview's step mode: the search drawn one step at a time.
+// jugview's step mode: the search drawn one step at a time, any step kept drawn again.
 #include "jugview/step_view.h"
 
 #include <cstdio>
@@ -13,53 +13,159 @@ Uint32 mark_pixel;
 
 namespace {
 
-// The states of the path the search stands on, the start first.
+TTF_Font* text_font;
+TTF_Font* label_font;
+constexpr SDL_Color black = {0, 0, 0, 0};
+
+// The state the view stands on (raster/step_pace.h moves it from step to step): the path the
+// search stands on, the start first, and the solutions found by then.
 std::vector<JugState> path;
+long long found;
+
+void apply(StepEvent event)
+{
+    switch (static_cast<PourStep>(step_kind(event))) {
+    case PourStep::goal:
+        ++found;
+        path.push_back(static_cast<JugState>(step_item(event)));
+        return;
+    case PourStep::enter:
+        path.push_back(static_cast<JugState>(step_item(event)));
+        return;
+    case PourStep::back_up:
+        path.pop_back();
+        return;
+    case PourStep::turned_down:
+        return;
+    }
+}
+
+void undo(StepEvent event)
+{
+    switch (static_cast<PourStep>(step_kind(event))) {
+    case PourStep::goal:
+        --found;
+        path.pop_back();
+        return;
+    case PourStep::enter:
+        path.pop_back();
+        return;
+    case PourStep::back_up:
+        // A step backs up from the state it names.
+        path.push_back(static_cast<JugState>(step_item(event)));
+        return;
+    case PourStep::turned_down:
+        return;
+    }
+}
+
+// The header line names the puzzle as the options write it; the legend beside it says what
+// the marks mean, each after a small one of its kind.
+constexpr SDL_Rect header_place = {20, 10, 0, 0};
+constexpr SDL_Rect no_solution_place = {20, 50, 0, 0};  // below the header line
+constexpr int legend_top = 14;                          // the legend's texts, in the small font
+constexpr int legend_sample_top = 16;                   // its marks, as tall as its letters
+constexpr int legend_sample_width = 18;
+constexpr int legend_sample_height = 10;
+constexpr int legend_text_gap = 6;            // between a mark and its words
+constexpr int legend_goal_left = 440;         // the frame and its words
+constexpr int legend_turned_down_left = 590;  // the cross and its words
 
 constexpr int mark_margin = 4;  // between a picture and the frame or cross that marks it
 constexpr int mark_half_width = 1;
 
-// The pictures' box at (x, y), widened by the margin: x0, y0, x1, y1.
-void marked_box(int x, int y, int box[4])
+// The amounts stand under the pictures, their texts' tops amount_top rows below the
+// baseline: with the small font's own blank rows above its digits that leaves the digits a
+// gap under the containers' base, and they end amount_height rows below the baseline. The
+// rows of pictures stand that much further apart than on a solution's page.
+constexpr int amount_top = 2;
+constexpr int amount_height = 14;
+constexpr int step_row_gap = row_gap + amount_height;
+
+void draw_box(int x0, int y0, int x1, int y1, bool crossed)
 {
-    box[0] = x - mark_margin;
-    box[1] = y - row_height() - mark_margin;
-    box[2] = x + picture_width + mark_margin;
-    box[3] = y + mark_margin;
+    if (crossed) {
+        draw_thick_line(x0, y0, x1, y1, mark_half_width, mark_pixel);
+        draw_thick_line(x0, y1, x1, y0, mark_half_width, mark_pixel);
+        return;
+    }
+    draw_thick_line(x0, y0, x1, y0, mark_half_width, mark_pixel);
+    draw_thick_line(x1, y0, x1, y1, mark_half_width, mark_pixel);
+    draw_thick_line(x1, y1, x0, y1, mark_half_width, mark_pixel);
+    draw_thick_line(x0, y1, x0, y0, mark_half_width, mark_pixel);
 }
 
-// A goal is framed.
-void frame(int x, int y)
+// A goal is framed and a pour turned down crossed out, the picture with its amounts.
+void mark_picture(int x, int y, bool crossed)
 {
-    int b[4];
-    marked_box(x, y, b);
-    draw_thick_line(b[0], b[1], b[2], b[1], mark_half_width, mark_pixel);
-    draw_thick_line(b[2], b[1], b[2], b[3], mark_half_width, mark_pixel);
-    draw_thick_line(b[2], b[3], b[0], b[3], mark_half_width, mark_pixel);
-    draw_thick_line(b[0], b[3], b[0], b[1], mark_half_width, mark_pixel);
+    draw_box(x - mark_margin, y - row_height() - mark_margin, x + picture_width + mark_margin,
+             y + amount_height + mark_margin, crossed);
 }
 
-// A pour turned down is crossed out.
-void cross_out(int x, int y)
+void draw_legend()
 {
-    int b[4];
-    marked_box(x, y, b);
-    draw_thick_line(b[0], b[1], b[2], b[3], mark_half_width, mark_pixel);
-    draw_thick_line(b[0], b[3], b[2], b[1], mark_half_width, mark_pixel);
+    const struct {
+        int left;
+        bool crossed;
+        const char* words;
+    } items[] = {{legend_goal_left, false, "the goal"},
+                 {legend_turned_down_left, true, "already on the path"}};
+    for (const auto& item : items) {
+        draw_box(item.left, legend_sample_top, item.left + legend_sample_width,
+                 legend_sample_top + legend_sample_height, item.crossed);
+        const SDL_Rect place = {
+            static_cast<Sint16>(item.left + legend_sample_width + legend_text_gap), legend_top, 0,
+            0};
+        blit_text(label_font, item.words, black, place);
+    }
+}
+
+// "jugs 10,5,3   goal *,*,2"
+void draw_header()
+{
+    char goal[3][4];
+    for (int k = 0; k < jug_count; ++k) {
+        if (jug_goal[k] == any_amount) {
+            std::snprintf(goal[k], sizeof goal[k], "*");
+        } else {
+            std::snprintf(goal[k], sizeof goal[k], "%d", jug_goal[k]);
+        }
+    }
+    char line[64];
+    std::snprintf(line, sizeof line, "jugs %d,%d,%d   goal %s,%s,%s", jug_capacity[0],
+                  jug_capacity[1], jug_capacity[2], goal[0], goal[1], goal[2]);
+    blit_text(text_font, line, black, header_place);
+}
+
+// The amount of each jug under its container.
+void draw_amounts(int x, int y, const std::int32_t amount[jug_count])
+{
+    for (int k = 0; k < jug_count; ++k) {
+        char number[12];  // any int
+        std::snprintf(number, sizeof number, "%d", amount[k]);
+        blit_text_centred(label_font, number, black, x + k * (jug_width + jug_gap) + jug_width / 2,
+                          y + amount_top);
+    }
+}
+
+// Moves a picture's place on as a solution's pictures flow, with room for the amounts under
+// each row; every page of the path starts where a solution's first page does, below the
+// header line.
+bool next_step_place(int& x, int& y)
+{
+    return next_picture_place(x, y, step_row_gap, solution_top());
 }
 
 // Draws the page that holds the last picture of the path, as a solution's pictures flow,
 // and marks that picture as the step asks.
 void draw_path(PourStep step)
 {
-    SDL_FillRect(screen, nullptr, white_pixel);
-    if (path.empty()) return;
     // The page of the last picture starts at the picture after the last page break.
-    size_t first_on_page = 0;
+    std::size_t first_on_page = 0;
     int x = picture_left, y = solution_top();
     int page_x = x, page_y = y;
-    for (size_t n = 1; n < path.size(); ++n) {
-        if (next_picture_place(x, y)) {
+    for (std::size_t n = 1; n < path.size(); ++n) {
+        if (next_step_place(x, y)) {
             first_on_page = n;
             page_x = x;
             page_y = y;
@@ -67,27 +173,28 @@ void draw_path(PourStep step)
     }
     x = page_x;
     y = page_y;
-    for (size_t n = first_on_page; n < path.size(); ++n) {
+    for (std::size_t n = first_on_page; n < path.size(); ++n) {
         std::int32_t amount[jug_count];
         unpack_state(path[n], amount);
         draw_jug_picture(x, y, amount);
+        draw_amounts(x, y, amount);
         if (n + 1 == path.size()) {
-            if (step == PourStep::goal) frame(x, y);
-            if (step == PourStep::turned_down) cross_out(x, y);
+            if (step == PourStep::goal) mark_picture(x, y, false);
+            if (step == PourStep::turned_down) mark_picture(x, y, true);
         } else {
-            next_picture_place(x, y);
+            next_step_place(x, y);
         }
     }
 }
 
 // What the step did, in words.
-void describe(PourStep step, JugState state, int depth, char* text, size_t size)
+void describe(PourStep step, JugState state, char* text, std::size_t size)
 {
     std::int32_t amount[jug_count];
     unpack_state(state, amount);
     switch (step) {
     case PourStep::enter: {
-        if (depth == 1) {
+        if (path.size() == 1) {
             std::snprintf(text, size, "start with (%d %d %d)", amount[0], amount[1], amount[2]);
             return;
         }
@@ -102,7 +209,7 @@ void describe(PourStep step, JugState state, int depth, char* text, size_t size)
         return;
     }
     case PourStep::goal:
-        std::snprintf(text, size, "solution %d", static_cast<int>(solution_count));
+        std::snprintf(text, size, "solution %lld", found);
         return;
     case PourStep::turned_down:
         std::snprintf(text, size, "(%d %d %d) is already on the path", amount[0], amount[1],
@@ -114,31 +221,48 @@ void describe(PourStep step, JugState state, int depth, char* text, size_t size)
     }
 }
 
-}  // namespace
-
-void start_step_view(TTF_Font* font, int delay_ms)
+void draw(std::size_t index, StepFacts& facts)
 {
-    start_steps(font, delay_ms);
-    path.clear();
-}
-
-void show_pour_step(PourStep step, JugState state, int depth)
-{
-    if (step != PourStep::turned_down) path.resize(static_cast<size_t>(depth - 1));
-    if (step == PourStep::enter || step == PourStep::goal) path.push_back(state);
-    char words[80];
-    describe(step, state, depth, words, sizeof words);
+    const StepEvent event = step_record.at(index);
+    const PourStep step = static_cast<PourStep>(step_kind(event));
+    const JugState state = static_cast<JugState>(step_item(event));
+    SDL_FillRect(screen, nullptr, white_pixel);
+    draw_header();
+    draw_legend();
     // A pour turned down stands at the next place for its own step only.
     const bool shown_for_a_step = step == PourStep::turned_down;
     if (shown_for_a_step) path.push_back(state);
     draw_path(step);
     if (shown_for_a_step) path.pop_back();
-    take_step(path.size(), "solutions", solution_count, words);
+    describe(step, state, facts.words, sizeof facts.words);
+    facts.depth = path.size();
+    facts.found = found;
 }
 
-void show_step_view_end()
+// The page after the last step: the puzzle, and the status line that ends the run.
+void draw_end()
 {
     SDL_FillRect(screen, nullptr, white_pixel);
+    draw_header();
+    if (solution_count == 0) blit_text(text_font, no_solution_words, black, no_solution_place);
+    show_step_status(static_cast<long long>(step_record.end()), 0, solution_count,
+                     solution_count == 0 ? "the search is over: no solution"
+                                         : "the search is over");
+}
+
+}  // namespace
+
+void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms)
+{
+    text_font = font;
+    label_font = small_font;
     path.clear();
-    show_last_step_status(path.size(), "solutions", solution_count, "the search is over");
+    found = 0;
+    start_steps(font, small_font, delay_ms,
+                {"solutions", static_cast<unsigned>(PourStep::goal), apply, undo, draw, draw_end});
+}
+
+void show_pour_step(PourStep step, JugState state, int)
+{
+    take_step(step_event(static_cast<unsigned>(step), static_cast<std::uint32_t>(state)));
 }

@@ -1,4 +1,4 @@
-// jugview's step mode: the search drawn one step at a time.
+// jugview's step mode: the search drawn one step at a time, any step kept drawn again.
 #ifndef JUGVIEW_STEP_VIEW_H
 #define JUGVIEW_STEP_VIEW_H
 
@@ -9,15 +9,18 @@
 // The colour that marks a goal (a frame) and a pour turned down (a cross); mapped at start.
 extern Uint32 mark_pixel;
 
-// Starts drawing the search's steps: the status line is written in font (none without),
-// and steps follow one another at the pace delay_ms gives (see wait_for_step).
-void start_step_view(TTF_Font* font, int delay_ms);
+// What the last page of a run without a solution says: at the solution number's place on a
+// page, below the header line in step mode.
+constexpr const char* no_solution_words = "no solution";
 
-// The step action: shows the path the search stands on after the step, with a status line,
-// and waits for the next step. Ends the run (RunEnd, status 0) when the user asks to.
+// Starts drawing the search's steps: the header, status line and words in font, the amounts
+// and the legend in small_font (none without them), and steps follow one another at the pace
+// delay_ms gives (raster/step_pace.h).
+void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms);
+
+// The step action: records the step and shows the path the search stands on after it, with
+// the puzzle, a legend, the amounts under each picture and a status line; then waits for the
+// user's move (raster/step_pace.h).
 void show_pour_step(PourStep step, JugState state, int depth);
-
-// The last page of a run in step mode: what the search found.
-void show_step_view_end();
 
 #endif

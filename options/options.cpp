@@ -7,6 +7,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "history/step_record.h"
 #include "options/programs.h"
 #include "pour/pour.h"
 #include "run/workers.h"
@@ -244,13 +245,19 @@ const OptionSpec option_table[] = {
      "closing line then starts with 'part I/K: ' and tells the part's count",
      read_part},
     {option_steps, "steps", nullptr, "Step mode", nullptr, nullptr, 0, 0, "no value",
-     "draw the search one step at a time: the space bar or the right arrow takes a step; "
-     "Escape, q or closing the window ends the run",
+     "draw the search one step at a time, every step shown kept: the right arrow or the space "
+     "bar goes a step forward (from the newest, the search takes its next step), the left "
+     "arrow or Backspace a step back, Home to the first step, End to the newest, n forward to "
+     "the next configuration found (the search runs on as far as it takes), p back to the one "
+     "before; on the last page a move back goes back to the steps, and any other key ends the "
+     "run; Escape, q or closing the window ends it at once. The newest {kept-steps} steps are "
+     "kept, and older ones dropped",
      set_steps},
     {option_steps, "delay", "MS", "Delay MS", nullptr, "a key per step", 0, max_step_delay,
      "a whole number of milliseconds from {min} to {max}",
-     "with --steps, take a step by itself every MS milliseconds ({min} to {max}); the space "
-     "bar then pauses and resumes, and the right arrow takes a step at once",
+     "with --steps, go a step forward by itself every MS milliseconds ({min} to {max}) from "
+     "the step shown; the space bar then pauses and resumes, the right arrow takes a step at "
+     "once, and every move back pauses",
      read_delay},
     {option_save, "save", "DIR", "Save pages in", nullptr, "a window", 0, 0,
      "the name of a folder, such as pages",
@@ -290,6 +297,7 @@ void expand_text(char* out, int size, const char* text, const ProgramInfo& progr
         if (is("max")) std::snprintf(piece, sizeof piece, "%d", option.max);
         if (is("columns")) std::snprintf(piece, sizeof piece, "%d", program.max_board_columns);
         if (is("rows")) std::snprintf(piece, sizeof piece, "%d", program.max_board_rows);
+        if (is("kept-steps")) std::snprintf(piece, sizeof piece, "%zu", default_kept_steps);
         if (is("why-board") && program.board_limit_reason != nullptr) {
             std::snprintf(piece, sizeof piece, " (%s)", program.board_limit_reason);
         }
@@ -359,7 +367,7 @@ void print_option_help(std::FILE* out, const ProgramInfo& program, const OptionS
     std::snprintf(head, sizeof head, "--%s%s%s", option.name, option.value ? " " : "",
                   option.value ? option.value : "");
     std::fprintf(out, "  %-*s", head_width, head);
-    char text[600];
+    char text[800];
     expand_text(text, sizeof text, option.help, program, option);
     if (option.fallback != nullptr) {
         char fallback[64];

@@ -54,7 +54,8 @@ struct ProgramInfo;
 // Everything about one option, once: --help, the messages that refuse a value, the manual
 // pages (made from --help) and the web page's form all come from here. In the texts, {min}
 // and {max} stand for the range of a number, {columns} and {rows} for the largest board
-// the program takes, and {why-board} for the reason it stops there.
+// the program takes, {why-board} for the reason it stops there, and {kept-steps} for the
+// steps that step mode keeps.
 struct OptionSpec {
     unsigned bit;       // the option's bit; 0 for the options every program takes
     const char* name;   // as written after the two dashes

@@ -73,7 +73,7 @@ static char* help_of(const ProgramInfo& program)
 
 static void put_option(const ProgramInfo& program, const OptionSpec& o)
 {
-    char help[600], form[200];
+    char help[800], form[200];
     expand_text(help, sizeof help, o.help, program, o);
     expand_text(form, sizeof form, o.form, program, o);
     std::printf("        {\"name\": ");

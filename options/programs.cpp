@@ -28,7 +28,8 @@ const ProgramInfo jugview_program = {
     "Draws every way of pouring between three jugs, from the first jug full and the others\n"
     "empty to a goal, without passing a state twice, in a window: each solution on a page\n"
     "of its own, one picture of the containers for each state. A key (or closing the\n"
-    "window) turns to the next solution; a blank page ends the run.",
+    "window) turns to the next solution; a blank page ends the run (one that says \"no\n"
+    "solution\" when there was none). In step mode each picture has the amounts under it.",
     option_jugs | option_goal | option_steps | option_save | option_progress,
     true,
     0,
@@ -44,7 +45,9 @@ const ProgramInfo tileview_program = {
     "Draws every tiling of a board of W columns by H rows with dominoes in a window, each\n"
     "the moment the search finds it, as a small diagram, as many to a page as fit. A key\n"
     "(or closing the window) turns a full page. The last page sets the number of tilings\n"
-    "from the closed-form cosine product beside the number found.",
+    "from the closed-form cosine product beside the number found. In step mode the board\n"
+    "shows its grid and the number of each free cell, except on boards of more than 30\n"
+    "columns or 20 rows, whose cells are too small for their numbers.",
     option_board | option_steps | option_save | option_progress,
     true,
     max_diagram_columns,

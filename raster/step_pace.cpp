@@ -1,4 +1,5 @@
-// What the two step views share: the pace of step mode, the step counter and the status line.
+// What the two step views share: the record of the steps shown, the moves about it, the pace
+// of step mode and the status line.
 #include "raster/step_pace.h"
 
 #include <SDL.h>
@@ -10,104 +11,284 @@
 #include "raster/window.h"
 #include "run/run_end.h"
 
+StepRecord step_record;
+void (*step_shown_action)(std::size_t step, StepEvent event);
+
 namespace {
 
 TTF_Font* status_font;
+TTF_Font* marker_font;
 int step_delay_ms = -1;
-long long step_number;
+StepView view;
 
-enum class Wish { none, step, pause, quit };
+// How many steps of the record the view's state has applied: it stands just after step
+// applied - 1.
+std::size_t applied;
 
-// Whether the run is paused in timed mode; a pause lasts from one step to the next.
-bool paused = false;
-
-Wish wish_of(const SDL_Event& event)
+// Brings the view's state to what it is just after the step, applying the events that
+// follow or undoing those down to it.
+void rebuild(std::size_t step)
 {
-    if (event.type == SDL_QUIT) return Wish::quit;
-    if (event.type != SDL_KEYDOWN) return Wish::none;
+    while (applied < step + 1) view.apply(step_record.at(applied++));
+    while (applied > step + 1) view.undo(step_record.at(--applied));
+}
+
+// The page shown: a step of the record, or, once the search is over, record.end() for the
+// end page.
+std::size_t shown;
+bool search_over;
+// Whether the steps that come by themselves are paused.
+bool paused;
+// Set by n when no step kept finds a configuration: the search runs on without showing its
+// steps until one does, or until it is over.
+bool seeking;
+
+enum class Move {
+    none,
+    forward,
+    play,
+    back,
+    first,
+    newest,
+    next_found,
+    previous_found,
+    quit,
+    other
+};
+
+Move move_of(const SDL_Event& event)
+{
+    if (event.type == SDL_QUIT) return Move::quit;
+    if (event.type != SDL_KEYDOWN) return Move::none;
     switch (event.key.keysym.sym) {
     case SDLK_ESCAPE:
     case SDLK_q:
-        return Wish::quit;
+        return Move::quit;
     case SDLK_RIGHT:
-        return Wish::step;
+        return Move::forward;
     case SDLK_SPACE:
-        return Wish::pause;
+        return Move::play;
+    case SDLK_LEFT:
+    case SDLK_BACKSPACE:
+        return Move::back;
+    case SDLK_HOME:
+        return Move::first;
+    case SDLK_END:
+        return Move::newest;
+    case SDLK_n:
+        return Move::next_found;
+    case SDLK_p:
+        return Move::previous_found;
     default:
-        return Wish::none;
+        return Move::other;
     }
+}
+
+bool moves_back(Move move)
+{
+    return move == Move::back || move == Move::first || move == Move::previous_found;
 }
 
 constexpr Uint32 poll_interval_ms = 10;  // how soon a key is noticed between timed steps
 
-}  // namespace
-
-bool wait_for_step(int delay_ms)
+// Waits for the user's next move. While the steps play, a forward move comes by itself when
+// the delay is over. When pages go to files, writes the page instead and moves forward.
+Move wait_for_move(bool playing)
 {
-    // With --save every step is a page file, written at once.
     if (pages_go_to_files()) {
         save_page();
-        return true;
+        return Move::forward;
     }
-    const bool timed = delay_ms >= 0;
-    const Uint32 due = SDL_GetTicks() + static_cast<Uint32>(timed ? delay_ms : 0);
+    const Uint32 due = SDL_GetTicks() + static_cast<Uint32>(playing ? step_delay_ms : 0);
     SDL_Event event;
     for (;;) {
-        if (!timed || paused) {
+        if (!playing) {
             // A failing wait would fail again at once: end the run rather than spin.
-            if (SDL_WaitEvent(&event) == 0) return false;
+            if (SDL_WaitEvent(&event) == 0) return Move::quit;
         } else if (!SDL_PollEvent(&event)) {
             const Uint32 now = SDL_GetTicks();
-            if (static_cast<Sint32>(due - now) <= 0) return true;
+            if (static_cast<Sint32>(due - now) <= 0) return Move::forward;
             SDL_Delay(static_cast<Sint32>(due - now) < static_cast<Sint32>(poll_interval_ms)
                           ? due - now
                           : poll_interval_ms);
             continue;
         }
-        switch (wish_of(event)) {
-        case Wish::quit:
-            return false;
-        case Wish::step:
+        const Move move = move_of(event);
+        if (move != Move::none) return move;
+    }
+}
+
+// The marker of a step seen again: where it stands among the steps, and whether older ones
+// were dropped before it.
+void show_marker(std::size_t step)
+{
+    const bool newest = step + 1 == step_record.end();
+    if (newest && !search_over) return;
+    constexpr SDL_Color grey = {96, 96, 96, 0};
+    char line[120];
+    const bool oldest_of_some = step == step_record.first_kept() && step > 0;
+    std::snprintf(line, sizeof line, "step %zu of %zu%s", step + 1, step_record.end(),
+                  oldest_of_some ? ": the oldest step kept, older ones were dropped" : "");
+    blit_text(marker_font, line, grey, step_marker_place);
+}
+
+void show_step(std::size_t step)
+{
+    shown = step;
+    rebuild(step);
+    StepFacts facts;
+    view.draw(step, facts);
+    show_step_status(static_cast<long long>(step) + 1, facts.depth, facts.found, facts.words);
+    show_marker(step);
+    SDL_Flip(screen);
+    if (step_shown_action != nullptr) step_shown_action(step, step_record.at(step));
+}
+
+void show_end()
+{
+    shown = step_record.end();
+    view.draw_end();
+    SDL_Flip(screen);
+}
+
+// Shows a step kept, or the end page after the last one.
+void show_page(std::size_t page)
+{
+    if (page == step_record.end()) {
+        show_end();
+    } else {
+        show_step(page);
+    }
+}
+
+// The nearest step after (or before) the one shown that finds a configuration, or none.
+bool find_found(bool forward, std::size_t& found)
+{
+    std::size_t k = shown;
+    while (forward ? k + 1 < step_record.end() : k > step_record.first_kept()) {
+        k = forward ? k + 1 : k - 1;
+        if (step_kind(step_record.at(k)) == view.found_kind) {
+            found = k;
             return true;
-        case Wish::pause:
-            // Without a delay the space bar takes a step; with one it pauses and resumes.
-            if (!timed) return true;
-            paused = !paused;
-            if (!paused) return true;
+        }
+    }
+    return false;
+}
+
+// Goes a page forward. Returns true when the page wanted is the search's next step, or the
+// end of the run after the end page.
+bool go_forward()
+{
+    if (shown == step_record.end()) return true;
+    if (shown + 1 == step_record.end() && !search_over) return true;
+    show_page(shown + 1);
+    return false;
+}
+
+// Lets the user move about the pages kept. Returns when they move on from the newest step
+// (the search takes its next one), or from the end page (the run ends).
+void browse()
+{
+    for (;;) {
+        const bool at_end = search_over && shown == step_record.end();
+        const Move move = wait_for_move(step_delay_ms >= 0 && !paused && !at_end);
+        if (move == Move::quit) throw RunEnd{0};
+        if (at_end && !moves_back(move)) return;
+        if (moves_back(move)) paused = true;
+        std::size_t found = 0;
+        switch (move) {
+        case Move::play:
+            // Without a delay the space bar takes a step; with one it pauses and resumes, and
+            // resuming takes the step at once.
+            if (step_delay_ms >= 0) {
+                paused = !paused;
+                if (paused) break;
+            }
+            if (go_forward()) return;
             break;
-        case Wish::none:
+        case Move::forward:
+            if (go_forward()) return;
+            break;
+        case Move::back:
+            if (shown > step_record.first_kept() && !step_record.empty()) show_page(shown - 1);
+            break;
+        case Move::first:
+            if (!step_record.empty()) show_page(step_record.first_kept());
+            break;
+        case Move::newest:
+            if (search_over) {
+                show_end();
+            } else {
+                show_page(step_record.end() - 1);
+            }
+            break;
+        case Move::next_found:
+            if (find_found(true, found)) {
+                show_page(found);
+            } else if (search_over) {
+                show_end();
+            } else {
+                // The state leaves the step shown for the newest, before a new step can push
+                // the one shown out of the record.
+                rebuild(step_record.end() - 1);
+                seeking = true;
+                return;
+            }
+            break;
+        case Move::previous_found:
+            if (find_found(false, found)) show_page(found);
+            break;
+        case Move::none:
+        case Move::quit:
+        case Move::other:
             break;
         }
     }
 }
 
-void show_step_status(TTF_Font* font, long long step, std::size_t depth, const char* found_name,
-                      long long found, const char* words)
+}  // namespace
+
+void show_step_status(long long step, std::size_t depth, long long found, const char* words)
 {
     constexpr SDL_Color black = {0, 0, 0, 0};
     char line[160];
     std::snprintf(line, sizeof line, "step %lld   depth %zu   %s %lld   %s", step, depth,
-                  found_name, found, words);
-    blit_text(font, line, black, step_status_place);
+                  view.found_name, found, words);
+    blit_text(status_font, line, black, step_status_place);
 }
 
-void start_steps(TTF_Font* font, int delay_ms)
+void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepView& step_view)
 {
     status_font = font;
+    marker_font = small_font;
     step_delay_ms = delay_ms;
-    step_number = 0;
+    view = step_view;
+    step_record.clear();
+    applied = 0;
+    shown = 0;
+    search_over = false;
+    paused = false;
+    seeking = false;
 }
 
-void take_step(std::size_t depth, const char* found_name, long long found, const char* words)
+void take_step(StepEvent event)
 {
-    ++step_number;
-    show_step_status(status_font, step_number, depth, found_name, found, words);
-    SDL_Flip(screen);
-    if (!wait_for_step(step_delay_ms)) throw RunEnd{0};
+    step_record.add(event);
+    // The state follows the search also while n runs it unseen, so that it never stands on a
+    // step that a new one pushes out of the record.
+    rebuild(step_record.end() - 1);
+    if (seeking) {
+        if (step_kind(event) != view.found_kind) return;
+        seeking = false;
+    }
+    show_step(step_record.end() - 1);
+    browse();
 }
 
-void show_last_step_status(std::size_t depth, const char* found_name, long long found,
-                           const char* words)
+void finish_steps()
 {
-    show_step_status(status_font, step_number, depth, found_name, found, words);
+    search_over = true;
+    seeking = false;
+    show_end();
+    browse();
 }

@@ -1,5 +1,6 @@
-// What the two step views share: the pace of step mode, one step per key press or one every
-// so many milliseconds, the step counter and the status line that tells each step.
+// What the two step views share: the record of the steps shown, the keys that move about
+// it, the pace of step mode (a key a step, or a step every so many milliseconds), and the
+// status line that tells each step.
 #ifndef RASTER_STEP_PACE_H
 #define RASTER_STEP_PACE_H
 
@@ -7,34 +8,69 @@
 
 #include <cstddef>
 
-// Starts step mode: status lines are written in font (none without it), and steps follow
-// one another at the pace delay_ms gives (see wait_for_step). The step counter starts at 0.
-void start_steps(TTF_Font* font, int delay_ms);
+#include "history/step_record.h"
 
-// Takes the next step that the view has just drawn on the screen: counts it, writes its
-// status line (see show_step_status), shows the screen and waits until the next step may
-// come. Ends the run (RunEnd, status 0) when the user asks to.
-void take_step(std::size_t depth, const char* found_name, long long found, const char* words);
+// What the status line of a step says besides its number, as the view finds it in the state
+// it rebuilt.
+struct StepFacts {
+    std::size_t depth = 0;  // the length of the path, the dominoes placed
+    long long found = 0;    // configurations found up to this step
+    char words[80] = "";    // what the step did
+};
 
-// Writes the status line of the step last taken with other words, as the end of a run does.
-void show_last_step_status(std::size_t depth, const char* found_name, long long found,
-                           const char* words);
+// A program's step view, as the shared part has it show a step or the end of the run.
+struct StepView {
+    const char* found_name;  // what the search finds, for the status line ("solutions")
+    unsigned found_kind;     // the kind of step that finds one
+    // The view's state goes a step forward or back: the state after a step is the state
+    // before it with the step's event applied, and undoing the event gives that back. The
+    // shared part moves the state from step to step with them.
+    void (*apply)(StepEvent event);
+    void (*undo)(StepEvent event);
+    // Draws the whole page of a step, the state standing just after it, status line left out,
+    // and tells what that line says.
+    void (*draw)(std::size_t step, StepFacts& facts);
+    // Draws the whole page that follows the last step: what the run found.
+    void (*draw_end)();
+};
 
-// Waits until the next step may be shown. With delay_ms < 0, a press of the space bar or
-// the right arrow takes a step. With delay_ms >= 0 a step comes by itself every delay_ms
-// milliseconds; the space bar pauses and resumes, and the right arrow takes one step at
-// once. Other keys do nothing. Returns false when the user asks to end the run: Escape,
-// q, or the window's close request. When pages go to files, writes the step's page instead
-// and goes on at once.
-bool wait_for_step(int delay_ms);
+// Every step of the run, as its events.
+extern StepRecord step_record;
+
+// Called each time a step has been shown, with its number and its event; none by default.
+// A panel beside the picture can follow the view with it.
+extern void (*step_shown_action)(std::size_t step, StepEvent event);
+
+// Starts step mode with an empty record: status lines are written in font, the marker of a
+// step seen again in small_font (none without them), and the steps follow one another at the
+// pace delay_ms gives (below).
+void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepView& view);
+
+// Records the step the search has just taken and shows it; then lets the user move about
+// the steps kept until they move on from the newest, and returns so that the search takes
+// its next step. Ends the run (RunEnd, status 0) when the user asks to.
+//
+// The keys: the right arrow and the space bar go a step forward, the left arrow and
+// Backspace a step back, Home to the oldest step kept, End to the newest, n forward to the
+// next step that finds a configuration (running the search as far as it takes), p back to
+// the one before; Escape, q and the window's close request end the run. With delay_ms >= 0
+// the steps come by themselves every delay_ms milliseconds from the one shown; the space bar
+// pauses and resumes, and every move back pauses. When pages go to files, each step's page
+// is written instead and the search goes on at once.
+void take_step(StepEvent event);
+
+// The search is over: shows the view's end page. The moves back still go to the steps kept;
+// there, any other key ends the wait, as the last page of a run always has.
+void finish_steps();
 
 // Where the status line stands: below the lowest row of diagrams or pictures on any page.
 constexpr SDL_Rect step_status_place = {20, 560, 0, 0};
+// Where the marker of a step seen again stands: under the status line, in the small font.
+constexpr SDL_Rect step_marker_place = {20, 584, 0, 0};
 
-// Writes the status line of a step in font (nothing without one): its number, the depth the
-// search stands at, how many configurations it has found ("solutions 3"), and what the step
-// did, in words.
-void show_step_status(TTF_Font* font, long long step, std::size_t depth, const char* found_name,
-                      long long found, const char* words);
+// Writes the status line of a step in the status font (nothing without one): its number, the
+// depth the search stands at, how many configurations it has found ("solutions 3"), and
+// what the step did, in words.
+void show_step_status(long long step, std::size_t depth, long long found, const char* words);
 
 #endif

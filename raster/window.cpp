@@ -76,7 +76,7 @@ bool open_screen(const char* program, const char* save_folder)
     return true;
 }
 
-TTF_Font* open_text_font(const char* program)
+TTF_Font* open_text_font(const char* program, int size)
 {
     if (TTF_Init() != 0) {
         std::fprintf(stderr, "%s: cannot start the font system: %s; texts will be missing\n",
@@ -88,7 +88,7 @@ TTF_Font* open_text_font(const char* program)
     const std::vector<std::string> folders =
         font_folders(running_program_folder(), INSTALLED_DATA_FOLDER);
     for (const std::string& folder : folders) {
-        if (TTF_Font* font = TTF_OpenFont(path_in(folder, font_file).c_str(), font_size)) {
+        if (TTF_Font* font = TTF_OpenFont(path_in(folder, font_file).c_str(), size)) {
             return font;
         }
     }
@@ -116,4 +116,13 @@ void blit_text(TTF_Font* font, const char* text, SDL_Color colour, SDL_Rect plac
     }
     SDL_BlitSurface(rendered, nullptr, screen, &place);
     SDL_FreeSurface(rendered);
+}
+
+void blit_text_centred(TTF_Font* font, const char* text, SDL_Color colour, int centre_x, int y)
+{
+    int width = 0, height = 0;
+    if (font == nullptr || TTF_SizeText(font, text, &width, &height) != 0) return;
+    const SDL_Rect place = {static_cast<Sint16>(centre_x - width / 2), static_cast<Sint16>(y), 0,
+                            0};
+    blit_text(font, text, colour, place);
 }

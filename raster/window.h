@@ -15,6 +15,9 @@ constexpr Uint32 screen_red_mask = 0xFF0000;
 constexpr Uint32 screen_green_mask = 0x00FF00;
 constexpr Uint32 screen_blue_mask = 0x0000FF;
 constexpr int font_size = 20;
+// The size of the small labels: a picture's amounts, a cell's number, a legend. Digits stand
+// ten pixels tall in it, small enough to fit under a picture and legible still.
+constexpr int small_font_size = 13;
 // "times.ttf", looked up in the working directory, then beside the program, then in the
 // data folder of an installed tree (raster/font_places.h).
 extern const char* const font_file;
@@ -30,10 +33,10 @@ SDL_Surface* open_window(const char* program);
 // standard error, when there is none to be had.
 bool open_screen(const char* program, const char* save_folder);
 
-// Starts SDL_ttf and opens the font from the first place that has it. Returns nullptr,
-// after one line on standard error that names the places tried, when none has; the
+// Starts SDL_ttf and opens the font at the size from the first place that has it. Returns
+// nullptr, after one line on standard error that names the places tried, when none has; the
 // program then runs without its texts.
-TTF_Font* open_text_font(const char* program);
+TTF_Font* open_text_font(const char* program, int size = font_size);
 
 // Closes the font (if it was opened) and shuts SDL_ttf down.
 void close_text_font(TTF_Font* font);
@@ -41,5 +44,8 @@ void close_text_font(TTF_Font* font);
 // Renders text solid in colour and blits it with its top-left corner at place's x and y.
 // Does nothing without a font or when rendering fails; the rendered surface is freed.
 void blit_text(TTF_Font* font, const char* text, SDL_Color colour, SDL_Rect place);
+
+// The same, its top at y and its middle at centre_x.
+void blit_text_centred(TTF_Font* font, const char* text, SDL_Color colour, int centre_x, int y);
 
 #endif

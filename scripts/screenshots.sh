@@ -2,8 +2,9 @@
 # Regenerates the README pictures in docs/ from the real programs: jugview on solution 12,
 # jugview on solution 7 of the 8,5,3 puzzle, tileview's first and last pages, every step of
 # the 4x3 board's search as an animation (all written by the programs themselves with
-# --save, no display needed), the search tree of the 4x3 board (tilelist --tree, made into a
-# PNG by rsvg-convert), and an excerpt of juglist.
+# --save, no display needed), jugview's steps seen going back and forward (its own code run
+# in-process with the keys of step mode), the search tree of the 4x3 board (tilelist --tree,
+# made into a PNG by rsvg-convert), and an excerpt of juglist.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,11 +26,20 @@ save tileview 6x4
 keep 6x4/page-001.png tileview-page-1.png
 keep 6x4/page-006.png tileview-last-page.png
 # Step mode as an animation: every step of the 4x3 board's search, written as a page file,
-# put together by ImageMagick at half size.
+# put together by ImageMagick at three quarters of the size, where the cell numbers still read.
 save tileview steps --board 4x3 --steps
-(cd "$pages/steps" && convert -delay 40 -loop 0 $(ls page-*.png | sort -V) -resize 50% \
+(cd "$pages/steps" && convert -delay 40 -loop 0 $(ls page-*.png | sort -V) -resize 75% \
    -layers Optimize "$docs/tileview-4x3-steps.gif")
 echo docs/tileview-4x3-steps.gif
+# Going back and forward cannot be saved with --save, which writes every step once: the page
+# maker of the web tests runs jugview's own code with the keys of step mode instead (eight
+# steps forward, four back, forward again, n to the first solution, Home, End), a picture at
+# every key. Full size, for the amounts under the pictures.
+mkdir "$pages/walk"
+KEYS=rrrrrrrrllllrrrrnhe build/tests/web/jugview_pages "$bin" "$pages/walk/page" --steps
+(cd "$pages/walk" && convert -delay 90 -loop 0 $(ls page-*.ppm | sort -V) \
+   -layers Optimize "$docs/jugview-steps-back-and-forth.gif")
+echo docs/jugview-steps-back-and-forth.gif
 rm -r "$pages"
 
 # The search tree of the 4x3 board, as tilelist draws it, and the same as a picture.

@@ -10,9 +10,11 @@
 #include "pour/pour.h"
 #include "raster/page_files.h"
 #include "raster/raster.h"
+#include "raster/window.h"
 #include "saved_pages.h"
 #include "scripted_events.h"
 #include "solutions.h"
+#include "step_pages.h"
 
 int jugview_main(int argc, char** argv);
 
@@ -290,13 +292,11 @@ TEST_F(JugviewTest, AnotherPuzzleRunsPageByPage)
     EXPECT_TRUE(all_of_colour(script.pages[16], white_pixel));
 }
 
-// Step mode: the path the search stands on, drawn by the same code as a solution page;
-// each step waits for a key, and Escape ends the run at once.
+// Step mode: the path the search stands on, its pictures flowing as a solution's with the
+// amounts under each and the rows further apart for them; each step waits for a key, and
+// Escape ends the run at once.
 TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
 {
-    EXPECT_EQ(run_jugview(), 0);
-    const Page solution_1 = script.pages[0];
-
     reset_script();
     script.kept_waits = {1, 4, 30, 31};
     script.answers.assign(41, WaitAnswer::key);
@@ -308,24 +308,47 @@ TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
                &back_up = script.pages[3];
     const Uint32 mark = SDL_MapRGB(screen->format, 0, 0, 250);
     const auto solutions = reference_solutions();
+    const JugLayout steps = {{10, 5, 3}, 6, 29};
     for (const Page* page : {&descent, &turned_down, &goal, &back_up}) {
         EXPECT_GT(count_colour(*page, black_pixel, 20, 560, 799, 590), 100) << "status line";
+        EXPECT_GT(count_colour(*page, black_pixel, 20, 10, 200, 35), 100) << "header";
+        EXPECT_GT(count_colour(*page, mark, 400, 10, 799, 35), 40) << "legend";
     }
 
-    // Step 2 pours 1 into 2: two pictures, nothing marked.
-    EXPECT_EQ(read_solution_page(descent, red_pixel, black_pixel),
-              (std::vector<Amounts>{{10, 0, 0}, {5, 5, 0}}));
-    EXPECT_EQ(count_colour(descent, mark, 0, 0, 799, 599), 0);
+    // Step 2 pours 1 into 2: two pictures, each with its amounts under it, nothing marked.
+    TTF_Font* small = open_test_font(BIN_DIR, small_font_size);
+    ASSERT_NE(small, nullptr);
+    const auto amounts_under = [small](int x, int y, Amounts amounts) {
+        PixelSet pixels;
+        for (int k = 0; k < 3; ++k) {
+            pixels += text_pixels(small, std::to_string(amounts[k]).c_str(), x + 50 * k + 20, y + 2,
+                                  true);
+        }
+        return pixels;
+    };
+    ExpectedPicture two = expected_picture(20, 100, {10, 0, 0});
+    const ExpectedPicture second = expected_picture(190, 100, {5, 5, 0});
+    two.black += second.black;
+    two.red += second.red;
+    two.black += amounts_under(20, 100, {10, 0, 0});
+    two.black += amounts_under(190, 100, {5, 5, 0});
+    EXPECT_TRUE(same_pixels("step_2-black", page_pixels_with(descent, black_pixel, 0, 40, 799, 555),
+                            two.black));
+    EXPECT_TRUE(
+        same_pixels("step_2-red", page_pixels_with(descent, red_pixel, 0, 40, 799, 555), two.red));
+    EXPECT_EQ(count_colour(descent, white_pixel, 0, 40, 799, 555),
+              800 * 516 - static_cast<int>(two.black.size() + two.red.size()));
 
     // Step 5: from (7 0 3), pouring 2 into 1 gives (2 5 3), already on the path: shown at
-    // the next place, (20, 175), and crossed out there.
-    auto shown = read_solution_page(turned_down, red_pixel, black_pixel);
+    // the next place, (20, 189), and crossed out there with its amounts.
+    auto shown = read_solution_page(turned_down, red_pixel, black_pixel, steps);
     ASSERT_EQ(shown.size(), 5u);
     shown.pop_back();  // the crossed-out picture is checked pixel by pixel below
     EXPECT_EQ(shown, std::vector<Amounts>(solutions[0].begin(), solutions[0].begin() + 4));
-    const ExpectedPicture plain = expected_picture(20, 175, {2, 5, 3});
+    ExpectedPicture plain = expected_picture(20, 189, {2, 5, 3});
+    plain.black += amounts_under(20, 189, {2, 5, 3});
     int crossed = 0, wrong = 0;
-    for (int y = 110; y <= 180; ++y) {
+    for (int y = 124; y <= 208; ++y) {
         for (int x = 15; x <= 165; ++x) {
             const Uint32 p = page_pixel(turned_down, x, y);
             const Uint32 want = plain.red.count({x, y})     ? red_pixel
@@ -337,26 +360,57 @@ TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
     }
     EXPECT_EQ(wrong, 0) << "the turned-down picture is (2 5 3), crossed out";
     EXPECT_GT(crossed, 300);
-    EXPECT_EQ(count_colour(turned_down, mark, 0, 0, 799, 599), crossed);
+    EXPECT_EQ(count_colour(turned_down, mark, 0, 40, 799, 599), crossed);
 
-    // Step 31 reaches solution 1: its page as a solution page shows it, the goal framed.
-    EXPECT_EQ(read_solution_page(goal, red_pixel, black_pixel), solutions[0]);
-    int differ_outside_marks = 0;
-    for (int y = 36; y < 555; ++y) {
-        for (int x = 0; x < 800; ++x) {
-            const bool in_frame = x >= 15 && x <= 165 && y >= 260 && y <= 330;
-            if (!in_frame && page_pixel(goal, x, y) != page_pixel(solution_1, x, y)) {
-                ++differ_outside_marks;
-            }
-        }
-    }
-    EXPECT_EQ(differ_outside_marks, 0);
-    EXPECT_GT(count_colour(goal, mark, 15, 260, 165, 330), 300);
+    // Step 31 reaches solution 1: the path is the solution, the goal framed with its amounts.
+    EXPECT_EQ(read_solution_page(goal, red_pixel, black_pixel, steps), solutions[0]);
+    const int framed = count_colour(goal, mark, 15, 302, 165, 386);
+    EXPECT_GT(framed, 300);
+    EXPECT_EQ(count_colour(goal, mark, 0, 40, 799, 599), framed);
 
     // Step 32 backs up from the goal: the path without it.
     const std::vector<Amounts> path(solutions[0].begin(), solutions[0].end() - 1);
-    EXPECT_EQ(read_solution_page(back_up, red_pixel, black_pixel), path);
-    EXPECT_EQ(count_colour(back_up, mark, 0, 0, 799, 599), 0);
+    EXPECT_EQ(read_solution_page(back_up, red_pixel, black_pixel, steps), path);
+    EXPECT_EQ(count_colour(back_up, mark, 0, 40, 799, 599), 0);
+    TTF_CloseFont(small);
+    TTF_Quit();
+}
+
+// Every step shown can be seen again as it was drawn: back, forward, Home, End, n and p.
+TEST_F(JugviewTest, StepModeGoesBackAndForth)
+{
+    const auto run = [] { return run_jugview(BIN_DIR, {"--steps"}); };
+    const auto goals = found_steps(run, static_cast<unsigned>(PourStep::goal), 200, 2);
+    ASSERT_EQ(goals.size(), 2u);
+    EXPECT_EQ(goals[0], 30u) << "step 31 reaches solution 1";
+    expect_moves_show_steps(run, tour_of_steps(goals[0], goals[1]));
+}
+
+// A goal that no state reaches: the last page says so, in page mode and at the end of step
+// mode, to which n runs the search.
+TEST_F(JugviewTest, NoSolutionSaysSo)
+{
+    TTF_Font* font = open_test_font(BIN_DIR, 20);
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(run_jugview(BIN_DIR, {"--goal", "1,*,*"}), 0);
+    ASSERT_EQ(script.pages.size(), 1u);
+    const PixelSet words = text_pixels(font, "no solution", 20, 10);
+    EXPECT_TRUE(same_pixels("no_solution", page_pixels_with(script.pages[0], black_pixel), words));
+    EXPECT_EQ(count_colour(script.pages[0], white_pixel, 0, 0, 799, 599),
+              page_pixels - static_cast<int>(words.size()));
+
+    reset_script();
+    script.answers = {WaitAnswer::n};
+    EXPECT_EQ(run_jugview(BIN_DIR, {"--steps", "--goal=1,*,*"}), 0);
+    ASSERT_EQ(script.pages.size(), 2u) << "the first step, then the end";
+    const Page& end = script.pages[1];
+    EXPECT_TRUE(same_pixels("no_solution_steps",
+                            page_pixels_with(end, black_pixel, 0, 40, 799, 555),
+                            text_pixels(font, "no solution", 20, 50)));
+    EXPECT_EQ(count_colour(end, red_pixel, 0, 0, 799, 599), 0);
+    EXPECT_GT(count_colour(end, black_pixel, 20, 560, 799, 590), 100) << "status line";
+    TTF_CloseFont(font);
+    TTF_Quit();
 }
 
 // --save draws, with no display, the pages the window shows at its waits, pixel for pixel and

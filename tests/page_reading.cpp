@@ -51,7 +51,7 @@ std::vector<Amounts> read_solution_page(const Page& page, Uint32 red, Uint32 bla
 {
     const int tallest = jugs.unit * *std::max_element(jugs.capacity.begin(), jugs.capacity.end());
     std::vector<Amounts> states;
-    for (int y = tallest + 40; y <= 585 - tallest; y += tallest + 15) {
+    for (int y = tallest + 40; y <= 585 - tallest; y += tallest + jugs.row_gap) {
         for (int x = 20; x <= 530; x += 170) {
             if (page_pixel(page, x + 20, y) != black) return states;  // no base stroke
             states.push_back(read_jug_picture(page, x, y, red, jugs));

@@ -20,10 +20,12 @@ inline Uint32 page_pixel(const Page& page, int x, int y) { return page[x + y * 8
 int count_colour(const Page& page, Uint32 colour, int x0, int y0, int x1, int y1);
 bool all_of_colour(const Page& page, Uint32 colour);
 
-// The jugs of a jugview run, and the pixels per unit their pictures use (bars mode).
+// The jugs of a jugview run, the pixels per unit their pictures use (bars mode), and the
+// rows between a row's baseline and the top of the next (more in step mode, for the amounts).
 struct JugLayout {
     Amounts capacity = {10, 5, 3};
     int unit = 6;
+    int row_gap = 15;
 };
 
 // The amounts shown by the jug picture at (x, y), read from its red bars.

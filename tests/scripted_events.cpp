@@ -59,7 +59,10 @@ extern "C" int __wrap_SDL_WaitEvent(SDL_Event* event)
         if (answer == WaitAnswer::close_request) {
             push_event(SDL_QUIT);
         } else {
-            push_event(SDL_KEYDOWN, answer == WaitAnswer::escape ? SDLK_ESCAPE : SDLK_SPACE);
+            constexpr SDLKey keys[] = {SDLK_SPACE, SDLK_SPACE,     SDLK_ESCAPE, SDLK_LEFT,
+                                       SDLK_RIGHT, SDLK_BACKSPACE, SDLK_HOME,   SDLK_END,
+                                       SDLK_n,     SDLK_p};
+            push_event(SDL_KEYDOWN, keys[static_cast<int>(answer)]);
         }
     }
     return __real_SDL_WaitEvent(event);

@@ -9,6 +9,7 @@
 #include "raster/raster.h"
 #include "saved_pages.h"
 #include "scripted_events.h"
+#include "step_pages.h"
 #include "tiling/tiling.h"
 #include "tileview/tiling_picture.h"
 
@@ -47,6 +48,15 @@ class TileviewTest : public DummyScreenTest {
 
     Uint32 black = 0;
 };
+
+// Puts back what a run in step mode leaves set for the next run or test.
+void leave_step_mode()
+{
+    set_board(6, 4);
+    tile_step_action = nullptr;
+    drawing_diagrams = true;
+    drawing_pitch = cell_pitch;
+}
 
 int run_tileview(const char* folder = BIN_DIR, const std::vector<std::string>& args = {})
 {
@@ -239,8 +249,8 @@ std::set<int> read_board(const Page& page, int pitch, int left, int top, Uint32 
 
 }  // namespace
 
-// Step mode on the 6x4 board: each step's board drawn large, a step per key, and Escape
-// ends the run at once.
+// Step mode on the 6x4 board: each step's board drawn large with its grid and the numbers
+// of its free cells, a step per key, and Escape ends the run at once.
 TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
 {
     // Where the search's first dead end and first tiling come, from the search itself.
@@ -259,17 +269,16 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     script.answers.assign(dead_end + 2, WaitAnswer::key);
     script.answers[dead_end + 1] = WaitAnswer::escape;
     EXPECT_EQ(run_tileview(BIN_DIR, {"--steps"}), 0);
-    tile_step_action = nullptr;
-    drawing_diagrams = true;
-    drawing_pitch = cell_pitch;
+    leave_step_mode();
     EXPECT_EQ(script.waits, dead_end + 2) << "Escape ends the run at once";
     ASSERT_EQ(script.pages.size(), 4u);
 
-    // The board is as large as the page allows: a pitch of 125, cell 0 centred at (82, 107).
+    // The board is as large as the page allows: a pitch of 125, cell 0 centred at (82, 107),
+    // its box from (20, 45).
     constexpr int pitch = 125, left = 82, top = 107;
     const Page& first = script.pages[0];
     EXPECT_EQ(read_board(first, pitch, left, top, blue_pixel, red_pixel), (std::set<int>{1}));
-    // Bar 0-1 and the lowest free cell, 2, marked with a black square.
+    // Bar 0-1 alone on the board.
     EXPECT_EQ(count_colour(first, blue_pixel, 0, 45, 799, 545) +
                   count_colour(first, red_pixel, 0, 45, 799, 545),
               count_colour(first, blue_pixel, 41, 66, 248, 148) +
@@ -277,8 +286,27 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     EXPECT_EQ(count_colour(first, blue_pixel, 41, 66, 248, 148) +
                   count_colour(first, red_pixel, 41, 66, 248, 148),
               208 * 83);
-    EXPECT_EQ(count_colour(first, black, 312, 87, 352, 127), 41 * 41);
-    EXPECT_EQ(count_colour(first, black, 0, 45, 799, 545), 41 * 41);
+    // The grid: the line between the free cells 3 and 4 and the one under cells 2 to 5.
+    const Uint32 grid = SDL_MapRGB(screen->format, 200, 200, 200);
+    EXPECT_EQ(count_colour(first, grid, 520, 46, 520, 169), 124);
+    EXPECT_EQ(count_colour(first, grid, 271, 170, 769, 170), 499);
+    // Every free cell's number in its middle, in the header's font: cell 9 exactly.
+    TTF_Font* font = open_test_font(BIN_DIR, 20);
+    ASSERT_NE(font, nullptr);
+    const Uint32 number = SDL_MapRGB(screen->format, 96, 96, 96);
+    const auto number_in = [&](int cell) {
+        return text_pixels(font, std::to_string(cell).c_str(), left + pitch * (cell % 6),
+                           top + pitch * (cell / 6) - 11, true);
+    };
+    EXPECT_TRUE(
+        same_pixels("number_9", page_pixels_with(first, number, 396, 171, 519, 294), number_in(9)));
+    // The lowest free cell, 2, filled inside the grid, its number on it.
+    const Uint32 free_cell = SDL_MapRGB(screen->format, 255, 220, 100);
+    const int filled = 124 * 124 - static_cast<int>(number_in(2).size());
+    EXPECT_EQ(count_colour(first, free_cell, 271, 46, 394, 169), filled);
+    EXPECT_EQ(count_colour(first, free_cell, 0, 45, 799, 599), filled);
+    TTF_CloseFont(font);
+    TTF_Quit();
 
     EXPECT_EQ(read_board(script.pages[1], pitch, left, top, blue_pixel, red_pixel),
               all_horizontal_tiling());
@@ -295,7 +323,35 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     for (const Page& page : script.pages) {
         EXPECT_GT(count_colour(page, black, 20, 560, 799, 590), 100) << "status line";
         EXPECT_GT(count_colour(page, black, 10, 10, 120, 35), 50) << "header";
+        EXPECT_GT(count_colour(page, black, 380, 10, 799, 35), 50) << "legend";
     }
+}
+
+// Every step shown can be seen again as it was drawn: back, forward, Home, End, n and p.
+TEST_F(TileviewTest, StepModeGoesBackAndForth)
+{
+    const auto run = [] { return run_tileview(BIN_DIR, {"--board", "4x3", "--steps"}); };
+    const auto tilings = found_steps(run, static_cast<unsigned>(TileStep::tiling), 100, 2);
+    ASSERT_EQ(tilings.size(), 2u);
+    EXPECT_EQ(tilings[0], 5u) << "six dominoes, the last one the tiling";
+    expect_moves_show_steps(run, tour_of_steps(tilings[0], tilings[1]));
+    leave_step_mode();
+}
+
+// A board of an odd number of cells: the end of step mode says why it has no tiling.
+TEST_F(TileviewTest, NoTilingSaysSo)
+{
+    EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "3x3", "--steps"}), 0);
+    leave_step_mode();
+    ASSERT_EQ(script.pages.size(), 1u);
+    TTF_Font* font = open_test_font(BIN_DIR, 20);
+    ASSERT_NE(font, nullptr);
+    EXPECT_TRUE(same_pixels(
+        "no_tiling", page_pixels_with(script.pages[0], black, 0, 40, 799, 540),
+        text_pixels(font, "no tiling: a domino covers two cells, and the board has 9", 20, 50)));
+    EXPECT_GT(count_colour(script.pages[0], black, 30, 550, 560, 580), 300) << "the counts";
+    TTF_CloseFont(font);
+    TTF_Quit();
 }
 
 // --save draws, with no display, the pages the window shows at its waits, pixel for pixel and
@@ -312,10 +368,7 @@ TEST_F(TileviewTest, SavedPagesAreTheWindowsPages)
         EXPECT_EQ(script.pages.size(), pages);
         expect_saved_pages(scratch.path(), "tileview", arguments, script.pages);
     }
-    set_board(6, 4);
-    tile_step_action = nullptr;
-    drawing_diagrams = true;
-    drawing_pitch = cell_pitch;
+    leave_step_mode();
 }
 
 // Regression: at an even pitch, as step mode's large board can have, the two halves of a bar

@@ -3,7 +3,8 @@ add_library(pixel_check STATIC pixel_check.cpp)
 target_link_libraries(pixel_check PUBLIC raster GTest::gtest)
 
 
-add_library(scripted_events STATIC scripted_events.cpp solutions.cpp page_reading.cpp)
+add_library(scripted_events STATIC scripted_events.cpp solutions.cpp page_reading.cpp
+            step_pages.cpp)
 target_link_libraries(scripted_events PUBLIC raster test_support pixel_check)
 target_compile_definitions(scripted_events PRIVATE TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
 

@@ -8,21 +8,21 @@
 #include "options/programs.h"
 #include "raster/page_files.h"
 #include "raster/raster.h"
+#include "raster/step_pace.h"
 #include "run/progress.h"
 #include "run/run_end.h"
 #include "raster/window.h"
-#include "tiling/tiling.h"
 #include "tileview/step_view.h"
 #include "tileview/tiling_picture.h"
+#include "tiling/tiling.h"
 
 SDL_Surface* screen;
 
 static TTF_Font* font;
-// Room for the closed form of the largest board, a figure of over 230 digits.
-static char text_buffer[512];
+static TTF_Font* small_font;  // step mode's cell numbers and legend
+static char header_text[32];
 static const SDL_Color text_colour = {0, 0, 0, 0};  // black
 static const SDL_Rect header_place = {10, 10, 0, 0};
-static const SDL_Rect summary_place = {30, 550, 0, 0};
 
 // What the progress line tells while the pages go to files.
 static ProgressSample saving_progress()
@@ -44,13 +44,21 @@ int main(int argc, char** argv)
     white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
     blue_pixel = SDL_MapRGB(screen->format, 0, 0, 250);
     red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
-    mark_pixel = SDL_MapRGB(screen->format, 0, 0, 0);
+    mark_pixel = SDL_MapRGB(screen->format, 255, 220, 100);
+    grid_pixel = SDL_MapRGB(screen->format, 200, 200, 200);
     font = open_text_font(tileview_program.name);
+    // Without the font there is no second size of it either, and nothing more to say.
+    small_font = settings.steps && font != nullptr
+                     ? open_text_font(tileview_program.name, small_font_size)
+                     : nullptr;
 
-    std::snprintf(text_buffer, sizeof text_buffer, "M*N =  %d*%d", board_columns, board_rows);
-    blit_text(font, text_buffer, text_colour, header_place);
+    // Step mode draws a header of its own at every step.
+    if (!settings.steps) {
+        std::snprintf(header_text, sizeof header_text, "M*N =  %d*%d", board_columns, board_rows);
+        blit_text(font, header_text, text_colour, header_place);
+    }
 
-    if (settings.steps) start_step_view(font, settings.delay_ms);
+    if (settings.steps) start_step_view(font, small_font, settings.delay_ms);
     tile_step_action = settings.steps ? show_tile_step : nullptr;
     if (pages_go_to_files()) {
         start_progress(
@@ -62,26 +70,25 @@ int main(int argc, char** argv)
         enumerate_tilings();
 
         if (settings.steps) {
-            show_step_view_end();
-        } else if (page_bottom >= summary_place.y) {
-            // A last page filled to the bottom would run into the counts: they get a page of
-            // their own instead.
+            finish_steps();
+        } else {
+            if (page_bottom >= tiling_counts_place.y) {
+                // A last page filled to the bottom would run into the counts: they get a page
+                // of their own instead.
+                SDL_Flip(screen);
+                wait_key_or_quit();
+                SDL_FillRect(screen, nullptr, white_pixel);
+            }
+            show_tiling_counts(font);
             SDL_Flip(screen);
             wait_key_or_quit();
-            SDL_FillRect(screen, nullptr, white_pixel);
         }
-        std::snprintf(text_buffer, sizeof text_buffer,
-                      "Number of tilings (theoretic and experimental)=  %3.0lf   %lld",
-                      closed_form_tiling_count(), static_cast<long long>(tiling_count));
-        blit_text(font, text_buffer, text_colour, summary_place);
-
-        SDL_Flip(screen);
-        wait_key_or_quit();
     } catch (const RunEnd& end) {
         end_status = end.status;
     }
 
     end_progress();
+    if (small_font != nullptr) close_text_font(small_font);
     close_text_font(font);
     return end_status;
 }

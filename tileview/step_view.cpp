@@ -1,8 +1,10 @@
-// tileview's step mode: the search drawn one step at a time on one large board.
+// tileview's step mode: the search drawn one step at a time on one large board, any step
+// kept drawn again.
 #include "tileview/step_view.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "raster/raster.h"
 #include "raster/step_pace.h"
@@ -10,60 +12,205 @@
 #include "tileview/tiling_picture.h"
 
 Uint32 mark_pixel;
+Uint32 grid_pixel;
 
 namespace {
 
-// The board fills the page between the header, which stays as the program wrote it, and
-// the status line.
+TTF_Font* text_font;
+TTF_Font* label_font;
+constexpr SDL_Color black = {0, 0, 0, 0};
+constexpr SDL_Color number_colour = {96, 96, 96, 0};
+
+// The state the view stands on (raster/step_pace.h moves it from step to step): the dominoes
+// placed, in the order they were placed, the cells they cover, and the tilings found by then.
+std::vector<DominoCode> placed;
+bool covered[max_cell_count];
+long long found;
+
+void place(DominoCode domino, bool on)
+{
+    covered[first_cell(domino)] = on;
+    covered[second_cell(domino)] = on;
+}
+
+void apply(StepEvent event)
+{
+    const auto domino = static_cast<DominoCode>(step_item(event));
+    switch (static_cast<TileStep>(step_kind(event))) {
+    case TileStep::tiling:
+        ++found;
+        [[fallthrough]];
+    case TileStep::enter:
+        placed.push_back(domino);
+        place(domino, true);
+        return;
+    case TileStep::back_up:
+        placed.pop_back();
+        place(domino, false);
+        return;
+    case TileStep::dead_end:
+        return;
+    }
+}
+
+void undo(StepEvent event)
+{
+    const auto domino = static_cast<DominoCode>(step_item(event));
+    switch (static_cast<TileStep>(step_kind(event))) {
+    case TileStep::tiling:
+        --found;
+        [[fallthrough]];
+    case TileStep::enter:
+        placed.pop_back();
+        place(domino, false);
+        return;
+    case TileStep::back_up:
+        // A step takes away the domino it names.
+        placed.push_back(domino);
+        place(domino, true);
+        return;
+    case TileStep::dead_end:
+        return;
+    }
+}
+
+// The board fills the page between the header and the status line, as large as it allows.
 constexpr int board_left = 20;
 constexpr int board_top = 45;
 constexpr int board_right = 780;
 constexpr int board_bottom = 545;
-constexpr int below_header = 40;
+static_assert((board_right - board_left) / numbered_cell_pitch == 30 &&
+                  (board_bottom - board_top) / numbered_cell_pitch == 20,
+              "tileview's --help names the largest boards with cell numbers");
+constexpr int outline_half_width = 1;
 
-// Clears the page below the header.
-void clear_below_header()
-{
-    SDL_Rect below = {0, below_header, static_cast<Uint16>(screen->w),
-                      static_cast<Uint16>(screen->h - below_header)};
-    SDL_FillRect(screen, &below, white_pixel);
-}
+// The header names the board as --board does, with the tilings found; the legend beside it
+// says what the marks mean, each after a small one of its kind.
+constexpr SDL_Rect header_place = {10, 10, 0, 0};
+constexpr SDL_Rect no_tiling_place = {20, 50, 0, 0};  // below the header
+constexpr int legend_top = 14;                        // the legend's texts, in the small font
+constexpr int legend_sample_top = 15;                 // its marks, as tall as its letters
+constexpr int legend_sample_size = 12;
+constexpr int legend_text_gap = 6;  // between a mark and its words
+constexpr int legend_free_cell_left = 370;
+constexpr int legend_dead_end_left = 600;
 
-// The centre of a cell on the large board.
+// The centre of a cell on the large board, and the corner of its box, where the grid lines
+// run: the boxes of two neighbouring cells share a line.
 int centre_x(int cell) { return cursor_x + drawing_pitch * (cell % board_columns); }
 int centre_y(int cell) { return cursor_y + drawing_pitch * (cell / board_columns); }
+int box_left(int cell) { return centre_x(cell) - drawing_pitch / 2; }
+int box_top(int cell) { return centre_y(cell) - drawing_pitch / 2; }
 
-// The lowest free cell: a black square on it.
+// The outline of the board and the lines between its cells.
+void draw_grid()
+{
+    const int left = box_left(0), top = box_top(0);
+    const int right = left + drawing_pitch * board_columns;
+    const int bottom = top + drawing_pitch * board_rows;
+    for (int c = 1; c < board_columns; ++c) {
+        draw_line(left + drawing_pitch * c, top, left + drawing_pitch * c, bottom, grid_pixel);
+    }
+    for (int r = 1; r < board_rows; ++r) {
+        draw_line(left, top + drawing_pitch * r, right, top + drawing_pitch * r, grid_pixel);
+    }
+    // The outline stands around the cells' boxes, so that it takes nothing from the cells.
+    const int x0 = left - outline_half_width, y0 = top - outline_half_width;
+    const int x1 = right + outline_half_width, y1 = bottom + outline_half_width;
+    draw_thick_line(x0, y0, x1, y0, outline_half_width, grid_pixel);
+    draw_thick_line(x1, y0, x1, y1, outline_half_width, grid_pixel);
+    draw_thick_line(x1, y1, x0, y1, outline_half_width, grid_pixel);
+    draw_thick_line(x0, y1, x0, y0, outline_half_width, grid_pixel);
+}
+
+// The number of every free cell, in its middle, where a cell has room for it: in the small
+// font, or in the header's where a cell is this wide (boards of up to 15 columns and 10
+// rows).
+constexpr int large_number_pitch = 50;
+void draw_cell_numbers()
+{
+    if (drawing_pitch < numbered_cell_pitch) return;
+    TTF_Font* font = drawing_pitch >= large_number_pitch ? text_font : label_font;
+    if (font == nullptr) return;
+    const int half_height = TTF_FontHeight(font) / 2;
+    for (int cell = 0; cell < cell_count; ++cell) {
+        if (covered[cell]) continue;
+        char number[12];  // any int
+        std::snprintf(number, sizeof number, "%d", cell);
+        blit_text_centred(font, number, number_colour, centre_x(cell),
+                          centre_y(cell) - half_height);
+    }
+}
+
+// The lowest free cell, which the search covers next: its box filled inside the grid.
+void fill_box(int x, int y, int size)
+{
+    SDL_Rect box = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(size),
+                    static_cast<Uint16>(size)};
+    SDL_FillRect(screen, &box, mark_pixel);
+}
 void mark_free_cell(int cell)
 {
-    const int half = drawing_pitch / 6;
-    SDL_Rect square = {static_cast<Sint16>(centre_x(cell) - half),
-                       static_cast<Sint16>(centre_y(cell) - half),
-                       static_cast<Uint16>(2 * half + 1), static_cast<Uint16>(2 * half + 1)};
-    SDL_FillRect(screen, &square, mark_pixel);
+    fill_box(box_left(cell) + 1, box_top(cell) + 1, drawing_pitch - 1);
 }
 
 // A dead end: the cell that can take no domino crossed out in red.
-void mark_dead_end(int cell)
+void draw_cross(int x, int y, int half, int width)
 {
-    const int half = drawing_pitch / 3;
-    const int x = centre_x(cell), y = centre_y(cell);
-    const int width = std::max(1, drawing_pitch / 15);
     draw_thick_line(x - half, y - half, x + half, y + half, width, red_pixel);
     draw_thick_line(x - half, y + half, x + half, y - half, width, red_pixel);
 }
+void mark_dead_end(int cell)
+{
+    draw_cross(centre_x(cell), centre_y(cell), drawing_pitch / 3, std::max(1, drawing_pitch / 15));
+}
 
-void describe(TileStep step, DominoCode domino, int free_cell, char* text, size_t size)
+void draw_legend()
+{
+    fill_box(legend_free_cell_left, legend_sample_top, legend_sample_size);
+    draw_cross(legend_dead_end_left + legend_sample_size / 2,
+               legend_sample_top + legend_sample_size / 2, legend_sample_size / 2, 1);
+    const struct {
+        int left;
+        const char* words;
+    } items[] = {{legend_free_cell_left, "the lowest free cell: covered next"},
+                 {legend_dead_end_left, "a dead end: no domino fits"}};
+    for (const auto& item : items) {
+        const SDL_Rect place = {
+            static_cast<Sint16>(item.left + legend_sample_size + legend_text_gap), legend_top, 0,
+            0};
+        blit_text(label_font, item.words, black, place);
+    }
+}
+
+// "board 4x3   tilings 5"
+void draw_header(long long tilings)
+{
+    char line[64];
+    std::snprintf(line, sizeof line, "board %dx%d   tilings %lld", board_columns, board_rows,
+                  tilings);
+    blit_text(text_font, line, black, header_place);
+}
+
+// The lowest free cell, as the search finds it: every cell before it is covered.
+int lowest_free_cell()
+{
+    int cell = 0;
+    while (cell < cell_count && covered[cell]) ++cell;
+    return cell;
+}
+
+void describe(TileStep step, DominoCode domino, char* text, std::size_t size)
 {
     switch (step) {
     case TileStep::enter:
         std::snprintf(text, size, "place %d-%d", first_cell(domino), second_cell(domino));
         return;
     case TileStep::tiling:
-        std::snprintf(text, size, "tiling %lld", static_cast<long long>(tiling_count));
+        std::snprintf(text, size, "tiling %lld", found);
         return;
     case TileStep::dead_end:
-        std::snprintf(text, size, "dead end at cell %d", free_cell);
+        std::snprintf(text, size, "dead end at cell %d", lowest_free_cell());
         return;
     case TileStep::back_up:
         std::snprintf(text, size, "back up");
@@ -71,33 +218,60 @@ void describe(TileStep step, DominoCode domino, int free_cell, char* text, size_
     }
 }
 
+void draw(std::size_t index, StepFacts& facts)
+{
+    const StepEvent event = step_record.at(index);
+    const auto step = static_cast<TileStep>(step_kind(event));
+    SDL_FillRect(screen, nullptr, white_pixel);
+    draw_header(found);
+    draw_legend();
+    const int free_cell = lowest_free_cell();
+    if (step == TileStep::enter && free_cell < cell_count) mark_free_cell(free_cell);
+    draw_grid();
+    draw_cell_numbers();
+    for (const DominoCode domino : placed) draw_domino(first_cell(domino), second_cell(domino));
+    if (step == TileStep::dead_end) mark_dead_end(free_cell);
+    describe(step, static_cast<DominoCode>(step_item(event)), facts.words, sizeof facts.words);
+    facts.depth = placed.size();
+    facts.found = found;
+}
+
+// The page after the last step: the board, the counts, and words when there was no tiling.
+void draw_end()
+{
+    SDL_FillRect(screen, nullptr, white_pixel);
+    draw_header(tiling_count);
+    if (tiling_count == 0) {
+        char words[96] = "no tiling";
+        if (cell_count % 2 != 0) {
+            std::snprintf(words, sizeof words,
+                          "no tiling: a domino covers two cells, and the board has %d", cell_count);
+        }
+        blit_text(text_font, words, black, no_tiling_place);
+    }
+    show_tiling_counts(text_font);
+}
+
 }  // namespace
 
-void start_step_view(TTF_Font* font, int delay_ms)
+void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms)
 {
-    start_steps(font, delay_ms);
+    text_font = font;
+    label_font = small_font;
+    placed.clear();
+    std::fill(std::begin(covered), std::end(covered), false);
+    found = 0;
     drawing_diagrams = false;
     // As large as the page allows, cell centres half a pitch inside the board's edges.
     drawing_pitch = std::min((board_right - board_left) / board_columns,
                              (board_bottom - board_top) / board_rows);
     cursor_x = board_left + drawing_pitch / 2;
     cursor_y = board_top + drawing_pitch / 2;
+    start_steps(font, small_font, delay_ms,
+                {"tilings", static_cast<unsigned>(TileStep::tiling), apply, undo, draw, draw_end});
 }
 
-void show_tile_step(TileStep step, DominoCode domino, int depth, int free_cell)
+void show_tile_step(TileStep step, DominoCode domino, int, int)
 {
-    // On the board: the dominoes of the slots below depth, which the search keeps, and the
-    // step's own unless the step took it away.
-    const bool taken_away = step == TileStep::back_up;
-    clear_below_header();
-    draw_placed_dominoes(depth);
-    if (!taken_away) draw_domino(first_cell(domino), second_cell(domino));
-    if (step == TileStep::enter && free_cell < cell_count) mark_free_cell(free_cell);
-    if (step == TileStep::dead_end) mark_dead_end(free_cell);
-    char words[80];
-    describe(step, domino, free_cell, words, sizeof words);
-    const size_t placed = static_cast<size_t>(depth - (taken_away ? 1 : 0));
-    take_step(placed, "tilings", tiling_count, words);
+    take_step(step_event(static_cast<unsigned>(step), static_cast<std::uint32_t>(domino)));
 }
-
-void show_step_view_end() { clear_below_header(); }

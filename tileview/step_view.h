@@ -1,4 +1,5 @@
-// tileview's step mode: the search drawn one step at a time on one large board.
+// tileview's step mode: the search drawn one step at a time on one large board, any step
+// kept drawn again.
 #ifndef TILEVIEW_STEP_VIEW_H
 #define TILEVIEW_STEP_VIEW_H
 
@@ -6,20 +7,24 @@
 
 #include "tiling/tiling.h"
 
-// The colour of the mark on the lowest free cell; mapped at start.
+// The colour of the lowest free cell, and that of the board's outline and grid; mapped at
+// start.
 extern Uint32 mark_pixel;
+extern Uint32 grid_pixel;
 
-// Starts drawing the search's steps on the board: texts are written in font (none
-// without), and steps follow one another at the pace delay_ms gives (see wait_for_step).
-void start_step_view(TTF_Font* font, int delay_ms);
+// The cell numbers need a cell this wide: three digits of the small font and a margin. On the
+// large board that leaves them out on boards of more than 30 columns or 20 rows.
+constexpr int numbered_cell_pitch = 25;
 
-// The step action: shows the dominoes placed after the step (those of placed_dominoes
-// slots 2..depth, and the step's own unless it backs up), the lowest free cell or the
-// dead end, and a status line, then waits for the next step. Ends the run (RunEnd, status
-// 0) when the user asks to.
+// Starts drawing the search's steps on the board: the header, the status line and the counts
+// in font, the cell numbers and the legend in small_font (none without them), and steps
+// follow one another at the pace delay_ms gives (raster/step_pace.h).
+void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms);
+
+// The step action: records the step and shows the board after it: its grid, the number of
+// each free cell, the dominoes placed, the lowest free cell or the dead end, the board and
+// the tilings found in a header, a legend, and a status line; then waits for the user's move
+// (raster/step_pace.h).
 void show_tile_step(TileStep step, DominoCode domino, int depth, int free_cell);
-
-// Clears the page below the header for the end of a run in step mode.
-void show_step_view_end();
 
 #endif

@@ -2,6 +2,7 @@
 #include "tileview/tiling_picture.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "raster/raster.h"
 
@@ -90,4 +91,15 @@ void show_tiling(DominoCode last)
         cursor_y = page_margin;
         page_bottom = 0;
     }
+}
+
+void show_tiling_counts(TTF_Font* font)
+{
+    constexpr SDL_Color black = {0, 0, 0, 0};
+    // Room for the closed form of the largest board, a figure of over 230 digits.
+    char text[512];
+    std::snprintf(text, sizeof text,
+                  "Number of tilings (theoretic and experimental)=  %3.0lf   %lld",
+                  closed_form_tiling_count(), static_cast<long long>(tiling_count));
+    blit_text(font, text, black, tiling_counts_place);
 }

@@ -3,6 +3,7 @@
 #define TILEVIEW_TILING_PICTURE_H
 
 #include <SDL.h>
+#include <SDL_ttf.h>
 
 #include "raster/window.h"
 #include "tileview/diagram_layout.h"
@@ -41,5 +42,10 @@ void draw_domino(int a, int b);
 
 // Draws the dominoes in placed_dominoes slots 2..k, in slot order; none when k < 2.
 void draw_placed_dominoes(int k);
+
+// Where the last page sets the counts, and the counts there: the number of tilings from the
+// closed form beside the number found, in font.
+constexpr SDL_Rect tiling_counts_place = {30, 550, 0, 0};
+void show_tiling_counts(TTF_Font* font);
 
 #endif

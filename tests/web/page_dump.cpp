@@ -4,7 +4,10 @@
 // Usage: PROGRAM_pages FONT_FOLDER OUTPUT_PREFIX [PROGRAM ARGUMENTS...]
 //        writes OUTPUT_PREFIX-1.ppm, OUTPUT_PREFIX-2.ppm, ... and exits with the program's status.
 //        With PAGES=N in the environment, the Nth wait is answered with Escape, which ends a
-//        run in step mode there: its first N pages.
+//        run in step mode there: its first N pages. With KEYS=LETTERS the waits are answered
+//        with the keys of step mode, one letter each (r the right arrow, l the left arrow, b
+//        Backspace, h Home, e End, n, p, s the space bar), and the wait after them with
+//        Escape: the pages of a walk about the steps.
 #include <SDL.h>
 
 #include <cstdio>
@@ -47,6 +50,22 @@ int main(int argc, char** argv)
         const size_t n = std::strtoul(pages, nullptr, 10);
         script.answers.assign(n, WaitAnswer::key);
         if (n > 0) script.answers[n - 1] = WaitAnswer::escape;
+    }
+    if (const char* keys = std::getenv("KEYS")) {
+        const std::string letters = "rlbhenps";
+        const WaitAnswer answers[] = {WaitAnswer::right, WaitAnswer::left, WaitAnswer::backspace,
+                                      WaitAnswer::home,  WaitAnswer::end,  WaitAnswer::n,
+                                      WaitAnswer::p,     WaitAnswer::key};
+        for (const char* k = keys; *k != '\0'; ++k) {
+            const size_t which = letters.find(*k);
+            if (which == std::string::npos) {
+                std::fprintf(stderr, "%s: no key '%c' in KEYS (%s)\n", argv[0], *k,
+                             letters.c_str());
+                return 2;
+            }
+            script.answers.push_back(answers[which]);
+        }
+        script.answers.push_back(WaitAnswer::escape);
     }
     const int status = run_entry_in(argv[1], PROGRAM_MAIN, args);
     for (size_t n = 0; n < script.pages.size(); ++n) {

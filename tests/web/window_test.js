@@ -22,11 +22,12 @@ const textAreas = {
 };
 
 // The desktop's pages of a run, as RGB bytes, from the program's own code; in step mode its
-// first steps only.
-function desktopPages(program, args, steps = 0) {
+// first steps only, or those that the keys of step mode show (page_dump.cpp's KEYS).
+function desktopPages(program, args, steps = 0, keys = '') {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'desktop-pages-'));
   try {
     const env = { ...process.env, PAGES: String(steps) };
+    if (keys) env.KEYS = keys;
     const r = spawnSync(pageMaker[program], [binFolder, path.join(folder, 'page'), ...args],
                         { env });
     if (r.status !== 0) throw new Error(`${program} pages: ${r.stderr}`);
@@ -158,16 +159,23 @@ withPage(site, async (page, t) => {
 
   // Step mode: the desktop's steps, one per Next; with a delay the steps come by themselves,
   // and Stop ends the run between two of them.
-  const steps = desktopPages('jugview', ['--steps'], 2);
-  const statusLine = [[10, 550, 799, 599]];
+  const steps = desktopPages('jugview', ['--steps'], 0, 'rl');
+  // The header, the legend's words (not its marks), the amounts under the first row of
+  // pictures, and the status line with the marker of a step seen again under it.
+  const stepTexts = [[10, 0, 435, 40], [462, 0, 585, 40], [612, 0, 799, 40], [0, 102, 799, 125],
+                     [10, 550, 799, 599]];
   await run(page, 'jugview', { steps: true });
   await atWait(page, 1);
-  difference = pageDifference(await canvasPixels(page), steps[0], statusLine);
+  difference = pageDifference(await canvasPixels(page), steps[0], stepTexts);
   t.check('jugview --steps shows the desktop\'s first step', difference === '', difference);
   await page.click('#next');
   await atWait(page, 2);
-  difference = pageDifference(await canvasPixels(page), steps[1], statusLine);
+  difference = pageDifference(await canvasPixels(page), steps[1], stepTexts);
   t.check('Next takes the second step', difference === '', difference);
+  await page.keyboard.press('ArrowLeft');
+  await atWait(page, 3);
+  difference = pageDifference(await canvasPixels(page), steps[2], stepTexts);
+  t.check('the left arrow goes back to the first step', difference === '', difference);
   await page.click('#stop');
   await ended(page);
 

@@ -1,0 +1,68 @@
+// The steps a search has shown, kept as the events its step hook reported: a word a step,
+// from which a step view rebuilds the state at any step and draws it again.
+#ifndef HISTORY_STEP_RECORD_H
+#define HISTORY_STEP_RECORD_H
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <memory>
+
+// One step as the search's step hook reported it, in one word: its kind (the program's own
+// step enum, 0 to 3) and its item (a jug state, a domino code).
+struct StepEvent {
+    std::uint32_t bits;
+};
+
+constexpr int step_kind_bits = 2;
+constexpr std::uint32_t step_kind_mask = (1u << step_kind_bits) - 1;
+// Every jug state (below 10^6) and every domino code (below 2048^2) fits.
+constexpr std::uint32_t max_step_item = ~std::uint32_t{0} >> step_kind_bits;
+
+inline StepEvent step_event(unsigned kind, std::uint32_t item)
+{
+    return {item << step_kind_bits | (kind & step_kind_mask)};
+}
+inline unsigned step_kind(StepEvent event) { return event.bits & step_kind_mask; }
+inline std::uint32_t step_item(StepEvent event) { return event.bits >> step_kind_bits; }
+
+// The events are kept in blocks of this many; the oldest steps are dropped a block at a time.
+constexpr std::size_t step_block_size = std::size_t{1} << 16;
+
+// The most steps a record keeps unless told otherwise: 128 MiB of events. Ten million steps,
+// a long run indeed at a key or a few milliseconds a step, fit four times over.
+constexpr std::size_t default_kept_steps = std::size_t{1} << 25;
+
+// The steps of one run, numbered from 0 in the order they came. Once more steps came than the
+// limit, the oldest block goes each time a new one is needed; the numbers stay as they were.
+class StepRecord {
+  public:
+    // Keeps at most limit steps, rounded down to whole blocks, and at least one block.
+    explicit StepRecord(std::size_t limit = default_kept_steps);
+
+    // Forgets every step, dropped ones included: the next one is step 0 again.
+    void clear();
+
+    void add(StepEvent event);
+
+    // How many steps came, dropped ones included: the next step's number.
+    std::size_t end() const { return end_; }
+    // The oldest step still kept; 0 until steps were dropped.
+    std::size_t first_kept() const { return first_; }
+    bool empty() const { return end_ == first_; }
+
+    // The event of a step kept: first_kept() <= step < end().
+    StepEvent at(std::size_t step) const
+    {
+        const std::size_t offset = step - first_;
+        return blocks_[offset / step_block_size][offset % step_block_size];
+    }
+
+  private:
+    std::size_t block_limit_;
+    std::deque<std::unique_ptr<StepEvent[]>> blocks_;
+    std::size_t first_ = 0;
+    std::size_t end_ = 0;
+};
+
+#endif

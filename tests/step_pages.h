@@ -1,0 +1,49 @@
+// What the step-mode tests of both window programs share: texts as the fonts draw them, and
+// the user's moves about the steps checked against a run that only went forward.
+#ifndef TESTS_STEP_PAGES_H
+#define TESTS_STEP_PAGES_H
+
+#include <SDL_ttf.h>
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "page_reading.h"
+#include "pixel_check.h"
+#include "scripted_events.h"
+
+// The font the programs read, from BIN_DIR, at the size; SDL_ttf is started for it.
+TTF_Font* open_test_font(const char* bin_dir, int size);
+
+// The pixels that text in font covers with its top-left corner at (x, y), or its middle at x
+// when centred, as blit_text draws it.
+PixelSet text_pixels(TTF_Font* font, const char* text, int x, int y, bool centred = false);
+
+// The pixels of the page that hold colour, in the inclusive rectangle from (x0, y0) to (x1, y1).
+PixelSet page_pixels_with(const Page& page, Uint32 colour, int x0 = 0, int y0 = 0, int x1 = 799,
+                          int y1 = 599);
+
+// A key in step mode and the step (numbered from 0) that the page after it shows.
+struct StepMove {
+    WaitAnswer key;
+    std::size_t step;
+};
+
+// A tour of the steps of a run whose first two configurations come at steps found1 and
+// found2: forward, back, forward again past the newest, Home, End, n and p, in the record
+// and past it.
+std::vector<StepMove> tour_of_steps(std::size_t found1, std::size_t found2);
+
+// Runs the program in step mode forward only, then with the moves and Escape after them,
+// and checks each page the moves show: above the marker the same pixels as the page of the
+// same step going forward, and the marker there only when the step is older than the newest.
+void expect_moves_show_steps(const std::function<int()>& run_steps,
+                             const std::vector<StepMove>& moves);
+
+// The steps (numbered from 0) of the first configurations, up to count, from the step-shown
+// hook of a run forward that ends after the given steps.
+std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, unsigned found_kind,
+                                     std::size_t steps, std::size_t count);
+
+#endif
