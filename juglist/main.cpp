@@ -74,22 +74,10 @@ void report_solution(JugState goal, int depth)
 // as a picture of the same nodes.
 static void watch_step(PourStep step, JugState state, int depth)
 {
-    char line[64];
-    const int level = pour_trace_line(step, state, depth, line, sizeof line);
-    if (level < 0) return;
-    if (tracing) print_trace_line(juglist_program.name, level, line);
-    if (recording_tree()) {
-        char label[16];
-        if (step == PourStep::goal) {
-            std::snprintf(label, sizeof label, "%d", static_cast<int>(solution_count));
-        } else {
-            pour_state_label(state, label, sizeof label);
-        }
-        const TreeKind kind = step == PourStep::goal          ? TreeKind::solution
-                              : step == PourStep::turned_down ? TreeKind::turned_down
-                                                              : TreeKind::call;
-        record_tree_node(level, kind, line, label);
-    }
+    TraceNode node;
+    if (!pour_trace_node(step, state, depth, node)) return;
+    if (tracing) print_trace_line(juglist_program.name, node.level, node.line);
+    if (recording_tree()) record_tree_node(node);
 }
 
 // What the progress line tells of the listing (or the trace), and of a count.

@@ -86,7 +86,7 @@ int main(int argc, char** argv)
     small_font = stepping && label_font != nullptr
                      ? open_text_font(jugview_program.name, small_font_size)
                      : nullptr;
-    if (stepping) start_step_view(label_font, small_font, settings.delay_ms);
+    if (stepping) start_step_view(label_font, small_font, settings.delay_ms, settings.tree_view);
     pour_step_action = stepping ? show_pour_step : nullptr;
     if (pages_go_to_files()) {
         start_progress(settings.progress, false,

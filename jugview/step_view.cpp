@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "jugview/jug_picture.h"
+#include "pour/pour_trace.h"
 #include "raster/raster.h"
 #include "raster/step_pace.h"
+#include "tree/step_tree.h"
 #include "raster/window.h"
 
 Uint32 mark_pixel;
@@ -252,17 +254,21 @@ void draw_end()
 
 }  // namespace
 
-void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms)
+void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms, bool tree_first)
 {
     text_font = font;
     label_font = small_font;
     path.clear();
     found = 0;
     start_steps(font, small_font, delay_ms,
-                {"solutions", static_cast<unsigned>(PourStep::goal), apply, undo, draw, draw_end});
+                {"solutions", static_cast<unsigned>(PourStep::goal), apply, undo, draw, draw_end},
+                tree_first);
 }
 
-void show_pour_step(PourStep step, JugState state, int)
+void show_pour_step(PourStep step, JugState state, int depth)
 {
+    TraceNode node;
+    const bool reached = pour_trace_node(step, state, depth, node);
+    add_step_to_tree(reached ? &node : nullptr);
     take_step(step_event(static_cast<unsigned>(step), static_cast<std::uint32_t>(state)));
 }

@@ -16,7 +16,8 @@ constexpr const char* no_solution_words = "no solution";
 // Starts drawing the search's steps: the header, status line and words in font, the amounts
 // and the legend in small_font (none without them), and steps follow one another at the pace
 // delay_ms gives (raster/step_pace.h).
-void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms);
+// With tree_first the pages show the search tree from the start (the key t switches).
+void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms, bool tree_first);
 
 // The step action: records the step and shows the path the search stands on after it, with
 // the puzzle, a legend, the amounts under each picture and a status line; then waits for the

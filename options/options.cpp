@@ -127,6 +127,14 @@ bool read_part(const char* text, const ProgramInfo&, Settings& s)
     return true;
 }
 
+bool read_view(const char* text, const ProgramInfo&, Settings& s)
+{
+    const bool tree = std::strcmp(text, "tree") == 0;
+    if (!tree && std::strcmp(text, "picture") != 0) return false;
+    s.tree_view = tree;
+    return true;
+}
+
 bool read_save(const char* text, const ProgramInfo&, Settings& s)
 {
     if (*text == '\0') return false;
@@ -249,9 +257,10 @@ const OptionSpec option_table[] = {
      "bar goes a step forward (from the newest, the search takes its next step), the left "
      "arrow or Backspace a step back, Home to the first step, End to the newest, n forward to "
      "the next configuration found (the search runs on as far as it takes), p back to the one "
-     "before; on the last page a move back goes back to the steps, and any other key ends the "
-     "run; Escape, q or closing the window ends it at once. The newest {kept-steps} steps are "
-     "kept, and older ones dropped",
+     "before, t between the picture and the search tree explored so far; on the last page a "
+     "move back goes back to the steps, and any other key ends the run; Escape, q or closing "
+     "the window ends it at once. The newest {kept-steps} steps are kept, and older ones "
+     "dropped",
      set_steps},
     {option_steps, "delay", "MS", "Delay MS", nullptr, "a key per step", 0, max_step_delay,
      "a whole number of milliseconds from {min} to {max}",
@@ -259,6 +268,10 @@ const OptionSpec option_table[] = {
      "the step shown; the space bar then pauses and resumes, the right arrow takes a step at "
      "once, and every move back pauses",
      read_delay},
+    {option_steps, "view", "VIEW", "Step view", "picture", nullptr, 0, 0, "picture or tree",
+     "with --steps, what the pages show first: the view's picture, or the search tree "
+     "explored so far, drawn as --tree draws it (the key t switches between them)",
+     read_view},
     {option_save, "save", "DIR", "Save pages in", nullptr, "a window", 0, 0,
      "the name of a folder, such as pages",
      "write the pages as DIR/page-001.png, ... instead of opening a window", read_save},
@@ -551,6 +564,10 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
                 return input_error(program);
             }
         }
+    }
+    if (given_value("view") != nullptr && !settings.steps) {
+        return bad_value(program, *option_named("view"), given_value("view"),
+                         "a view is of step mode: add --steps");
     }
     if (settings.delay_ms >= 0 && !settings.steps) {
         char value[16];

@@ -21,6 +21,7 @@ struct Settings {
     bool trace = false;                 // print the search as a tree of its steps
     bool steps = false;                 // draw the search one step at a time
     int delay_ms = -1;                  // in step mode, the pause between steps; -1: a key per step
+    bool tree_view = false;             // step mode starts with the search tree, not the picture
     const char* save_folder = nullptr;  // where --save writes the pages; nullptr: a window
     ProgressChoice progress = ProgressChoice::automatic;
     bool estimate = false;  // estimate the search instead of making it

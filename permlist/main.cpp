@@ -194,30 +194,27 @@ template <bool watched> static inline void perm_search(std::int32_t v, std::int3
 // down, where its call would have stood), with --tree as a picture of the same nodes.
 static void watch_step(PermStep step, std::int32_t v, std::int32_t d)
 {
-    char line[64];
-    int length = 0;
+    TraceNode node;
+    node.level = d;
+    const int number = step == PermStep::ordering ? static_cast<int>(perm_count) : v;
+    std::snprintf(node.label, sizeof node.label, "%d", number);
     if (step == PermStep::turned_down) {
-        length = std::snprintf(line, sizeof line, "%d  already placed", v);
+        node.kind = TreeKind::turned_down;
+        std::snprintf(node.line, sizeof node.line, "%d  already placed", v);
     } else {
+        node.kind = step == PermStep::ordering ? TreeKind::solution : TreeKind::call;
+        int length = 0;
         for (int k = 1; k <= d; ++k) {
-            length += std::snprintf(line + length, sizeof line - length, "%d ", perm_prefix[k]);
+            length +=
+                std::snprintf(node.line + length, sizeof node.line - length, "%d ", perm_prefix[k]);
         }
-        length += std::snprintf(line + length, sizeof line - length, "%d", v);
+        length += std::snprintf(node.line + length, sizeof node.line - length, "%d", v);
         if (step == PermStep::ordering) {
-            std::snprintf(line + length, sizeof line - length, "  ordering %d",
-                          static_cast<int>(perm_count));
+            std::snprintf(node.line + length, sizeof node.line - length, "  ordering %d", number);
         }
     }
-    if (tracing) print_trace_line(permlist_program.name, d, line);
-    if (recording_tree()) {
-        char label[16];
-        std::snprintf(label, sizeof label, "%d",
-                      step == PermStep::ordering ? static_cast<int>(perm_count) : v);
-        const TreeKind kind = step == PermStep::ordering      ? TreeKind::solution
-                              : step == PermStep::turned_down ? TreeKind::turned_down
-                                                              : TreeKind::call;
-        record_tree_node(d, kind, line, label);
-    }
+    if (tracing) print_trace_line(permlist_program.name, node.level, node.line);
+    if (recording_tree()) record_tree_node(node);
 }
 
 // The search from each number at level 0, in ascending order. Kept out of main: inside the

@@ -4,26 +4,28 @@
 
 #include <cstdio>
 
-int pour_trace_line(PourStep step, JugState state, int depth, char* line, int size)
+bool pour_trace_node(PourStep step, JugState state, int depth, TraceNode& node)
 {
-    if (step == PourStep::back_up) return -1;
+    if (step == PourStep::back_up) return false;
     std::int32_t amount[jug_count];
     unpack_state(state, amount);
-    const char* after = step == PourStep::turned_down ? "  already on the path" : "";
-    if (step == PourStep::goal) {
-        std::snprintf(line, static_cast<size_t>(size), "(%d %d %d)  solution %d", amount[0],
-                      amount[1], amount[2], static_cast<int>(solution_count));
-    } else {
-        std::snprintf(line, static_cast<size_t>(size), "(%d %d %d)%s", amount[0], amount[1],
-                      amount[2], after);
-    }
+    const int number = solution_count;
+    node.kind = step == PourStep::goal          ? TreeKind::solution
+                : step == PourStep::turned_down ? TreeKind::turned_down
+                                                : TreeKind::call;
     // A pour turned down comes with the depth its state would have had.
-    return depth - 1;
-}
-
-void pour_state_label(JugState state, char* label, int size)
-{
-    std::int32_t amount[jug_count];
-    unpack_state(state, amount);
-    std::snprintf(label, static_cast<size_t>(size), "%d %d %d", amount[0], amount[1], amount[2]);
+    node.level = depth - 1;
+    int length =
+        std::snprintf(node.line, sizeof node.line, "(%d %d %d)", amount[0], amount[1], amount[2]);
+    const size_t room = sizeof node.line - static_cast<size_t>(length);
+    if (step == PourStep::goal) {
+        std::snprintf(node.line + length, room, "  solution %d", number);
+        std::snprintf(node.label, sizeof node.label, "%d", number);
+    } else {
+        if (step == PourStep::turned_down) {
+            std::snprintf(node.line + length, room, "  already on the path");
+        }
+        std::snprintf(node.label, sizeof node.label, "%d %d %d", amount[0], amount[1], amount[2]);
+    }
+    return true;
 }

@@ -4,14 +4,12 @@
 #define POUR_POUR_TRACE_H
 
 #include "pour/pour.h"
+#include "tree/trace_node.h"
 
-// The line of a step, without its indent: "(5 5 0)" for a call, "(8 0 2)  solution 3" for
-// a goal (numbered by solution_count), "(2 5 3)  already on the path" for a pour turned
-// down. Returns the line's level (it is indented two spaces a level), or -1 for a step that
-// has no line: backing up.
-int pour_trace_line(PourStep step, JugState state, int depth, char* line, int size);
-
-// The state in short, as a node of the search tree shows it: "5 5 0".
-void pour_state_label(JugState state, char* label, int size);
+// The node of a step: "(5 5 0)" labelled "5 5 0" for a call, "(8 0 2)  solution 3" labelled
+// "3" for a goal (numbered by solution_count), "(2 5 3)  already on the path" for a pour
+// turned down, a level deeper than the call that tried it. False for a step that has no
+// line: backing up.
+bool pour_trace_node(PourStep step, JugState state, int depth, TraceNode& node);
 
 #endif

@@ -8,8 +8,11 @@
 
 #include "raster/page_files.h"
 #include "raster/raster.h"
+#include "raster/tree_view.h"
 #include "raster/window.h"
 #include "run/run_end.h"
+#include "tree/step_tree.h"
+#include "tree/tree_file.h"
 
 StepRecord step_record;
 void (*step_shown_action)(std::size_t step, StepEvent event);
@@ -39,6 +42,8 @@ std::size_t shown;
 bool search_over;
 // Whether the steps that come by themselves are paused.
 bool paused;
+// Whether the page shows the search tree explored so far in place of the view's picture.
+bool tree_shown;
 // Set by n when no step kept finds a configuration: the search runs on without showing its
 // steps until one does, or until it is over.
 bool seeking;
@@ -52,6 +57,7 @@ enum class Move {
     newest,
     next_found,
     previous_found,
+    switch_view,
     quit,
     other
 };
@@ -79,6 +85,8 @@ Move move_of(const SDL_Event& event)
         return Move::next_found;
     case SDLK_p:
         return Move::previous_found;
+    case SDLK_t:
+        return Move::switch_view;
     default:
         return Move::other;
     }
@@ -132,12 +140,30 @@ void show_marker(std::size_t step)
     blit_text(marker_font, line, grey, step_marker_place);
 }
 
+// The tree view of a step, over the middle of the page that the view drew: the tree as the
+// steps up to it had explored it. Past the most nodes a picture takes the tree stopped
+// growing; a step after that shows it as it stood then.
+void draw_tree_of(std::size_t step)
+{
+    if (step < steps_in_step_tree()) {
+        draw_tree_view(step_tree, step_tree_count(step), step_tree_current(step), marker_font);
+        return;
+    }
+    draw_tree_view(step_tree, step_tree.size(), -1, marker_font);
+    constexpr SDL_Color grey = {96, 96, 96, 0};
+    char line[120];
+    std::snprintf(line, sizeof line, "the tree as it stood at step %zu, where it passed %d nodes",
+                  steps_in_step_tree(), max_tree_nodes);
+    blit_text(marker_font, line, grey, tree_note_place);
+}
+
 void show_step(std::size_t step)
 {
     shown = step;
     rebuild(step);
     StepFacts facts;
     view.draw(step, facts);
+    if (tree_shown) draw_tree_of(step);
     show_step_status(static_cast<long long>(step) + 1, facts.depth, facts.found, facts.words);
     show_marker(step);
     SDL_Flip(screen);
@@ -148,6 +174,7 @@ void show_end()
 {
     shown = step_record.end();
     view.draw_end();
+    if (tree_shown) draw_tree_view(step_tree, step_tree.size(), -1, marker_font);
     SDL_Flip(screen);
 }
 
@@ -238,6 +265,10 @@ void browse()
         case Move::previous_found:
             if (find_found(false, found)) show_page(found);
             break;
+        case Move::switch_view:
+            tree_shown = !tree_shown;
+            show_page(shown);
+            break;
         case Move::none:
         case Move::quit:
         case Move::other:
@@ -257,8 +288,11 @@ void show_step_status(long long step, std::size_t depth, long long found, const 
     blit_text(status_font, line, black, step_status_place);
 }
 
-void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepView& step_view)
+void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepView& step_view,
+                 bool tree_first)
 {
+    tree_shown = tree_first;
+    start_step_tree();
     status_font = font;
     marker_font = small_font;
     step_delay_ms = delay_ms;

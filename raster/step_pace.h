@@ -42,19 +42,23 @@ extern StepRecord step_record;
 extern void (*step_shown_action)(std::size_t step, StepEvent event);
 
 // Starts step mode with an empty record: status lines are written in font, the marker of a
-// step seen again in small_font (none without them), and the steps follow one another at the
-// pace delay_ms gives (below).
-void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepView& view);
+// step seen again and the labels of the tree view in small_font (none without them), and the
+// steps follow one another at the pace delay_ms gives (below). With tree_first the pages
+// show the tree view from the start.
+void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepView& view,
+                 bool tree_first);
 
-// Records the step the search has just taken and shows it; then lets the user move about
+// Records the step the search has just taken (a view adds it to the step tree first,
+// tree/step_tree.h) and shows it; then lets the user move about
 // the steps kept until they move on from the newest, and returns so that the search takes
 // its next step. Ends the run (RunEnd, status 0) when the user asks to.
 //
 // The keys: the right arrow and the space bar go a step forward, the left arrow and
 // Backspace a step back, Home to the oldest step kept, End to the newest, n forward to the
 // next step that finds a configuration (running the search as far as it takes), p back to
-// the one before; Escape, q and the window's close request end the run. With delay_ms >= 0
-// the steps come by themselves every delay_ms milliseconds from the one shown; the space bar
+// the one before; t switches between the view's picture and the search tree explored so
+// far (raster/tree_view.h); Escape, q and the window's close request end the run. With delay_ms >=
+// 0 the steps come by themselves every delay_ms milliseconds from the one shown; the space bar
 // pauses and resumes, and every move back pauses. When pages go to files, each step's page
 // is written instead and the search goes on at once.
 void take_step(StepEvent event);
@@ -67,6 +71,8 @@ void finish_steps();
 constexpr SDL_Rect step_status_place = {20, 560, 0, 0};
 // Where the marker of a step seen again stands: under the status line, in the small font.
 constexpr SDL_Rect step_marker_place = {20, 584, 0, 0};
+// Where the tree view says that the tree stopped growing: at the foot of the tree.
+constexpr SDL_Rect tree_note_place = {20, 530, 0, 0};
 
 // Writes the status line of a step in the status font (nothing without one): its number, the
 // depth the search stands at, how many configurations it has found ("solutions 3"), and

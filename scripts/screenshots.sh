@@ -31,6 +31,11 @@ save tileview steps --board 4x3 --steps
 (cd "$pages/steps" && convert -delay 40 -loop 0 $(ls page-*.png | sort -V) -resize 75% \
    -layers Optimize "$docs/tileview-4x3-steps.gif")
 echo docs/tileview-4x3-steps.gif
+# The same steps in the tree view.
+save tileview tree-steps --board 4x3 --steps --view tree
+(cd "$pages/tree-steps" && convert -delay 40 -loop 0 $(ls page-*.png | sort -V) -resize 75% \
+   -layers Optimize "$docs/tileview-4x3-tree-steps.gif")
+echo docs/tileview-4x3-tree-steps.gif
 # Going back and forward cannot be saved with --save, which writes every step once: the page
 # maker of the web tests runs jugview's own code with the keys of step mode instead (eight
 # steps forward, four back, forward again, n to the first solution, Home, End), a picture at
@@ -41,6 +46,7 @@ KEYS=rrrrrrrrllllrrrrnhe build/tests/web/jugview_pages "$bin" "$pages/walk/page"
    -layers Optimize "$docs/jugview-steps-back-and-forth.gif")
 echo docs/jugview-steps-back-and-forth.gif
 rm -r "$pages"
+
 
 # The search tree of the 4x3 board, as tilelist draws it, and the same as a picture.
 "$bin/tilelist" --board 4x3 --count --no-wait --tree "$docs/tilelist-4x3-tree.svg" >/dev/null

@@ -12,7 +12,7 @@
 #include <set>
 
 // A key (the space bar), the window's close request, or one of the keys that step mode reads.
-enum class WaitAnswer { key, close_request, escape, left, right, backspace, home, end, n, p };
+enum class WaitAnswer { key, close_request, escape, left, right, backspace, home, end, n, p, t };
 
 struct ScriptedEvents {
     // How each wait is ended, in order; waits past the end of the list get a key (the

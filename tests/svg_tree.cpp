@@ -43,8 +43,11 @@ SvgTree read_svg_tree(const std::string& svg)
         if (tag.find(" transform=") != std::string::npos) tree.transforms = true;
         if (tag.rfind("<svg", 0) == 0) {
             const std::string box = attribute(tag, "viewBox");
-            double x, y;
-            std::sscanf(box.c_str(), "%lf %lf %lf %lf", &x, &y, &tree.width, &tree.height);
+            char* end = nullptr;
+            std::strtod(box.c_str(), &end);  // the origin, 0 0
+            std::strtod(end, &end);
+            tree.width = std::strtod(end, &end);
+            tree.height = std::strtod(end, &end);
         } else if (tag.rfind("<g", 0) == 0) {
             const std::string cls = attribute(tag, "class");
             if (cls.rfind("node ", 0) != 0) {

@@ -335,7 +335,51 @@ TEST_F(TileviewTest, StepModeGoesBackAndForth)
     ASSERT_EQ(tilings.size(), 2u);
     EXPECT_EQ(tilings[0], 5u) << "six dominoes, the last one the tiling";
     expect_moves_show_steps(run, tour_of_steps(tilings[0], tilings[1]));
+    // The tree view too: a step seen again shows the tree as it stood at that step.
+    expect_moves_show_steps(
+        [] {
+            return run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--view", "tree"});
+        },
+        tour_of_steps(tilings[0], tilings[1]));
     leave_step_mode();
+}
+
+// The tree view: the search tree explored so far, drawn from its first step, the path down
+// to the current node in blue and that node framed, one level further down at each step as
+// the search descends; t switches back to the board of the same step.
+TEST_F(TileviewTest, StepModeShowsTheTreeExploredSoFar)
+{
+    script.kept_waits = {2};
+    script.answers = {WaitAnswer::key, WaitAnswer::key, WaitAnswer::escape};
+    EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "4x3", "--steps"}), 0);
+    const Page board_at_third_step = script.pages.at(0);
+
+    reset_script();
+    script.answers = {WaitAnswer::key, WaitAnswer::key, WaitAnswer::t, WaitAnswer::escape};
+    EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--view", "tree"}), 0);
+    leave_step_mode();
+    ASSERT_EQ(script.pages.size(), 4u);
+    EXPECT_TRUE(script.pages[3] == board_at_third_step) << "t shows the board of the same step";
+    EXPECT_FALSE(script.pages[2] == board_at_third_step);
+
+    // Steps 1 to 3 place 0-1, 2-3 and 4-5: a path of one, two, three calls. The frame of the
+    // current node stands 13 pixels above and below its centre, a level (52 pixels) lower
+    // each step; nothing is blue below it.
+    const Uint32 blue = SDL_MapRGB(screen->format, 0x1f, 0x5f, 0xd6);
+    const Uint32 ink = SDL_MapRGB(screen->format, 0x22, 0x22, 0x22);
+    constexpr int first_centre = 97;  // the view's top, its legend, the margins, half a node
+    for (int k = 0; k < 3; ++k) {
+        const Page& page = script.pages[static_cast<size_t>(k)];
+        const int centre = first_centre + 52 * k;
+        EXPECT_GT(count_colour(page, blue, 0, centre - 13, 799, centre - 13), 20)
+            << "step " << k + 1;
+        EXPECT_GT(count_colour(page, blue, 0, centre + 13, 799, centre + 13), 20)
+            << "step " << k + 1;
+        EXPECT_EQ(count_colour(page, blue, 0, centre + 15, 799, 549), 0) << "step " << k + 1;
+        EXPECT_GT(count_colour(page, blue, 0, first_centre - 9, 799, first_centre - 9), 5)
+            << "the root's outline, on the path";
+        EXPECT_GT(count_colour(page, ink, 20, 52, 799, 76), 100) << "the tree's legend";
+    }
 }
 
 // A board of an odd number of cells: the end of step mode says why it has no tiling.

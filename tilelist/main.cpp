@@ -102,22 +102,10 @@ void show_tiling(DominoCode last)
 // cell takes no domino), with --tree as a picture of the same nodes.
 static void watch_step(TileStep step, DominoCode domino, int depth, int free_cell)
 {
-    char line[64];
-    const int level = tile_trace_line(step, domino, depth, free_cell, line, sizeof line);
-    if (level < 0) return;
-    if (tracing) print_trace_line(tilelist_program.name, level, line);
-    if (recording_tree()) {
-        char label[24];
-        if (step == TileStep::tiling) {
-            std::snprintf(label, sizeof label, "%lld", static_cast<long long>(tiling_count));
-        } else {
-            tile_step_label(step, domino, free_cell, label, sizeof label);
-        }
-        const TreeKind kind = step == TileStep::tiling     ? TreeKind::solution
-                              : step == TileStep::dead_end ? TreeKind::dead_end
-                                                           : TreeKind::call;
-        record_tree_node(level, kind, line, label);
-    }
+    TraceNode node;
+    if (!tile_trace_node(step, domino, depth, free_cell, node)) return;
+    if (tracing) print_trace_line(tilelist_program.name, node.level, node.line);
+    if (recording_tree()) record_tree_node(node);
 }
 
 // What the progress line tells of the listing (or the trace), and of a count.

@@ -58,7 +58,7 @@ int main(int argc, char** argv)
         blit_text(font, header_text, text_colour, header_place);
     }
 
-    if (settings.steps) start_step_view(font, small_font, settings.delay_ms);
+    if (settings.steps) start_step_view(font, small_font, settings.delay_ms, settings.tree_view);
     tile_step_action = settings.steps ? show_tile_step : nullptr;
     if (pages_go_to_files()) {
         start_progress(

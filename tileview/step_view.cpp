@@ -8,8 +8,10 @@
 
 #include "raster/raster.h"
 #include "raster/step_pace.h"
+#include "tree/step_tree.h"
 #include "raster/window.h"
 #include "tileview/tiling_picture.h"
+#include "tiling/tiling_trace.h"
 
 Uint32 mark_pixel;
 Uint32 grid_pixel;
@@ -254,7 +256,7 @@ void draw_end()
 
 }  // namespace
 
-void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms)
+void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms, bool tree_first)
 {
     text_font = font;
     label_font = small_font;
@@ -268,10 +270,14 @@ void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms)
     cursor_x = board_left + drawing_pitch / 2;
     cursor_y = board_top + drawing_pitch / 2;
     start_steps(font, small_font, delay_ms,
-                {"tilings", static_cast<unsigned>(TileStep::tiling), apply, undo, draw, draw_end});
+                {"tilings", static_cast<unsigned>(TileStep::tiling), apply, undo, draw, draw_end},
+                tree_first);
 }
 
-void show_tile_step(TileStep step, DominoCode domino, int, int)
+void show_tile_step(TileStep step, DominoCode domino, int depth, int free_cell)
 {
+    TraceNode node;
+    const bool reached = tile_trace_node(step, domino, depth, free_cell, node);
+    add_step_to_tree(reached ? &node : nullptr);
     take_step(step_event(static_cast<unsigned>(step), static_cast<std::uint32_t>(domino)));
 }

@@ -19,7 +19,8 @@ constexpr int numbered_cell_pitch = 25;
 // Starts drawing the search's steps on the board: the header, the status line and the counts
 // in font, the cell numbers and the legend in small_font (none without them), and steps
 // follow one another at the pace delay_ms gives (raster/step_pace.h).
-void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms);
+// With tree_first the pages show the search tree from the start (the key t switches).
+void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms, bool tree_first);
 
 // The step action: records the step and shows the board after it: its grid, the number of
 // each free cell, the dominoes placed, the lowest free cell or the dead end, the board and

@@ -4,33 +4,31 @@
 
 #include <cstdio>
 
-int tile_trace_line(TileStep step, DominoCode domino, int depth, int free_cell, char* line,
-                    int size)
+bool tile_trace_node(TileStep step, DominoCode domino, int depth, int free_cell, TraceNode& node)
 {
-    const auto room = static_cast<size_t>(size);
+    const int a = first_cell(domino), b = second_cell(domino);
     switch (step) {
     case TileStep::back_up:
-        return -1;
+        return false;
     case TileStep::dead_end:
-        std::snprintf(line, room, "dead end at cell %d", free_cell);
-        return depth;
+        node.kind = TreeKind::dead_end;
+        node.level = depth;
+        std::snprintf(node.line, sizeof node.line, "dead end at cell %d", free_cell);
+        std::snprintf(node.label, sizeof node.label, "%d", free_cell);
+        return true;
     case TileStep::tiling:
-        std::snprintf(line, room, "%d-%d  tiling %lld", first_cell(domino), second_cell(domino),
+        node.kind = TreeKind::solution;
+        node.level = depth - 1;
+        std::snprintf(node.line, sizeof node.line, "%d-%d  tiling %lld", a, b,
                       static_cast<long long>(tiling_count));
-        return depth - 1;
+        std::snprintf(node.label, sizeof node.label, "%lld", static_cast<long long>(tiling_count));
+        return true;
     case TileStep::enter:
         break;
     }
-    std::snprintf(line, room, "%d-%d", first_cell(domino), second_cell(domino));
-    return depth - 1;
-}
-
-void tile_step_label(TileStep step, DominoCode domino, int free_cell, char* label, int size)
-{
-    if (step == TileStep::dead_end) {
-        std::snprintf(label, static_cast<size_t>(size), "%d", free_cell);
-    } else {
-        std::snprintf(label, static_cast<size_t>(size), "%d-%d", first_cell(domino),
-                      second_cell(domino));
-    }
+    node.kind = TreeKind::call;
+    node.level = depth - 1;
+    std::snprintf(node.line, sizeof node.line, "%d-%d", a, b);
+    std::snprintf(node.label, sizeof node.label, "%d-%d", a, b);
+    return true;
 }

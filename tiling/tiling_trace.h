@@ -4,17 +4,12 @@
 #define TILING_TILING_TRACE_H
 
 #include "tiling/tiling.h"
+#include "tree/trace_node.h"
 
-// The line of a step, without its indent: "5-9" for a call placing that domino,
-// "22-23  tiling 12" for one that completes a tiling (numbered by tiling_count), "dead end
-// at cell 8" where the lowest free cell takes no domino, one level deeper than its call.
-// Returns the line's level (it is indented two spaces a level), or -1 for a step that has
-// no line: taking a domino away.
-int tile_trace_line(TileStep step, DominoCode domino, int depth, int free_cell, char* line,
-                    int size);
-
-// The step's item in short, as a node of the search tree shows it: "5-9" for a domino,
-// "8" for the cell of a dead end.
-void tile_step_label(TileStep step, DominoCode domino, int free_cell, char* label, int size);
+// The node of a step: "5-9" for a call placing that domino, "22-23  tiling 12" labelled "12"
+// for one that completes a tiling (numbered by tiling_count), "dead end at cell 8" labelled
+// "8" where the lowest free cell takes no domino, a level deeper than its call. False for a
+// step that has no line: taking a domino away.
+bool tile_trace_node(TileStep step, DominoCode domino, int depth, int free_cell, TraceNode& node);
 
 #endif

@@ -6,10 +6,7 @@
 #include <string>
 #include <vector>
 
-// What a node stands for: a call that completes nothing, a call that completes a
-// configuration (a solution, a tiling, an ordering), a candidate turned down, or a lowest
-// free cell that takes no domino.
-enum class TreeKind { call, solution, turned_down, dead_end };
+#include "tree/trace_node.h"
 
 // The class names the picture gives the kinds: "call", "solution", "turned-down", "dead-end".
 const char* tree_kind_name(TreeKind kind);
@@ -29,6 +26,7 @@ class SearchTree {
     // Adds a node with its title (its --trace line without the indent) and its label (a
     // short text the picture shows at the node).
     void add(int level, TreeKind kind, const char* title, const char* label);
+    void add(const TraceNode& node) { add(node.level, node.kind, node.line, node.label); }
 
     int size() const { return static_cast<int>(nodes_.size()); }
     const TreeNode& node(int k) const { return nodes_[static_cast<size_t>(k)]; }

@@ -48,7 +48,7 @@ void start_tree_file(const char* program, const char* path)
 
 bool recording_tree() { return file != nullptr && file->fd >= 0; }
 
-void record_tree_node(int level, TreeKind kind, const char* title, const char* label)
+void record_tree_node(const TraceNode& node)
 {
     if (tree->size() == max_tree_nodes) {
         end_progress();
@@ -59,7 +59,7 @@ void record_tree_node(int level, TreeKind kind, const char* title, const char* l
         drop_whole_file(*file);
         throw RunEnd{1};
     }
-    tree->add(level, kind, title, label);
+    tree->add(node);
 }
 
 void finish_tree_file()

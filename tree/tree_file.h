@@ -18,7 +18,7 @@ bool recording_tree();
 
 // Records the next node. The node past max_tree_nodes ends the run (RunEnd, status 1, one
 // line naming the limit and the count reached), and no file is written.
-void record_tree_node(int level, TreeKind kind, const char* title, const char* label);
+void record_tree_node(const TraceNode& node);
 
 // Draws the tree into its file and gives the file its name; a failure ends the run as a
 // path that cannot be written does.
