@@ -20,10 +20,17 @@ function takeProgramTable(table) {
     const options = program.options.filter((o) => !NOT_ON_THE_PAGE.includes(o.name));
     for (const o of options) {
       OPTIONS[o.name] = { label: o.label, placeholder: o.default ?? o.without ?? '',
-                          flag: o.value === null };
+                          flag: o.value === null, help: o.help };
     }
-    PROGRAMS[program.name] = { kind: program.window ? 'window' : 'console',
-                               options: options.map((o) => o.name) };
+    PROGRAMS[program.name] = {
+      kind: program.window ? 'window' : 'console',
+      options: options.map((o) => o.name),
+      // What the program searches and shows, and its whole --help, as the program says them.
+      about: program.description.replace(/\s*\n\s*/g, ' '),
+      help: program.help,
+      examples: program.examples.filter((e) => e.arguments.every(
+        (word) => !word.startsWith('--') || word.slice(2) in OPTIONS)),
+    };
   }
 }
 
@@ -125,8 +132,10 @@ function ended(code) {
   $('stop').disabled = true;
   if (code === 0) setStatus(`${run.program} has ended.`);
   else if (code === STOPPED) setStatus(`${run.program} was stopped.`);
-  else if (code === 2) setStatus(`${run.program} did not run: see its message below.`);
-  else setStatus(`${run.program} ended with status ${code}.`);
+  else if (code === 2) {
+    setStatus(`${run.program} did not run: see its message below, and its help.`);
+    $('help').open = true;
+  } else setStatus(`${run.program} ended with status ${code}.`);
   showOutput();
 }
 
@@ -243,14 +252,48 @@ function showFields(query = new URLSearchParams()) {
     } else {
       input.type = 'text';
       input.placeholder = about.placeholder;
+      // Wide enough for the placeholder, which says what an empty field means.
+      input.style.width = `${Math.max(7, about.placeholder.length + 2)}ch`;
       input.value = query.get(option) || '';
       label.append(about.label, input);
     }
+    label.title = about.help;
     fields.append(label);
   }
-  const drawn = PROGRAMS[name].kind === 'window';
+  const program = PROGRAMS[name];
+  const drawn = program.kind === 'window';
   $('screen-holder').hidden = !drawn;
   $('console').hidden = drawn;
+  $('about').textContent = program.about;
+  $('help-name').textContent = name;
+  $('help-text').textContent = program.help;
+  const presets = $('presets');
+  presets.textContent = '';
+  for (const example of program.examples) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.textContent = example.words;
+    button.title = `${name} ${example.text}`;
+    button.addEventListener('click', () => fillForm(example.arguments));
+    presets.append(button);
+  }
+  if (program.examples.length) presets.prepend('Examples: ');
+}
+
+// Fills the form as the arguments would set it: the options they name, and no others.
+function fillForm(args) {
+  const name = $('program').value;
+  for (const option of PROGRAMS[name].options) {
+    const field = $(`option-${option}`);
+    if (OPTIONS[option].flag) field.checked = false;
+    else field.value = '';
+  }
+  for (let k = 0; k < args.length; k++) {
+    const field = $(`option-${args[k].slice(2)}`);
+    if (!field) continue;
+    if (field.type === 'checkbox') field.checked = true;
+    else field.value = args[++k] ?? '';
+  }
 }
 
 // The form's settings in the address, so that a link brings them back.
