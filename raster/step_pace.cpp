@@ -8,6 +8,7 @@
 
 #include "raster/page_files.h"
 #include "raster/raster.h"
+#include "raster/step_beside.h"
 #include "raster/tree_view.h"
 #include "raster/window.h"
 #include "run/run_end.h"
@@ -21,6 +22,7 @@ namespace {
 
 TTF_Font* status_font;
 TTF_Font* marker_font;
+char status_line[160];  // the status line last written, for what stands beside the page
 int step_delay_ms = -1;
 StepView view;
 
@@ -42,6 +44,10 @@ std::size_t shown;
 bool search_over;
 // Whether the steps that come by themselves are paused.
 bool paused;
+// The paces the digit keys choose, in milliseconds a step: 0 a step per key press, 1 to 9
+// ever faster, down to a few milliseconds. The key last pressed is kept here.
+constexpr int digit_paces_ms[10] = {-1, 1000, 500, 250, 120, 60, 30, 15, 8, 4};
+int pace_chosen = 0;
 // Whether the page shows the search tree explored so far in place of the view's picture.
 bool tree_shown;
 // Set by n when no step kept finds a configuration: the search runs on without showing its
@@ -58,6 +64,7 @@ enum class Move {
     next_found,
     previous_found,
     switch_view,
+    pace,
     quit,
     other
 };
@@ -88,6 +95,10 @@ Move move_of(const SDL_Event& event)
     case SDLK_t:
         return Move::switch_view;
     default:
+        if (event.key.keysym.sym >= SDLK_0 && event.key.keysym.sym <= SDLK_9) {
+            pace_chosen = event.key.keysym.sym - SDLK_0;
+            return Move::pace;
+        }
         return Move::other;
     }
 }
@@ -167,6 +178,7 @@ void show_step(std::size_t step)
     show_step_status(static_cast<long long>(step) + 1, facts.depth, facts.found, facts.words);
     show_marker(step);
     SDL_Flip(screen);
+    show_step_beside(step, status_line);
     if (step_shown_action != nullptr) step_shown_action(step, step_record.at(step));
 }
 
@@ -176,6 +188,7 @@ void show_end()
     view.draw_end();
     if (tree_shown) draw_tree_view(step_tree, step_tree.size(), -1, marker_font);
     SDL_Flip(screen);
+    show_step_beside(step_record.end(), status_line);
 }
 
 // Shows a step kept, or the end page after the last one.
@@ -269,6 +282,12 @@ void browse()
             tree_shown = !tree_shown;
             show_page(shown);
             break;
+        case Move::pace:
+            // A pace of its own plays the steps from the one shown; 0 goes back to a step
+            // per key press.
+            step_delay_ms = digit_paces_ms[pace_chosen];
+            paused = false;
+            break;
         case Move::none:
         case Move::quit:
         case Move::other:
@@ -282,10 +301,9 @@ void browse()
 void show_step_status(long long step, std::size_t depth, long long found, const char* words)
 {
     constexpr SDL_Color black = {0, 0, 0, 0};
-    char line[160];
-    std::snprintf(line, sizeof line, "step %lld   depth %zu   %s %lld   %s", step, depth,
-                  view.found_name, found, words);
-    blit_text(status_font, line, black, step_status_place);
+    std::snprintf(status_line, sizeof status_line, "step %lld   depth %zu   %s %lld   %s", step,
+                  depth, view.found_name, found, words);
+    blit_text(status_font, status_line, black, step_status_place);
 }
 
 void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepView& step_view,

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Regenerates the README's picture of the web page, docs/web-page.png, from the web build
-# in headless Chromium.
+# Regenerates the README's pictures of the web page, docs/web-page-1280.png, -1920.png and
+# -390.png: the page in headless Chromium at three screen sizes, tileview stepping through
+# the 4x3 board with its panels, as the web page's classroom test leaves it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/install-deps.sh
+./scripts/build.sh >/dev/null
 ./scripts/build-web.sh >/dev/null
-node scripts/web-screenshot.js build-web/site docs/web-page.png
-# No creation dates in the file, so that an unchanged picture stays byte for byte the same.
-mogrify -strip docs/web-page.png
-echo docs/web-page.png
+node tests/web/classroom_test.js build-web/site build/bin docs >/dev/null
+# No creation dates in the files, so that an unchanged picture stays byte for byte the same.
+mogrify -strip docs/web-page-*.png
+ls docs/web-page-*.png

@@ -58,8 +58,38 @@ const run = {
   kept: 0,        // their characters
   dropped: 0,     // characters of a long listing no longer kept (all output is ASCII)
   errors: '',
+  // Step mode of a window program: the trace lines its steps reached, with their levels,
+  // and the step shown (its number, the steps so far, the lines up to it, the line it stands
+  // on, what the code ran, the status line); and when the page last showed one, and the tree
+  // of one.
+  lines: [],
+  step: null,
+  steps: 0,
+  shownAt: 0,
+  treeStep: null,
+  treeShownAt: 0,
 };
 window.webPage = { run, output: () => run.pieces.join('') };
+
+// The searches' code as the code panel shows it, from the project's source files.
+let SEARCH_CODE = {};
+
+// The buttons of step mode, each with the key it presses: the same keys work on the picture.
+const STEP_BUTTONS = [
+  { id: 'step-first', label: 'First', key: 'Home', shown: 'Home' },
+  { id: 'step-back', label: 'Back', key: 'ArrowLeft', shown: '\u2190' },
+  { id: 'step-forward', label: 'Forward', key: 'ArrowRight', shown: '\u2192' },
+  { id: 'step-play', label: 'Play / Pause', key: ' ', shown: 'Space' },
+  { id: 'step-previous', label: 'Previous solution', key: 'p', shown: 'p' },
+  { id: 'step-next', label: 'Next solution', key: 'n', shown: 'n' },
+  { id: 'step-view', label: 'Picture / Tree', key: 't', shown: 't' },
+];
+// The paces of the keys 0 to 9 in step mode (raster/step_pace.cpp), as the slider shows them.
+const PACES = ['a step per key', '1 step a second', '500 ms a step', '250 ms a step',
+  '120 ms a step', '60 ms a step', '30 ms a step', '15 ms a step', '8 ms a step', '4 ms a step'];
+const PACE_MS = [Infinity, 1000, 500, 250, 120, 60, 30, 15, 8, 4];
+// The trace panel shows at most this many lines, around the one the step stands on.
+const TRACE_SHOWN = 400;
 
 let outDecoder, errDecoder;
 let redraw = null, redrawCost = 0;
@@ -162,6 +192,118 @@ function loadScript(src) {
   return loading[src];
 }
 
+// The step buttons and the pace slider, made once: they press the keys of step mode.
+function makeStepControls() {
+  const box = $('step-controls');
+  for (const b of STEP_BUTTONS) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.id = b.id;
+    const key = document.createElement('kbd');
+    key.textContent = b.shown;
+    button.append(`${b.label} `, key);
+    button.title = `${b.label}: the key ${b.shown} on the picture`;
+    button.addEventListener('click', () => pressStepKey(b.key));
+    box.append(button);
+  }
+  const label = document.createElement('label');
+  label.className = 'flag';
+  const slider = document.createElement('input');
+  Object.assign(slider, { type: 'range', id: 'step-pace', min: 0, max: 9, step: 1, value: 0 });
+  const words = document.createElement('output');
+  words.id = 'pace-words';
+  slider.addEventListener('input', () => {
+    showPace();
+    pressStepKey(slider.value);
+  });
+  label.append('Speed', slider, words);
+  box.append(label);
+  showPace();
+}
+
+function showPace() {
+  const pace = +$('step-pace').value;
+  $('pace-words').textContent = `${PACES[pace]} (key ${pace})`;
+}
+
+// Presses a key of step mode for the running program. Play with no pace of its own starts the
+// steps at a middle pace, as the key 5 does.
+function pressStepKey(key) {
+  if (!run.control || !run.control.key) return;
+  const slider = $('step-pace');
+  if (key === ' ' && +slider.value === 0) {
+    slider.value = 5;
+    showPace();
+    key = '5';
+  }
+  run.control.key(key);
+}
+
+// A step shown: the canvas's accessible name says its status line, and the panels follow.
+function showStep(step, steps, count, current, ran, status) {
+  run.step = { step, steps, count, current, ran, status };
+  run.steps = steps;
+  run.shownAt = performance.now();
+  $('screen').setAttribute('aria-label', status);
+  showTrace(count, current);
+  showCode(ran);
+}
+
+// Keeps the item in view inside its panel, near the middle, without moving the page.
+function scrollIntoPanel(panel, item) {
+  if (!item) return;
+  const p = panel.getBoundingClientRect(), r = item.getBoundingClientRect();
+  panel.scrollTop += r.top - p.top - (p.height - r.height) / 2;
+  panel.scrollLeft += Math.min(0, r.left - p.left) + Math.max(0, r.right - p.right);
+}
+
+// The trace lines up to the step, indented as --trace indents them, the current one marked.
+function showTrace(count, current) {
+  const list = $('trace');
+  list.textContent = '';
+  const first = Math.max(0, Math.min(current < 0 ? count : current, count - TRACE_SHOWN));
+  for (let k = first; k < Math.min(count, first + TRACE_SHOWN); k++) {
+    const item = document.createElement('li');
+    item.textContent = '  '.repeat(run.lines[k].level) + run.lines[k].title;
+    if (k === current) item.className = 'current';
+    list.append(item);
+  }
+  scrollIntoPanel(list, list.querySelector('.current'));
+}
+
+// The search's code, with the line the step ran marked.
+function showCodeOf(name) {
+  const code = $('code');
+  code.textContent = '';
+  const search = SEARCH_CODE[name];
+  if (!search) return;
+  search.lines.forEach((line, k) => {
+    const span = document.createElement('span');
+    span.textContent = `${String(search.first_line + k).padStart(4)}  ${line}`;
+    code.append(span);
+  });
+  $('code-file').textContent = search.file;
+}
+
+function showCode(ran) {
+  const code = $('code');
+  const search = SEARCH_CODE[run.program];
+  for (const marked of code.querySelectorAll('.current')) marked.classList.remove('current');
+  if (!search || !(ran in search.marks)) return;
+  const line = code.children[search.marks[ran]];
+  line.classList.add('current');
+  scrollIntoPanel(code, line);
+}
+
+// The tree explored up to the step, as the program draws it.
+function showTree(svg, step) {
+  run.treeStep = step;
+  run.treeShownAt = performance.now();
+  const panel = $('tree');
+  panel.innerHTML = svg;
+  scrollIntoPanel(panel, panel.querySelector('.current'));
+}
+
 // A window program runs on the page's thread, since it draws on the page's canvas and reads
 // its keys. Each run gets a new canvas: SDL leaves its key listeners on the old one.
 async function startWindowProgram(name, args) {
@@ -184,13 +326,18 @@ async function startWindowProgram(name, args) {
     print: (text) => console.log(text),
     printErr: (text) => console.warn(text),
     webAnswers: 0,
+    webKeys: [],
     onWait: forThisRun(waiting),
     onExit: forThisRun(ended),
     onAbort: forThisRun(failed),
+    onStepLine: forThisRun((title, level) => run.lines.push({ title, level })),
+    onStep: forThisRun(showStep),
+    onStepTree: forThisRun(showTree),
   });
   canvas.focus();
   run.control = {
     next: () => { mod.webAnswers++; canvas.focus(); },
+    key: (key) => mod.webKeys.push(key),
     // Seen at the program's next wait.
     stop: () => { mod.webStop = true; },
   };
@@ -315,7 +462,21 @@ async function start(event) {
   const args = formArguments(name);
   rememberInAddress(name);
   Object.assign(run, { id: run.id + 1, program: name, waits: 0, exitCode: null, control: null,
-                       pieces: [], kept: 0, dropped: 0, errors: '' });
+                       pieces: [], kept: 0, dropped: 0, errors: '', lines: [], step: null,
+                       steps: 0, shownAt: 0, treeStep: null, treeShownAt: 0 });
+  // Step mode of a window program: its buttons, and its panels beside the picture.
+  const stepping = PROGRAMS[name].kind === 'window' && args.includes('--steps');
+  $('step-controls').hidden = !stepping;
+  $('panels').hidden = !stepping;
+  $('layout').classList.toggle('with-panels', stepping);
+  if (stepping) {
+    const delay = args.includes('--delay') ? +args[args.indexOf('--delay') + 1] : Infinity;
+    const pace = PACE_MS.findIndex((ms) => ms <= delay);
+    $('step-pace').value = pace < 0 ? PACE_MS.length - 1 : pace;
+    showPace();
+    showCodeOf(name);
+    for (const panel of ['trace', 'tree']) $(panel).textContent = '';
+  }
   pendingBytes = [];
   outDecoder = new TextDecoder();
   errDecoder = new TextDecoder();
@@ -335,6 +496,8 @@ async function start(event) {
 
 async function setUp() {
   takeProgramTable(await (await fetch('programs.json')).json());
+  SEARCH_CODE = await (await fetch('search-code.json')).json();
+  makeStepControls();
   const select = $('program');
   for (const name of Object.keys(PROGRAMS)) select.append(new Option(name, name));
   const query = new URLSearchParams(location.search);

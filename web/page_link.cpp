@@ -1,6 +1,7 @@
 // What a program and the page say to each other while the program waits for the user. The
 // page keeps its side on the program's Module object: webAnswers counts the presses of
-// Next that no wait has taken yet, webStop is set by Stop, onWait is the page's own.
+// Next that no wait has taken yet, webKeys holds the keys its step buttons pressed, webStop
+// is set by Stop, onWait is the page's own.
 #include "web/page_link.h"
 
 #include "run/run_end.h"
@@ -33,6 +34,17 @@ void end_stopped_run()
     // the run with the status it holds, which is set here.
     EM_ASM({ EXITSTATUS = $0; }, stopped_status);
     throw RunEnd{stopped_status};
+}
+
+bool take_page_key(char* name, int size)
+{
+    return EM_ASM_INT(
+               {
+                   if (!Module.webKeys || Module.webKeys.length == 0) return 0;
+                   stringToUTF8(Module.webKeys.shift(), $0, $1);
+                   return 1;
+               },
+               name, size) != 0;
 }
 
 bool stop_requested()

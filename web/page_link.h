@@ -17,6 +17,15 @@ PageAnswer take_page_answer();
 // Whether the page's Stop button was pressed; unlike take_page_answer it takes no Next.
 bool stop_requested();
 
+// Takes the next key that the page's step buttons pressed, if any: its name, as the browser
+// names keys ("ArrowLeft", "Home", "n", "5"), into name.
+bool take_page_key(char* name, int size);
+
+// Sends the page's panels what a step shown left for later (raster/step_beside.h): the
+// picture of the tree, which waits while steps come faster than the page could draw it, and
+// comes at once when the program waits for a key.
+void show_what_is_due_beside(bool waiting_for_a_key);
+
 // Ends the run that the page's Stop button stopped (RunEnd, stopped_status).
 [[noreturn]] void end_stopped_run();
 

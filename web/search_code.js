@@ -24,7 +24,7 @@ function searchOf(file) {
   if (turnedDown >= 0) marks.turned_down = before(turnedDown, /\bif \(/);
   const deadEnd = find(/Step::dead_end/);
   if (deadEnd >= 0) marks.dead_end = before(deadEnd, /\bif \(/);
-  marks.solution = find(/\b(report_solution|show_tiling)\(/);
+  marks.solution = find(/\b(report_solution|show_\w*tiling)\(/);
   marks.back_up_after_solution = find(/Step::back_up/, marks.solution);
   marks.back_up = code.map((l) => /Step::back_up/.test(l)).lastIndexOf(true);
   for (const [name, line] of Object.entries(marks)) {

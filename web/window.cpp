@@ -1,10 +1,50 @@
 // The window programs' wait in the browser. Emscripten's SDL has no SDL_WaitEvent: a wait
 // that blocked would freeze the page, keys and all. This one lets the browser run between
-// looks at the queue, and also takes the page's Next button (a key) and Stop.
+// looks at the queue, and also takes the page's Next button (a key), the keys of its step
+// buttons, and Stop.
 #include <SDL.h>
 #include <emscripten.h>
 
+#include <cstring>
+
 #include "web/page_link.h"
+
+// The keys the page's step buttons press, by the names the browser gives keys, as SDL's.
+static SDLKey key_named(const char* name)
+{
+    static const struct {
+        const char* name;
+        SDLKey key;
+    } keys[] = {{"ArrowRight", SDLK_RIGHT},
+                {"ArrowLeft", SDLK_LEFT},
+                {"Home", SDLK_HOME},
+                {"End", SDLK_END},
+                {" ", SDLK_SPACE},
+                {"n", SDLK_n},
+                {"p", SDLK_p},
+                {"t", SDLK_t}};
+    for (const auto& k : keys) {
+        if (std::strcmp(k.name, name) == 0) return k.key;
+    }
+    if (name[0] >= '0' && name[0] <= '9' && name[1] == '\0') {
+        return static_cast<SDLKey>(SDLK_0 + (name[0] - '0'));
+    }
+    return SDLK_UNKNOWN;
+}
+
+// Puts the keys the page's buttons pressed into SDL's queue, where the program's wait, and
+// its look for keys between steps that come by themselves, find them.
+static void queue_page_keys()
+{
+    char name[16];
+    while (take_page_key(name, sizeof name)) {
+        SDL_Event event = {};
+        event.type = SDL_KEYDOWN;
+        event.key.state = SDL_PRESSED;
+        event.key.keysym.sym = key_named(name);
+        if (event.key.keysym.sym != SDLK_UNKNOWN) SDL_PushEvent(&event);
+    }
+}
 
 // Set while the page has been told of a wait that no key has answered yet: the program's
 // wait may come back for the key-up and the mouse events that it drops, and that is still
@@ -20,6 +60,7 @@ static int answered(SDL_Event* event)
 extern "C" int SDL_WaitEvent(SDL_Event* event)
 {
     for (;;) {
+        queue_page_keys();
         if (SDL_PollEvent(event)) return answered(event);
         switch (take_page_answer()) {
         case PageAnswer::next:
@@ -36,6 +77,7 @@ extern "C" int SDL_WaitEvent(SDL_Event* event)
             page_told = true;
             tell_page_waiting();
         }
+        show_what_is_due_beside(true);
         emscripten_sleep(answer_poll_ms);
     }
 }
@@ -46,6 +88,8 @@ extern "C" void SDL_Delay(Uint32 ms)
 {
     for (;;) {
         if (stop_requested()) end_stopped_run();
+        queue_page_keys();
+        show_what_is_due_beside(false);
         const Uint32 slice = ms < static_cast<Uint32>(answer_poll_ms) ? ms : answer_poll_ms;
         emscripten_sleep(slice);
         if (ms == slice) return;

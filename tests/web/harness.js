@@ -40,7 +40,13 @@ async function openPage(folder) {
     });
     const page = await browser.newPage();
     await page.setViewport({ width: 860, height: 900 });
-    page.on('pageerror', (e) => console.log(`page error: ${e.message}`));
+    // What the page should never do, whatever runs on it: an error on its console, a script
+    // that fails, a request that fails.
+    const problems = [];
+    page.on('pageerror', (e) => problems.push(`page error: ${e.message}`));
+    page.on('console', (m) => { if (m.type() === 'error') problems.push(`console: ${m.text()}`); });
+    page.on('requestfailed', (r) => problems.push(`request failed: ${r.url()}`));
+    page.on('response', (r) => { if (r.status() >= 400) problems.push(`${r.status()}: ${r.url()}`); });
     await page.goto(server.url, { waitUntil: 'load' });
     // The form is made once the page has read its table of programs.
     await page.waitForSelector('#program option');
@@ -49,7 +55,7 @@ async function openPage(folder) {
       server.stop();
       fs.rmSync(profile, { recursive: true, force: true });
     };
-    return { page, close, url: server.url };
+    return { page, close, url: server.url, problems };
   } catch (e) {
     if (browser) await browser.close().catch(() => {});
     server.stop();
@@ -82,12 +88,28 @@ async function withPage(folder, body) {
   try {
     opened = await openPage(folder);
     await body(opened.page, t);
+    t.check('no console error and no failed request', opened.problems.length === 0,
+            opened.problems.join('\n'));
   } catch (e) {
     t.check('the test ran to its end', false, e.stack || e);
   } finally {
     if (opened) await opened.close();
   }
   t.finish();
+}
+
+// The canvas's pixels, RGBA.
+async function canvasPixels(page) {
+  const base64 = await page.evaluate(() => {
+    const data = document.getElementById('screen').getContext('2d')
+      .getImageData(0, 0, 800, 600).data;
+    let text = '';
+    for (let i = 0; i < data.length; i += 0x8000) {
+      text += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
+    }
+    return btoa(text);
+  });
+  return Buffer.from(base64, 'base64');
 }
 
 // Chooses the program on the page, fills in its fields (true ticks a box) and runs it.
@@ -100,4 +122,4 @@ async function run(page, program, fields = {}) {
   await page.click('#run');
 }
 
-module.exports = { openPage, run, withPage };
+module.exports = { canvasPixels, openPage, run, withPage };

@@ -8,7 +8,7 @@ const { spawnSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { run, withPage } = require('./harness');
+const { canvasPixels, run, withPage } = require('./harness');
 
 const [site, binFolder, jugviewPages, tileviewPages] = process.argv.slice(2);
 const pageMaker = { jugview: jugviewPages, tileview: tileviewPages };
@@ -40,20 +40,6 @@ function desktopPages(program, args, steps = 0, keys = '') {
   } finally {
     fs.rmSync(folder, { recursive: true, force: true });
   }
-}
-
-// The canvas's pixels, RGBA.
-async function canvasPixels(page) {
-  const base64 = await page.evaluate(() => {
-    const data = document.getElementById('screen').getContext('2d')
-      .getImageData(0, 0, 800, 600).data;
-    let text = '';
-    for (let i = 0; i < data.length; i += 0x8000) {
-      text += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
-    }
-    return btoa(text);
-  });
-  return Buffer.from(base64, 'base64');
 }
 
 function inArea(areas, x, y) {

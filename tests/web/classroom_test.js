@@ -1,0 +1,130 @@
+// The page as a classroom uses it: each program's whole --help as the desktop prints it, the
+// step buttons going back and forward over the same pictures, the trace panel holding the
+// desktop's --trace lines, the code panel marking the line each kind of step runs, and the
+// page's layout at three screen sizes with nothing wider than the screen. It also measures
+// how soon a step reaches the canvas and the panels, for the README.
+// Usage: node classroom_test.js SITE_FOLDER BIN_FOLDER [SCREENSHOT_FOLDER]
+'use strict';
+const { spawnSync } = require('child_process');
+const path = require('path');
+const { canvasPixels, run, withPage } = require('./harness');
+
+const [site, binFolder, shots] = process.argv.slice(2);
+const desktop = (program, args) =>
+  spawnSync(path.join(binFolder, program), args, { stdio: ['ignore', 'pipe', 'pipe'] }).stdout
+    .toString('utf8');
+
+// What the page shows of the step: its number, the trace panel's lines, the marked code line.
+function shown(page) {
+  return page.evaluate(() => ({
+    step: webPage.run.step && webPage.run.step.step,
+    trace: [...document.querySelectorAll('#trace li')].map((li) => li.textContent),
+    current: (document.querySelector('#trace li.current') || {}).textContent,
+    code: (document.querySelector('#code .current') || {}).textContent,
+    ran: webPage.run.step && webPage.run.step.ran,
+  }));
+}
+
+// Whether two canvases hold the same picture above the marker that a step seen again gets
+// under its status line (raster/step_pace.h).
+const markerTop = 584;
+const samePicture = (a, b) => a.subarray(0, markerTop * 800 * 4).equals(b.subarray(0, markerTop * 800 * 4));
+
+// Presses a step button and waits for the step it shows; returns the time until the canvas
+// and all the panels, the tree's too, showed it.
+async function press(page, button, step) {
+  const pressed = await page.evaluate(() => performance.now());
+  await page.click(`#${button}`);
+  await page.waitForFunction(
+    (step) => webPage.run.step && webPage.run.step.step === step && webPage.run.treeStep === step,
+    { polling: 'raf', timeout: 10000 }, step);
+  return page.evaluate((pressed) => Math.max(webPage.run.shownAt, webPage.run.treeShownAt) -
+                                    pressed, pressed);
+}
+
+withPage(site, async (page, t) => {
+  for (const program of ['jugview', 'tileview', 'juglist', 'tilelist', 'permlist']) {
+    await page.select('#program', program);
+    const help = await page.$eval('#help-text', (e) => e.textContent);
+    t.check(`the page's help of ${program} is its --help`,
+            help === desktop(program, ['--help']) && help.startsWith(`Usage: ${program}`));
+  }
+
+  for (const program of ['jugview', 'tileview']) {
+    const started = Date.now();
+    await run(page, program);
+    await page.waitForFunction(() => webPage.run.waits > 0, { polling: 'raf', timeout: 20000 });
+    console.log(`${program}'s first page ${Date.now() - started} ms after Run`);
+  }
+
+  // jugview, forward 40 steps (past its first solution, at step 31), back 10, forward 10: the
+  // same pictures as forward only.
+  await run(page, 'jugview', { steps: true });
+  await page.waitForFunction(() => webPage.run.step !== null, { timeout: 20000 });
+  const forward = [await canvasPixels(page)], times = [];
+  const kinds = {};
+  for (let k = 1; k <= 40; k++) {
+    times.push(await press(page, 'step-forward', k));
+    forward.push(await canvasPixels(page));
+    const now = await shown(page);
+    if (!(now.ran in kinds)) kinds[now.ran] = now.code;
+  }
+  const trace = desktop('juglist', ['--trace', '--no-wait']).split('\n');
+  let now = await shown(page);
+  t.check('the trace panel holds the desktop\'s --trace lines up to the step',
+          now.trace.length > 10 && now.trace.every((line, k) => line === trace[k]),
+          JSON.stringify(now.trace.slice(0, 3)));
+  t.check('and marks the line the step stands on', now.trace.includes(now.current));
+  let same = true;
+  for (let k = 39; k >= 30; k--) {
+    times.push(await press(page, 'step-back', k));
+    same = same && samePicture(await canvasPixels(page), forward[k]);
+  }
+  for (let k = 31; k <= 40; k++) {
+    await press(page, 'step-forward', k);
+    same = same && samePicture(await canvasPixels(page), forward[k]);
+  }
+  t.check('Back and Forward show the pictures of going forward only', same);
+  await press(page, 'step-first', 0);
+  t.check('First goes to the first step', samePicture(await canvasPixels(page), forward[0]));
+  now = await shown(page);
+  t.check('and the trace\'s mark goes back with it', now.trace.length === 1 &&
+          now.current === trace[0], JSON.stringify(now.trace));
+
+  // Each kind of step marks a line of its own in the search's code.
+  t.check('the code marks the entry of a call', /static void search\(/.test(kinds.enter || ''),
+          kinds.enter);
+  t.check('a pour turned down', /path_contains/.test(kinds.turned_down || ''),
+          kinds.turned_down);
+  const backUp = kinds.back_up || kinds.back_up_after_solution;
+  t.check('and the back-up', /back_up/.test(backUp || ''), backUp);
+  t.check('three different lines', new Set([kinds.enter, kinds.turned_down, backUp]).size === 3);
+  const sorted = times.slice().sort((a, b) => a - b);
+  console.log(`a step reaches the canvas and the panels ${sorted[0].toFixed(0)} to ` +
+              `${sorted[sorted.length - 1].toFixed(0)} ms after its button (median ` +
+              `${sorted[sorted.length >> 1].toFixed(0)} ms, ${times.length} steps)`);
+
+  // The layout, with the panels beside or below the picture: nothing wider than the screen,
+  // and the picture 1:1 where it fits.
+  await run(page, 'tileview', { board: '4x3', steps: true });
+  await page.waitForFunction(() => webPage.run.step !== null, { timeout: 20000 });
+  for (let k = 1; k <= 12; k++) await press(page, 'step-forward', k);
+  for (const [width, height] of [[1280, 800], [1920, 1080], [390, 844]]) {
+    await page.setViewport({ width, height });
+    const fit = await page.evaluate(() => ({
+      overflow: document.documentElement.scrollWidth - window.innerWidth,
+      canvas: document.getElementById('screen').getBoundingClientRect().width,
+      beside: document.getElementById('panels').getBoundingClientRect().top <
+        document.getElementById('screen').getBoundingClientRect().bottom,
+    }));
+    t.check(`nothing is wider than a ${width}x${height} screen`, fit.overflow <= 0,
+            JSON.stringify(fit));
+    t.check(`the picture at ${width}px: ${width >= 820 ? '1:1' : 'scaled to the width'}`,
+            width >= 820 ? fit.canvas === 802 : fit.canvas <= width);
+    t.check(`the panels ${width >= 1280 ? 'beside' : 'below'} the picture`,
+            fit.beside === width >= 1280);
+    if (shots) {
+      await page.screenshot({ path: path.join(shots, `web-page-${width}.png`), fullPage: true });
+    }
+  }
+});
