@@ -111,8 +111,6 @@ int main(int argc, char** argv)
         end_status = end.status;
     }
 
-    end_progress();
-    if (small_font != nullptr) close_text_font(small_font);
-    close_text_font(label_font);
+    close_window_run(label_font, small_font);
     return end_status;
 }

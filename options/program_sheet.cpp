@@ -71,37 +71,35 @@ static char* help_of(const ProgramInfo& program)
     return text;
 }
 
+// A member of an object: the text before it (a brace or a comma), its name, its value.
+static void put_member(const char* before, const char* name, const char* value)
+{
+    std::printf("%s\"%s\": ", before, name);
+    put_string(value);
+}
+
 static void put_option(const ProgramInfo& program, const OptionSpec& o)
 {
     char help[800], form[200];
     expand_text(help, sizeof help, o.help, program, o);
     expand_text(form, sizeof form, o.form, program, o);
-    std::printf("        {\"name\": ");
-    put_string(o.name);
-    std::printf(", \"value\": ");
-    put_string(o.value);
-    std::printf(", \"label\": ");
-    put_string(o.label);
-    std::printf(",\n         \"default\": ");
-    put_string(o.fallback);
-    std::printf(", \"without\": ");
-    put_string(o.without);
-    std::printf(",\n         \"form\": ");
-    put_string(o.value != nullptr ? form : nullptr);
-    std::printf(",\n         \"help\": ");
-    put_string(help);
+    put_member("        {", "name", o.name);
+    put_member(", ", "value", o.value);
+    put_member(", ", "label", o.label);
+    put_member(",\n         ", "default", o.fallback);
+    put_member(", ", "without", o.without);
+    put_member(",\n         ", "form", o.value != nullptr ? form : nullptr);
+    put_member(",\n         ", "help", help);
     std::printf("}");
 }
 
 static void put_program(const ProgramInfo& program)
 {
-    std::printf("    {\"name\": ");
-    put_string(program.name);
-    std::printf(", \"window\": %s,\n     \"description\": ", program.window ? "true" : "false");
-    put_string(program.description);
+    put_member("    {", "name", program.name);
+    std::printf(", \"window\": %s", program.window ? "true" : "false");
+    put_member(",\n     ", "description", program.description);
     char* help = help_of(program);
-    std::printf(",\n     \"help\": ");
-    put_string(help);
+    put_member(",\n     ", "help", help);
     std::free(help);
     std::printf(",\n     \"options\": [\n");
     bool first = true;
@@ -119,10 +117,8 @@ static void put_program(const ProgramInfo& program)
         std::printf(first ? "\n       " : ",\n       ");
         std::printf("{\"arguments\": ");
         put_words(e.arguments);
-        std::printf(", \"text\": ");
-        put_string(e.arguments);
-        std::printf(", \"words\": ");
-        put_string(e.words);
+        put_member(", ", "text", e.arguments);
+        put_member(", ", "words", e.words);
         std::printf("}");
         first = false;
     }

@@ -87,8 +87,6 @@ int main(int argc, char** argv)
         end_status = end.status;
     }
 
-    end_progress();
-    if (small_font != nullptr) close_text_font(small_font);
-    close_text_font(font);
+    close_window_run(font, small_font);
     return end_status;
 }
