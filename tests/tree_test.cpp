@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <regex>
 #include <vector>
 
 #include "process.h"
@@ -16,11 +15,20 @@ namespace {
 
 const std::string bin = BIN_DIR;
 
+// Whether the line ends in the words and a number.
+bool ends_in_number(const std::string& line, const std::string& words)
+{
+    const size_t at = line.rfind("  " + words + " ");
+    return at != std::string::npos &&
+           line.find_first_not_of("0123456789", at + words.size() + 3) == std::string::npos;
+}
+
 // The kind of node a --trace line stands for, from its words.
 std::string kind_of_line(const std::string& line)
 {
-    if (std::regex_search(line, std::regex("  (solution|tiling|ordering) \\d+$")))
-        return "solution";
+    for (const char* words : {"solution", "tiling", "ordering"}) {
+        if (ends_in_number(line, words)) return "solution";
+    }
     if (line.find("  already ") != std::string::npos) return "turned-down";
     if (line.rfind("dead end at cell ", 0) == 0) return "dead-end";
     return "call";
@@ -53,7 +61,14 @@ void check_tree(const TreeCase& c, const std::string& folder)
     std::vector<int> parent_at_level;
     std::map<std::string, int> kinds;
     size_t wrong_titles = 0, wrong_parents = 0, wrong_kinds = 0, wrong_elements = 0;
-    const std::regex elements("title (ellipse|circle|rect) text( line)*");
+    // Its title, its shape, its label, the edges to its children.
+    const auto in_order = [](std::string elements) {
+        while (elements.size() > 10 && elements.compare(elements.size() - 5, 5, " line") == 0) {
+            elements.resize(elements.size() - 5);
+        }
+        return elements == "title ellipse text" || elements == "title circle text" ||
+               elements == "title rect text";
+    };
     for (size_t k = 0; k < lines.size() && k < tree.nodes.size(); ++k) {
         const size_t indent = lines[k].find_first_not_of(' ');
         const SvgNode& node = tree.nodes[k];
@@ -64,7 +79,7 @@ void check_tree(const TreeCase& c, const std::string& folder)
         wrong_titles += node.title != title;
         wrong_parents += node.parent != parent;
         wrong_kinds += node.kind != kind_of_line(title);
-        wrong_elements += !std::regex_match(node.elements, elements);
+        wrong_elements += !in_order(node.elements);
         ++kinds[node.kind];
     }
     EXPECT_EQ(wrong_titles + wrong_parents + wrong_kinds + wrong_elements, 0u)
