@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs each of the five programs to its end under valgrind's memcheck, keys supplied:
 # the console programs read their key from /dev/null, the window programs get key presses
-# in an Xvfb server until they exit, and run once more writing their pages with --save.
+# in an Xvfb server until they exit, and run once more writing their pages with --save, also in
+# step mode.
 # Fails on any invalid read or write, any use of an uninitialised value, and any block
 # definitely lost that the system libraries' suppressions in scripts/valgrind.supp do not
 # name.
@@ -60,6 +61,21 @@ for program in jugview tileview; do
   rm -rf "$pages"
   report "$program-save" "$rc"
 done
+
+# Step mode writing every step as a page, on small instances: the record of the steps, the
+# views rebuilt from it, and the tree view with its tree.
+while read -r name program arguments; do
+  rc=0
+  pages=$(mktemp -d)
+  # shellcheck disable=SC2086 # the arguments are words
+  (cd "$bin" && "${memcheck[@]}" "./$program" $arguments --save "$pages") </dev/null \
+    >/dev/null 2>"$logs/$name.log" || rc=$?
+  rm -rf "$pages"
+  report "$name" "$rc"
+done <<'RUNS'
+jugview-steps jugview --jugs 4,3,1 --goal *,*,1 --steps
+tileview-steps-tree tileview --board 2x4 --steps --view tree
+RUNS
 
 . "$PWD/scripts/xvfb.sh"
 
