@@ -35,9 +35,9 @@ bool read_whole(const char*& p, int lo, int hi, int& out)
     return true;
 }
 
-// Three values A,B,C, each a whole number from lo to the largest amount a jug holds or,
-// where a star is taken, a '*' for any_amount.
-bool read_triple(const char* text, int lo, bool star_taken, int values[3])
+// Three values A,B,C, each a whole number from lo to hi or, where a star is taken, a '*' for
+// any_amount.
+bool read_triple(const char* text, int lo, int hi, bool star_taken, int values[3])
 {
     int parsed[3];
     const char* p = text;
@@ -46,7 +46,7 @@ bool read_triple(const char* text, int lo, bool star_taken, int values[3])
         if (star_taken && *p == '*') {
             parsed[k] = any_amount;
             ++p;
-        } else if (!read_whole(p, lo, max_jug_amount, parsed[k])) {
+        } else if (!read_whole(p, lo, hi, parsed[k])) {
             return false;
         }
     }
@@ -55,28 +55,30 @@ bool read_triple(const char* text, int lo, bool star_taken, int values[3])
     return true;
 }
 
-bool read_one_whole(const char* text, int lo, int hi, int& value)
+// A whole number in the option's range, and nothing after it.
+bool read_one_whole(const char* text, const OptionSpec& option, int& value)
 {
     const char* p = text;
     int n;
-    if (!read_whole(p, lo, hi, n) || *p != '\0') return false;
+    if (!read_whole(p, option.min, option.max, n) || *p != '\0') return false;
     value = n;
     return true;
 }
 
-bool read_jugs(const char* text, const ProgramInfo&, Settings& s)
+bool read_jugs(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
 {
-    return read_triple(text, 1, false, s.jugs);
+    return read_triple(text, option.min, option.max, false, s.jugs);
 }
 
 // Amounts are held to the capacities once every option is read, so that --goal may come
 // before --jugs.
-bool read_goal(const char* text, const ProgramInfo&, Settings& s)
+bool read_goal(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
 {
-    return read_triple(text, 0, true, s.goal);
+    return read_triple(text, option.min, option.max, true, s.goal);
 }
 
-bool read_board(const char* text, const ProgramInfo& program, Settings& s)
+// The board's range is the program's.
+bool read_board(const char* text, const OptionSpec&, const ProgramInfo& program, Settings& s)
 {
     int columns, rows;
     const char* p = text;
@@ -89,37 +91,37 @@ bool read_board(const char* text, const ProgramInfo& program, Settings& s)
     return true;
 }
 
-bool read_size(const char* text, const ProgramInfo&, Settings& s)
+bool read_size(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
 {
-    return read_one_whole(text, 1, max_perm_size, s.size);
+    return read_one_whole(text, option, s.size);
 }
 
-bool read_delay(const char* text, const ProgramInfo&, Settings& s)
+bool read_delay(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
 {
-    return read_one_whole(text, 0, max_step_delay, s.delay_ms);
+    return read_one_whole(text, option, s.delay_ms);
 }
 
-bool read_probes(const char* text, const ProgramInfo&, Settings& s)
+bool read_probes(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
 {
-    return read_one_whole(text, 1, max_probes, s.probes);
+    return read_one_whole(text, option, s.probes);
 }
 
-bool read_seed(const char* text, const ProgramInfo&, Settings& s)
+bool read_seed(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
 {
-    return read_one_whole(text, 0, max_seed, s.seed);
+    return read_one_whole(text, option, s.seed);
 }
 
-bool read_jobs(const char* text, const ProgramInfo&, Settings& s)
+bool read_jobs(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
 {
-    return read_one_whole(text, 1, max_workers, s.jobs);
+    return read_one_whole(text, option, s.jobs);
 }
 
-bool read_part(const char* text, const ProgramInfo&, Settings& s)
+bool read_part(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
 {
     int part, parts;
     const char* p = text;
-    if (!read_whole(p, 1, max_parts, part) || *p++ != '/' || !read_whole(p, 1, max_parts, parts) ||
-        *p != '\0' || part > parts) {
+    if (!read_whole(p, option.min, option.max, part) || *p++ != '/' ||
+        !read_whole(p, option.min, option.max, parts) || *p != '\0' || part > parts) {
         return false;
     }
     s.part = part;
@@ -127,7 +129,7 @@ bool read_part(const char* text, const ProgramInfo&, Settings& s)
     return true;
 }
 
-bool read_view(const char* text, const ProgramInfo&, Settings& s)
+bool read_view(const char* text, const OptionSpec&, const ProgramInfo&, Settings& s)
 {
     const bool tree = std::strcmp(text, "tree") == 0;
     if (!tree && std::strcmp(text, "picture") != 0) return false;
@@ -135,57 +137,57 @@ bool read_view(const char* text, const ProgramInfo&, Settings& s)
     return true;
 }
 
-bool read_save(const char* text, const ProgramInfo&, Settings& s)
+bool read_save(const char* text, const OptionSpec&, const ProgramInfo&, Settings& s)
 {
     if (*text == '\0') return false;
     s.save_folder = text;
     return true;
 }
 
-bool read_tree(const char* text, const ProgramInfo&, Settings& s)
+bool read_tree(const char* text, const OptionSpec&, const ProgramInfo&, Settings& s)
 {
     if (*text == '\0') return false;
     s.tree_file = text;
     return true;
 }
 
-bool set_count(const char*, const ProgramInfo&, Settings& s)
+bool set_count(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
 {
     s.count_only = true;
     return true;
 }
-bool set_trace(const char*, const ProgramInfo&, Settings& s)
+bool set_trace(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
 {
     s.trace = true;
     return true;
 }
-bool set_no_wait(const char*, const ProgramInfo&, Settings& s)
+bool set_no_wait(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
 {
     s.no_wait = true;
     return true;
 }
-bool set_progress(const char*, const ProgramInfo&, Settings& s)
+bool set_progress(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
 {
     s.progress = ProgressChoice::shown;
     return true;
 }
-bool set_no_progress(const char*, const ProgramInfo&, Settings& s)
+bool set_no_progress(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
 {
     s.progress = ProgressChoice::hidden;
     return true;
 }
-bool set_estimate(const char*, const ProgramInfo&, Settings& s)
+bool set_estimate(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
 {
     s.estimate = true;
     return true;
 }
-bool set_steps(const char*, const ProgramInfo&, Settings& s)
+bool set_steps(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
 {
     s.steps = true;
     return true;
 }
 // --help and --version are answered once every option is read.
-bool answered_later(const char*, const ProgramInfo&, Settings&) { return true; }
+bool answered_later(const char*, const OptionSpec&, const ProgramInfo&, Settings&) { return true; }
 
 }  // namespace
 
@@ -455,7 +457,7 @@ void print_help(std::FILE* out, const ProgramInfo& program)
 int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Settings& settings)
 {
     for (const OptionSpec& o : option_table) {
-        if (o.fallback != nullptr) o.read(o.fallback, program, settings);
+        if (o.fallback != nullptr) o.read(o.fallback, o, program, settings);
     }
     if (argc <= 1) return run_program;
 
@@ -494,7 +496,7 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
             help_asked = true;
         } else if (key >= first_key) {
             const OptionSpec& o = option_table[key - first_key];
-            if (!o.read(optarg, program, settings)) return bad_value(program, o, optarg);
+            if (!o.read(optarg, o, program, settings)) return bad_value(program, o, optarg);
             given[key - first_key] = optarg != nullptr ? optarg : "";
             if (&o == &help) help_asked = true;
             if (&o == &version) version_asked = true;

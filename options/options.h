@@ -69,8 +69,10 @@ struct OptionSpec {
     int min, max;      // the range of each number in the value
     const char* form;  // the form a value must have, for the messages that refuse one
     const char* help;  // one paragraph; --help wraps it and adds the default
-    // Reads the value (nullptr for a switch) into settings; false when it is not of the form.
-    bool (*read)(const char* text, const ProgramInfo& program, Settings& settings);
+    // Reads the value (nullptr for a switch) into settings; false when it is not of the form
+    // or outside the range above.
+    bool (*read)(const char* text, const OptionSpec& option, const ProgramInfo& program,
+                 Settings& settings);
 };
 
 extern const OptionSpec option_table[];
