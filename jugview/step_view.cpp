@@ -91,10 +91,7 @@ void draw_box(int x0, int y0, int x1, int y1, bool crossed)
         draw_thick_line(x0, y1, x1, y0, mark_half_width, mark_pixel);
         return;
     }
-    draw_thick_line(x0, y0, x1, y0, mark_half_width, mark_pixel);
-    draw_thick_line(x1, y0, x1, y1, mark_half_width, mark_pixel);
-    draw_thick_line(x1, y1, x0, y1, mark_half_width, mark_pixel);
-    draw_thick_line(x0, y1, x0, y0, mark_half_width, mark_pixel);
+    draw_thick_box(x0, y0, x1, y1, mark_half_width, mark_pixel);
 }
 
 // A goal is framed and a pour turned down crossed out, the picture with its amounts.

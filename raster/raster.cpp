@@ -150,6 +150,14 @@ void draw_thick_line(int x1, int y1, int x2, int y2, int half_width, Uint32 colo
     }
 }
 
+void draw_thick_box(int x0, int y0, int x1, int y1, int half_width, Uint32 colour)
+{
+    draw_thick_line(x0, y0, x1, y0, half_width, colour);
+    draw_thick_line(x1, y0, x1, y1, half_width, colour);
+    draw_thick_line(x1, y1, x0, y1, half_width, colour);
+    draw_thick_line(x0, y1, x0, y0, half_width, colour);
+}
+
 void wait_key_or_quit()
 {
     // Nobody is there to answer when the pages go to files: the page is saved instead.

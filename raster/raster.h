@@ -19,6 +19,10 @@ void draw_line(int x1, int y1, int x2, int y2, Uint32 colour);
 // The segment widened by perpendicular strokes of half_width pixels on each side.
 void draw_thick_line(int x1, int y1, int x2, int y2, int half_width, Uint32 colour);
 
+// The outline of the rectangle with corners (x0, y0) and (x1, y1), its four sides thick
+// lines of half_width.
+void draw_thick_box(int x0, int y0, int x1, int y1, int half_width, Uint32 colour);
+
 // Blocks until a key press or a window-close request arrives; other events are dropped.
 // When the pages go to files (raster/page_files.h), saves the page instead and returns.
 void wait_key_or_quit();

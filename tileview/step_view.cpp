@@ -119,10 +119,7 @@ void draw_grid()
     // The outline stands around the cells' boxes, so that it takes nothing from the cells.
     const int x0 = left - outline_half_width, y0 = top - outline_half_width;
     const int x1 = right + outline_half_width, y1 = bottom + outline_half_width;
-    draw_thick_line(x0, y0, x1, y0, outline_half_width, grid_pixel);
-    draw_thick_line(x1, y0, x1, y1, outline_half_width, grid_pixel);
-    draw_thick_line(x1, y1, x0, y1, outline_half_width, grid_pixel);
-    draw_thick_line(x0, y1, x0, y0, outline_half_width, grid_pixel);
+    draw_thick_box(x0, y0, x1, y1, outline_half_width, grid_pixel);
 }
 
 // The number of every free cell, in its middle, where a cell has room for it: in the small
