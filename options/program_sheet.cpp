@@ -7,6 +7,7 @@
 
 #include "options/options.h"
 #include "options/programs.h"
+#include "raster/step_paces.h"
 
 // The text as a JSON string.
 static void put_string(const char* text)
@@ -127,7 +128,10 @@ static void put_program(const ProgramInfo& program)
 
 int main()
 {
-    std::printf("{\"programs\": [\n");
+    // The paces of step mode's digit keys, for the page's slider.
+    std::printf("{\"step_paces_ms\": [");
+    for (int k = 0; k < 10; ++k) std::printf(k > 0 ? ", %d" : "%d", digit_paces_ms[k]);
+    std::printf("],\n \"programs\": [\n");
     for (int k = 0; k < program_count; ++k) {
         put_program(*all_programs[k]);
         std::printf(k + 1 < program_count ? ",\n" : "\n");

@@ -9,6 +9,7 @@
 #include "raster/page_files.h"
 #include "raster/raster.h"
 #include "raster/step_beside.h"
+#include "raster/step_paces.h"
 #include "raster/tree_view.h"
 #include "raster/window.h"
 #include "run/run_end.h"
@@ -44,9 +45,7 @@ std::size_t shown;
 bool search_over;
 // Whether the steps that come by themselves are paused.
 bool paused;
-// The paces the digit keys choose, in milliseconds a step: 0 a step per key press, 1 to 9
-// ever faster, down to a few milliseconds. The key last pressed is kept here.
-constexpr int digit_paces_ms[10] = {-1, 1000, 500, 250, 120, 60, 30, 15, 8, 4};
+// The digit key last pressed, which chose a pace (raster/step_paces.h).
 int pace_chosen = 0;
 // Whether the page shows the search tree explored so far in place of the view's picture.
 bool tree_shown;

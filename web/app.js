@@ -64,7 +64,6 @@ const run = {
   // of one.
   lines: [],
   step: null,
-  steps: 0,
   shownAt: 0,
   treeStep: null,
   treeShownAt: 0,
@@ -84,10 +83,11 @@ const STEP_BUTTONS = [
   { id: 'step-next', label: 'Next solution', key: 'n', shown: 'n' },
   { id: 'step-view', label: 'Picture / Tree', key: 't', shown: 't' },
 ];
-// The paces of the keys 0 to 9 in step mode (raster/step_pace.cpp), as the slider shows them.
-const PACES = ['a step per key', '1 step a second', '500 ms a step', '250 ms a step',
-  '120 ms a step', '60 ms a step', '30 ms a step', '15 ms a step', '8 ms a step', '4 ms a step'];
-const PACE_MS = [Infinity, 1000, 500, 250, 120, 60, 30, 15, 8, 4];
+// The milliseconds a step of the keys 0 to 9 in step mode, from programs.json; a negative
+// one is a step per key.
+let PACE_MS = [];
+const paceWords = (ms) => (ms < 0 ? 'a step per key' : ms === 1000 ? '1 step a second'
+  : `${ms} ms a step`);
 // The trace panel shows at most this many lines, around the one the step stands on.
 const TRACE_SHOWN = 400;
 
@@ -223,7 +223,7 @@ function makeStepControls() {
 
 function showPace() {
   const pace = +$('step-pace').value;
-  $('pace-words').textContent = `${PACES[pace]} (key ${pace})`;
+  $('pace-words').textContent = `${paceWords(PACE_MS[pace])} (key ${pace})`;
 }
 
 // Presses a key of step mode for the running program. Play with no pace of its own starts the
@@ -242,7 +242,6 @@ function pressStepKey(key) {
 // A step shown: the canvas's accessible name says its status line, and the panels follow.
 function showStep(step, steps, count, current, ran, status) {
   run.step = { step, steps, count, current, ran, status };
-  run.steps = steps;
   run.shownAt = performance.now();
   $('screen').setAttribute('aria-label', status);
   showTrace(count, current);
@@ -463,16 +462,17 @@ async function start(event) {
   rememberInAddress(name);
   Object.assign(run, { id: run.id + 1, program: name, waits: 0, exitCode: null, control: null,
                        pieces: [], kept: 0, dropped: 0, errors: '', lines: [], step: null,
-                       steps: 0, shownAt: 0, treeStep: null, treeShownAt: 0 });
+                       shownAt: 0, treeStep: null, treeShownAt: 0 });
   // Step mode of a window program: its buttons, and its panels beside the picture.
   const stepping = PROGRAMS[name].kind === 'window' && args.includes('--steps');
   $('step-controls').hidden = !stepping;
   $('panels').hidden = !stepping;
   $('layout').classList.toggle('with-panels', stepping);
   if (stepping) {
-    const delay = args.includes('--delay') ? +args[args.indexOf('--delay') + 1] : Infinity;
-    const pace = PACE_MS.findIndex((ms) => ms <= delay);
-    $('step-pace').value = pace < 0 ? PACE_MS.length - 1 : pace;
+    // The slider starts at the pace nearest below the run's delay, or at a step per key.
+    const delay = args.includes('--delay') ? +args[args.indexOf('--delay') + 1] : null;
+    const pace = PACE_MS.findIndex((ms) => ms >= 0 && ms <= delay);
+    $('step-pace').value = delay === null ? 0 : pace < 0 ? PACE_MS.length - 1 : pace;
     showPace();
     showCodeOf(name);
     for (const panel of ['trace', 'tree']) $(panel).textContent = '';
@@ -495,7 +495,9 @@ async function start(event) {
 }
 
 async function setUp() {
-  takeProgramTable(await (await fetch('programs.json')).json());
+  const table = await (await fetch('programs.json')).json();
+  takeProgramTable(table);
+  PACE_MS = table.step_paces_ms;
   SEARCH_CODE = await (await fetch('search-code.json')).json();
   makeStepControls();
   const select = $('program');
