@@ -19,14 +19,15 @@ function searchOf(file) {
     while (k > 0 && !pattern.test(code[k])) k--;
     return k;
   };
-  const marks = { enter: 0 };
+  // Named as the search tree names its nodes (tree/search_tree.cpp), and the backing up.
+  const marks = { call: 0 };
   const turnedDown = find(/Step::turned_down/);
-  if (turnedDown >= 0) marks.turned_down = before(turnedDown, /\bif \(/);
+  if (turnedDown >= 0) marks['turned-down'] = before(turnedDown, /\bif \(/);
   const deadEnd = find(/Step::dead_end/);
-  if (deadEnd >= 0) marks.dead_end = before(deadEnd, /\bif \(/);
+  if (deadEnd >= 0) marks['dead-end'] = before(deadEnd, /\bif \(/);
   marks.solution = find(/\b(report_solution|show_\w*tiling)\(/);
-  marks.back_up_after_solution = find(/Step::back_up/, marks.solution);
-  marks.back_up = code.map((l) => /Step::back_up/.test(l)).lastIndexOf(true);
+  marks['back-up-after-solution'] = find(/Step::back_up/, marks.solution);
+  marks['back-up'] = code.map((l) => /Step::back_up/.test(l)).lastIndexOf(true);
   for (const [name, line] of Object.entries(marks)) {
     if (line < 0) throw new Error(`${file}: no line for ${name}`);
   }

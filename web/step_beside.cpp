@@ -44,21 +44,6 @@ void send_tree(int count, int current, double step)
     tree_due = false;
 }
 
-const char* kind_word(TreeKind kind)
-{
-    switch (kind) {
-    case TreeKind::call:
-        return "enter";
-    case TreeKind::solution:
-        return "solution";
-    case TreeKind::turned_down:
-        return "turned_down";
-    case TreeKind::dead_end:
-        return "dead_end";
-    }
-    return "enter";
-}
-
 }  // namespace
 
 void show_step_beside(std::size_t step, const char* status_line)
@@ -80,12 +65,12 @@ void show_step_beside(std::size_t step, const char* status_line)
     const int before = held && step > 0 ? step_tree_count(step - 1) : 0;
     const char* ran = "";
     if (held && count > before) {
-        ran = kind_word(step_tree.node(count - 1).kind);
+        ran = tree_kind_name(step_tree.node(count - 1).kind);
     } else if (held) {
         const bool after_configuration = before > 0 && step > 0 &&
                                          step_tree_current(step - 1) == before - 1 &&
                                          step_tree.node(before - 1).kind == TreeKind::solution;
-        ran = after_configuration ? "back_up_after_solution" : "back_up";
+        ran = after_configuration ? "back-up-after-solution" : "back-up";
     }
     EM_ASM(
         {

@@ -92,13 +92,14 @@ withPage(site, async (page, t) => {
           now.current === trace[0], JSON.stringify(now.trace));
 
   // Each kind of step marks a line of its own in the search's code.
-  t.check('the code marks the entry of a call', /static void search\(/.test(kinds.enter || ''),
-          kinds.enter);
-  t.check('a pour turned down', /path_contains/.test(kinds.turned_down || ''),
-          kinds.turned_down);
-  const backUp = kinds.back_up || kinds.back_up_after_solution;
+  t.check('the code marks the entry of a call', /static void search\(/.test(kinds.call || ''),
+          kinds.call);
+  t.check('a pour turned down', /path_contains/.test(kinds['turned-down'] || ''),
+          kinds['turned-down']);
+  const backUp = kinds['back-up'] || kinds['back-up-after-solution'];
   t.check('and the back-up', /back_up/.test(backUp || ''), backUp);
-  t.check('three different lines', new Set([kinds.enter, kinds.turned_down, backUp]).size === 3);
+  t.check('three different lines',
+          new Set([kinds.call, kinds['turned-down'], backUp]).size === 3);
   const sorted = times.slice().sort((a, b) => a - b);
   console.log(`a step reaches the canvas and the panels ${sorted[0].toFixed(0)} to ` +
               `${sorted[sorted.length - 1].toFixed(0)} ms after its button (median ` +
