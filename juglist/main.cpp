@@ -80,18 +80,13 @@ static void watch_step(PourStep step, JugState state, int depth)
     if (recording_tree()) record_tree_node(node);
 }
 
-// What the progress line tells of the listing (or the trace), and of a count.
+// What the progress line tells of the listing (or the trace); a count's comes from its
+// threads' tallies (run/workers.h).
 static ProgressSample listing_progress()
 {
     ProgressSample now;
     now.found = solution_count;
     now.calls = static_cast<double>(pour_search_calls);
-    return now;
-}
-static ProgressSample count_progress()
-{
-    ProgressSample now;
-    pour_solutions_counted_so_far(now.calls, now.found);
     return now;
 }
 
@@ -122,7 +117,7 @@ int main(int argc, char** argv)
             // at its end; the tree's picture is the listing's search, watched.
             const bool counting = count_only && settings.tree_file == nullptr;
             const ProgressSource progress = {juglist_program.name, "solutions", -1,
-                                             counting ? count_progress : listing_progress};
+                                             counting ? tallies_so_far : listing_progress};
             start_progress(settings.progress, stdout_is_terminal() && !count_only, progress);
             std::int32_t found;
             if (counting) {

@@ -163,11 +163,6 @@ void each_counted_depth(void (*take)(std::int32_t depth))
     }
 }
 
-void pour_solutions_counted_so_far(double& calls, double& solutions)
-{
-    tallies_so_far(calls, solutions);
-}
-
 double probe_pour_search(ProbeRandom& random, double& solutions)
 {
     static thread_local PathFlags on_path(state_flags, 0);

@@ -14,10 +14,6 @@ std::int64_t count_pour_solutions(int jobs, int part, int parts);
 // Hands take the depth of each solution counted, in the order the search finds them.
 void each_counted_depth(void (*take)(std::int32_t depth));
 
-// The calls and solutions counted so far, for a progress line that reads them from its own
-// thread while count_pour_solutions runs.
-void pour_solutions_counted_so_far(double& calls, double& solutions);
-
 // One probe of pour_search's tree for an estimate (run/estimate.h).
 double probe_pour_search(ProbeRandom& random, double& solutions);
 

@@ -100,15 +100,17 @@ void clear_tallies()
     calls_above.store(0);
 }
 
-void tallies_so_far(double& calls, double& found)
+ProgressSample tallies_so_far()
 {
     std::uint64_t all_calls = calls_above.load(std::memory_order_relaxed), all_found = 0;
     for (const WorkerTally& t : worker_tallies) {
         all_calls += t.calls.load(std::memory_order_relaxed);
         all_found += t.found.load(std::memory_order_relaxed);
     }
-    calls = static_cast<double>(all_calls);
-    found = static_cast<double>(all_found);
+    ProgressSample now;
+    now.calls = static_cast<double>(all_calls);
+    now.found = static_cast<double>(all_found);
+    return now;
 }
 
 std::uint64_t found_in_tallies()

@@ -6,6 +6,8 @@
 #include <atomic>
 #include <cstdint>
 
+#include "run/progress.h"
+
 // The most threads a run takes (--jobs).
 constexpr int max_workers = 1024;
 
@@ -49,8 +51,9 @@ extern WorkerTally worker_tallies[max_workers];
 // Sets every tally and the calls above the cut to 0, for a count to begin.
 void clear_tallies();
 
-// The count's calls (the cut's and the threads') and configurations so far, from any thread.
-void tallies_so_far(double& calls, double& found);
+// The count's calls (the cut's and the threads') and configurations so far, from any thread:
+// what the progress line of a count tells.
+ProgressSample tallies_so_far();
 
 // The configurations that all threads found.
 std::uint64_t found_in_tallies();

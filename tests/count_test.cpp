@@ -8,6 +8,7 @@
 
 #include "pour/pour.h"
 #include "pour/pour_count.h"
+#include "run/workers.h"
 #include "tiling/tiling.h"
 #include "tiling/tiling_count.h"
 
@@ -65,9 +66,7 @@ TEST(PourCount, EveryThreadCountFindsTheListingsSolutions)
             counted_depths.clear();
             each_counted_depth(take_depth);
             EXPECT_EQ(counted_depths, listed_depths) << name;
-            double calls = 0, solutions = 0;
-            pour_solutions_counted_so_far(calls, solutions);
-            EXPECT_EQ(calls, static_cast<double>(pour_search_calls)) << name;
+            EXPECT_EQ(tallies_so_far().calls, static_cast<double>(pour_search_calls)) << name;
         }
     }
 }
@@ -100,9 +99,7 @@ TEST(TilingCount, EveryThreadCountFindsTheListingsTilings)
             const std::string name = std::to_string(columns) + "x" + std::to_string(rows) + " on " +
                                      std::to_string(jobs);
             EXPECT_EQ(count_tilings(jobs, 1, 1), static_cast<std::uint64_t>(tiling_count)) << name;
-            double calls = 0, tilings = 0;
-            tilings_counted_so_far(calls, tilings);
-            EXPECT_EQ(calls, static_cast<double>(tile_search_calls)) << name;
+            EXPECT_EQ(tallies_so_far().calls, static_cast<double>(tile_search_calls)) << name;
         }
     }
 }

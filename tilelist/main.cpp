@@ -108,18 +108,13 @@ static void watch_step(TileStep step, DominoCode domino, int depth, int free_cel
     if (recording_tree()) record_tree_node(node);
 }
 
-// What the progress line tells of the listing (or the trace), and of a count.
+// What the progress line tells of the listing (or the trace); a count's comes from its
+// threads' tallies (run/workers.h).
 static ProgressSample listing_progress()
 {
     ProgressSample now;
     now.found = static_cast<double>(tilings_seen);
     now.calls = static_cast<double>(tile_calls_seen);
-    return now;
-}
-static ProgressSample count_progress()
-{
-    ProgressSample now;
-    tilings_counted_so_far(now.calls, now.found);
     return now;
 }
 
@@ -153,7 +148,7 @@ int main(int argc, char** argv)
             const bool counting = count_only && settings.tree_file == nullptr;
             const ProgressSource progress = {tilelist_program.name, "tilings",
                                              in_parts ? -1 : closed_form_tiling_count(),
-                                             counting ? count_progress : listing_progress};
+                                             counting ? tallies_so_far : listing_progress};
             start_progress(settings.progress, stdout_is_terminal() && !count_only, progress);
             long long found;
             if (counting) {

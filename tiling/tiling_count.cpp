@@ -191,8 +191,6 @@ std::uint64_t count_tilings(int jobs, int part, int parts)
     return found_in_tallies();
 }
 
-void tilings_counted_so_far(double& calls, double& tilings) { tallies_so_far(calls, tilings); }
-
 double probe_tilings(ProbeRandom& random, double& tilings)
 {
     tilings = 0;

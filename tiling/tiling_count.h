@@ -17,10 +17,6 @@ void prepare_tiling_count();
 // places a domino on the lowest free cell, the horizontal one first. Only the walk is faster.
 std::uint64_t count_tilings(int jobs, int part, int parts);
 
-// The calls and tilings counted so far, for a progress line that reads them from its own
-// thread while count_tilings runs.
-void tilings_counted_so_far(double& calls, double& tilings);
-
 // One probe of tile_search's tree for an estimate (run/estimate.h).
 double probe_tilings(ProbeRandom& random, double& tilings);
 
