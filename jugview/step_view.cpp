@@ -8,7 +8,6 @@
 #include "pour/pour_trace.h"
 #include "raster/raster.h"
 #include "raster/step_pace.h"
-#include "tree/step_tree.h"
 #include "raster/window.h"
 
 Uint32 mark_pixel;
@@ -266,6 +265,6 @@ void show_pour_step(PourStep step, JugState state, int depth)
 {
     TraceNode node;
     const bool reached = pour_trace_node(step, state, depth, node);
-    add_step_to_tree(reached ? &node : nullptr);
-    take_step(step_event(static_cast<unsigned>(step), static_cast<std::uint32_t>(state)));
+    take_step(step_event(static_cast<unsigned>(step), static_cast<std::uint32_t>(state)),
+              reached ? &node : nullptr);
 }

@@ -322,9 +322,10 @@ void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepV
     seeking = false;
 }
 
-void take_step(StepEvent event)
+void take_step(StepEvent event, const TraceNode* node)
 {
     step_record.add(event);
+    add_step_to_tree(node);
     // The state follows the search also while n runs it unseen, so that it never stands on a
     // step that a new one pushes out of the record.
     rebuild(step_record.end() - 1);

@@ -9,6 +9,7 @@
 #include <cstddef>
 
 #include "history/step_record.h"
+#include "tree/trace_node.h"
 
 // What the status line of a step says besides its number, as the view finds it in the state
 // it rebuilt.
@@ -48,8 +49,8 @@ extern void (*step_shown_action)(std::size_t step, StepEvent event);
 void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepView& view,
                  bool tree_first);
 
-// Records the step the search has just taken (a view adds it to the step tree first,
-// tree/step_tree.h) and shows it; then lets the user move about
+// Records the step the search has just taken, with the node of the search tree it reached
+// (nullptr for a step that backs up; tree/step_tree.h), and shows it; then lets the user move about
 // the steps kept until they move on from the newest, and returns so that the search takes
 // its next step. Ends the run (RunEnd, status 0) when the user asks to.
 //
@@ -57,11 +58,12 @@ void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepV
 // Backspace a step back, Home to the oldest step kept, End to the newest, n forward to the
 // next step that finds a configuration (running the search as far as it takes), p back to
 // the one before; t switches between the view's picture and the search tree explored so
-// far (raster/tree_view.h); Escape, q and the window's close request end the run. With delay_ms >=
-// 0 the steps come by themselves every delay_ms milliseconds from the one shown; the space bar
-// pauses and resumes, and every move back pauses. When pages go to files, each step's page
+// far (raster/tree_view.h); 1 to 9 play the steps at a pace of their own, 0 goes back to a
+// step per key (raster/step_paces.h); Escape, q and the window's close request end the run.
+// With delay_ms >= 0 the steps come by themselves every delay_ms milliseconds from the one
+// shown; the space bar pauses and resumes, and every move back pauses. When pages go to files, each step's page
 // is written instead and the search goes on at once.
-void take_step(StepEvent event);
+void take_step(StepEvent event, const TraceNode* node);
 
 // The search is over: shows the view's end page. The moves back still go to the steps kept;
 // there, any other key ends the wait, as the last page of a run always has.

@@ -8,7 +8,6 @@
 
 #include "raster/raster.h"
 #include "raster/step_pace.h"
-#include "tree/step_tree.h"
 #include "raster/window.h"
 #include "tileview/tiling_picture.h"
 #include "tiling/tiling_trace.h"
@@ -275,6 +274,6 @@ void show_tile_step(TileStep step, DominoCode domino, int depth, int free_cell)
 {
     TraceNode node;
     const bool reached = tile_trace_node(step, domino, depth, free_cell, node);
-    add_step_to_tree(reached ? &node : nullptr);
-    take_step(step_event(static_cast<unsigned>(step), static_cast<std::uint32_t>(domino)));
+    take_step(step_event(static_cast<unsigned>(step), static_cast<std::uint32_t>(domino)),
+              reached ? &node : nullptr);
 }
