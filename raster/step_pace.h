@@ -61,8 +61,8 @@ void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepV
 // far (raster/tree_view.h); 1 to 9 play the steps at a pace of their own, 0 goes back to a
 // step per key (raster/step_paces.h); Escape, q and the window's close request end the run.
 // With delay_ms >= 0 the steps come by themselves every delay_ms milliseconds from the one
-// shown; the space bar pauses and resumes, and every move back pauses. When pages go to files, each step's page
-// is written instead and the search goes on at once.
+// shown; the space bar pauses and resumes, and every move back pauses. When pages go to files, each
+// step's page is written instead and the search goes on at once.
 void take_step(StepEvent event, const TraceNode* node);
 
 // The search is over: shows the view's end page. The moves back still go to the steps kept;

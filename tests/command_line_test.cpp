@@ -80,6 +80,8 @@ const BadInput bad_inputs[] = {
     {"juglist", "--tree", "--tree", "the name of a file"},
     {"permlist", "--tree=", "--tree", "''"},
     {"jugview", "--tree tree.svg", "'--tree'", ""},
+    {"tileview", "--steps --view sideways", "--view", "picture or tree"},
+    {"jugview", "--view tree", "--view", "add --steps"},
     {"tilelist", "--count --part 1/2 --tree t.svg", "--tree", "--part"},
     {"juglist", "--estimate --tree t.svg", "--tree", "--estimate"},
     {"juglist", "--count --trace", "--trace and --count", ""},

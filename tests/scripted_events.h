@@ -12,7 +12,21 @@
 #include <set>
 
 // A key (the space bar), the window's close request, or one of the keys that step mode reads.
-enum class WaitAnswer { key, close_request, escape, left, right, backspace, home, end, n, p, t };
+enum class WaitAnswer {
+    key,
+    close_request,
+    escape,
+    left,
+    right,
+    backspace,
+    home,
+    end,
+    n,
+    p,
+    t,
+    zero,
+    nine
+};
 
 struct ScriptedEvents {
     // How each wait is ended, in order; waits past the end of the list get a key (the

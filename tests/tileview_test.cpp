@@ -347,6 +347,28 @@ TEST_F(TileviewTest, StepModeGoesBackAndForth)
 // The tree view: the search tree explored so far, drawn from its first step, the path down
 // to the current node in blue and that node framed, one level further down at each step as
 // the search descends; t switches back to the board of the same step.
+// The digit keys choose the pace: 0 a step per key, so that the step stays until a key
+// comes; 9 plays every step by itself, the run then waiting only on its last page, the page
+// a run that plays from the start ends on.
+TEST_F(TileviewTest, StepModeDigitKeysChooseThePace)
+{
+    const std::vector<std::string> board = {"--board", "4x3", "--steps"};
+    script.answers = {WaitAnswer::zero, WaitAnswer::key, WaitAnswer::nine};
+    EXPECT_EQ(run_tileview(BIN_DIR, board), 0);
+    const auto stepped = script.pages;
+    ASSERT_EQ(stepped.size(), 4u) << "two steps, the second held at 9, then the last page";
+    EXPECT_TRUE(stepped[1] == stepped[0]) << "0 keeps the step shown";
+    EXPECT_FALSE(stepped[2] == stepped[1]) << "a key then takes the next";
+
+    reset_script();
+    std::vector<std::string> played = board;
+    played.insert(played.end(), {"--delay", "0"});
+    EXPECT_EQ(run_tileview(BIN_DIR, played), 0);
+    leave_step_mode();
+    ASSERT_EQ(script.pages.size(), 1u);
+    EXPECT_TRUE(script.pages[0] == stepped[3]) << "9 played to the last page";
+}
+
 TEST_F(TileviewTest, StepModeShowsTheTreeExploredSoFar)
 {
     script.kept_waits = {2};
