@@ -12,7 +12,7 @@ static void BM_step_record_add(benchmark::State& state)
     std::uint32_t item = 0;
     for (auto _ : state) {
         if (record.end() == long_run) record.clear();
-        record.add(step_event(item & step_kind_mask, item));
+        record.add(step_event(static_cast<SearchStep>(item % search_step_kinds), item));
         ++item;
     }
 }
@@ -21,10 +21,13 @@ BENCHMARK(BM_step_record_add);
 static void BM_step_record_ten_million_back(benchmark::State& state)
 {
     StepRecord record;
-    for (std::size_t k = 0; k < long_run; ++k) record.add(step_event(k & step_kind_mask, 0));
+    for (std::size_t k = 0; k < long_run; ++k) {
+        record.add(step_event(static_cast<SearchStep>(k % search_step_kinds), 0));
+    }
     for (auto _ : state) {
         unsigned kinds = 0;
-        for (std::size_t k = long_run; k > 0; --k) kinds += step_kind(record.at(k - 1));
+        for (std::size_t k = long_run; k > 0; --k)
+            kinds += static_cast<unsigned>(step_kind(record.at(k - 1)));
         benchmark::DoNotOptimize(kinds);
     }
 }

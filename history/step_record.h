@@ -8,22 +8,28 @@
 #include <deque>
 #include <memory>
 
-// One step as the search's step hook reported it, in one word: its kind (the program's own
-// step enum, 0 to 3) and its item (a jug state, a domino code).
+#include "run/search_step.h"
+
+// One step as the search's step action reported it, in one word: its kind and its item (a
+// jug state, a domino code).
 struct StepEvent {
     std::uint32_t bits;
 };
 
-constexpr int step_kind_bits = 2;
+constexpr int step_kind_bits = 3;
+static_assert(search_step_kinds <= 1u << step_kind_bits, "every kind of step fits its bits");
 constexpr std::uint32_t step_kind_mask = (1u << step_kind_bits) - 1;
 // Every jug state (below 10^6) and every domino code (below 2048^2) fits.
 constexpr std::uint32_t max_step_item = ~std::uint32_t{0} >> step_kind_bits;
 
-inline StepEvent step_event(unsigned kind, std::uint32_t item)
+inline StepEvent step_event(SearchStep kind, std::uint32_t item)
 {
-    return {item << step_kind_bits | (kind & step_kind_mask)};
+    return {item << step_kind_bits | static_cast<std::uint32_t>(kind)};
 }
-inline unsigned step_kind(StepEvent event) { return event.bits & step_kind_mask; }
+inline SearchStep step_kind(StepEvent event)
+{
+    return static_cast<SearchStep>(event.bits & step_kind_mask);
+}
 inline std::uint32_t step_item(StepEvent event) { return event.bits >> step_kind_bits; }
 
 // The events are kept in blocks of this many; the oldest steps are dropped a block at a time.

@@ -72,7 +72,7 @@ void report_solution(JugState goal, int depth)
 // The search as a tree, with --trace as text (one line for each call, indented two spaces
 // a level, and one for each pour turned down, where its call would have stood), with --tree
 // as a picture of the same nodes.
-static void watch_step(PourStep step, JugState state, int depth)
+static void watch_step(SearchStep step, JugState state, int depth)
 {
     TraceNode node;
     if (!pour_trace_node(step, state, depth, node)) return;

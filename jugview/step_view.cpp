@@ -25,37 +25,39 @@ long long found;
 
 void apply(StepEvent event)
 {
-    switch (static_cast<PourStep>(step_kind(event))) {
-    case PourStep::goal:
+    switch (step_kind(event)) {
+    case SearchStep::found:
         ++found;
         path.push_back(static_cast<JugState>(step_item(event)));
         return;
-    case PourStep::enter:
+    case SearchStep::enter:
         path.push_back(static_cast<JugState>(step_item(event)));
         return;
-    case PourStep::back_up:
+    case SearchStep::back_up:
         path.pop_back();
         return;
-    case PourStep::turned_down:
+    case SearchStep::turned_down:
+    case SearchStep::dead_end:
         return;
     }
 }
 
 void undo(StepEvent event)
 {
-    switch (static_cast<PourStep>(step_kind(event))) {
-    case PourStep::goal:
+    switch (step_kind(event)) {
+    case SearchStep::found:
         --found;
         path.pop_back();
         return;
-    case PourStep::enter:
+    case SearchStep::enter:
         path.pop_back();
         return;
-    case PourStep::back_up:
+    case SearchStep::back_up:
         // A step backs up from the state it names.
         path.push_back(static_cast<JugState>(step_item(event)));
         return;
-    case PourStep::turned_down:
+    case SearchStep::turned_down:
+    case SearchStep::dead_end:
         return;
     }
 }
@@ -156,7 +158,7 @@ bool next_step_place(int& x, int& y)
 
 // Draws the page that holds the last picture of the path, as a solution's pictures flow,
 // and marks that picture as the step asks.
-void draw_path(PourStep step)
+void draw_path(SearchStep step)
 {
     // The page of the last picture starts at the picture after the last page break.
     std::size_t first_on_page = 0;
@@ -177,8 +179,8 @@ void draw_path(PourStep step)
         draw_jug_picture(x, y, amount);
         draw_amounts(x, y, amount);
         if (n + 1 == path.size()) {
-            if (step == PourStep::goal) mark_picture(x, y, false);
-            if (step == PourStep::turned_down) mark_picture(x, y, true);
+            if (step == SearchStep::found) mark_picture(x, y, false);
+            if (step == SearchStep::turned_down) mark_picture(x, y, true);
         } else {
             next_step_place(x, y);
         }
@@ -186,12 +188,12 @@ void draw_path(PourStep step)
 }
 
 // What the step did, in words.
-void describe(PourStep step, JugState state, char* text, std::size_t size)
+void describe(SearchStep step, JugState state, char* text, std::size_t size)
 {
     std::int32_t amount[jug_count];
     unpack_state(state, amount);
     switch (step) {
-    case PourStep::enter: {
+    case SearchStep::enter: {
         if (path.size() == 1) {
             std::snprintf(text, size, "start with (%d %d %d)", amount[0], amount[1], amount[2]);
             return;
@@ -206,15 +208,17 @@ void describe(PourStep step, JugState state, char* text, std::size_t size)
         std::snprintf(text, size, "pour %d into %d", from, to);
         return;
     }
-    case PourStep::goal:
+    case SearchStep::found:
         std::snprintf(text, size, "solution %lld", found);
         return;
-    case PourStep::turned_down:
+    case SearchStep::turned_down:
         std::snprintf(text, size, "(%d %d %d) is already on the path", amount[0], amount[1],
                       amount[2]);
         return;
-    case PourStep::back_up:
+    case SearchStep::back_up:
         std::snprintf(text, size, "back up");
+        return;
+    case SearchStep::dead_end:
         return;
     }
 }
@@ -222,13 +226,13 @@ void describe(PourStep step, JugState state, char* text, std::size_t size)
 void draw(std::size_t index, StepFacts& facts)
 {
     const StepEvent event = step_record.at(index);
-    const PourStep step = static_cast<PourStep>(step_kind(event));
+    const SearchStep step = step_kind(event);
     const JugState state = static_cast<JugState>(step_item(event));
     SDL_FillRect(screen, nullptr, white_pixel);
     draw_header();
     draw_legend();
     // A pour turned down stands at the next place for its own step only.
-    const bool shown_for_a_step = step == PourStep::turned_down;
+    const bool shown_for_a_step = step == SearchStep::turned_down;
     if (shown_for_a_step) path.push_back(state);
     draw_path(step);
     if (shown_for_a_step) path.pop_back();
@@ -256,15 +260,12 @@ void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms, bool tr
     label_font = small_font;
     path.clear();
     found = 0;
-    start_steps(font, small_font, delay_ms,
-                {"solutions", static_cast<unsigned>(PourStep::goal), apply, undo, draw, draw_end},
-                tree_first);
+    start_steps(font, small_font, delay_ms, {"solutions", apply, undo, draw, draw_end}, tree_first);
 }
 
-void show_pour_step(PourStep step, JugState state, int depth)
+void show_pour_step(SearchStep step, JugState state, int depth)
 {
     TraceNode node;
     const bool reached = pour_trace_node(step, state, depth, node);
-    take_step(step_event(static_cast<unsigned>(step), static_cast<std::uint32_t>(state)),
-              reached ? &node : nullptr);
+    take_step(step_event(step, static_cast<std::uint32_t>(state)), reached ? &node : nullptr);
 }

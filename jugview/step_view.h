@@ -22,6 +22,6 @@ void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms, bool tr
 // The step action: records the step and shows the path the search stands on after it, with
 // the puzzle, a legend, the amounts under each picture and a status line; then waits for the
 // user's move (raster/step_pace.h).
-void show_pour_step(PourStep step, JugState state, int depth);
+void show_pour_step(SearchStep step, JugState state, int depth);
 
 #endif

@@ -4,10 +4,10 @@
 #define OPTIONS_PROGRAMS_H
 
 #include "options/options.h"
+#include "perm/perm.h"
 
-// The largest instances that the programs' own tables are made for.
+// The largest board that tilelist's own tables are made for.
 constexpr int tilelist_max_board_side = 20;
-constexpr int max_perm_size = 12;
 
 extern const ProgramInfo juglist_program;
 extern const ProgramInfo jugview_program;

@@ -6,16 +6,12 @@ std::int32_t jug_goal[jug_count] = {any_amount, any_amount, 2};
 JugState state_path[path_slots];
 Counter<std::int32_t> solution_count;
 Counter<std::int64_t> pour_search_calls;
-void (*pour_step_action)(PourStep step, JugState state, int depth);
+void (*pour_step_action)(SearchStep step, JugState state, int depth);
 
-// Reports a step when the search is watched. Whether it is is decided once for a whole
-// search, not at every step: the search nobody watches then compiles as if it had no step
-// action at all, which keeps it as fast as it was.
-template <bool watched> static void step(PourStep what, JugState state, int depth)
+// Tells a program that watches the search what the search just did.
+static void tell(SearchStep step, JugState state, int depth)
 {
-    if constexpr (watched) {
-        pour_step_action(what, state, depth);
-    }
+    if (pour_step_action != nullptr) pour_step_action(step, state, depth);
 }
 
 JugState pack_state(std::int32_t jug0, std::int32_t jug1, std::int32_t jug2)
@@ -98,7 +94,7 @@ int pour_results(const std::int32_t amount[jug_count], JugState results[max_pour
     return count;
 }
 
-template <bool watched> static void search(JugState state, int depth)
+void pour_search(JugState state, int depth)
 {
     ++pour_search_calls;
     std::int32_t amount[jug_count];
@@ -107,40 +103,26 @@ template <bool watched> static void search(JugState state, int depth)
     // A goal ends its path: no solution passes through another goal.
     if (is_goal(amount)) {
         report_solution(state, depth);
-        step<watched>(PourStep::goal, state, depth);
-        step<watched>(PourStep::back_up, state, depth);
+        tell(SearchStep::found, state, depth);
+        tell(SearchStep::back_up, state, depth);
         return;
     }
-    step<watched>(PourStep::enter, state, depth);
+    tell(SearchStep::enter, state, depth);
 
-    // Descending writes slot depth + 1. No simple path outgrows the store, but a search
-    // entered deep (as a test does) must still stay inside it.
-    if (depth + 1 >= path_slots) {
-        step<watched>(PourStep::back_up, state, depth);
-        return;
-    }
-
-    JugState results[max_pours];
-    const int result_count = pour_results(amount, results);
-    for (int k = 0; k < result_count; ++k) {
-        const JugState child = results[k];
+    // The candidates: the states that the pours lead to, in the order of the pours.
+    JugState children[max_pours];
+    const int child_count = pour_results(amount, children);
+    for (int k = 0; k < child_count; ++k) {
+        const JugState child = children[k];
         if (path_contains(child, depth)) {
-            step<watched>(PourStep::turned_down, child, depth + 1);
+            tell(SearchStep::turned_down, child, depth + 1);
             continue;
         }
-        state_path[depth + 1] = state;
-        search<watched>(child, depth + 1);
+        state_path[depth + 1] = state;  // the path goes on through this state
+        pour_search(child, depth + 1);
+        state_path[depth + 1] = no_state;  // undo: the path ends at this state again
     }
-    step<watched>(PourStep::back_up, state, depth);
-}
-
-void pour_search(JugState state, int depth)
-{
-    if (pour_step_action != nullptr) {
-        search<true>(state, depth);
-    } else {
-        search<false>(state, depth);
-    }
+    tell(SearchStep::back_up, state, depth);
 }
 
 JugState start_state() { return pack_state(jug_capacity[0], 0, 0); }

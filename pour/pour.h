@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "run/counter.h"
+#include "run/search_step.h"
 
 // Amounts of the three jugs in one integer: jug 0 * 10000 + jug 1 * 100 + jug 2.
 using JugState = std::int32_t;
@@ -22,8 +23,14 @@ extern std::int32_t jug_goal[jug_count];
 // states than there are such pairs, and the store holds the longest.
 constexpr int path_slots = (max_jug_amount + 1) * (max_jug_amount + 1) + 2;
 
-// Slot k holds the state at depth k - 1 of the current path; slots 0 and 1 are unused.
+// While the search stands at depth d, slots 2..d hold the states at depths 1..d - 1 of the
+// current path, the start first; the state of depth d is the search's argument. Every other
+// slot holds no_state: the search clears a slot when it comes back from the descent that
+// wrote it. Slots 0 and 1 are unused.
 extern JugState state_path[path_slots];
+
+// What a slot holds when no state stands there: no puzzle has every jug empty.
+constexpr JugState no_state = 0;
 
 // Solutions reported so far; each program's report_solution numbers them with it.
 extern Counter<std::int32_t> solution_count;
@@ -61,15 +68,12 @@ void pour_search(JugState state, int depth);
 // The whole search of the puzzle: from the first jug full and the others empty, at depth 1.
 void start_pour_search();
 
-// What the search just did, for a program that shows the search itself: entered a state
-// (or a goal, which ends its path), turned down a pour whose result is already on the
-// path, or backed up from a state.
-enum class PourStep { enter, goal, turned_down, back_up };
-
 // The step action, set by a program that watches the search; none by default. It is called
-// with the state and its depth: for a goal after report_solution has numbered it, for a
-// turned-down pour with the depth the state would have had.
-extern void (*pour_step_action)(PourStep step, JugState state, int depth);
+// with each step (run/search_step.h), the state and its depth: entering a state, or a goal,
+// which ends its path (after report_solution has numbered it); a pour turned down because
+// its result is already on the path, with the depth that state would have had; backing up
+// from a state.
+extern void (*pour_step_action)(SearchStep step, JugState state, int depth);
 
 // The goal action. Each program (and each test binary) defines its own. When it is called,
 // state_path slots 2..depth hold the earlier states of the solution, start state first.

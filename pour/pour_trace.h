@@ -10,6 +10,6 @@
 // "3" for a goal (numbered by solution_count), "(2 5 3)  already on the path" for a pour
 // turned down, a level deeper than the call that tried it. False for a step that has no
 // line: backing up.
-bool pour_trace_node(PourStep step, JugState state, int depth, TraceNode& node);
+bool pour_trace_node(SearchStep step, JugState state, int depth, TraceNode& node);
 
 #endif

@@ -206,7 +206,7 @@ bool find_found(bool forward, std::size_t& found)
     std::size_t k = shown;
     while (forward ? k + 1 < step_record.end() : k > step_record.first_kept()) {
         k = forward ? k + 1 : k - 1;
-        if (step_kind(step_record.at(k)) == view.found_kind) {
+        if (step_kind(step_record.at(k)) == SearchStep::found) {
             found = k;
             return true;
         }
@@ -330,7 +330,7 @@ void take_step(StepEvent event, const TraceNode* node)
     // step that a new one pushes out of the record.
     rebuild(step_record.end() - 1);
     if (seeking) {
-        if (step_kind(event) != view.found_kind) return;
+        if (step_kind(event) != SearchStep::found) return;
         seeking = false;
     }
     show_step(step_record.end() - 1);

@@ -22,7 +22,6 @@ struct StepFacts {
 // A program's step view, as the shared part has it show a step or the end of the run.
 struct StepView {
     const char* found_name;  // what the search finds, for the status line ("solutions")
-    unsigned found_kind;     // the kind of step that finds one
     // The view's state goes a step forward or back: the state after a step is the state
     // before it with the step's event applied, and undoing the event gives that back. The
     // shared part moves the state from step to step with them.

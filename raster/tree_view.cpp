@@ -66,9 +66,9 @@ void segment(double x0, double y0, double x1, double y1, Uint32 colour, int half
     }
 }
 
-void outline(TreeKind kind, double x, double y, double hw, double hh, Uint32 colour, int width)
+void outline(SearchStep kind, double x, double y, double hw, double hh, Uint32 colour, int width)
 {
-    if (kind == TreeKind::call) {
+    if (kind == SearchStep::enter) {
         constexpr double turn = 6.283185307179586 / ellipse_segments;
         for (int k = 0; k < ellipse_segments; ++k) {
             segment(x + hw * std::cos(k * turn), y + hh * std::sin(k * turn),
@@ -83,15 +83,16 @@ void outline(TreeKind kind, double x, double y, double hw, double hh, Uint32 col
     segment(x - hw, y + hh, x - hw, y - hh, colour, width);
 }
 
-void shape(TreeKind kind, const NodePlace& p, double x, double y, const Colours& c, bool on_path)
+void shape(SearchStep kind, const NodePlace& p, double x, double y, const Colours& c, bool on_path)
 {
     const Uint32 line = on_path ? c.path : c.outline;
     const int width = on_path ? 1 : 0;
     switch (kind) {
-    case TreeKind::call:
+    case SearchStep::enter:
+    case SearchStep::back_up:
         outline(kind, x, y, p.half_width, p.half_height, line, width);
         return;
-    case TreeKind::solution:
+    case SearchStep::found:
         // A filled disc, row by row.
         for (int dy = static_cast<int>(-p.half_height); dy <= p.half_height; ++dy) {
             const int half = static_cast<int>(std::sqrt(p.half_height * p.half_height - dy * dy));
@@ -100,9 +101,9 @@ void shape(TreeKind kind, const NodePlace& p, double x, double y, const Colours&
             SDL_FillRect(screen, &row, on_path ? c.path : c.solution);
         }
         return;
-    case TreeKind::turned_down:
-    case TreeKind::dead_end: {
-        const bool dead = kind == TreeKind::dead_end;
+    case SearchStep::turned_down:
+    case SearchStep::dead_end: {
+        const bool dead = kind == SearchStep::dead_end;
         const double h = p.half_width;
         segment(x - h, y - h, x + h, y + h, c.turned_down);
         segment(x - h, y + h, x + h, y - h, c.turned_down);
@@ -116,15 +117,16 @@ void shape(TreeKind kind, const NodePlace& p, double x, double y, const Colours&
     }
 }
 
-void label(TTF_Font* font, const char* text, const NodePlace& p, double x, double y, TreeKind kind)
+void label(TTF_Font* font, const char* text, const NodePlace& p, double x, double y,
+           SearchStep kind)
 {
     if (font == nullptr || *text == '\0') return;
     int w = 0, h = 0;
     if (TTF_SizeText(font, text, &w, &h) != 0) return;
-    const SDL_Color colour = kind == TreeKind::solution      ? SDL_Color{0x0b, 0x3d, 0x19, 0}
-                             : kind == TreeKind::turned_down ? SDL_Color{0x77, 0x77, 0x77, 0}
-                             : kind == TreeKind::dead_end    ? SDL_Color{0xc0, 0x00, 0x00, 0}
-                                                             : SDL_Color{0x22, 0x22, 0x22, 0};
+    const SDL_Color colour = kind == SearchStep::found         ? SDL_Color{0x0b, 0x3d, 0x19, 0}
+                             : kind == SearchStep::turned_down ? SDL_Color{0x77, 0x77, 0x77, 0}
+                             : kind == SearchStep::dead_end    ? SDL_Color{0xc0, 0x00, 0x00, 0}
+                                                               : SDL_Color{0x22, 0x22, 0x22, 0};
     const double left = p.label_centred ? x - w / 2.0 : x + p.half_width + label_gap;
     SDL_Rect place = {static_cast<Sint16>(left), static_cast<Sint16>(y - h / 2.0), 0, 0};
     blit_text(font, text, colour, place);
@@ -144,7 +146,7 @@ void words(TTF_Font* font, const char* text, double x, double y)
 {
     NodePlace at{};
     at.half_width = -label_gap;  // the text starts at x itself
-    label(font, text, at, x, y, TreeKind::call);
+    label(font, text, at, x, y, SearchStep::enter);
 }
 
 }  // namespace
@@ -185,12 +187,12 @@ void draw_tree_view(const SearchTree& tree, int count, int current, TTF_Font* fo
     for (int k = 0; k < count; ++k) {
         const NodePlace& p = layout.places[static_cast<size_t>(k)];
         if (!in_view(p)) continue;
-        const TreeKind kind = tree.node(k).kind;
+        const SearchStep kind = tree.node(k).kind;
         shape(kind, p, p.x + dx, p.y + dy, c, on_path[static_cast<size_t>(k)]);
         label(font, tree.label(k), p, p.x + dx, p.y + dy, kind);
         if (k == current) {
             const double m = current_frame_margin;
-            outline(TreeKind::dead_end, p.x + dx, p.y + dy, p.half_width + m, p.half_height + m,
+            outline(SearchStep::dead_end, p.x + dx, p.y + dy, p.half_width + m, p.half_height + m,
                     c.path, 1);
         }
     }

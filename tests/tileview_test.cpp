@@ -216,17 +216,17 @@ TEST_F(TileviewTest, OtherBoardsFlowAsManyDiagramsAsFit)
 namespace {
 
 struct RecordedStep {
-    TileStep step;
+    SearchStep step;
     std::set<int> dominoes;  // on the board after the step
     int cell;
 };
 std::vector<RecordedStep> recorded_steps;
 std::vector<int> placed_now;
 
-void record_step(TileStep step, DominoCode domino, int depth, int free_cell)
+void record_step(SearchStep step, DominoCode domino, int depth, int free_cell)
 {
     placed_now.resize(static_cast<size_t>(depth - 1));
-    if (step != TileStep::back_up) placed_now.push_back(domino);
+    if (step != SearchStep::back_up) placed_now.push_back(domino);
     recorded_steps.push_back({step, {placed_now.begin(), placed_now.end()}, free_cell});
 }
 
@@ -260,8 +260,8 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     enumerate_tilings();
     tile_step_action = nullptr;
     size_t dead_end = 0, tiling = 0;
-    while (recorded_steps[dead_end].step != TileStep::dead_end) ++dead_end;
-    while (recorded_steps[tiling].step != TileStep::tiling) ++tiling;
+    while (recorded_steps[dead_end].step != SearchStep::dead_end) ++dead_end;
+    while (recorded_steps[tiling].step != SearchStep::found) ++tiling;
     ASSERT_LT(tiling + 1, dead_end);
 
     reset_script();
@@ -331,7 +331,7 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
 TEST_F(TileviewTest, StepModeGoesBackAndForth)
 {
     const auto run = [] { return run_tileview(BIN_DIR, {"--board", "4x3", "--steps"}); };
-    const auto tilings = found_steps(run, static_cast<unsigned>(TileStep::tiling), 100, 2);
+    const auto tilings = found_steps(run, 100, 2);
     ASSERT_EQ(tilings.size(), 2u);
     EXPECT_EQ(tilings[0], 5u) << "six dominoes, the last one the tiling";
     expect_moves_show_steps(run, tour_of_steps(tilings[0], tilings[1]));

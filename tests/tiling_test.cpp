@@ -94,6 +94,10 @@ TEST(TileSearch, FindsEveryTilingOnceInAFixedOrder)
               tiling_of("0-6 1-2 3-4 5-11 7-8 9-10 12-13 14-15 16-17 18-19 20-21 22-23"));
     EXPECT_EQ(tilings[280],
               tiling_of("0-6 1-7 2-8 3-9 4-10 5-11 12-18 13-19 14-20 15-21 16-22 17-23"));
+    // Every domino placed was taken off again: the board is empty, every slot clear.
+    EXPECT_EQ(lowest_free_cell(), 0);
+    EXPECT_TRUE(std::all_of(std::begin(placed_dominoes), std::end(placed_dominoes),
+                            [](DominoCode d) { return d == no_domino; }));
 }
 
 TEST(TileSearch, EveryTilingCoversTheBoardWithNeighbouringCells)
@@ -120,11 +124,11 @@ TEST(TileSearch, EveryTilingCoversTheBoardWithNeighbouringCells)
 // Every dead end is a leaf: the search backs up from it at once, without a tiling.
 TEST(TileSearch, DeadEndCountsNothing)
 {
-    static std::vector<TileStep> steps;
+    static std::vector<SearchStep> steps;
     static std::vector<std::int64_t> tilings_at;
     steps.clear();
     tilings_at.clear();
-    tile_step_action = [](TileStep step, DominoCode, int, int) {
+    tile_step_action = [](SearchStep step, DominoCode, int, int) {
         steps.push_back(step);
         tilings_at.push_back(tiling_count);
     };
@@ -132,10 +136,10 @@ TEST(TileSearch, DeadEndCountsNothing)
     tile_step_action = nullptr;
     int dead_ends = 0;
     for (size_t k = 0; k + 1 < steps.size(); ++k) {
-        if (steps[k] != TileStep::dead_end) continue;
+        if (steps[k] != SearchStep::dead_end) continue;
         ++dead_ends;
-        EXPECT_EQ(steps[k - 1], TileStep::enter) << "step " << k;
-        EXPECT_EQ(steps[k + 1], TileStep::back_up) << "step " << k;
+        EXPECT_EQ(steps[k - 1], SearchStep::enter) << "step " << k;
+        EXPECT_EQ(steps[k + 1], SearchStep::back_up) << "step " << k;
         EXPECT_EQ(tilings_at[k + 1], tilings_at[k - 1]) << "step " << k;
     }
     EXPECT_EQ(dead_ends, 15);
@@ -245,23 +249,5 @@ TEST(TileSearch, LargeBoardsCountAsTheRowMethodDoes)
     EXPECT_EQ(tiling_count, 75025);  // 2x24: the 25th Fibonacci number
     keep_tilings = true;
     sample_every = 0;
-    set_board(6, 4);
-}
-
-// Codes are taken apart by a multiplication in place of a division: it must give the
-// quotient and remainder of a division for every code of every board size.
-TEST(DominoCode, TakesApartAsADivisionWouldOnEveryBoardSize)
-{
-    for (int cells = 1; cells <= max_cell_count; ++cells) {
-        set_board(cells, 1);
-        for (int first : {0, 1, cells / 2, cells - 2, cells - 1}) {
-            for (int second : {0, 1, cells - 1}) {
-                if (first < 0 || second < 0) continue;
-                const DominoCode code = domino_code(first, second);
-                ASSERT_EQ(first_cell(code), code / cells) << cells << ": " << code;
-                ASSERT_EQ(second_cell(code), code % cells) << cells << ": " << code;
-            }
-        }
-    }
     set_board(6, 4);
 }

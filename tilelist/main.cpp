@@ -56,10 +56,11 @@ static char* put_domino(char* p, DominoCode domino)
     return p + t.length;
 }
 
-// The text of slots 2..domino_count as the last line showed it, slot k's ending at
-// shown_text_end[k]. The next tiling shares the slots below the lowest one the search wrote
-// since: only the text from there on is written anew.
-static int shown_text_end[max_board_cells / 2 + 1];
+// The text of slots 2..domino_count as the last line showed them, slot k's ending at
+// shown_text_end[k]. The next tiling shares the slots before the first that changed: only
+// the text from there on is written anew.
+static DominoCode shown_slots[max_board_cells / 2 + 2];
+static int shown_text_end[max_board_cells / 2 + 2];
 static char shown_text[max_board_cells / 2 * sizeof DominoText::text];
 
 // One line of the listing, exactly as printf("%4lld:"), then printf(" %d-%d") for each
@@ -69,14 +70,12 @@ void show_tiling(DominoCode last)
     if (count_only || tracing) {
         return;
     }
-    int k = lowest_slot_written > 2 ? lowest_slot_written : 2;
-    lowest_slot_written = domino_count + 1;
-
-    // Locals, not the globals: the text stores could alias those, which would reload them
-    // at every domino.
     const int last_slot = domino_count;
+    int k = 2;
+    while (k <= last_slot && placed_dominoes[k] == shown_slots[k]) ++k;
     char* text_end = shown_text + shown_text_end[k - 1];
     for (; k <= last_slot; ++k) {
+        shown_slots[k] = placed_dominoes[k];
         text_end = put_domino(text_end, placed_dominoes[k]);
         shown_text_end[k] = static_cast<int>(text_end - shown_text);
     }
@@ -100,7 +99,7 @@ void show_tiling(DominoCode last)
 // The search as a tree, with --trace as text (one line for each call with the domino it
 // places, indented two spaces a level, and a line one level deeper where the lowest free
 // cell takes no domino), with --tree as a picture of the same nodes.
-static void watch_step(TileStep step, DominoCode domino, int depth, int free_cell)
+static void watch_step(SearchStep step, DominoCode domino, int depth, int free_cell)
 {
     TraceNode node;
     if (!tile_trace_node(step, domino, depth, free_cell, node)) return;
@@ -113,8 +112,8 @@ static void watch_step(TileStep step, DominoCode domino, int depth, int free_cel
 static ProgressSample listing_progress()
 {
     ProgressSample now;
-    now.found = static_cast<double>(tilings_seen);
-    now.calls = static_cast<double>(tile_calls_seen);
+    now.found = static_cast<double>(tiling_count);
+    now.calls = static_cast<double>(tile_search_calls);
     return now;
 }
 

@@ -28,7 +28,7 @@ static const SDL_Rect header_place = {10, 10, 0, 0};
 static ProgressSample saving_progress()
 {
     ProgressSample now;
-    now.found = static_cast<double>(tilings_seen);
+    now.found = static_cast<double>(tiling_count);
     now.pages = pages_written();
     return now;
 }

@@ -37,19 +37,20 @@ void place(DominoCode domino, bool on)
 void apply(StepEvent event)
 {
     const auto domino = static_cast<DominoCode>(step_item(event));
-    switch (static_cast<TileStep>(step_kind(event))) {
-    case TileStep::tiling:
+    switch (step_kind(event)) {
+    case SearchStep::found:
         ++found;
         [[fallthrough]];
-    case TileStep::enter:
+    case SearchStep::enter:
         placed.push_back(domino);
         place(domino, true);
         return;
-    case TileStep::back_up:
+    case SearchStep::back_up:
         placed.pop_back();
         place(domino, false);
         return;
-    case TileStep::dead_end:
+    case SearchStep::dead_end:
+    case SearchStep::turned_down:
         return;
     }
 }
@@ -57,20 +58,21 @@ void apply(StepEvent event)
 void undo(StepEvent event)
 {
     const auto domino = static_cast<DominoCode>(step_item(event));
-    switch (static_cast<TileStep>(step_kind(event))) {
-    case TileStep::tiling:
+    switch (step_kind(event)) {
+    case SearchStep::found:
         --found;
         [[fallthrough]];
-    case TileStep::enter:
+    case SearchStep::enter:
         placed.pop_back();
         place(domino, false);
         return;
-    case TileStep::back_up:
+    case SearchStep::back_up:
         // A step takes away the domino it names.
         placed.push_back(domino);
         place(domino, true);
         return;
-    case TileStep::dead_end:
+    case SearchStep::dead_end:
+    case SearchStep::turned_down:
         return;
     }
 }
@@ -191,27 +193,29 @@ void draw_header(long long tilings)
 }
 
 // The lowest free cell, as the search finds it: every cell before it is covered.
-int lowest_free_cell()
+int lowest_free_cell_shown()
 {
     int cell = 0;
     while (cell < cell_count && covered[cell]) ++cell;
     return cell;
 }
 
-void describe(TileStep step, DominoCode domino, char* text, std::size_t size)
+void describe(SearchStep step, DominoCode domino, char* text, std::size_t size)
 {
     switch (step) {
-    case TileStep::enter:
+    case SearchStep::enter:
         std::snprintf(text, size, "place %d-%d", first_cell(domino), second_cell(domino));
         return;
-    case TileStep::tiling:
+    case SearchStep::found:
         std::snprintf(text, size, "tiling %lld", found);
         return;
-    case TileStep::dead_end:
-        std::snprintf(text, size, "dead end at cell %d", lowest_free_cell());
+    case SearchStep::dead_end:
+        std::snprintf(text, size, "dead end at cell %d", lowest_free_cell_shown());
         return;
-    case TileStep::back_up:
+    case SearchStep::back_up:
         std::snprintf(text, size, "back up");
+        return;
+    case SearchStep::turned_down:
         return;
     }
 }
@@ -219,16 +223,16 @@ void describe(TileStep step, DominoCode domino, char* text, std::size_t size)
 void draw(std::size_t index, StepFacts& facts)
 {
     const StepEvent event = step_record.at(index);
-    const auto step = static_cast<TileStep>(step_kind(event));
+    const SearchStep step = step_kind(event);
     SDL_FillRect(screen, nullptr, white_pixel);
     draw_header(found);
     draw_legend();
-    const int free_cell = lowest_free_cell();
-    if (step == TileStep::enter && free_cell < cell_count) mark_free_cell(free_cell);
+    const int free_cell = lowest_free_cell_shown();
+    if (step == SearchStep::enter && free_cell < cell_count) mark_free_cell(free_cell);
     draw_grid();
     draw_cell_numbers();
     for (const DominoCode domino : placed) draw_domino(first_cell(domino), second_cell(domino));
-    if (step == TileStep::dead_end) mark_dead_end(free_cell);
+    if (step == SearchStep::dead_end) mark_dead_end(free_cell);
     describe(step, static_cast<DominoCode>(step_item(event)), facts.words, sizeof facts.words);
     facts.depth = placed.size();
     facts.found = found;
@@ -265,15 +269,12 @@ void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms, bool tr
                              (board_bottom - board_top) / board_rows);
     cursor_x = board_left + drawing_pitch / 2;
     cursor_y = board_top + drawing_pitch / 2;
-    start_steps(font, small_font, delay_ms,
-                {"tilings", static_cast<unsigned>(TileStep::tiling), apply, undo, draw, draw_end},
-                tree_first);
+    start_steps(font, small_font, delay_ms, {"tilings", apply, undo, draw, draw_end}, tree_first);
 }
 
-void show_tile_step(TileStep step, DominoCode domino, int depth, int free_cell)
+void show_tile_step(SearchStep step, DominoCode domino, int depth, int free_cell)
 {
     TraceNode node;
     const bool reached = tile_trace_node(step, domino, depth, free_cell, node);
-    take_step(step_event(static_cast<unsigned>(step), static_cast<std::uint32_t>(domino)),
-              reached ? &node : nullptr);
+    take_step(step_event(step, static_cast<std::uint32_t>(domino)), reached ? &node : nullptr);
 }

@@ -26,6 +26,6 @@ void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms, bool tr
 // each free cell, the dominoes placed, the lowest free cell or the dead end, the board and
 // the tilings found in a header, a legend, and a status line; then waits for the user's move
 // (raster/step_pace.h).
-void show_tile_step(TileStep step, DominoCode domino, int depth, int free_cell);
+void show_tile_step(SearchStep step, DominoCode domino, int depth, int free_cell);
 
 #endif

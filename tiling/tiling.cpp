@@ -3,61 +3,31 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <iterator>
 
 int board_columns = 6;
 int board_rows = 4;
 int cell_count = 24;
 int domino_count = 12;
-std::uint64_t cell_count_reciprocal = (std::uint64_t{1} << reciprocal_shift) / 24 + 1;
 
 DominoCode placed_dominoes[max_cell_count];
-int lowest_slot_written;
-std::int64_t tiling_count;
-std::int64_t tile_search_calls;
-Counter<std::int64_t> tilings_seen;
-Counter<std::int64_t> tile_calls_seen;
+Counter<std::int64_t> tiling_count;
+Counter<std::int64_t> tile_search_calls;
 std::int64_t tile_dead_ends;
-void (*tile_step_action)(TileStep step, DominoCode domino, int depth, int free_cell);
+void (*tile_step_action)(SearchStep step, DominoCode domino, int depth, int free_cell);
 
-// Reports a step when the search is watched. Whether it is is decided once for a whole
-// search, not at every step: the search nobody watches then compiles as if it had no step
-// action at all, which keeps it as fast as it was.
-template <bool watched> static void step(TileStep what, DominoCode domino, int depth, int free_cell)
-{
-    if constexpr (watched) {
-        tile_step_action(what, domino, depth, free_cell);
-    }
-}
-
-// Bit c % 64 of word c / 64 of covered_cells[depth] is set when cell c belongs to a domino
-// in slots 2..depth of placed_dominoes; the sets of depths 0 and 1 stay empty. The search
-// writes a depth's set with its slot. Scanning the slots for every cell the search looked at
-// was most of its work; now each question is one bit. A set takes the first cell_words words
-// of its row.
+// The cells the dominoes on the board cover: bit c % 64 of word c / 64 for cell c.
 constexpr int max_cell_words = max_cell_count / 64;
-static std::uint64_t covered_cells[max_cell_count / 2 + 1][max_cell_words];
-static int cell_words = 1;
+static std::uint64_t covered_cells[max_cell_words];
 
-// The cells of the board's first column, where no horizontal domino ends: a bit costs less
-// than the remainder of a division by the width. Cells 0, 6, 12 and 18 of the 6 by 4 board.
-static std::uint64_t first_column_cells[max_cell_words] = {0x41041};
+static bool covered(int cell) { return ((covered_cells[cell / 64] >> (cell % 64)) & 1u) != 0; }
 
-static bool in_set(const std::uint64_t* set, int cell)
+static void set_covered(int cell, bool on)
 {
-    return ((set[cell >> 6] >> (cell & 63)) & 1u) != 0;
-}
-
-// Sets covered_cells[depth + 1] to covered_cells[depth] and the cells a and b.
-static void cover_next(int depth, int a, int b)
-{
-    const std::uint64_t* from = covered_cells[depth];
-    std::uint64_t* to = covered_cells[depth + 1];
-    for (int w = 0; w < cell_words; ++w) {
-        to[w] = from[w];
-    }
-    to[a >> 6] |= std::uint64_t{1} << (a & 63);
-    to[b >> 6] |= std::uint64_t{1} << (b & 63);
+    const std::uint64_t bit = std::uint64_t{1} << (cell % 64);
+    covered_cells[cell / 64] =
+        on ? covered_cells[cell / 64] | bit : covered_cells[cell / 64] & ~bit;
 }
 
 void set_board(int columns, int rows)
@@ -66,15 +36,7 @@ void set_board(int columns, int rows)
     board_rows = rows;
     cell_count = columns * rows;
     domino_count = cell_count / 2;
-    // Exact for codes below 2^reciprocal_shift / cell_count, which every code below
-    // max_cell_count * cell_count is: the error of the rounded-up reciprocal stays under
-    // what would carry a quotient over.
-    cell_count_reciprocal = (std::uint64_t{1} << reciprocal_shift) / cell_count + 1;
-    cell_words = (cell_count + 63) / 64;
-    std::fill(std::begin(first_column_cells), std::end(first_column_cells), 0);
-    for (int cell = 0; cell < cell_count; cell += columns) {
-        first_column_cells[cell >> 6] |= std::uint64_t{1} << (cell & 63);
-    }
+    std::fill(std::begin(covered_cells), std::end(covered_cells), 0);
 }
 
 int cell_covered(int cell, DominoCode last, int depth)
@@ -90,85 +52,85 @@ int cell_covered(int cell, DominoCode last, int depth)
     return 0;
 }
 
-// A complete tiling: its counts copied for the progress line, then the tiling shown. Apart
-// from the search, so that the search's leaves keep their short path (a copy there had the
-// compiler save registers at every call).
-[[gnu::noinline]] static void show_counted_tiling(DominoCode last)
+int lowest_free_cell()
 {
-    tilings_seen = tiling_count;
-    tile_calls_seen = tile_search_calls;
-    show_tiling(last);
+    // A whole word of covered cells at a time: the lowest zero bit of the first word that has
+    // one.
+    for (int word = 0; word * 64 < cell_count; ++word) {
+        const std::uint64_t free_cells = ~covered_cells[word];
+        if (free_cells != 0) {
+            return std::min(cell_count, word * 64 + __builtin_ctzll(free_cells));
+        }
+    }
+    return cell_count;
 }
 
-template <bool watched> static void search(DominoCode last, int depth)
+void place_domino(DominoCode domino, int depth)
 {
-    ++tile_search_calls;
-    if (depth == domino_count) {
-        ++tiling_count;
-        show_counted_tiling(last);
-        step<watched>(TileStep::tiling, last, depth, -1);
-        step<watched>(TileStep::back_up, last, depth, -1);
-        return;
-    }
+    placed_dominoes[depth + 1] = domino;
+    set_covered(first_cell(domino), true);
+    set_covered(second_cell(domino), true);
+}
 
-    // Every deeper step builds on last: it joins the slots and the covered cells.
-    const int a = first_cell(last);
-    const int b = second_cell(last);
-    placed_dominoes[depth + 1] = last;
-    if (depth + 1 < lowest_slot_written) {
-        lowest_slot_written = depth + 1;
-    }
+void remove_domino(DominoCode domino, int depth)
+{
+    placed_dominoes[depth + 1] = no_domino;
+    set_covered(first_cell(domino), false);
+    set_covered(second_cell(domino), false);
+}
 
-    // Every cell below the last domino's first cell is covered, so the first uncovered
-    // cell from there on is the lowest free cell of the board.
-    int c = a + 1;
-    bool horizontal;
-    if (cell_words == 1) {
-        // A board of at most 64 cells (8x8 and every smaller one) has its set in one word.
-        // Kept in a register, it answers each question below with a shift instead of a
-        // memory access.
-        const std::uint64_t covered =
-            covered_cells[depth][0] | std::uint64_t{1} << a | std::uint64_t{1} << b;
-        covered_cells[depth + 1][0] = covered;
-        while (c < cell_count && ((covered >> c) & 1u) != 0) {
-            ++c;
-        }
-        horizontal =
-            c + 1 < cell_count && (((covered | first_column_cells[0]) >> (c + 1)) & 1u) == 0;
-    } else {
-        cover_next(depth, a, b);
-        const std::uint64_t* covered = covered_cells[depth + 1];
-        while (c < cell_count && in_set(covered, c)) {
-            ++c;
-        }
-        horizontal =
-            c + 1 < cell_count && !in_set(first_column_cells, c + 1) && !in_set(covered, c + 1);
-    }
-    // The cell below c is free: every placed domino starts above c, and none reaches
-    // further down than one row below its start.
-    const bool vertical = c < cell_count - board_columns;
-    step<watched>(TileStep::enter, last, depth, c);
+// The cell to the right of cell and the cell below it, or no_cell past the board's edge.
+static int right_of(int cell) { return (cell + 1) % board_columns != 0 ? cell + 1 : no_cell; }
+static int below(int cell)
+{
+    return cell + board_columns < cell_count ? cell + board_columns : no_cell;
+}
 
-    if (!horizontal && !vertical) {
-        ++tile_dead_ends;
-        step<watched>(TileStep::dead_end, last, depth, c);
-    }
-    if (horizontal) {
-        search<watched>(domino_code(c, c + 1), depth + 1);
-    }
-    if (vertical) {
-        search<watched>(domino_code(c, c + board_columns), depth + 1);
-    }
-    step<watched>(TileStep::back_up, last, depth, -1);
+// Whether a domino from the lowest free cell to other fits: other is on the board and free.
+static bool fits(int other) { return other != no_cell && !covered(other); }
+
+// Tells a program that watches the search what the search just did.
+static void tell(SearchStep step, DominoCode domino, int depth, int free_cell)
+{
+    if (tile_step_action != nullptr) tile_step_action(step, domino, depth, free_cell);
 }
 
 void tile_search(DominoCode last, int depth)
 {
-    if (tile_step_action != nullptr) {
-        search<true>(last, depth);
-    } else {
-        search<false>(last, depth);
+    ++tile_search_calls;
+    if (depth == domino_count) {
+        ++tiling_count;
+        show_tiling(last);
+        tell(SearchStep::found, last, depth, no_cell);
+        tell(SearchStep::back_up, last, depth, no_cell);
+        return;
     }
+    const int cell = lowest_free_cell();
+    tell(SearchStep::enter, last, depth, cell);
+
+    // The candidates: a domino from the cell to the one on its right, then to the one below.
+    bool placed_any = false;
+    for (const int other : {right_of(cell), below(cell)}) {
+        if (!fits(other)) continue;
+        const DominoCode next = domino_code(cell, other);
+        place_domino(next, depth + 1);
+        tile_search(next, depth + 1);
+        remove_domino(next, depth + 1);  // undo: the domino comes off the board again
+        placed_any = true;
+    }
+    if (!placed_any) {
+        ++tile_dead_ends;
+        tell(SearchStep::dead_end, last, depth, cell);
+    }
+    tell(SearchStep::back_up, last, depth, no_cell);
+}
+
+// The search from one domino on cell 0.
+static void start_with(DominoCode first)
+{
+    place_domino(first, 1);
+    tile_search(first, 1);
+    remove_domino(first, 1);
 }
 
 void enumerate_tilings()
@@ -180,12 +142,8 @@ void enumerate_tilings()
         return;
     }
     // Cell 0 is covered either by a horizontal or by a vertical domino, where one fits.
-    if (board_columns > 1) {
-        tile_search(domino_code(0, 1), 1);
-    }
-    if (board_rows > 1) {
-        tile_search(domino_code(0, board_columns), 1);
-    }
+    if (board_columns > 1) start_with(domino_code(0, 1));
+    if (board_rows > 1) start_with(domino_code(0, board_columns));
 }
 
 double closed_form_tiling_count()

@@ -1,22 +1,23 @@
 // The search tree of a run, node by node as the search reaches them.
 #include "tree/search_tree.h"
 
-const char* tree_kind_name(TreeKind kind)
+const char* tree_kind_name(SearchStep kind)
 {
     switch (kind) {
-    case TreeKind::call:
+    case SearchStep::enter:
+    case SearchStep::back_up:
         return "call";
-    case TreeKind::solution:
+    case SearchStep::found:
         return "solution";
-    case TreeKind::turned_down:
+    case SearchStep::turned_down:
         return "turned-down";
-    case TreeKind::dead_end:
+    case SearchStep::dead_end:
         return "dead-end";
     }
     return "call";
 }
 
-void SearchTree::add(int level, TreeKind kind, const char* title, const char* label)
+void SearchTree::add(int level, SearchStep kind, const char* title, const char* label)
 {
     // The parent is the last node one level up. A line that came deeper than one level
     // below the deepest open node (no search makes one) is taken one level below it.

@@ -9,12 +9,12 @@
 #include "tree/trace_node.h"
 
 // The class names the picture gives the kinds: "call", "solution", "turned-down", "dead-end".
-const char* tree_kind_name(TreeKind kind);
+const char* tree_kind_name(SearchStep kind);
 
 struct TreeNode {
     int parent;  // the index of the parent node, -1 for a root
     int level;   // 0 for a root: the --trace line's indent in steps of two spaces
-    TreeKind kind;
+    SearchStep kind;
     int title;  // where the node's title and label start in the tree's text
     int label;
 };
@@ -25,7 +25,7 @@ class SearchTree {
   public:
     // Adds a node with its title (its --trace line without the indent) and its label (a
     // short text the picture shows at the node).
-    void add(int level, TreeKind kind, const char* title, const char* label);
+    void add(int level, SearchStep kind, const char* title, const char* label);
     void add(const TraceNode& node) { add(node.level, node.kind, node.line, node.label); }
 
     int size() const { return static_cast<int>(nodes_.size()); }

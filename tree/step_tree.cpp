@@ -43,7 +43,7 @@ void add_step_to_tree(const TraceNode* node)
         step_tree.add(*node);
         // A call stays on the path until a step backs up from it; a candidate turned down
         // and a dead end are leaves the search does not enter.
-        if (node->kind == TreeKind::call || node->kind == TreeKind::solution) {
+        if (node->kind == SearchStep::enter || node->kind == SearchStep::found) {
             if (static_cast<int>(path.size()) > node->level) {
                 path.resize(static_cast<std::size_t>(node->level));
             }

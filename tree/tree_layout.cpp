@@ -20,11 +20,11 @@ TreeLayout lay_out_tree(const SearchTree& tree, int count)
         NodePlace& p = layout.places[static_cast<size_t>(k)];
         const double label_width =
             static_cast<double>(std::strlen(tree.label(k))) * tree_char_width;
-        p.label_centred = node.kind == TreeKind::call;
-        if (node.kind == TreeKind::call) {
+        p.label_centred = node.kind == SearchStep::enter;
+        if (node.kind == SearchStep::enter) {
             p.half_width = std::max(label_width / 2 + call_padding, call_half_height);
             p.half_height = call_half_height;
-        } else if (node.kind == TreeKind::solution) {
+        } else if (node.kind == SearchStep::found) {
             p.half_width = p.half_height = solution_radius;
         } else {
             p.half_width = p.half_height = mark_half_side;
@@ -81,16 +81,16 @@ TreeLayout lay_out_tree(const SearchTree& tree, int count)
     return layout;
 }
 
-NodePlace legend_place(TreeKind kind, double x, double y)
+NodePlace legend_place(SearchStep kind, double x, double y)
 {
     NodePlace p{};
-    p.half_height = kind == TreeKind::call       ? call_half_height
-                    : kind == TreeKind::solution ? solution_radius
-                                                 : mark_half_side;
-    p.half_width = kind == TreeKind::call ? 2.5 * tree_char_width + call_padding : p.half_height;
+    p.half_height = kind == SearchStep::enter   ? call_half_height
+                    : kind == SearchStep::found ? solution_radius
+                                                : mark_half_side;
+    p.half_width = kind == SearchStep::enter ? 2.5 * tree_char_width + call_padding : p.half_height;
     p.x = x + p.half_width;
     p.y = y;
-    p.label_centred = kind == TreeKind::call;
+    p.label_centred = kind == SearchStep::enter;
     p.label_x = p.label_centred ? p.x : p.x + p.half_width + label_gap;
     p.label_y = y + 0.35 * tree_font_size;
     return p;

@@ -34,18 +34,18 @@ struct NodePlace {
 constexpr double legend_height = 24;
 constexpr double legend_item_width = 190;
 struct LegendSample {
-    TreeKind kind;
+    SearchStep kind;
     const char* label;
     const char* meaning;
 };
-constexpr LegendSample tree_legend[] = {{TreeKind::call, "5 5 0", "a call"},
-                                        {TreeKind::solution, "3", "a solution, its number"},
-                                        {TreeKind::turned_down, "", "a candidate turned down"},
-                                        {TreeKind::dead_end, "", "a dead end"}};
+constexpr LegendSample tree_legend[] = {{SearchStep::enter, "5 5 0", "a call"},
+                                        {SearchStep::found, "3", "a solution, its number"},
+                                        {SearchStep::turned_down, "", "a candidate turned down"},
+                                        {SearchStep::dead_end, "", "a dead end"}};
 
 // The place of a legend sample's shape and label, the shape's left edge at x, its middle
 // at y.
-NodePlace legend_place(TreeKind kind, double x, double y);
+NodePlace legend_place(SearchStep kind, double x, double y);
 
 struct TreeLayout {
     std::vector<NodePlace> places;  // one for each node laid out, in the tree's order

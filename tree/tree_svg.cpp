@@ -49,18 +49,19 @@ void put_text(std::FILE* out, const char* text)
     }
 }
 
-void put_shape(std::FILE* out, TreeKind kind, const NodePlace& p)
+void put_shape(std::FILE* out, SearchStep kind, const NodePlace& p)
 {
     switch (kind) {
-    case TreeKind::call:
+    case SearchStep::enter:
+    case SearchStep::back_up:
         std::fprintf(out, "<ellipse cx=\"%.1f\" cy=\"%.1f\" rx=\"%.1f\" ry=\"%.1f\"/>", p.x, p.y,
                      p.half_width, p.half_height);
         return;
-    case TreeKind::solution:
+    case SearchStep::found:
         std::fprintf(out, "<circle cx=\"%.1f\" cy=\"%.1f\" r=\"%.1f\"/>", p.x, p.y, p.half_width);
         return;
-    case TreeKind::turned_down:
-    case TreeKind::dead_end:
+    case SearchStep::turned_down:
+    case SearchStep::dead_end:
         std::fprintf(out, "<rect x=\"%.1f\" y=\"%.1f\" width=\"%.1f\" height=\"%.1f\"/>",
                      p.x - p.half_width, p.y - p.half_height, 2 * p.half_width, 2 * p.half_height);
         return;

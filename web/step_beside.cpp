@@ -69,7 +69,7 @@ void show_step_beside(std::size_t step, const char* status_line)
     } else if (held) {
         const bool after_configuration = before > 0 && step > 0 &&
                                          step_tree_current(step - 1) == before - 1 &&
-                                         step_tree.node(before - 1).kind == TreeKind::solution;
+                                         step_tree.node(before - 1).kind == SearchStep::found;
         ran = after_configuration ? "back-up-after-solution" : "back-up";
     }
     EM_ASM(
