@@ -50,8 +50,7 @@ static const char* listing_program = "";
 static bool worth_a_writer;
 static bool discarding;
 // A POSIX thread, not std::thread: that would load the C++ library into every run of the
-// console programs, which use nothing else of it, and its loading cost more than a short
-// listing.
+// console programs, which use nothing else of it.
 static pthread_t writer;
 static bool writer_started;
 

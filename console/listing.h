@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstring>
 
-// One stdio call per line cost more than the searches themselves: lines gather here, in
-// blocks of this size.
+// Lines gather here and go to standard output in blocks of this size: one write for many
+// lines, instead of a stdio call for each.
 constexpr std::size_t listing_capacity = std::size_t{1} << 17;
 extern char* listing;
 extern std::size_t listing_used;
@@ -67,11 +67,10 @@ inline char* put_number(char* p, int n)
 }
 
 // The number of the next line in decimal (no sign, no padding), counted up alongside it:
-// stepping the text costs less than converting the number again for every line. It is
-// kept in two parts, the text of its tens (the number without its last digit, empty below
-// 10) and the last digit: a copy of the whole text right after a digit of it was written
-// waits for that write to reach the cache, a wait that cost as much as the rest of the
-// line, and the tens change only every tenth line.
+// stepping the text is cheaper than converting the number for every line. It is kept in two
+// parts, the text of its tens (the number without its last digit, empty below 10) and the
+// last digit: a copy of the whole text right after a digit of it was written would wait for
+// that write to reach the cache, and the tens change only every tenth line.
 extern char line_tens_text[24];
 extern int line_tens_length;
 extern int line_last_digit;

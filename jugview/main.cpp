@@ -5,20 +5,15 @@
 
 #include "jugview/jug_picture.h"
 #include "jugview/step_view.h"
-#include "options/options.h"
 #include "options/programs.h"
 #include "pour/pour.h"
-#include "raster/page_files.h"
 #include "raster/raster.h"
-#include "raster/step_pace.h"
-#include "run/progress.h"
-#include "run/run_end.h"
 #include "raster/window.h"
+#include "raster/window_run.h"
 
 SDL_Surface* screen;
 
 static TTF_Font* label_font;
-static TTF_Font* small_font;  // step mode's amounts and legend
 static char label_text[16];
 static const SDL_Color label_colour = {0, 0, 0, 0};  // black
 static const SDL_Rect label_rect = {20, 10, 0, 0};
@@ -57,60 +52,44 @@ void report_solution(JugState goal, int depth)
     SDL_FillRect(screen, nullptr, white_pixel);
 }
 
-// What the progress line tells while the pages go to files.
-static ProgressSample saving_progress()
+static void set_puzzle(const Settings& settings)
 {
-    ProgressSample now;
-    now.found = solution_count;
-    now.pages = pages_written();
-    return now;
+    set_jug_puzzle(settings.jugs, settings.goal);
+    fit_pictures_to_jugs();
 }
+
+static void map_colours(const SDL_PixelFormat* format)
+{
+    white_pixel = SDL_MapRGB(format, 255, 255, 255);
+    black_pixel = SDL_MapRGB(format, 0, 0, 0);
+    red_pixel = SDL_MapRGB(format, 255, 0, 0);
+    mark_pixel = SDL_MapRGB(format, 0, 0, 250);
+}
+
+static void start_pages(TTF_Font* font) { label_font = font; }
+
+// The last solution left a cleared page: a blank page ends the run, or one that says that
+// there was none.
+static void finish_pages(TTF_Font* font)
+{
+    if (solution_count == 0) blit_text(font, no_solution_words, label_colour, label_rect);
+    SDL_Flip(screen);
+    wait_key_or_quit();
+}
+
+static void watch(bool watched)
+{
+    stepping = watched;
+    pour_step_action = watched ? show_pour_step : nullptr;
+}
+
+static double solutions_found() { return solution_count; }
+static double solutions_in_all() { return -1; }
 
 int main(int argc, char** argv)
 {
-    Settings settings;
-    const int status = parse_command_line(argc, argv, jugview_program, settings);
-    if (status != run_program) return status;
-    set_jug_puzzle(settings.jugs, settings.goal);
-    fit_pictures_to_jugs();
-
-    if (!open_screen(jugview_program.name, settings.save_folder)) return 1;
-    white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
-    black_pixel = SDL_MapRGB(screen->format, 0, 0, 0);
-    red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
-    mark_pixel = SDL_MapRGB(screen->format, 0, 0, 250);
-    label_font = open_text_font(jugview_program.name);
-
-    stepping = settings.steps;
-    // Without the font there is no second size of it either, and nothing more to say.
-    small_font = stepping && label_font != nullptr
-                     ? open_text_font(jugview_program.name, small_font_size)
-                     : nullptr;
-    if (stepping) start_step_view(label_font, small_font, settings.delay_ms, settings.tree_view);
-    pour_step_action = stepping ? show_pour_step : nullptr;
-    if (pages_go_to_files()) {
-        start_progress(settings.progress, false,
-                       {jugview_program.name, "solutions", -1, saving_progress});
-    }
-    int end_status = 0;
-    try {
-        start_pour_search();
-
-        if (stepping) {
-            finish_steps();
-        } else {
-            // The last solution left a cleared page: a blank page ends the run, or one that
-            // says that there was none.
-            if (solution_count == 0) {
-                blit_text(label_font, no_solution_words, label_colour, label_rect);
-            }
-            SDL_Flip(screen);
-            wait_key_or_quit();
-        }
-    } catch (const RunEnd& end) {
-        end_status = end.status;
-    }
-
-    close_window_run(label_font, small_font);
-    return end_status;
+    const WindowProgram program = {jugview_program,   "solutions",     set_puzzle,      map_colours,
+                                   start_pages,       finish_pages,    pour_step_view,  watch,
+                                   start_pour_search, solutions_found, solutions_in_all};
+    return run_window_program(argc, argv, program);
 }

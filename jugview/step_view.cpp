@@ -14,53 +14,7 @@ Uint32 mark_pixel;
 
 namespace {
 
-TTF_Font* text_font;
-TTF_Font* label_font;
 constexpr SDL_Color black = {0, 0, 0, 0};
-
-// The state the view stands on (raster/step_pace.h moves it from step to step): the path the
-// search stands on, the start first, and the solutions found by then.
-std::vector<JugState> path;
-long long found;
-
-void apply(StepEvent event)
-{
-    switch (step_kind(event)) {
-    case SearchStep::found:
-        ++found;
-        path.push_back(static_cast<JugState>(step_item(event)));
-        return;
-    case SearchStep::enter:
-        path.push_back(static_cast<JugState>(step_item(event)));
-        return;
-    case SearchStep::back_up:
-        path.pop_back();
-        return;
-    case SearchStep::turned_down:
-    case SearchStep::dead_end:
-        return;
-    }
-}
-
-void undo(StepEvent event)
-{
-    switch (step_kind(event)) {
-    case SearchStep::found:
-        --found;
-        path.pop_back();
-        return;
-    case SearchStep::enter:
-        path.pop_back();
-        return;
-    case SearchStep::back_up:
-        // A step backs up from the state it names.
-        path.push_back(static_cast<JugState>(step_item(event)));
-        return;
-    case SearchStep::turned_down:
-    case SearchStep::dead_end:
-        return;
-    }
-}
 
 // The header line names the puzzle as the options write it; the legend beside it says what
 // the marks mean, each after a small one of its kind.
@@ -102,26 +56,17 @@ void mark_picture(int x, int y, bool crossed)
              y + amount_height + mark_margin, crossed);
 }
 
-void draw_legend()
+void sample_frame(int left, int top)
 {
-    const struct {
-        int left;
-        bool crossed;
-        const char* words;
-    } items[] = {{legend_goal_left, false, "the goal"},
-                 {legend_turned_down_left, true, "already on the path"}};
-    for (const auto& item : items) {
-        draw_box(item.left, legend_sample_top, item.left + legend_sample_width,
-                 legend_sample_top + legend_sample_height, item.crossed);
-        const SDL_Rect place = {
-            static_cast<Sint16>(item.left + legend_sample_width + legend_text_gap), legend_top, 0,
-            0};
-        blit_text(label_font, item.words, black, place);
-    }
+    draw_box(left, top, left + legend_sample_width, top + legend_sample_height, false);
+}
+void sample_cross(int left, int top)
+{
+    draw_box(left, top, left + legend_sample_width, top + legend_sample_height, true);
 }
 
 // "jugs 10,5,3   goal *,*,2"
-void draw_header()
+void header(char* text, std::size_t size, long long)
 {
     char goal[3][4];
     for (int k = 0; k < jug_count; ++k) {
@@ -131,10 +76,8 @@ void draw_header()
             std::snprintf(goal[k], sizeof goal[k], "%d", jug_goal[k]);
         }
     }
-    char line[64];
-    std::snprintf(line, sizeof line, "jugs %d,%d,%d   goal %s,%s,%s", jug_capacity[0],
-                  jug_capacity[1], jug_capacity[2], goal[0], goal[1], goal[2]);
-    blit_text(text_font, line, black, header_place);
+    std::snprintf(text, size, "jugs %d,%d,%d   goal %s,%s,%s", jug_capacity[0], jug_capacity[1],
+                  jug_capacity[2], goal[0], goal[1], goal[2]);
 }
 
 // The amount of each jug under its container.
@@ -143,8 +86,8 @@ void draw_amounts(int x, int y, const std::int32_t amount[jug_count])
     for (int k = 0; k < jug_count; ++k) {
         char number[12];  // any int
         std::snprintf(number, sizeof number, "%d", amount[k]);
-        blit_text_centred(label_font, number, black, x + k * (jug_width + jug_gap) + jug_width / 2,
-                          y + amount_top);
+        blit_text_centred(step_small_font, number, black,
+                          x + k * (jug_width + jug_gap) + jug_width / 2, y + amount_top);
     }
 }
 
@@ -158,7 +101,7 @@ bool next_step_place(int& x, int& y)
 
 // Draws the page that holds the last picture of the path, as a solution's pictures flow,
 // and marks that picture as the step asks.
-void draw_path(SearchStep step)
+void draw_path(const std::vector<std::uint32_t>& path, SearchStep step)
 {
     // The page of the last picture starts at the picture after the last page break.
     std::size_t first_on_page = 0;
@@ -190,6 +133,7 @@ void draw_path(SearchStep step)
 // What the step did, in words.
 void describe(SearchStep step, JugState state, char* text, std::size_t size)
 {
+    const std::vector<std::uint32_t>& path = step_path();
     std::int32_t amount[jug_count];
     unpack_state(state, amount);
     switch (step) {
@@ -209,7 +153,7 @@ void describe(SearchStep step, JugState state, char* text, std::size_t size)
         return;
     }
     case SearchStep::found:
-        std::snprintf(text, size, "solution %lld", found);
+        std::snprintf(text, size, "solution %lld", steps_found());
         return;
     case SearchStep::turned_down:
         std::snprintf(text, size, "(%d %d %d) is already on the path", amount[0], amount[1],
@@ -228,25 +172,19 @@ void draw(std::size_t index, StepFacts& facts)
     const StepEvent event = step_record.at(index);
     const SearchStep step = step_kind(event);
     const JugState state = static_cast<JugState>(step_item(event));
-    SDL_FillRect(screen, nullptr, white_pixel);
-    draw_header();
-    draw_legend();
     // A pour turned down stands at the next place for its own step only.
-    const bool shown_for_a_step = step == SearchStep::turned_down;
-    if (shown_for_a_step) path.push_back(state);
-    draw_path(step);
-    if (shown_for_a_step) path.pop_back();
+    std::vector<std::uint32_t> shown = step_path();
+    if (step == SearchStep::turned_down) shown.push_back(step_item(event));
+    draw_path(shown, step);
     describe(step, state, facts.words, sizeof facts.words);
-    facts.depth = path.size();
-    facts.found = found;
+    facts.depth = step_path().size();
+    facts.found = steps_found();
 }
 
 // The page after the last step: the puzzle, and the status line that ends the run.
 void draw_end()
 {
-    SDL_FillRect(screen, nullptr, white_pixel);
-    draw_header();
-    if (solution_count == 0) blit_text(text_font, no_solution_words, black, no_solution_place);
+    if (solution_count == 0) blit_text(step_font, no_solution_words, black, no_solution_place);
     show_step_status(static_cast<long long>(step_record.end()), 0, solution_count,
                      solution_count == 0 ? "the search is over: no solution"
                                          : "the search is over");
@@ -254,14 +192,20 @@ void draw_end()
 
 }  // namespace
 
-void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms, bool tree_first)
-{
-    text_font = font;
-    label_font = small_font;
-    path.clear();
-    found = 0;
-    start_steps(font, small_font, delay_ms, {"solutions", apply, undo, draw, draw_end}, tree_first);
-}
+const StepView pour_step_view = {
+    "solutions",
+    header,
+    header_place,
+    {legend_top,
+     legend_sample_top,
+     legend_sample_width,
+     legend_text_gap,
+     {{legend_goal_left, sample_frame, "the goal"},
+      {legend_turned_down_left, sample_cross, "already on the path"}}},
+    nullptr,
+    draw,
+    draw_end,
+};
 
 void show_pour_step(SearchStep step, JugState state, int depth)
 {

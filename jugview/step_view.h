@@ -5,6 +5,7 @@
 #include <SDL_ttf.h>
 
 #include "pour/pour.h"
+#include "raster/step_pace.h"
 
 // The colour that marks a goal (a frame) and a pour turned down (a cross); mapped at start.
 extern Uint32 mark_pixel;
@@ -13,11 +14,9 @@ extern Uint32 mark_pixel;
 // page, below the header line in step mode.
 constexpr const char* no_solution_words = "no solution";
 
-// Starts drawing the search's steps: the header, status line and words in font, the amounts
-// and the legend in small_font (none without them), and steps follow one another at the pace
-// delay_ms gives (raster/step_pace.h).
-// With tree_first the pages show the search tree from the start (the key t switches).
-void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms, bool tree_first);
+// The path the search stands on, drawn as a solution's pictures flow, with the puzzle in the
+// header, a legend, the amounts under each picture (in the small font) and a status line.
+extern const StepView pour_step_view;
 
 // The step action: records the step and shows the path the search stands on after it, with
 // the puzzle, a legend, the amounts under each picture and a status line; then waits for the

@@ -18,25 +18,88 @@
 
 StepRecord step_record;
 void (*step_shown_action)(std::size_t step, StepEvent event);
+TTF_Font* step_font;
+TTF_Font* step_small_font;
 
 namespace {
 
-TTF_Font* status_font;
-TTF_Font* marker_font;
 char status_line[160];  // the status line last written, for what stands beside the page
 int step_delay_ms = -1;
 StepView view;
 
-// How many steps of the record the view's state has applied: it stands just after step
+// The state the pages stand on: the path and the configurations found just after step
 // applied - 1.
+std::vector<std::uint32_t> path;
+long long found;
 std::size_t applied;
 
-// Brings the view's state to what it is just after the step, applying the events that
-// follow or undoing those down to it.
+// The state after a step is the state before it with the step's event applied, and undoing
+// the event gives that back.
+void apply(StepEvent event)
+{
+    switch (step_kind(event)) {
+    case SearchStep::found:
+        ++found;
+        path.push_back(step_item(event));
+        return;
+    case SearchStep::enter:
+        path.push_back(step_item(event));
+        return;
+    case SearchStep::back_up:
+        path.pop_back();
+        return;
+    case SearchStep::turned_down:
+    case SearchStep::dead_end:
+        return;
+    }
+}
+
+void undo(StepEvent event)
+{
+    switch (step_kind(event)) {
+    case SearchStep::found:
+        --found;
+        path.pop_back();
+        return;
+    case SearchStep::enter:
+        path.pop_back();
+        return;
+    case SearchStep::back_up:
+        // A step backs up from the call whose item it names.
+        path.push_back(step_item(event));
+        return;
+    case SearchStep::turned_down:
+    case SearchStep::dead_end:
+        return;
+    }
+}
+
+// Brings the state to what it is just after the step, applying the events that follow or
+// undoing those down to it.
 void rebuild(std::size_t step)
 {
-    while (applied < step + 1) view.apply(step_record.at(applied++));
-    while (applied > step + 1) view.undo(step_record.at(--applied));
+    while (applied < step + 1) apply(step_record.at(applied++));
+    while (applied > step + 1) undo(step_record.at(--applied));
+}
+
+// A page's top on a white page: its header, with the configurations found by then, and on a
+// step's page the legend beside it.
+void draw_top(long long found_by_then, bool with_legend)
+{
+    constexpr SDL_Color black = {0, 0, 0, 0};
+    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 255, 255, 255));
+    char header[96];
+    view.header(header, sizeof header, found_by_then);
+    blit_text(step_font, header, black, view.header_place);
+    const StepLegend& legend = view.legend;
+    for (const LegendItem& item : legend.items) {
+        if (!with_legend || item.words == nullptr) continue;
+        item.sample(item.left, legend.sample_top);
+        const SDL_Rect place = {
+            static_cast<Sint16>(item.left + legend.sample_width + legend.text_gap),
+            static_cast<Sint16>(legend.text_top), 0, 0};
+        blit_text(step_small_font, item.words, black, place);
+    }
 }
 
 // The page shown: a step of the record, or, once the search is over, record.end() for the
@@ -147,7 +210,7 @@ void show_marker(std::size_t step)
     const bool oldest_of_some = step == step_record.first_kept() && step > 0;
     std::snprintf(line, sizeof line, "step %zu of %zu%s", step + 1, step_record.end(),
                   oldest_of_some ? ": the oldest step kept, older ones were dropped" : "");
-    blit_text(marker_font, line, grey, step_marker_place);
+    blit_text(step_small_font, line, grey, step_marker_place);
 }
 
 // The tree view of a step, over the middle of the page that the view drew: the tree as the
@@ -156,15 +219,15 @@ void show_marker(std::size_t step)
 void draw_tree_of(std::size_t step)
 {
     if (step < steps_in_step_tree()) {
-        draw_tree_view(step_tree, step_tree_count(step), step_tree_current(step), marker_font);
+        draw_tree_view(step_tree, step_tree_count(step), step_tree_current(step), step_small_font);
         return;
     }
-    draw_tree_view(step_tree, step_tree.size(), -1, marker_font);
+    draw_tree_view(step_tree, step_tree.size(), -1, step_small_font);
     constexpr SDL_Color grey = {96, 96, 96, 0};
     char line[120];
     std::snprintf(line, sizeof line, "the tree as it stood at step %zu, where it passed %d nodes",
                   steps_in_step_tree(), max_tree_nodes);
-    blit_text(marker_font, line, grey, tree_note_place);
+    blit_text(step_small_font, line, grey, tree_note_place);
 }
 
 void show_step(std::size_t step)
@@ -172,6 +235,7 @@ void show_step(std::size_t step)
     shown = step;
     rebuild(step);
     StepFacts facts;
+    draw_top(found, true);
     view.draw(step, facts);
     if (tree_shown) draw_tree_of(step);
     show_step_status(static_cast<long long>(step) + 1, facts.depth, facts.found, facts.words);
@@ -184,8 +248,10 @@ void show_step(std::size_t step)
 void show_end()
 {
     shown = step_record.end();
+    if (!step_record.empty()) rebuild(step_record.end() - 1);
+    draw_top(found, false);
     view.draw_end();
-    if (tree_shown) draw_tree_view(step_tree, step_tree.size(), -1, marker_font);
+    if (tree_shown) draw_tree_view(step_tree, step_tree.size(), -1, step_small_font);
     SDL_Flip(screen);
     show_step_beside(step_record.end(), status_line);
 }
@@ -297,12 +363,15 @@ void browse()
 
 }  // namespace
 
+const std::vector<std::uint32_t>& step_path() { return path; }
+long long steps_found() { return found; }
+
 void show_step_status(long long step, std::size_t depth, long long found, const char* words)
 {
     constexpr SDL_Color black = {0, 0, 0, 0};
     std::snprintf(status_line, sizeof status_line, "step %lld   depth %zu   %s %lld   %s", step,
                   depth, view.found_name, found, words);
-    blit_text(status_font, status_line, black, step_status_place);
+    blit_text(step_font, status_line, black, step_status_place);
 }
 
 void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepView& step_view,
@@ -310,11 +379,14 @@ void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepV
 {
     tree_shown = tree_first;
     start_step_tree();
-    status_font = font;
-    marker_font = small_font;
+    step_font = font;
+    step_small_font = small_font;
     step_delay_ms = delay_ms;
     view = step_view;
+    if (view.start != nullptr) view.start();
     step_record.clear();
+    path.clear();
+    found = 0;
     applied = 0;
     shown = 0;
     search_over = false;

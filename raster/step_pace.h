@@ -7,6 +7,8 @@
 #include <SDL_ttf.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <vector>
 
 #include "history/step_record.h"
 #include "tree/trace_node.h"
@@ -19,20 +21,49 @@ struct StepFacts {
     char words[80] = "";    // what the step did
 };
 
+// The legend beside the header: each mark the pictures use, drawn small, and what it means.
+struct LegendItem {
+    int left;                           // where the mark starts; its words follow it
+    void (*sample)(int left, int top);  // draws the mark, its top-left corner at (left, top)
+    const char* words;
+};
+struct StepLegend {
+    int text_top;      // the words' top, in the small font
+    int sample_top;    // the marks' top, so that they stand as tall as the words' letters
+    int sample_width;  // the words start this far right of a mark's left edge, and a gap more
+    int text_gap;
+    LegendItem items[2];
+};
+
 // A program's step view, as the shared part has it show a step or the end of the run.
 struct StepView {
     const char* found_name;  // what the search finds, for the status line ("solutions")
-    // The view's state goes a step forward or back: the state after a step is the state
-    // before it with the step's event applied, and undoing the event gives that back. The
-    // shared part moves the state from step to step with them.
-    void (*apply)(StepEvent event);
-    void (*undo)(StepEvent event);
-    // Draws the whole page of a step, the state standing just after it, status line left out,
-    // and tells what that line says.
+    // The header line of a page, with the configurations found by then, and where it stands.
+    void (*header)(char* text, std::size_t size, long long found);
+    SDL_Rect header_place;
+    StepLegend legend;
+    // Sets the view up for the instance, before the first step; nullptr when nothing is to set.
+    void (*start)();
+    // Draws the picture of a step below the header and the legend, the path (below) standing
+    // just after it, and tells what the status line says.
     void (*draw)(std::size_t step, StepFacts& facts);
-    // Draws the whole page that follows the last step: what the run found.
+    // Draws what the page that follows the last step shows below its header.
     void (*draw_end)();
 };
+
+// The fonts of step mode: the header's and the status line's, and the small one of the
+// legend, the labels and the marker of a step seen again (either may be nullptr: no texts).
+extern TTF_Font* step_font;
+extern TTF_Font* step_small_font;
+
+// The path the step shown stands on: the item (a jug state, a domino code) of each call the
+// search has entered and not yet backed up from, the first call's first. Every view's
+// picture is drawn from it. A step that enters a call or finds a configuration adds its
+// item; a step that backs up takes it away again.
+const std::vector<std::uint32_t>& step_path();
+
+// The configurations found up to the step shown.
+long long steps_found();
 
 // Every step of the run, as its events.
 extern StepRecord step_record;
@@ -41,9 +72,9 @@ extern StepRecord step_record;
 // A panel beside the picture can follow the view with it.
 extern void (*step_shown_action)(std::size_t step, StepEvent event);
 
-// Starts step mode with an empty record: status lines are written in font, the marker of a
-// step seen again and the labels of the tree view in small_font (none without them), and the
-// steps follow one another at the pace delay_ms gives (below). With tree_first the pages
+// Starts step mode with an empty record: headers and status lines are written in font, the
+// legend, the marker of a step seen again and the labels of the tree view in small_font, and
+// the steps follow one another at the pace delay_ms gives (below). With tree_first the pages
 // show the tree view from the start.
 void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepView& view,
                  bool tree_first);

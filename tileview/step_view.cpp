@@ -17,63 +17,18 @@ Uint32 grid_pixel;
 
 namespace {
 
-TTF_Font* text_font;
-TTF_Font* label_font;
 constexpr SDL_Color black = {0, 0, 0, 0};
 constexpr SDL_Color number_colour = {96, 96, 96, 0};
 
-// The state the view stands on (raster/step_pace.h moves it from step to step): the dominoes
-// placed, in the order they were placed, the cells they cover, and the tilings found by then.
-std::vector<DominoCode> placed;
+// The cells that the dominoes of the step shown cover.
 bool covered[max_cell_count];
-long long found;
 
-void place(DominoCode domino, bool on)
+void cover_path()
 {
-    covered[first_cell(domino)] = on;
-    covered[second_cell(domino)] = on;
-}
-
-void apply(StepEvent event)
-{
-    const auto domino = static_cast<DominoCode>(step_item(event));
-    switch (step_kind(event)) {
-    case SearchStep::found:
-        ++found;
-        [[fallthrough]];
-    case SearchStep::enter:
-        placed.push_back(domino);
-        place(domino, true);
-        return;
-    case SearchStep::back_up:
-        placed.pop_back();
-        place(domino, false);
-        return;
-    case SearchStep::dead_end:
-    case SearchStep::turned_down:
-        return;
-    }
-}
-
-void undo(StepEvent event)
-{
-    const auto domino = static_cast<DominoCode>(step_item(event));
-    switch (step_kind(event)) {
-    case SearchStep::found:
-        --found;
-        [[fallthrough]];
-    case SearchStep::enter:
-        placed.pop_back();
-        place(domino, false);
-        return;
-    case SearchStep::back_up:
-        // A step takes away the domino it names.
-        placed.push_back(domino);
-        place(domino, true);
-        return;
-    case SearchStep::dead_end:
-    case SearchStep::turned_down:
-        return;
+    std::fill(std::begin(covered), std::end(covered), false);
+    for (const std::uint32_t domino : step_path()) {
+        covered[first_cell(static_cast<DominoCode>(domino))] = true;
+        covered[second_cell(static_cast<DominoCode>(domino))] = true;
     }
 }
 
@@ -130,7 +85,7 @@ constexpr int large_number_pitch = 50;
 void draw_cell_numbers()
 {
     if (drawing_pitch < numbered_cell_pitch) return;
-    TTF_Font* font = drawing_pitch >= large_number_pitch ? text_font : label_font;
+    TTF_Font* font = drawing_pitch >= large_number_pitch ? step_font : step_small_font;
     if (font == nullptr) return;
     const int half_height = TTF_FontHeight(font) / 2;
     for (int cell = 0; cell < cell_count; ++cell) {
@@ -165,31 +120,17 @@ void mark_dead_end(int cell)
     draw_cross(centre_x(cell), centre_y(cell), drawing_pitch / 3, std::max(1, drawing_pitch / 15));
 }
 
-void draw_legend()
+void sample_free_cell(int left, int top) { fill_box(left, top, legend_sample_size); }
+void sample_dead_end(int left, int top)
 {
-    fill_box(legend_free_cell_left, legend_sample_top, legend_sample_size);
-    draw_cross(legend_dead_end_left + legend_sample_size / 2,
-               legend_sample_top + legend_sample_size / 2, legend_sample_size / 2, 1);
-    const struct {
-        int left;
-        const char* words;
-    } items[] = {{legend_free_cell_left, "the lowest free cell: covered next"},
-                 {legend_dead_end_left, "a dead end: no domino fits"}};
-    for (const auto& item : items) {
-        const SDL_Rect place = {
-            static_cast<Sint16>(item.left + legend_sample_size + legend_text_gap), legend_top, 0,
-            0};
-        blit_text(label_font, item.words, black, place);
-    }
+    draw_cross(left + legend_sample_size / 2, top + legend_sample_size / 2, legend_sample_size / 2,
+               1);
 }
 
 // "board 4x3   tilings 5"
-void draw_header(long long tilings)
+void header(char* text, std::size_t size, long long tilings)
 {
-    char line[64];
-    std::snprintf(line, sizeof line, "board %dx%d   tilings %lld", board_columns, board_rows,
-                  tilings);
-    blit_text(text_font, line, black, header_place);
+    std::snprintf(text, size, "board %dx%d   tilings %lld", board_columns, board_rows, tilings);
 }
 
 // The lowest free cell, as the search finds it: every cell before it is covered.
@@ -207,7 +148,7 @@ void describe(SearchStep step, DominoCode domino, char* text, std::size_t size)
         std::snprintf(text, size, "place %d-%d", first_cell(domino), second_cell(domino));
         return;
     case SearchStep::found:
-        std::snprintf(text, size, "tiling %lld", found);
+        std::snprintf(text, size, "tiling %lld", steps_found());
         return;
     case SearchStep::dead_end:
         std::snprintf(text, size, "dead end at cell %d", lowest_free_cell_shown());
@@ -224,53 +165,61 @@ void draw(std::size_t index, StepFacts& facts)
 {
     const StepEvent event = step_record.at(index);
     const SearchStep step = step_kind(event);
-    SDL_FillRect(screen, nullptr, white_pixel);
-    draw_header(found);
-    draw_legend();
+    cover_path();
     const int free_cell = lowest_free_cell_shown();
     if (step == SearchStep::enter && free_cell < cell_count) mark_free_cell(free_cell);
     draw_grid();
     draw_cell_numbers();
-    for (const DominoCode domino : placed) draw_domino(first_cell(domino), second_cell(domino));
+    for (const std::uint32_t code : step_path()) {
+        const auto domino = static_cast<DominoCode>(code);
+        draw_domino(first_cell(domino), second_cell(domino));
+    }
     if (step == SearchStep::dead_end) mark_dead_end(free_cell);
     describe(step, static_cast<DominoCode>(step_item(event)), facts.words, sizeof facts.words);
-    facts.depth = placed.size();
-    facts.found = found;
+    facts.depth = step_path().size();
+    facts.found = steps_found();
 }
 
 // The page after the last step: the board, the counts, and words when there was no tiling.
 void draw_end()
 {
-    SDL_FillRect(screen, nullptr, white_pixel);
-    draw_header(tiling_count);
     if (tiling_count == 0) {
         char words[96] = "no tiling";
         if (cell_count % 2 != 0) {
             std::snprintf(words, sizeof words,
                           "no tiling: a domino covers two cells, and the board has %d", cell_count);
         }
-        blit_text(text_font, words, black, no_tiling_place);
+        blit_text(step_font, words, black, no_tiling_place);
     }
-    show_tiling_counts(text_font);
+    show_tiling_counts(step_font);
 }
 
-}  // namespace
-
-void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms, bool tree_first)
+// As large as the page allows, cell centres half a pitch inside the board's edges.
+void start()
 {
-    text_font = font;
-    label_font = small_font;
-    placed.clear();
-    std::fill(std::begin(covered), std::end(covered), false);
-    found = 0;
     drawing_diagrams = false;
-    // As large as the page allows, cell centres half a pitch inside the board's edges.
     drawing_pitch = std::min((board_right - board_left) / board_columns,
                              (board_bottom - board_top) / board_rows);
     cursor_x = board_left + drawing_pitch / 2;
     cursor_y = board_top + drawing_pitch / 2;
-    start_steps(font, small_font, delay_ms, {"tilings", apply, undo, draw, draw_end}, tree_first);
 }
+
+}  // namespace
+
+const StepView tile_step_view = {
+    "tilings",
+    header,
+    header_place,
+    {legend_top,
+     legend_sample_top,
+     legend_sample_size,
+     legend_text_gap,
+     {{legend_free_cell_left, sample_free_cell, "the lowest free cell: covered next"},
+      {legend_dead_end_left, sample_dead_end, "a dead end: no domino fits"}}},
+    start,
+    draw,
+    draw_end,
+};
 
 void show_tile_step(SearchStep step, DominoCode domino, int depth, int free_cell)
 {

@@ -5,6 +5,7 @@
 
 #include <SDL_ttf.h>
 
+#include "raster/step_pace.h"
 #include "tiling/tiling.h"
 
 // The colour of the lowest free cell, and that of the board's outline and grid; mapped at
@@ -16,11 +17,10 @@ extern Uint32 grid_pixel;
 // large board that leaves them out on boards of more than 30 columns or 20 rows.
 constexpr int numbered_cell_pitch = 25;
 
-// Starts drawing the search's steps on the board: the header, the status line and the counts
-// in font, the cell numbers and the legend in small_font (none without them), and steps
-// follow one another at the pace delay_ms gives (raster/step_pace.h).
-// With tree_first the pages show the search tree from the start (the key t switches).
-void start_step_view(TTF_Font* font, TTF_Font* small_font, int delay_ms, bool tree_first);
+// The board drawn as large as the page allows: its grid, the number of each free cell, the
+// dominoes placed, the lowest free cell or the dead end, the board and the tilings found in
+// the header, a legend, and a status line.
+extern const StepView tile_step_view;
 
 // The step action: records the step and shows the board after it: its grid, the number of
 // each free cell, the dominoes placed, the lowest free cell or the dead end, the board and
