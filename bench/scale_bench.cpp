@@ -7,6 +7,9 @@
 //                                          and on one thread (--jobs 1)
 //   tilelist --board 9x8 --count           tilings per second
 //   tilelist --board 8x6 into a file       beside cat of the same bytes
+// With BENCH_BEFORE_BIN set to another build's folder of programs (a build from before a
+// change), the listings and the count also run beside that build's own program, in the same
+// iterations: "ratio" is then this build's time over the other's.
 // The time reported is the program's; "ratio" is its wall time over the reference's, "cpu"
 // the same for user and system time. "rss_KiB" is the program's peak resident size; the
 // small instances show that it does not grow with the instance.
@@ -14,6 +17,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdint>
 #include <fcntl.h>
 #include <spawn.h>
@@ -109,21 +113,25 @@ double median(std::vector<double> values)
 }
 
 // Each iteration runs the program and the reference, in turns which goes first; a ratio
-// is the median of the iterations' ratios, which one disturbed run cannot move.
+// is the median of the iterations' ratios, which one disturbed run cannot move. Output into
+// /dev/null goes there for both.
 void compare(benchmark::State& state, const std::vector<std::string>& program,
              const std::vector<std::string>& reference, const std::string& out)
 {
     std::vector<double> wall_ratios, cpu_ratios, reference_walls;
     long rss = 0;
     bool program_first = true;
+    const bool to_null = out == "/dev/null";
+    const std::string program_out = to_null ? out : out + ".program";
+    const std::string reference_out = to_null ? out : out + ".reference";
     for (auto _ : state) {
         Run p, r;
         if (program_first) {
-            p = settled_run(program, out + ".program");
-            r = settled_run(reference, out + ".reference");
+            p = settled_run(program, program_out);
+            r = settled_run(reference, reference_out);
         } else {
-            r = settled_run(reference, out + ".reference");
-            p = settled_run(program, out + ".program");
+            r = settled_run(reference, reference_out);
+            p = settled_run(program, program_out);
         }
         program_first = !program_first;
         if (p.wall <= 0 || r.wall <= 0) {
@@ -231,6 +239,47 @@ void BM_juglist_5412_solutions_null(benchmark::State& state)
 {
     alone(state, {JUGLIST_PATH, "--jugs", "99,97,3", "--goal", "*,50,*", "--no-wait"}, "/dev/null");
 }
+
+// This build's program beside the same program of the build in BENCH_BEFORE_BIN.
+void register_beside_the_build_before()
+{
+    const char* before = std::getenv("BENCH_BEFORE_BIN");
+    if (before == nullptr || *before == '\0') return;
+    const std::string bin = before;
+    const struct {
+        const char* name;
+        std::vector<std::string> arguments;
+        bool to_file;
+        int runs;
+    } runs[] = {
+        {"permlist_10_file_vs_before", {"permlist", "--size", "10", "--no-wait"}, true, 15},
+        {"tilelist_8x6_file_vs_before", {"tilelist", "--board", "8x6", "--no-wait"}, true, 15},
+        {"tilelist_8x8_count_vs_before",
+         {"tilelist", "--board", "8x8", "--count", "--no-wait"},
+         false,
+         9},
+        {"juglist_5412_solutions_vs_before",
+         {"juglist", "--jugs", "99,97,3", "--goal", "*,50,*", "--no-wait"},
+         false,
+         9},
+    };
+    for (const auto& r : runs) {
+        std::vector<std::string> program = r.arguments, reference = r.arguments;
+        program[0] = (r.arguments[0] == "permlist"   ? permlist
+                      : r.arguments[0] == "tilelist" ? tilelist
+                                                     : std::string(JUGLIST_PATH));
+        reference[0] = bin + "/" + r.arguments[0];
+        const std::string out = r.to_file ? bench_dir + "/scale-out" : "/dev/null";
+        benchmark::RegisterBenchmark(r.name,
+                                     [program, reference, out](benchmark::State& state) {
+                                         compare(state, program, reference, out);
+                                     })
+            ->UseManualTime()
+            ->Iterations(r.runs)
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+const bool registered_beside_the_build_before = (register_beside_the_build_before(), true);
 
 }  // namespace
 

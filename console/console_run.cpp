@@ -23,8 +23,7 @@ long long search(const ConsoleProgram& program, const Settings& settings, int jo
     const bool counting = settings.count_only && settings.tree_file == nullptr;
     const bool in_parts = settings.parts > 0;
     const SearchFacts facts = program.facts();
-    const ProgressSource progress = {program_name, facts.found_name,
-                                     in_parts ? -1 : facts.exact,
+    const ProgressSource progress = {program_name, facts.found_name, in_parts ? -1 : facts.exact,
                                      counting ? tallies_so_far : program.listing_progress};
     if (settings.tree_file != nullptr) start_tree_file(program_name, settings.tree_file);
     warn_if_longer_than_a_day(facts, counting ? jobs : 1);

@@ -39,4 +39,3 @@ void write_ordering_line(std::int32_t last)
     end_line(p);
     count_line_up();
 }
-

@@ -2,7 +2,8 @@
 # Builds and runs the benchmarks; prints the median of five repetitions of each (three of
 # the programs at scale, whose runs are long). Their "ratio" is a run's wall time over
 # that of the reference run beside it, "cpu" the same for user and system time, and
-# "rss_KiB" the program's peak resident size.
+# "rss_KiB" the program's peak resident size. With BENCH_BEFORE_BIN=DIR (the bin/ folder of
+# a build from before a change), the console programs also run beside that build's own.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

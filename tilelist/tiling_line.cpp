@@ -75,4 +75,3 @@ void write_tiling_line(DominoCode last)
     end_line(p);
     count_line_up();
 }
-
