@@ -270,7 +270,8 @@ function showTrace(count, current) {
   scrollIntoPanel(list, list.querySelector('.current'));
 }
 
-// The search's code, with the line the step ran marked.
+// The search's code, whole: each line its number and its text, which wraps at the panel's
+// width with a hanging indent (index.html). The line the step ran is marked.
 function showCodeOf(name) {
   const code = $('code');
   code.textContent = '';
@@ -278,10 +279,16 @@ function showCodeOf(name) {
   if (!search) return;
   search.lines.forEach((line, k) => {
     const span = document.createElement('span');
-    span.textContent = `${String(search.first_line + k).padStart(4)}  ${line}`;
+    const number = document.createElement('span');
+    number.className = 'number';
+    number.textContent = search.first_line + k;
+    const text = document.createElement('span');
+    text.textContent = line;
+    text.style.setProperty('--indent', /^ */.exec(line)[0].length);
+    span.append(number, text);
     code.append(span);
   });
-  $('code-file').textContent = search.file;
+  $('code-file').textContent = `${search.function} in ${search.file}`;
 }
 
 function showCode(ran) {
