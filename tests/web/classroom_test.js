@@ -113,6 +113,51 @@ withPage(site, async (page, t) => {
               `${sorted[sorted.length - 1].toFixed(0)} ms after its button (median ` +
               `${sorted[sorted.length >> 1].toFixed(0)} ms, ${times.length} steps)`);
 
+  // The slider and the step buttons never end a run: on the end page after the last step, the
+  // slider back to a step per key keeps the run, and Back shows the last step again.
+  await page.evaluate(() => {
+    const slider = document.getElementById('step-pace');
+    slider.value = 9;
+    slider.dispatchEvent(new Event('input'));
+  });
+  await page.waitForFunction(() => webPage.run.step.step === webPage.run.step.steps,
+                             { polling: 50, timeout: 30000 });
+  const end = await page.evaluate(() => webPage.run.step.steps);
+  await page.evaluate(() => {
+    const slider = document.getElementById('step-pace');
+    slider.value = 0;
+    slider.dispatchEvent(new Event('input'));
+  });
+  await page.click('#step-back');
+  await page.waitForFunction((end) => webPage.run.exitCode !== null ||
+                             webPage.run.step.step === end - 1, { polling: 20 }, end);
+  t.check('on the end page the slider back to its start keeps the run, and Back works',
+          await page.evaluate((end) => webPage.run.exitCode === null &&
+                              webPage.run.step.step === end - 1, end));
+  await page.click('#stop');
+  await page.waitForFunction(() => webPage.run.exitCode !== null, { timeout: 10000 });
+  t.check('once the run has ended the step buttons are disabled', await page.$$eval(
+    '#step-controls button, #step-controls input', (all) => all.every((c) => c.disabled)));
+
+  // Present mode at 1920x1080: the picture at least 80% of the screen's height in its own
+  // proportions, the trace in type of 20 pixels or more; Escape leaves it, and the run goes on.
+  await page.setViewport({ width: 1920, height: 1080 });
+  await run(page, 'jugview', { steps: true });
+  await page.waitForFunction(() => webPage.run.step !== null, { timeout: 20000 });
+  await page.click('#present');
+  const presented = await page.evaluate(() => {
+    const canvas = document.getElementById('screen').getBoundingClientRect();
+    return { share: canvas.height / innerHeight, ratio: canvas.width / canvas.height,
+             type: parseFloat(getComputedStyle(document.getElementById('trace')).fontSize) };
+  });
+  t.check('Present shows the picture large, the trace in large type', presented.share >= 0.8 &&
+          Math.abs(presented.ratio - 4 / 3) < 0.01 && presented.type >= 20,
+          JSON.stringify(presented));
+  await page.keyboard.press('Escape');
+  t.check('Escape leaves present mode and keeps the run', await page.evaluate(() =>
+    !document.body.classList.contains('presenting') && webPage.run.exitCode === null));
+  await page.click('#stop');
+
   // The layout, with the panels beside or below the picture: nothing wider than the screen,
   // and the picture 1:1 where it fits.
   await run(page, 'tileview', { board: '4x3', steps: true });
@@ -123,6 +168,8 @@ withPage(site, async (page, t) => {
     const fit = await page.evaluate(() => ({
       overflow: document.documentElement.scrollWidth - window.innerWidth,
       canvas: document.getElementById('screen').getBoundingClientRect().width,
+      codeCut: document.getElementById('code').scrollWidth - document.getElementById('code')
+        .clientWidth,
       beside: document.getElementById('panels').getBoundingClientRect().top <
         document.getElementById('screen').getBoundingClientRect().bottom,
     }));
@@ -137,5 +184,3 @@ withPage(site, async (page, t) => {
     }
   }
 });
-      codeCut: document.getElementById('code').scrollWidth - document.getElementById('code')
-        .clientWidth,
