@@ -122,6 +122,8 @@ function showOutput(whole = true) {
   const box = $('console');
   box.value = (hidden ? `[${hidden} earlier characters not shown]\n` : '') + text;
   box.scrollTop = box.scrollHeight;
+  // The console programs' line of solution depths, explained under the output.
+  $('output-note').hidden = !/ Time for each of the \d+ solutions:/.test(text);
   $('errors').textContent = run.errors;
   redrawCost = performance.now() - started;
 }
@@ -164,7 +166,8 @@ function setStatus(text) { $('status').textContent = text; }
 function waiting() {
   run.waits++;
   showOutput();
-  const how = PROGRAMS[run.program].kind === 'window' ? 'a key on the picture, or Next' : 'Next';
+  const how = PROGRAMS[run.program].kind === 'window' ? 'a key on the picture, or Continue'
+    : 'Continue';
   setStatus(`${run.program} waits for a key: press ${how}.`);
 }
 
@@ -505,6 +508,7 @@ function startConsoleProgram(name, args) {
     run.dropped += m.dropped;
     if (m.out.length) takeOutput(m.out);
     if (m.err.length) takeErrors(m.err);
+    if (m.tree) showConsoleTree(m.tree);
     if (m.waiting) waiting();
     if ('exit' in m) ended(m.exit);
     if (m.failure) failed(m.failure);
@@ -515,6 +519,16 @@ function startConsoleProgram(name, args) {
     stop: () => { worker.terminate(); ended(STOPPED); },
   };
   worker.postMessage({ program: name, args });
+}
+
+// A console program's whole search tree, which its --tree wrote: in the tree panel, and a
+// link that saves it.
+function showConsoleTree(svg) {
+  showTree(svg, null);
+  const link = $('tree-download');
+  if (link.href) URL.revokeObjectURL(link.href);
+  link.href = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
+  link.hidden = false;
 }
 
 // The command line of the form, as the program will get it.
