@@ -17,7 +17,7 @@ const ProgramInfo juglist_program = {
     0,
     nullptr,
     {{"--jugs 8,5,3 --goal '4,4,*'", "share 8 units out into 4 and 4"},
-     {"--count --no-wait", "only the depths of the 14 solutions"},
+     {"--count --no-wait", "only the number of states of each of the 14 solutions"},
      {"--trace --no-wait", "the search itself, as an indented tree"},
      {"--count --tree tree.svg", "the search tree drawn into tree.svg"},
      {"--jugs 99,97,3 --goal '*,50,*' --estimate", "the search's size, before waiting for it"}},

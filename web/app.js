@@ -11,16 +11,31 @@
 // canvas; a console program writes to the text area.
 const OPTIONS = {};
 const PROGRAMS = {};
-// What a page cannot offer: it has no folder to write pages or pictures into, no terminal to
-// keep a progress line on, and one thread for a program.
-const NOT_ON_THE_PAGE = ['save', 'tree', 'progress', 'no-progress', 'jobs'];
+// What a page cannot offer: it has no folder to write pages into, no terminal to keep a
+// progress line on, and one thread for a program.
+const NOT_ON_THE_PAGE = ['save', 'progress', 'no-progress', 'jobs'];
+// Options whose value the page sets itself, each offered as a checkbox that passes it: the
+// tree's file, which the program writes in its worker's memory and the worker hands to the
+// page (console-worker.js), and the one value of --hide.
+const FIXED_VALUES = {
+  tree: { value: 'tree.svg', label: 'Tree', help: 'show the whole search tree, the picture ' +
+          'that --tree draws, beside the output, with a link to download it as tree.svg' },
+  hide: { value: 'turned-down' },
+};
 
 function takeProgramTable(table) {
   for (const program of table.programs) {
     const options = program.options.filter((o) => !NOT_ON_THE_PAGE.includes(o.name));
     for (const o of options) {
-      OPTIONS[o.name] = { label: o.label, placeholder: o.default ?? o.without ?? '',
-                          flag: o.value === null, help: o.help };
+      const fixed = FIXED_VALUES[o.name];
+      let label = (fixed && fixed.label) || o.label;
+      if (fixed && !label.includes(fixed.value)) label = `${label.split(' ')[0]} ${fixed.value}`;
+      OPTIONS[o.name] = {
+        label, placeholder: o.default ?? o.without ?? '', flag: o.value === null,
+        help: (fixed && fixed.help) || o.help, fixed: fixed && fixed.value,
+        // A value that is one of a few words ("picture or tree") is chosen from a list.
+        choices: /^[\w-]+( or [\w-]+)+$/.test(o.form || '') ? o.form.split(' or ') : null,
+      };
     }
     PROGRAMS[program.name] = {
       kind: program.window ? 'window' : 'console',
@@ -107,6 +122,8 @@ function showOutput(whole = true) {
   const box = $('console');
   box.value = (hidden ? `[${hidden} earlier characters not shown]\n` : '') + text;
   box.scrollTop = box.scrollHeight;
+  // The console programs' line of solution depths, explained under the output.
+  $('output-note').hidden = !/ Time for each of the \d+ solutions:/.test(text);
   $('errors').textContent = run.errors;
   redrawCost = performance.now() - started;
 }
@@ -149,8 +166,16 @@ function setStatus(text) { $('status').textContent = text; }
 function waiting() {
   run.waits++;
   showOutput();
-  const how = PROGRAMS[run.program].kind === 'window' ? 'a key on the picture, or Next' : 'Next';
+  const how = PROGRAMS[run.program].kind === 'window' ? 'a key on the picture, or Continue'
+    : 'Continue';
   setStatus(`${run.program} waits for a key: press ${how}.`);
+}
+
+// The step buttons and the slider work while a run goes on, and not once it has ended.
+function enableStepControls(enabled) {
+  for (const control of $('step-controls').querySelectorAll('button, input')) {
+    control.disabled = !enabled;
+  }
 }
 
 function ended(code) {
@@ -160,13 +185,15 @@ function ended(code) {
   run.control = null;
   $('next').disabled = true;
   $('stop').disabled = true;
+  enableStepControls(false);
   if (code === 0) setStatus(`${run.program} has ended.`);
   else if (code === STOPPED) setStatus(`${run.program} was stopped.`);
-  else if (code === 2) {
-    setStatus(`${run.program} did not run: see its message below, and its help.`);
-    $('help').open = true;
-  } else setStatus(`${run.program} ended with status ${code}.`);
+  else if (code === 2) setStatus(`${run.program} did not run: see its message under the form.`);
+  else setStatus(`${run.program} ended with status ${code}.`);
   showOutput();
+  // A value the program refused: its message stands under the form, in view; the help stays
+  // closed until asked for.
+  if (code === 2) $('errors').scrollIntoView({ block: 'nearest' });
 }
 
 function failed(what) {
@@ -270,7 +297,8 @@ function showTrace(count, current) {
   scrollIntoPanel(list, list.querySelector('.current'));
 }
 
-// The search's code, with the line the step ran marked.
+// The search's code, whole: each line its number and its text, which wraps at the panel's
+// width with a hanging indent (index.html). The line the step ran is marked.
 function showCodeOf(name) {
   const code = $('code');
   code.textContent = '';
@@ -278,10 +306,16 @@ function showCodeOf(name) {
   if (!search) return;
   search.lines.forEach((line, k) => {
     const span = document.createElement('span');
-    span.textContent = `${String(search.first_line + k).padStart(4)}  ${line}`;
+    const number = document.createElement('span');
+    number.className = 'number';
+    number.textContent = search.first_line + k;
+    const text = document.createElement('span');
+    text.textContent = line;
+    text.style.setProperty('--indent', /^ */.exec(line)[0].length);
+    span.append(number, text);
     code.append(span);
   });
-  $('code-file').textContent = search.file;
+  $('code-file').textContent = `${search.function} in ${search.file}`;
 }
 
 function showCode(ran) {
@@ -294,13 +328,136 @@ function showCode(ran) {
   scrollIntoPanel(code, line);
 }
 
-// The tree explored up to the step, as the program draws it.
+// The tree explored up to the step, as the program draws it; or a console program's whole
+// tree (step null).
 function showTree(svg, step) {
   run.treeStep = step;
   run.treeShownAt = performance.now();
+  run.treeSvg = svg;
   const panel = $('tree');
   panel.innerHTML = svg;
+  const picture = panel.querySelector('svg');
+  if (picture) {
+    takeLegend(picture);
+    if (presenting) enlarge(picture);
+  }
   scrollIntoPanel(panel, panel.querySelector('.current'));
+}
+
+const SVG = 'http://www.w3.org/2000/svg';
+// In present mode the tree's pictures are drawn this many times larger: its 11-pixel type
+// becomes 22 pixels.
+const PRESENT_TREE_SCALE = 2;
+// The room around a sample of the legend, in the picture's pixels.
+const LEGEND_PADDING = 3;
+
+function enlarge(picture) {
+  for (const side of ['width', 'height']) {
+    picture.setAttribute(side, PRESENT_TREE_SCALE * picture.getAttribute(side));
+  }
+}
+
+// Moves the tree's legend out of the picture into a row of its own above it, each sample with
+// its meaning a small picture of its own, so that the row wraps within the panel: the
+// picture is wider than the panel, which scrolls to the current node, and would cut its
+// legend off. A sample is a group (the shape and its label) and the texts after it.
+function takeLegend(picture) {
+  const row = $('tree-legend');
+  row.textContent = '';
+  const legend = picture.querySelector('g.legend');
+  if (!legend) return;
+  const parts = [...legend.children];
+  for (let k = 0; k < parts.length; k++) {
+    const sample = [parts[k]];
+    while (k + 1 < parts.length && parts[k + 1].tagName !== 'g') sample.push(parts[++k]);
+    const boxes = sample.map((part) => part.getBBox());
+    const left = Math.min(...boxes.map((b) => b.x)) - LEGEND_PADDING;
+    const top = Math.min(...boxes.map((b) => b.y)) - LEGEND_PADDING;
+    const width = Math.max(...boxes.map((b) => b.x + b.width)) + LEGEND_PADDING - left;
+    const height = Math.max(...boxes.map((b) => b.y + b.height)) + LEGEND_PADDING - top;
+    const item = document.createElementNS(SVG, 'svg');
+    item.setAttribute('viewBox', `${left} ${top} ${width} ${height}`);
+    item.setAttribute('width', width);
+    item.setAttribute('height', height);
+    item.setAttribute('role', 'img');
+    item.setAttribute('aria-label', sample.map((part) => part.textContent).join(' '));
+    item.append(...sample);
+    if (presenting) enlarge(item);
+    row.append(item);
+  }
+  legend.remove();
+}
+
+// Present mode: the picture as large as the screen allows, keeping its proportions, with the
+// step buttons and the panels beside it in large type (index.html); the whole screen where
+// the browser grants it. The button, the key f, and Escape (or leaving the full screen) end it.
+let presenting = false;
+// The room the panels keep beside the picture in present mode, in pixels.
+const PRESENT_PANEL_WIDTH = 360;
+
+function present(on) {
+  if (on === presenting) return;
+  presenting = on;
+  document.body.classList.toggle('presenting', on);
+  const button = $('present');
+  button.setAttribute('aria-pressed', String(on));
+  button.firstChild.textContent = on ? 'Leave the presentation ' : 'Present ';
+  button.lastChild.textContent = on ? 'Esc' : 'f';
+  if (on && document.fullscreenEnabled && !document.fullscreenElement) {
+    document.documentElement.requestFullscreen().catch(() => {});
+  } else if (!on && document.fullscreenElement) {
+    document.exitFullscreen().catch(() => {});
+  }
+  fitPicture();
+  if (run.treeSvg !== undefined) showTree(run.treeSvg, run.treeStep);
+  $('screen').focus();
+}
+
+// The panels' current lines in view again, once the layout has changed.
+function keepCurrentInView() {
+  for (const panel of [$('trace'), $('tree')]) {
+    scrollIntoPanel(panel, panel.querySelector('.current'));
+  }
+}
+
+// Sizes the picture for present mode, or gives it back its own size. The buttons above the
+// picture wrap within its width, so the room they take is measured at the width tried, which
+// settles in a few tries.
+function fitPicture() {
+  const canvas = $('screen');
+  canvas.style.width = canvas.style.height = '';
+  if (!presenting) return;
+  const layout = $('layout');
+  const style = getComputedStyle(layout);
+  const beside = layout.classList.contains('with-panels') ? PRESENT_PANEL_WIDTH +
+    parseFloat(style.columnGap) : 0;
+  const width = layout.clientWidth - parseFloat(style.paddingLeft) -
+    parseFloat(style.paddingRight) - beside;
+  const height = layout.clientHeight - parseFloat(style.paddingTop) -
+    parseFloat(style.paddingBottom);
+  let scale = width / canvas.width;
+  for (let tries = 0; tries < 3; tries++) {
+    canvas.style.width = `${Math.floor(canvas.width * scale)}px`;
+    canvas.style.height = `${Math.floor(canvas.height * scale)}px`;
+    const above = $('stage').getBoundingClientRect().height -
+      canvas.getBoundingClientRect().height;
+    scale = Math.max(0, Math.min(width / canvas.width, (height - above) / canvas.height));
+  }
+  canvas.style.width = `${Math.floor(canvas.width * scale)}px`;
+  canvas.style.height = `${Math.floor(canvas.height * scale)}px`;
+}
+
+// The key f and Escape are the page's, never the program's (Escape would end its run); a key
+// typed into a field is the field's.
+function presentKeys(event) {
+  if (event.ctrlKey || event.metaKey || event.altKey) return;
+  if (event.target.closest && event.target.closest('input[type=text], select, textarea')) return;
+  const drawn = !$('present').hidden;
+  if ((event.key === 'f' && drawn) || (event.key === 'Escape' && presenting)) {
+    event.preventDefault();
+    event.stopPropagation();
+    if (!event.repeat) present(event.key === 'f' ? !presenting : false);
+  }
 }
 
 // A window program runs on the page's thread, since it draws on the page's canvas and reads
@@ -312,6 +469,7 @@ async function startWindowProgram(name, args) {
   canvas.height = 600;
   canvas.tabIndex = 0;
   $('screen').replaceWith(canvas);
+  fitPicture();
   // SDL takes the mouse button for itself, so a click would not focus the canvas otherwise.
   canvas.addEventListener('mousedown', () => canvas.focus());
   await loadScript(`${name}.js`);
@@ -350,6 +508,7 @@ function startConsoleProgram(name, args) {
     run.dropped += m.dropped;
     if (m.out.length) takeOutput(m.out);
     if (m.err.length) takeErrors(m.err);
+    if (m.tree) showConsoleTree(m.tree);
     if (m.waiting) waiting();
     if ('exit' in m) ended(m.exit);
     if (m.failure) failed(m.failure);
@@ -362,13 +521,24 @@ function startConsoleProgram(name, args) {
   worker.postMessage({ program: name, args });
 }
 
+// A console program's whole search tree, which its --tree wrote: in the tree panel, and a
+// link that saves it.
+function showConsoleTree(svg) {
+  showTree(svg, null);
+  const link = $('tree-download');
+  if (link.href) URL.revokeObjectURL(link.href);
+  link.href = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
+  link.hidden = false;
+}
+
 // The command line of the form, as the program will get it.
 function formArguments(name) {
   const args = [];
   for (const option of PROGRAMS[name].options) {
     const field = $(`option-${option}`);
-    if (OPTIONS[option].flag) {
-      if (field.checked) args.push(`--${option}`);
+    const about = OPTIONS[option];
+    if (about.flag || about.fixed) {
+      if (field.checked) args.push(`--${option}`, ...(about.fixed ? [about.fixed] : []));
     } else if (field.value !== '') {
       args.push(`--${option}`, field.value);
     }
@@ -388,13 +558,21 @@ function showFields(query = new URLSearchParams()) {
   for (const option of PROGRAMS[name].options) {
     const about = OPTIONS[option];
     const label = document.createElement('label');
-    const input = document.createElement('input');
+    const input = document.createElement(about.choices ? 'select' : 'input');
     input.id = `option-${option}`;
-    if (about.flag) {
+    if (about.flag || about.fixed) {
       label.className = 'flag';
       input.type = 'checkbox';
       input.checked = query.get(option) === '1';
       label.append(input, about.label);
+    } else if (about.choices) {
+      // The program's default is the empty value, which passes nothing.
+      for (const choice of about.choices) {
+        input.append(new Option(choice, choice === about.placeholder ? '' : choice));
+      }
+      input.value = query.get(option) || '';
+      if (input.selectedIndex < 0) input.value = '';
+      label.append(about.label, input);
     } else {
       input.type = 'text';
       input.placeholder = about.placeholder;
@@ -409,6 +587,8 @@ function showFields(query = new URLSearchParams()) {
   const program = PROGRAMS[name];
   const drawn = program.kind === 'window';
   $('screen-holder').hidden = !drawn;
+  $('present').hidden = !drawn;
+  if (!drawn) present(false);
   $('console').hidden = drawn;
   $('about').textContent = program.about;
   $('help-name').textContent = name;
@@ -420,7 +600,10 @@ function showFields(query = new URLSearchParams()) {
     button.type = 'button';
     button.textContent = example.words;
     button.title = `${name} ${example.text}`;
-    button.addEventListener('click', () => fillForm(example.arguments));
+    button.addEventListener('click', () => {
+      fillForm(example.arguments);
+      start();
+    });
     presets.append(button);
   }
   if (program.examples.length) presets.prepend('Examples: ');
@@ -431,14 +614,20 @@ function fillForm(args) {
   const name = $('program').value;
   for (const option of PROGRAMS[name].options) {
     const field = $(`option-${option}`);
-    if (OPTIONS[option].flag) field.checked = false;
+    if (field.type === 'checkbox') field.checked = false;
     else field.value = '';
   }
   for (let k = 0; k < args.length; k++) {
-    const field = $(`option-${args[k].slice(2)}`);
+    const option = args[k].slice(2);
+    const field = $(`option-${option}`);
     if (!field) continue;
-    if (field.type === 'checkbox') field.checked = true;
-    else field.value = args[++k] ?? '';
+    if (field.type === 'checkbox') {
+      field.checked = true;
+      if (OPTIONS[option].fixed) k++;
+    } else {
+      field.value = args[++k] ?? '';
+      if (field.tagName === 'SELECT' && field.selectedIndex < 0) field.value = '';
+    }
   }
 }
 
@@ -447,9 +636,8 @@ function rememberInAddress(name) {
   const query = new URLSearchParams({ program: name });
   for (const option of PROGRAMS[name].options) {
     const field = $(`option-${option}`);
-    if (OPTIONS[option].flag ? field.checked : field.value !== '') {
-      query.set(option, OPTIONS[option].flag ? '1' : field.value);
-    }
+    const box = field.type === 'checkbox';
+    if (box ? field.checked : field.value !== '') query.set(option, box ? '1' : field.value);
   }
   history.replaceState(null, '', `?${query}`);
 }
@@ -462,12 +650,21 @@ async function start(event) {
   rememberInAddress(name);
   Object.assign(run, { id: run.id + 1, program: name, waits: 0, exitCode: null, control: null,
                        pieces: [], kept: 0, dropped: 0, errors: '', lines: [], step: null,
-                       shownAt: 0, treeStep: null, treeShownAt: 0 });
-  // Step mode of a window program: its buttons, and its panels beside the picture.
+                       shownAt: 0, treeStep: null, treeShownAt: 0, treeSvg: undefined });
+  // Step mode of a window program: its buttons, and its panels beside the picture; a console
+  // program with its tree: the tree panel.
   const stepping = PROGRAMS[name].kind === 'window' && args.includes('--steps');
+  const wholeTree = PROGRAMS[name].kind === 'console' && args.includes('--tree');
   $('step-controls').hidden = !stepping;
-  $('panels').hidden = !stepping;
-  $('layout').classList.toggle('with-panels', stepping);
+  enableStepControls(true);
+  $('panels').hidden = !stepping && !wholeTree;
+  $('trace-panel').hidden = $('code-panel').hidden = !stepping;
+  $('tree-about').textContent = stepping ? 'explored so far' : 'the whole search';
+  $('tree-download').hidden = true;
+  for (const panel of ['tree', 'tree-legend']) $(panel).textContent = '';
+  $('output-note').hidden = true;
+  $('layout').classList.toggle('with-panels', stepping || wholeTree);
+  fitPicture();
   if (stepping) {
     // The slider starts at the pace nearest below the run's delay, or at a step per key.
     const delay = args.includes('--delay') ? +args[args.indexOf('--delay') + 1] : null;
@@ -475,7 +672,7 @@ async function start(event) {
     $('step-pace').value = delay === null ? 0 : pace < 0 ? PACE_MS.length - 1 : pace;
     showPace();
     showCodeOf(name);
-    for (const panel of ['trace', 'tree']) $(panel).textContent = '';
+    $('trace').textContent = '';
   }
   pendingBytes = [];
   outDecoder = new TextDecoder();
@@ -509,6 +706,17 @@ async function setUp() {
   $('run-form').addEventListener('submit', start);
   $('next').addEventListener('click', () => run.control && run.control.next());
   $('stop').addEventListener('click', () => run.control && run.control.stop());
+  $('present').addEventListener('click', () => present(!presenting));
+  window.addEventListener('keydown', presentKeys, true);
+  window.addEventListener('resize', () => {
+    fitPicture();
+    keepCurrentInView();
+  });
+  document.addEventListener('fullscreenchange', () => {
+    if (!document.fullscreenElement) present(false);
+    fitPicture();
+    keepCurrentInView();
+  });
 }
 
 setUp();

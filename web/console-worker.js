@@ -14,6 +14,28 @@ const out = new Uint8Array(2 * keptOutput);
 let outUsed = 0, dropped = 0, sinceLook = 0;
 let err = [];
 let lastSent = 0;
+// The file that --tree names, which the program writes in the worker's memory: it is whole
+// once the program waits for its key or ends, and goes to the page once. At the end it is
+// read before the program's file system closes (addOnExit), and sent with the exit.
+let treeFile = null;
+let treeRead = null;
+
+function readTree() {
+  if (treeFile !== null && mod.FS.analyzePath(treeFile).exists) {
+    // In the browser's file system the program's file has no permission bits (its mode
+    // follows the file mode mask): the worker, its only reader, makes it readable.
+    mod.FS.chmod(treeFile, 0o444);
+    treeRead = mod.FS.readFile(treeFile, { encoding: 'utf8' });
+    treeFile = null;
+  }
+}
+
+function treeMessage() {
+  readTree();
+  const tree = treeRead;
+  treeRead = null;
+  return tree === null ? {} : { tree };
+}
 
 function send(extra) {
   const message = Object.assign({ out: out.slice(0, outUsed), dropped, err: Uint8Array.from(err) },
@@ -54,12 +76,15 @@ onmessage = async (event) => {
     print: (text) => console.log(text),
     printErr: (text) => console.warn(text),
     webAnswers: 0,
-    onWait: () => send({ waiting: true }),
-    onExit: (code) => send({ exit: code }),
+    onWait: () => send(Object.assign({ waiting: true }, treeMessage())),
+    onExit: (code) => send(Object.assign({ exit: code }, treeMessage())),
     onAbort: (what) => send({ failure: String(what) }),
   };
   mod = config;
+  const tree = message.args.indexOf('--tree');
+  if (tree >= 0) treeFile = message.args[tree + 1];
   await self['create_' + message.program](config);
+  config.addOnExit(readTree);
   lastSent = performance.now();
   config.callMain(message.args);
 };

@@ -57,8 +57,9 @@ void show_step_beside(std::size_t step, const char* status_line)
     }
     // The step's place in the tree: the lines up to it, the one it stands on, and what the
     // code ran: the entry of a call, a check that turned a candidate down, the report of a
-    // configuration, a dead end, or the backing up (after a configuration, or at the end of a
-    // call).
+    // configuration, a dead end, or the backing up: to a caller, whose undo runs next (after a
+    // configuration and at the end of a call alike), or from a root call, which has no caller
+    // in the search (after a configuration, or at the end of the call).
     const bool held = step < steps_in_step_tree();
     const int count = held ? step_tree_count(step) : step_tree.size();
     const int current = held ? step_tree_current(step) : -1;
@@ -66,11 +67,13 @@ void show_step_beside(std::size_t step, const char* status_line)
     const char* ran = "";
     if (held && count > before) {
         ran = tree_kind_name(step_tree.node(count - 1).kind);
+    } else if (held && current >= 0) {
+        ran = "back-up";
     } else if (held) {
         const bool after_configuration = before > 0 && step > 0 &&
                                          step_tree_current(step - 1) == before - 1 &&
                                          step_tree.node(before - 1).kind == SearchStep::found;
-        ran = after_configuration ? "back-up-after-solution" : "back-up";
+        ran = after_configuration ? "back-up-from-root-after-solution" : "back-up-from-root";
     }
     EM_ASM(
         {

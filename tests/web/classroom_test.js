@@ -21,6 +21,8 @@ function shown(page) {
     trace: [...document.querySelectorAll('#trace li')].map((li) => li.textContent),
     current: (document.querySelector('#trace li.current') || {}).textContent,
     code: (document.querySelector('#code .current') || {}).textContent,
+    codeBefore: ((document.querySelector('#code .current') || {}).previousElementSibling || {})
+      .textContent,
     ran: webPage.run.step && webPage.run.step.ran,
   }));
 }
@@ -62,12 +64,13 @@ withPage(site, async (page, t) => {
   await run(page, 'jugview', { steps: true });
   await page.waitForFunction(() => webPage.run.step !== null, { timeout: 20000 });
   const forward = [await canvasPixels(page)], times = [];
-  const kinds = {};
+  const kinds = {}, backUps = new Set();
   for (let k = 1; k <= 40; k++) {
     times.push(await press(page, 'step-forward', k));
     forward.push(await canvasPixels(page));
     const now = await shown(page);
     if (!(now.ran in kinds)) kinds[now.ran] = now.code;
+    if (now.ran === 'back-up') backUps.add(`${now.codeBefore}\n${now.code}`);
   }
   const trace = desktop('juglist', ['--trace', '--no-wait']).split('\n');
   let now = await shown(page);
@@ -92,18 +95,68 @@ withPage(site, async (page, t) => {
           now.current === trace[0], JSON.stringify(now.trace));
 
   // Each kind of step marks a line of its own in the search's code.
-  t.check('the code marks the entry of a call', /static void search\(/.test(kinds.call || ''),
+  t.check('the code marks the entry of a call', /tell\(SearchStep::enter\b/.test(kinds.call || ''),
           kinds.call);
   t.check('a pour turned down', /path_contains/.test(kinds['turned-down'] || ''),
           kinds['turned-down']);
-  const backUp = kinds['back-up'] || kinds['back-up-after-solution'];
-  t.check('and the back-up', /back_up/.test(backUp || ''), backUp);
-  t.check('three different lines',
-          new Set([kinds.call, kinds['turned-down'], backUp]).size === 3);
+  t.check('a solution', /report_solution\(/.test(kinds.solution || ''), kinds.solution);
+  // Every back-up to a caller, after a solution and at the end of a call alike, marks the
+  // undo, the line right after the recursive call.
+  const [backUp] = backUps;
+  t.check('a back-up marks the undo after the recursive call', backUps.size === 1 &&
+          /^\d+ +pour_search\(child, depth \+ 1\);\n\d+ +state_path\[depth \+ 1\] = no_state;/
+            .test(backUp), [...backUps].join(' | '));
+  t.check('four different lines',
+          new Set([kinds.call, kinds['turned-down'], kinds.solution, kinds['back-up']]).size === 4);
   const sorted = times.slice().sort((a, b) => a - b);
   console.log(`a step reaches the canvas and the panels ${sorted[0].toFixed(0)} to ` +
               `${sorted[sorted.length - 1].toFixed(0)} ms after its button (median ` +
               `${sorted[sorted.length >> 1].toFixed(0)} ms, ${times.length} steps)`);
+
+  // The slider and the step buttons never end a run: on the end page after the last step, the
+  // slider back to a step per key keeps the run, and Back shows the last step again.
+  await page.evaluate(() => {
+    const slider = document.getElementById('step-pace');
+    slider.value = 9;
+    slider.dispatchEvent(new Event('input'));
+  });
+  await page.waitForFunction(() => webPage.run.step.step === webPage.run.step.steps,
+                             { polling: 50, timeout: 30000 });
+  const end = await page.evaluate(() => webPage.run.step.steps);
+  await page.evaluate(() => {
+    const slider = document.getElementById('step-pace');
+    slider.value = 0;
+    slider.dispatchEvent(new Event('input'));
+  });
+  await page.click('#step-back');
+  await page.waitForFunction((end) => webPage.run.exitCode !== null ||
+                             webPage.run.step.step === end - 1, { polling: 20 }, end);
+  t.check('on the end page the slider back to its start keeps the run, and Back works',
+          await page.evaluate((end) => webPage.run.exitCode === null &&
+                              webPage.run.step.step === end - 1, end));
+  await page.click('#stop');
+  await page.waitForFunction(() => webPage.run.exitCode !== null, { timeout: 10000 });
+  t.check('once the run has ended the step buttons are disabled', await page.$$eval(
+    '#step-controls button, #step-controls input', (all) => all.every((c) => c.disabled)));
+
+  // Present mode at 1920x1080: the picture at least 80% of the screen's height in its own
+  // proportions, the trace in type of 20 pixels or more; Escape leaves it, and the run goes on.
+  await page.setViewport({ width: 1920, height: 1080 });
+  await run(page, 'jugview', { steps: true });
+  await page.waitForFunction(() => webPage.run.step !== null, { timeout: 20000 });
+  await page.click('#present');
+  const presented = await page.evaluate(() => {
+    const canvas = document.getElementById('screen').getBoundingClientRect();
+    return { share: canvas.height / innerHeight, ratio: canvas.width / canvas.height,
+             type: parseFloat(getComputedStyle(document.getElementById('trace')).fontSize) };
+  });
+  t.check('Present shows the picture large, the trace in large type', presented.share >= 0.8 &&
+          Math.abs(presented.ratio - 4 / 3) < 0.01 && presented.type >= 20,
+          JSON.stringify(presented));
+  await page.keyboard.press('Escape');
+  t.check('Escape leaves present mode and keeps the run', await page.evaluate(() =>
+    !document.body.classList.contains('presenting') && webPage.run.exitCode === null));
+  await page.click('#stop');
 
   // The layout, with the panels beside or below the picture: nothing wider than the screen,
   // and the picture 1:1 where it fits.
@@ -115,11 +168,13 @@ withPage(site, async (page, t) => {
     const fit = await page.evaluate(() => ({
       overflow: document.documentElement.scrollWidth - window.innerWidth,
       canvas: document.getElementById('screen').getBoundingClientRect().width,
+      codeCut: document.getElementById('code').scrollWidth - document.getElementById('code')
+        .clientWidth,
       beside: document.getElementById('panels').getBoundingClientRect().top <
         document.getElementById('screen').getBoundingClientRect().bottom,
     }));
-    t.check(`nothing is wider than a ${width}x${height} screen`, fit.overflow <= 0,
-            JSON.stringify(fit));
+    t.check(`nothing is wider than a ${width}x${height} screen, no code line cut off`,
+            fit.overflow <= 0 && fit.codeCut <= 0, JSON.stringify(fit));
     t.check(`the picture at ${width}px: ${width >= 820 ? '1:1' : 'scaled to the width'}`,
             width >= 820 ? fit.canvas === 802 : fit.canvas <= width);
     t.check(`the panels ${width >= 1280 ? 'beside' : 'below'} the picture`,

@@ -4,6 +4,9 @@
 // Usage: node console_test.js SITE_FOLDER JUGLIST PERMLIST TILELIST
 'use strict';
 const { spawnSync } = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
 const { run, withPage } = require('./harness');
 
 const [site, juglist, permlist, tilelist] = process.argv.slice(2);
@@ -53,6 +56,34 @@ withPage(site, async (page, t) => {
   state = await ended(page);
   t.check('juglist --trace writes the desktop\'s tree', state.output === trace &&
           state.exitCode === 0, `${state.output.length} characters, ${trace.length} expected`);
+
+  // The form's answer to a wait is Continue: no button is named Next alone, which could be
+  // taken for the step buttons' Next solution.
+  const names = await page.$$eval('button', (all) => all.map(
+    (b) => (b.getAttribute('aria-label') || b.textContent).trim().replace(/\s+/g, ' ')));
+  t.check('no button is named Next alone', names.includes('Continue') &&
+          !names.some((name) => /^next$/i.test(name)), JSON.stringify(names));
+
+  // juglist with Tree: the tree panel shows the desktop's --tree picture, a group for each
+  // node, its legend whole within the panel, and a link that saves it as tree.svg.
+  const treeFile = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'web-test-')), 'tree.svg');
+  spawnSync(juglist, ['--no-wait', '--tree', treeFile]);
+  const desktopTree = fs.readFileSync(treeFile, 'utf8');
+  fs.rmSync(path.dirname(treeFile), { recursive: true });
+  await run(page, 'juglist', { 'no-wait': true, tree: true });
+  await ended(page);
+  const tree = await page.evaluate(() => {
+    const right = document.getElementById('tree-panel').getBoundingClientRect().right;
+    const legend = [...document.querySelectorAll('#tree-legend svg')];
+    return { same: webPage.run.treeSvg, nodes: document.querySelectorAll('#tree g.node').length,
+             legend: legend.length > 0 &&
+               legend.every((sample) => sample.getBoundingClientRect().right <= right),
+             link: document.getElementById('tree-download').download };
+  });
+  tree.same = tree.same === desktopTree;
+  t.check('juglist with Tree shows the desktop\'s tree with its node groups', tree.same &&
+          tree.nodes > 0 && tree.nodes === desktopTree.split('<g class="node ').length - 1 &&
+          tree.legend && tree.link === 'tree.svg', JSON.stringify(tree));
 
   await run(page, 'permlist', { size: '11' });
   await page.waitForFunction(() => webPage.run.kept > 100000, { polling: 20 });

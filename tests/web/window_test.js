@@ -188,4 +188,21 @@ withPage(site, async (page, t) => {
           JSON.stringify(state.errors));
   const untouched = (await canvasPixels(page)).every((byte) => byte === 0);
   t.check('and runs nothing', state.waits === 0 && untouched);
+
+  // The refused value's message stands under the form, in view on a projector's and on a
+  // phone's screen, before the help, which stays closed.
+  for (const [width, height] of [[1280, 800], [390, 844]]) {
+    await page.setViewport({ width, height });
+    await run(page, 'jugview', { jugs: '0,5,3' });
+    await ended(page);
+    const seen = await page.evaluate(() => {
+      const message = document.getElementById('errors'), help = document.getElementById('help');
+      const r = message.getBoundingClientRect();
+      return { text: message.textContent, top: r.top, bottom: r.bottom, height: innerHeight,
+               open: help.open, before: r.bottom <= help.getBoundingClientRect().top };
+    });
+    t.check(`at ${width}x${height} the message is in view, above the closed help`,
+            seen.text.startsWith('jugview: invalid value') && seen.top >= 0 &&
+            seen.bottom <= seen.height && seen.before && !seen.open, JSON.stringify(seen));
+  }
 });
