@@ -1,0 +1,42 @@
+// The page's picture of a trace: the tree that the trace's lines describe, drawn by the same
+// writer as --tree, for "Your own search". The page calls trace_tree with the trace of the
+// steps so far (the trace format) and the node the step stands at, and gets the SVG, or the
+// fault: the line and what is wrong with it.
+#include <emscripten.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "tree/trace_reader.h"
+#include "tree/tree_svg.h"
+
+namespace {
+
+SearchTree tree;
+TraceFault fault;
+std::string picture;
+
+}  // namespace
+
+// The SVG of the trace's tree with the node current (-1 for none) and its path marked, or
+// nullptr when the text is not a trace (trace_fault_line and trace_fault_message say why).
+// The text stays the page's; the picture is valid until the next call.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* trace_tree(const char* text, int current)
+{
+    if (!read_trace(text, tree, fault)) return nullptr;
+    char* svg = nullptr;
+    size_t size = 0;
+    std::FILE* out = open_memstream(&svg, &size);
+    bool written = out != nullptr && write_tree_svg(out, tree, tree.size(), current);
+    if (out != nullptr) written = std::fclose(out) == 0 && written;
+    picture.assign(written ? svg : "");
+    std::free(svg);
+    if (written) return picture.c_str();
+    fault = TraceFault();
+    std::snprintf(fault.message, sizeof fault.message, "no memory for the picture");
+    return nullptr;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE int trace_fault_line() { return fault.line; }
+extern "C" EMSCRIPTEN_KEEPALIVE const char* trace_fault_message() { return fault.message; }
