@@ -38,18 +38,18 @@ if [ "$task" = test ]; then
   )
 fi
 
-# The web build and its tests: Emscripten and python3's static server for the page, a
-# browser and npm for the browser driver of the tests (tests/web/package.json). Where these
-# cannot be installed, everything else still is, and the web build and tests are skipped
-# with a message.
+# The web build and its tests: Emscripten and python3's static server for the page, npm
+# for the page's code editor (web/package.json), a browser and the browser driver of the
+# tests (tests/web/package.json). Where these cannot be installed, everything else still
+# is, and the web build and tests are skipped with a message.
 web_packages=()
 if [ "$task" != build ]; then
   web_packages+=(emscripten python3)
+  # A node from elsewhere may bring its own npm, and conflict with Debian's.
+  command -v npm >/dev/null || web_packages+=(npm)
 fi
 if [ "$task" = test ]; then
   web_packages+=(chromium)
-  # A node from elsewhere may bring its own npm, and conflict with Debian's.
-  command -v npm >/dev/null || web_packages+=(npm)
 fi
 
 not_installed() {
@@ -83,6 +83,16 @@ if [ $((${#missing[@]} + ${#web_missing[@]})) -gt 0 ]; then
         echo "Cannot install ${web_missing[*]}: the web build and tests are skipped."
     fi
   fi
+fi
+
+# The page's code editor, at the version the lockfile pins, into web/node_modules, from
+# where the web build copies it into the site; without it the page has a plain text area.
+web_page=$(dirname "$0")/../web
+if [ "$task" != build ] && command -v npm >/dev/null &&
+   [ "$web_page/package-lock.json" -nt "$web_page/node_modules/.package-lock.json" ]; then
+  echo "Installing the web page's node packages (npm ci in web)"
+  npm ci --prefix "$web_page" --no-audit --no-fund --loglevel=error ||
+    echo "npm ci failed: the page's own search gets a plain text area."
 fi
 
 # The tests' browser driver, at the version the lockfile pins, into tests/web/node_modules.
