@@ -283,14 +283,16 @@ function scrollIntoPanel(panel, item) {
   panel.scrollLeft += Math.min(0, r.left - p.left) + Math.max(0, r.right - p.right);
 }
 
-// The trace lines up to the step, indented as --trace indents them, the current one marked.
-function showTrace(count, current) {
+// The trace lines up to the step, indented as --trace indents them, the current one marked;
+// lineOf(k) gives the kth line and its level.
+function showTrace(count, current, lineOf = (k) => run.lines[k]) {
   const list = $('trace');
   list.textContent = '';
   const first = Math.max(0, Math.min(current < 0 ? count : current, count - TRACE_SHOWN));
   for (let k = first; k < Math.min(count, first + TRACE_SHOWN); k++) {
     const item = document.createElement('li');
-    item.textContent = '  '.repeat(run.lines[k].level) + run.lines[k].title;
+    const line = lineOf(k);
+    item.textContent = '  '.repeat(line.level) + line.title;
     if (k === current) item.className = 'current';
     list.append(item);
   }
@@ -319,11 +321,16 @@ function showCodeOf(name) {
 }
 
 function showCode(ran) {
-  const code = $('code');
   const search = SEARCH_CODE[run.program];
+  markCodeLine(search && ran in search.marks ? search.marks[ran] : -1);
+}
+
+// Marks the code's kth line shown (from 0), or none.
+function markCodeLine(k) {
+  const code = $('code');
   for (const marked of code.querySelectorAll('.current')) marked.classList.remove('current');
-  if (!search || !(ran in search.marks)) return;
-  const line = code.children[search.marks[ran]];
+  const line = code.children[k];
+  if (!line) return;
   line.classList.add('current');
   scrollIntoPanel(code, line);
 }
@@ -607,6 +614,7 @@ function showFields(query = new URLSearchParams()) {
     presets.append(button);
   }
   if (program.examples.length) presets.prepend('Examples: ');
+  showOwnSearch(program.kind === 'own', query);
 }
 
 // Fills the form as the arguments would set it: the options they name, and no others.
@@ -665,6 +673,7 @@ async function start(event) {
   $('output-note').hidden = true;
   $('layout').classList.toggle('with-panels', stepping || wholeTree);
   fitPicture();
+  if (PROGRAMS[name].kind === 'own') return startOwnSearch();
   if (stepping) {
     // The slider starts at the pace nearest below the run's delay, or at a step per key.
     const delay = args.includes('--delay') ? +args[args.indexOf('--delay') + 1] : null;
@@ -694,11 +703,14 @@ async function start(event) {
 async function setUp() {
   const table = await (await fetch('programs.json')).json();
   takeProgramTable(table);
+  addOwnSearch();
   PACE_MS = table.step_paces_ms;
   SEARCH_CODE = await (await fetch('search-code.json')).json();
   makeStepControls();
   const select = $('program');
-  for (const name of Object.keys(PROGRAMS)) select.append(new Option(name, name));
+  for (const name of Object.keys(PROGRAMS)) {
+    select.append(new Option(PROGRAMS[name].title || name, name));
+  }
   const query = new URLSearchParams(location.search);
   if (query.get('program') in PROGRAMS) select.value = query.get('program');
   select.addEventListener('change', () => showFields());
