@@ -1,0 +1,117 @@
+// "Your own search" in headless Chromium: the N-queens example's counts, its summary line
+// against the tree drawn at the last step, subset sum's downloaded trace against a brute
+// force, the trace's mark going back and forth, and the runs the page stops or reports.
+// Usage: node own_search_test.js SITE_FOLDER
+'use strict';
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { withPage } = require('./harness');
+
+const [site] = process.argv.slice(2);
+
+// Runs the code in the editor, or code given, and waits for the run's end and its first step.
+async function runOwn(page, code) {
+  if (code !== undefined) await page.evaluate((c) => webPage.own.editor.setValue(c), code);
+  const started = Date.now();
+  await page.click('#run');
+  await page.waitForFunction(() => webPage.own.end &&
+                             (webPage.own.steps === 0 || webPage.run.treeStep === 0));
+  return { ms: Date.now() - started, ...(await page.evaluate(() => ({
+    status: document.getElementById('status').textContent, steps: webPage.own.steps,
+    errors: document.getElementById('errors').textContent, summary: webPage.own.summary,
+    marked: [...document.querySelectorAll('.CodeMirror-code > div')]
+      .findIndex((line) => line.querySelector('.own-error-line')) + 1,
+  }))) };
+}
+
+// The summary line counted from the tree drawn at the last step: its nodes by kind, and
+// the most nodes nested in one another.
+async function summaryOfTreeAtEnd(page) {
+  await page.focus('#own-stage');
+  await page.keyboard.press('End');
+  await page.waitForFunction(() => webPage.run.treeStep === webPage.own.steps - 1);
+  return page.$eval('#tree', (tree) => {
+    const count = (kind) => tree.querySelectorAll(`g.node.${kind}`).length;
+    let depth = 0;
+    for (const node of tree.querySelectorAll('g.node')) {
+      let level = 0;
+      for (let g = node; g.matches('g.node'); g = g.parentElement) level++;
+      depth = Math.max(depth, level);
+    }
+    return `${count('call') + count('solution')} calls, ${count('solution')} found, ` +
+      `${count('turned-down')} turned down, ${count('dead-end')} dead ends, depth ${depth}`;
+  });
+}
+
+withPage(site, async (page, t) => {
+  await page.goto(`${page.url().split('?')[0]}?program=own-search&example=n-queens`);
+  await page.waitForFunction(() => /const n = 6;/.test(webPage.own?.editor?.getValue?.()));
+  const queens = await page.evaluate(() => webPage.own.editor.getValue());
+  for (const [n, solutions] of [[6, 4], [8, 92]]) {
+    const ran = await runOwn(page, queens.replace('const n = 6;', `const n = ${n};`));
+    t.check(`N-queens for n = ${n} finds ${solutions}`,
+            ran.summary.includes(`, ${solutions} found,`) && ran.errors === '', ran.summary);
+    t.check(`and its summary line is the tree's at the last step`,
+            (await summaryOfTreeAtEnd(page)) === ran.summary, ran.summary);
+  }
+
+  // Forward five steps, then back two: the mark stands where it stood at the third step.
+  await page.click('#step-first');
+  const marks = [];
+  const mark = () => page.$eval('#trace li.current', (li) => li.textContent);
+  for (const button of ['forward', 'forward', 'forward', 'forward', 'forward', 'back', 'back']) {
+    await page.click(`#step-${button}`);
+    marks.push(await mark());
+  }
+  t.check('Forward moves the trace\'s mark line by line, and Back moves it back',
+          new Set(marks.slice(0, 5)).size === 5 && marks[6] === marks[2], marks);
+
+  // Subset sum: the solutions of the downloaded trace, each the numbers on its path.
+  await page.select('#own-example', 'subset-sum');
+  await page.waitForFunction(() => /const target/.test(webPage.own.editor.getValue()));
+  const code = await page.evaluate(() => webPage.own.editor.getValue());
+  const numbers = JSON.parse(/const numbers = (\[.*\]);/.exec(code)[1]);
+  const target = +/const target = (\d+);/.exec(code)[1];
+  const expected = [];
+  for (let set = 1; set < 1 << numbers.length; set++) {
+    const chosen = numbers.filter((_, k) => set & (1 << k));
+    if (chosen.reduce((a, b) => a + b) === target) expected.push(chosen.join(' '));
+  }
+  await runOwn(page);
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'own-search-'));
+  await (await page.createCDPSession()).send('Browser.setDownloadBehavior',
+                                              { behavior: 'allow', downloadPath: folder });
+  await page.click('#own-download');
+  const file = path.join(folder, 'subset-sum-trace.txt');
+  while (!fs.existsSync(file)) await new Promise((r) => setTimeout(r, 100));
+  const found = [], onPath = [];
+  for (const line of fs.readFileSync(file, 'utf8').split('\n').filter((l) => l !== '')) {
+    onPath.length = line.search(/\S/) / 2;
+    onPath.push(/^\s*\+(\d+)/.exec(line)?.[1]);
+    if (/  solution \d+$/.test(line)) found.push(onPath.join(' '));
+  }
+  fs.rmSync(folder, { recursive: true, force: true });
+  t.check('subset sum finds the subsets a brute force finds', expected.length > 1 &&
+          found.sort().join(',') === expected.sort().join(','), `${found} / ${expected}`);
+
+  // Runs that end early: the limit, the line and the kind of fault named, the line marked.
+  const endless = await runOwn(page, "enter('start');\nwhile (true) {}\n");
+  t.check('an endless loop is stopped within 11 seconds, its steps kept',
+          endless.ms < 11000 && /limit of 10 seconds/.test(endless.status) && endless.steps === 1,
+          JSON.stringify(endless));
+  for (const [what, source, message] of [
+    ['a syntax error', 'const n = 6;\nlet x = ;\n', /^line 2: SyntaxError/],
+    ['an enter without its leave', "function f() {\n  enter('a');\n}\nf();\n",
+     /^line 2: enter\(\) without its leave\(\)/],
+    ['a leave with nothing entered', "enter('a');\nleave();\nleave();\n",
+     /^line 3: leave\(\) with nothing entered/],
+    ['an exception, also of a network call', "enter('a');\nleave();\nfetch('/');\n",
+     /^line 3: ReferenceError: fetch is not defined/],
+  ]) {
+    const ran = await runOwn(page, source);
+    const line = +message.source.match(/line (\d)/)[1];
+    t.check(`${what} is reported with its line, marked in the editor`,
+            message.test(ran.errors) && ran.marked === line, JSON.stringify(ran));
+  }
+});
