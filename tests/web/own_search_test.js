@@ -1,14 +1,15 @@
 // "Your own search" in headless Chromium: the N-queens example's counts, its summary line
 // against the tree drawn at the last step, subset sum's downloaded trace against a brute
 // force, the trace's mark going back and forth, and the runs the page stops or reports.
-// Usage: node own_search_test.js SITE_FOLDER
+// With a screenshot folder it leaves there the README's picture, N-queens at its first solution.
+// Usage: node own_search_test.js SITE_FOLDER [SCREENSHOT_FOLDER]
 'use strict';
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { withPage } = require('./harness');
 
-const [site] = process.argv.slice(2);
+const [site, shots] = process.argv.slice(2);
 
 // Runs the code in the editor, or code given, and waits for the run's end and its first step.
 async function runOwn(page, code) {
@@ -54,6 +55,14 @@ withPage(site, async (page, t) => {
             ran.summary.includes(`, ${solutions} found,`) && ran.errors === '', ran.summary);
     t.check(`and its summary line is the tree's at the last step`,
             (await summaryOfTreeAtEnd(page)) === ran.summary, ran.summary);
+    if (shots && n === 6) {
+      await page.setViewport({ width: 1280, height: 800 });
+      await page.click('#step-first');
+      await page.click('#step-next');
+      await page.waitForFunction(() => webPage.run.treeStep === webPage.run.step.step);
+      await page.screenshot({ path: path.join(shots, 'web-own-search.png'), fullPage: true });
+      await page.setViewport({ width: 860, height: 900 });
+    }
   }
 
   // Forward five steps, then back two: the mark stands where it stood at the third step.
