@@ -51,6 +51,10 @@ const own = {
   kept: null,       // "Keep as A": { summary, svg }
 };
 
+// The keys of step mode that the board of the steps takes as the step buttons' keys (End,
+// which no button has, goes to the last step).
+const OWN_KEYS = ['Home', 'End', 'ArrowLeft', 'ArrowRight', ' ', 'p', 'n', ...'0123456789'];
+
 // Adds "Your own search" to the page's programs (app.js calls it once it has them).
 function addOwnSearch() {
   window.webPage.own = own;
@@ -73,9 +77,8 @@ function addOwnSearch() {
   $('own-download').addEventListener('click', downloadOwnTrace);
   $('own-keep').addEventListener('click', keepOwnRun);
   $('own-stage').addEventListener('keydown', (event) => {
-    const key = event.key.length === 1 || ['ArrowLeft', 'ArrowRight', 'Home', 'End']
-      .includes(event.key) ? event.key : null;
-    if (key === null || event.ctrlKey || event.altKey || event.metaKey) return;
+    const key = event.key;
+    if (!OWN_KEYS.includes(key) || event.ctrlKey || event.altKey || event.metaKey) return;
     event.preventDefault();
     if (/^\d$/.test(key)) {
       $('step-pace').value = key;
@@ -184,6 +187,7 @@ async function startOwnSearch() {
   $('layout').classList.add('with-panels');
   setStatus('Your search is running.');
   $('stop').disabled = false;
+  $('next').disabled = true;
 
   own.prelude = own.prelude || (await (await fetch('own-search-worker.js')).text()).trimEnd();
   const script = `${own.prelude}\n${own.code}\n;ownSearchEnds();\n`;
@@ -212,6 +216,7 @@ async function startOwnSearch() {
 
 // A block of steps from the worker.
 function takeOwnSteps(m) {
+  if (own.end) return;
   const from = own.steps, n = m.kinds.length;
   if (from + n > own.kinds.length) {
     const size = Math.max(from + n, 2 * own.kinds.length, 4096);
@@ -224,7 +229,7 @@ function takeOwnSteps(m) {
   own.kinds.set(m.kinds, from);
   own.lines.set(m.lines, from);
   own.currents.set(m.currents, from);
-  own.nodes.push(...m.nodes.map((node) => ({ ...node, found: -1, solution: 0 })));
+  for (const node of m.nodes) own.nodes.push({ ...node, found: -1, solution: 0 });
   let count = from > 0 ? own.counts[from - 1] : 0;
   for (let k = 0; k < n; k++) {
     const kind = m.kinds[k];
@@ -237,7 +242,7 @@ function takeOwnSteps(m) {
     }
   }
   own.steps += n;
-  own.boards.push(...m.boards);
+  for (const board of m.boards) own.boards.push(board);
   if (m.end) endOwnSearch(m.end);
 }
 

@@ -1,6 +1,6 @@
-// A trace in the trace format (docs/trace-format.md) read into a search tree: the interface
-// the tree library offers, held here for the page's trace_tree module until the library has
-// its own reader (web/CMakeLists.txt takes the library's once tree/trace_reader.h exists).
+// A trace in the trace format (docs/trace-format.md) read into a search tree, with the
+// interface of the tree library's reader, for the page's trace_tree module where the library
+// has no reader of its own (web/CMakeLists.txt takes the library's where it has one).
 #ifndef TREE_TRACE_READER_H
 #define TREE_TRACE_READER_H
 
