@@ -16,9 +16,10 @@ async function runOwn(page, code) {
   if (code !== undefined) await page.evaluate((c) => webPage.own.editor.setValue(c), code);
   const started = Date.now();
   await page.click('#run');
-  await page.waitForFunction(() => webPage.own.end &&
-                             (webPage.own.steps === 0 || webPage.run.treeStep === 0));
-  return { ms: Date.now() - started, ...(await page.evaluate(() => ({
+  await page.waitForFunction(() => webPage.own.end, { polling: 50 });
+  const ms = Date.now() - started;
+  await page.waitForFunction(() => webPage.own.steps === 0 || webPage.run.treeStep === 0);
+  return { ms, ...(await page.evaluate(() => ({
     status: document.getElementById('status').textContent, steps: webPage.own.steps,
     errors: document.getElementById('errors').textContent, summary: webPage.own.summary,
     marked: [...document.querySelectorAll('.CodeMirror-code > div')]
