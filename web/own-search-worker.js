@@ -119,7 +119,7 @@
     record(TURNED_DOWN, callerLine(turnedDown), -1, { level: path.length, text });
   }
   function deadEnd(label) {
-    const text = words(label) ? `dead end ${words(label)}` : 'dead end';
+    const text = words(label) ? `dead end at ${words(label)}` : 'dead end';
     record(DEAD_END, callerLine(deadEnd), -1, { level: path.length, text });
   }
   // The board of the last step (or of the first, before any step): equal rows of cells.

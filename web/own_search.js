@@ -277,14 +277,17 @@ function endOwnSearch(end) {
   if (own.steps > 0) showOwnStep(0);
 }
 
-// The summary line that tracetree prints for the run's trace.
+// The summary line that tracetree prints for the run's trace; its depth is the most calls
+// on one path (docs/trace-format.md).
 function ownSummary() {
   let calls = 0, turnedDown = 0, deadEnds = 0, depth = 0;
   for (const node of own.nodes) {
     if (/  turned down$/.test(node.text)) turnedDown++;
     else if (/^dead end/.test(node.text)) deadEnds++;
-    else calls++;
-    depth = Math.max(depth, node.level + 1);
+    else {
+      calls++;
+      depth = Math.max(depth, node.level + 1);
+    }
   }
   return `${calls} calls, ${own.solutions} found, ${turnedDown} turned down, ${deadEnds} dead ` +
     `ends, depth ${depth}`;

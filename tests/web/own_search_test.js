@@ -28,7 +28,7 @@ async function runOwn(page, code) {
 }
 
 // The summary line counted from the tree drawn at the last step: its nodes by kind, and
-// the most nodes nested in one another.
+// the most calls nested in one another.
 async function summaryOfTreeAtEnd(page) {
   await page.focus('#own-stage');
   await page.keyboard.press('End');
@@ -36,7 +36,7 @@ async function summaryOfTreeAtEnd(page) {
   return page.$eval('#tree', (tree) => {
     const count = (kind) => tree.querySelectorAll(`g.node.${kind}`).length;
     let depth = 0;
-    for (const node of tree.querySelectorAll('g.node')) {
+    for (const node of tree.querySelectorAll('g.node.call, g.node.solution')) {
       let level = 0;
       for (let g = node; g.matches('g.node'); g = g.parentElement) level++;
       depth = Math.max(depth, level);

@@ -19,7 +19,7 @@ function choose(first) {
     sum -= chosen.pop();  // undo: the number is no longer chosen
     fitted = true;
   }
-  if (!fitted) deadEnd(`at ${sum}`);
+  if (!fitted) deadEnd(sum);
 }
 
 choose(0);
