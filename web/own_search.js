@@ -270,9 +270,7 @@ function endOwnSearch(end) {
     if (end.line) own.editor.markLine(end.line);
   }
   own.summary = ownSummary();
-  $('own-summary').textContent = own.summary +
-    (own.nodes.length > OWN_TREE_NODES
-      ? `; the tree shows the first ${OWN_TREE_NODES.toLocaleString('en')} nodes` : '');
+  $('own-summary').textContent = own.summary;
   for (const button of ['own-download', 'own-keep']) $(button).disabled = own.nodes.length === 0;
   if (own.steps > 0) showOwnStep(0);
 }
@@ -373,7 +371,7 @@ async function drawOwnTree(text, current) {
 }
 
 // The tree as it stood at the step shown, at once, or while the steps play fast, for the
-// last of them a little later.
+// last of them a little later; past its first nodes, with a note that says so.
 function drawOwnTreeSoon() {
   clearTimeout(own.treeTimer);
   const wait = own.treeDrawnAt + OWN_TREE_EVERY_MS - performance.now();
@@ -383,7 +381,10 @@ function drawOwnTreeSoon() {
     const count = Math.min(own.counts[step], OWN_TREE_NODES);
     const current = own.currents[step] < count ? own.currents[step] : -1;
     const svg = count > 0 ? await drawOwnTree(ownTrace(count, step), current) : '';
-    if (own.shown === step) showTree(svg, step);
+    const note = own.counts[step] > OWN_TREE_NODES
+      ? `<p class="own-tree-note">The tree follows the first ${count.toLocaleString('en')} ` +
+        `of the ${own.counts[step].toLocaleString('en')} nodes reached.</p>` : '';
+    if (own.shown === step) showTree(note + svg, step);
   }), own.playing ? Math.max(0, wait) : 0);
 }
 
