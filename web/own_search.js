@@ -272,7 +272,10 @@ function endOwnSearch(end) {
   own.summary = ownSummary();
   $('own-summary').textContent = own.summary;
   for (const button of ['own-download', 'own-keep']) $(button).disabled = own.nodes.length === 0;
-  if (own.steps > 0) showOwnStep(0);
+  if (own.steps === 0) return;
+  showOwnStep(0);
+  // The step keys work on the steps at once, as they do on a window program's picture.
+  $('own-stage').focus({ preventScroll: true });
 }
 
 // The summary line that tracetree prints for the run's trace; its depth is the most calls
