@@ -178,12 +178,12 @@ async function startOwnSearch() {
   $('errors').textContent = '';
   for (const panel of ['trace', 'tree']) $(panel).textContent = '';
   for (const button of ['own-download', 'own-keep']) $(button).disabled = true;
-  SEARCH_CODE[OWN_SEARCH] = { file: 'your code', first_line: 1, lines: own.code.split('\n'),
-                              marks: {} };
+  SEARCH_CODE[OWN_SEARCH] = { function: 'your code', file: 'the editor', first_line: 1,
+                              lines: own.code.split('\n'), marks: {} };
   showCodeOf(OWN_SEARCH);
   $('command').textContent = '';
-  $('step-controls').hidden = false;
-  $('panels').hidden = false;
+  for (const id of ['step-controls', 'panels', 'trace-panel', 'code-panel']) $(id).hidden = false;
+  $('tree-about').textContent = 'explored so far';
   $('layout').classList.add('with-panels');
   setStatus('Your search is running.');
   $('stop').disabled = false;
