@@ -13,7 +13,6 @@
 namespace {
 
 const char* program_name = "";
-bool counting_only;
 bool tracing;
 
 // A count walks the same tree as the listing on threads of its own; the tree's picture is
@@ -43,7 +42,7 @@ long long search(const ConsoleProgram& program, const Settings& settings, int jo
 
 }  // namespace
 
-bool listing_wanted() { return !counting_only && !tracing; }
+bool listing_on = true;
 
 void show_trace_node(const TraceNode& node)
 {
@@ -58,8 +57,8 @@ int run_console_program(int argc, char** argv, const ConsoleProgram& program)
     if (status != run_program) return status;
     program_name = program.info.name;
     program.set_instance(settings);
-    counting_only = settings.count_only;
     tracing = settings.trace;
+    listing_on = !settings.count_only && !tracing;
     program.watch(tracing || settings.tree_file != nullptr);
     const bool threads_taken = (program.info.options & option_jobs) != 0;
     const int jobs = settings.jobs > 0 ? settings.jobs : threads_taken ? available_processors() : 1;

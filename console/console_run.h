@@ -33,7 +33,8 @@ struct ConsoleProgram {
 int run_console_program(int argc, char** argv, const ConsoleProgram& program);
 
 // Whether the run lists its configurations: neither --count nor --trace asks for less.
-bool listing_wanted();
+extern bool listing_on;
+inline bool listing_wanted() { return listing_on; }
 
 // A step of the watched search that reached a node: its --trace line printed, with --trace,
 // and the node recorded for the picture, with --tree.

@@ -49,6 +49,15 @@ inline void end_line(const char* end)
     }
 }
 
+// Copies length bytes from `from` to `to` in whole chunks of text_chunk bytes: both may be
+// touched up to a chunk past length. Fixed-size copies are made inline, where a copy of any
+// length is a call.
+constexpr int text_chunk = 32;
+inline void copy_text(char* to, const char* from, int length)
+{
+    for (int k = 0; k < length; k += text_chunk) std::memcpy(to + k, from + k, text_chunk);
+}
+
 // Writes the decimal digits of a non-negative n at p and returns the end.
 inline char* put_number(char* p, int n)
 {

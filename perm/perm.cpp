@@ -6,6 +6,7 @@ std::int32_t leaf_level = 6;
 std::int32_t perm_prefix[max_perm_size + 2];
 Counter<std::int32_t> perm_count;
 Counter<std::int64_t> perm_search_calls;
+std::int32_t lowest_position_placed;
 void (*perm_step_action)(SearchStep step, std::int32_t number, std::int32_t level);
 
 // Whether each number is placed: the search asks it of every number at every level.
@@ -22,6 +23,7 @@ bool is_placed(std::int32_t number) { return placed[number]; }
 void place_number(std::int32_t number, std::int32_t level)
 {
     perm_prefix[level + 1] = number;
+    if (level + 1 < lowest_position_placed) lowest_position_placed = level + 1;
     placed[number] = true;
 }
 

@@ -35,6 +35,11 @@ bool is_placed(std::int32_t number);
 void place_number(std::int32_t number, std::int32_t level);
 void remove_number(std::int32_t number);
 
+// The lowest position that place_number has written since a reader last set this higher: a
+// program that shows each ordering learns from it where an ordering first differs from the
+// one it showed before.
+extern std::int32_t lowest_position_placed;
+
 // Entered with the number v placed at level d: completes every ordering that starts with the
 // numbers placed so far, trying each number for the next level in ascending order, and calls
 // report_ordering at each complete one.

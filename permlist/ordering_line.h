@@ -6,7 +6,8 @@
 
 #include "perm/perm.h"
 
-// Forgets the text of the orderings written so far: the next line is written whole.
+// Makes the numbers' texts, and forgets the text of the orderings written so far: the next
+// line is written whole.
 void forget_shown_prefix();
 
 // Writes the ordering of perm_prefix positions 1..leaf_level and last into the listing,

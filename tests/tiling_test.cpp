@@ -251,3 +251,21 @@ TEST(TileSearch, LargeBoardsCountAsTheRowMethodDoes)
     sample_every = 0;
     set_board(6, 4);
 }
+
+// Codes are taken apart by a multiplication in place of a division: it must give the
+// quotient and remainder of a division for every code of every board size.
+TEST(DominoCode, TakesApartAsADivisionWouldOnEveryBoardSize)
+{
+    for (int cells = 1; cells <= max_cell_count; ++cells) {
+        set_board(cells, 1);
+        for (int first : {0, 1, cells / 2, cells - 2, cells - 1}) {
+            for (int second : {0, 1, cells - 1}) {
+                if (first < 0 || second < 0) continue;
+                const DominoCode code = domino_code(first, second);
+                ASSERT_EQ(first_cell(code), code / cells) << cells << ": " << code;
+                ASSERT_EQ(second_cell(code), code % cells) << cells << ": " << code;
+            }
+        }
+    }
+    set_board(6, 4);
+}

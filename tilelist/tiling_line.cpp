@@ -42,20 +42,18 @@ static char* put_domino(char* p, DominoCode domino)
 }
 
 // The text of slots 2..domino_count as the last line showed them, slot k's ending at
-// shown_text_end[k]. The next tiling shares the slots before the first that changed: only
-// the text from there on is written anew.
-static DominoCode shown_slots[max_board_cells / 2 + 2];
+// shown_text_end[k]. The next tiling shares the slots below the lowest one the search placed
+// a domino in since: only the text from there on is written anew.
 static int shown_text_end[max_board_cells / 2 + 2];
-static char shown_text[max_board_cells / 2 * sizeof DominoText::text];
+static char shown_text[max_board_cells / 2 * sizeof DominoText::text + text_chunk];
 
 void write_tiling_line(DominoCode last)
 {
     const int last_slot = domino_count;
-    int k = 2;
-    while (k <= last_slot && placed_dominoes[k] == shown_slots[k]) ++k;
+    int k = lowest_slot_placed > 2 ? lowest_slot_placed : 2;
+    lowest_slot_placed = last_slot + 1;
     char* text_end = shown_text + shown_text_end[k - 1];
     for (; k <= last_slot; ++k) {
-        shown_slots[k] = placed_dominoes[k];
         text_end = put_domino(text_end, placed_dominoes[k]);
         shown_text_end[k] = static_cast<int>(text_end - shown_text);
     }
@@ -69,7 +67,7 @@ void write_tiling_line(DominoCode last)
     }
     p = put_line_number(p);
     *p++ = ':';
-    std::memcpy(p, shown_text, static_cast<size_t>(text_length));
+    copy_text(p, shown_text, text_length);
     p = put_domino(p + text_length, last);
     *p++ = '\n';
     end_line(p);

@@ -10,24 +10,34 @@ int board_columns = 6;
 int board_rows = 4;
 int cell_count = 24;
 int domino_count = 12;
+std::uint64_t cell_count_reciprocal = (std::uint64_t{1} << reciprocal_shift) / 24 + 1;
 
 DominoCode placed_dominoes[max_cell_count];
 Counter<std::int64_t> tiling_count;
 Counter<std::int64_t> tile_search_calls;
 std::int64_t tile_dead_ends;
+int lowest_slot_placed;
 void (*tile_step_action)(SearchStep step, DominoCode domino, int depth, int free_cell);
 
-// The cells the dominoes on the board cover: bit c % 64 of word c / 64 for cell c.
+// Sets of cells, bit c % 64 of word c / 64 for cell c: the cells the dominoes on the board
+// cover, and those of the last column, which have no cell to their right.
 constexpr int max_cell_words = max_cell_count / 64;
 static std::uint64_t covered_cells[max_cell_words];
+static std::uint64_t last_column_cells[max_cell_words] = {0x820820};  // 5, 11, 17, 23 of 6x4
 
-static bool covered(int cell) { return ((covered_cells[cell / 64] >> (cell % 64)) & 1u) != 0; }
-
-static void set_covered(int cell, bool on)
+static bool in_set(const std::uint64_t* set, int cell)
 {
-    const std::uint64_t bit = std::uint64_t{1} << (cell % 64);
-    covered_cells[cell / 64] =
-        on ? covered_cells[cell / 64] | bit : covered_cells[cell / 64] & ~bit;
+    const auto c = static_cast<unsigned>(cell);
+    return ((set[c / 64] >> (c % 64)) & 1u) != 0;
+}
+
+static bool covered(int cell) { return in_set(covered_cells, cell); }
+
+// A cell that is free becomes covered, and a covered one free.
+static void flip_covered(int cell)
+{
+    const auto c = static_cast<unsigned>(cell);
+    covered_cells[c / 64] ^= std::uint64_t{1} << (c % 64);
 }
 
 void set_board(int columns, int rows)
@@ -36,7 +46,15 @@ void set_board(int columns, int rows)
     board_rows = rows;
     cell_count = columns * rows;
     domino_count = cell_count / 2;
+    // Exact for codes below 2^reciprocal_shift / cell_count, which every code below
+    // max_cell_count * cell_count is: the error of the rounded-up reciprocal stays under
+    // what would carry a quotient over.
+    cell_count_reciprocal = (std::uint64_t{1} << reciprocal_shift) / cell_count + 1;
     std::fill(std::begin(covered_cells), std::end(covered_cells), 0);
+    std::fill(std::begin(last_column_cells), std::end(last_column_cells), 0);
+    for (int cell = columns - 1; cell < cell_count; cell += columns) {
+        last_column_cells[cell / 64] |= std::uint64_t{1} << (cell % 64);
+    }
 }
 
 int cell_covered(int cell, DominoCode last, int depth)
@@ -68,19 +86,20 @@ int lowest_free_cell()
 void place_domino(DominoCode domino, int depth)
 {
     placed_dominoes[depth + 1] = domino;
-    set_covered(first_cell(domino), true);
-    set_covered(second_cell(domino), true);
+    lowest_slot_placed = std::min(lowest_slot_placed, depth + 1);
+    flip_covered(first_cell(domino));
+    flip_covered(second_cell(domino));
 }
 
 void remove_domino(DominoCode domino, int depth)
 {
     placed_dominoes[depth + 1] = no_domino;
-    set_covered(first_cell(domino), false);
-    set_covered(second_cell(domino), false);
+    flip_covered(first_cell(domino));
+    flip_covered(second_cell(domino));
 }
 
 // The cell to the right of cell and the cell below it, or no_cell past the board's edge.
-static int right_of(int cell) { return (cell + 1) % board_columns != 0 ? cell + 1 : no_cell; }
+static int right_of(int cell) { return in_set(last_column_cells, cell) ? no_cell : cell + 1; }
 static int below(int cell)
 {
     return cell + board_columns < cell_count ? cell + board_columns : no_cell;

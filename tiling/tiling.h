@@ -24,9 +24,20 @@ void set_board(int columns, int rows);
 // A domino as first cell * cell_count + second cell, the first cell the lower-numbered.
 using DominoCode = std::int32_t;
 
+// Codes are taken apart at every domino placed or removed and at every domino of a line, and
+// a division by a number known only at run time is slow: it is a multiplication by the
+// rounded-up reciprocal of cell_count instead, which gives the same quotient for every code
+// of a board.
+constexpr int reciprocal_shift = 40;
+extern std::uint64_t cell_count_reciprocal;  // 2^reciprocal_shift / cell_count, rounded up
+
 inline DominoCode domino_code(int first, int second) { return first * cell_count + second; }
-inline int first_cell(DominoCode code) { return code / cell_count; }
-inline int second_cell(DominoCode code) { return code % cell_count; }
+inline int first_cell(DominoCode code)
+{
+    return static_cast<int>((static_cast<std::uint64_t>(code) * cell_count_reciprocal) >>
+                            reciprocal_shift);
+}
+inline int second_cell(DominoCode code) { return code - first_cell(code) * cell_count; }
 
 // While the search stands at depth d, slots 2..d + 1 hold the dominoes placed at depths
 // 1..d, in the order they were placed, the search's argument last; every other slot holds
@@ -52,6 +63,11 @@ int lowest_free_cell();
 // it again.
 void place_domino(DominoCode domino, int depth);
 void remove_domino(DominoCode domino, int depth);
+
+// The lowest slot that place_domino has written since a reader last set this higher: a
+// program that shows each tiling learns from it where a tiling first differs from the one
+// it showed before.
+extern int lowest_slot_placed;
 
 // Covers the lowest free cell, horizontal domino first, and calls show_tiling at every
 // complete tiling. Entered at depth 1 with the domino on cell 0 on the board.
