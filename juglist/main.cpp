@@ -110,7 +110,8 @@ int main(int argc, char** argv)
             print_estimate(facts, settings.probes, static_cast<std::uint64_t>(settings.seed), jobs);
         } else {
             if (settings.tree_file != nullptr) {
-                start_tree_file(juglist_program.name, settings.tree_file);
+                start_tree_file(juglist_program.name, settings.tree_file,
+                                settings.hide_turned_down);
             }
             warn_if_longer_than_a_day(facts, count_only ? jobs : 1);
             // A count walks the same tree on threads of its own, and hands the depths over

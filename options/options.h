@@ -18,6 +18,7 @@ struct Settings {
     bool count_only = false;
     bool no_wait = false;
     const char* tree_file = nullptr;    // where --tree draws the search tree; nullptr: nowhere
+    bool hide_turned_down = false;      // --hide turned-down: the tree leaves them out
     bool trace = false;                 // print the search as a tree of its steps
     bool steps = false;                 // draw the search one step at a time
     int delay_ms = -1;                  // in step mode, the pause between steps; -1: a key per step
@@ -47,7 +48,7 @@ enum : unsigned {
     option_estimate = 1u << 10,  // --estimate, --probes and --seed
     option_jobs = 1u << 11,
     option_part = 1u << 12,
-    option_tree = 1u << 13,
+    option_tree = 1u << 13,  // --tree and --hide
 };
 
 struct ProgramInfo;

@@ -132,7 +132,8 @@ int main(int argc, char** argv)
             const ProgressSource progress = {permlist_program.name, "orderings",
                                              factorial(perm_size), listing_progress};
             if (settings.tree_file != nullptr) {
-                start_tree_file(permlist_program.name, settings.tree_file);
+                start_tree_file(permlist_program.name, settings.tree_file,
+                                settings.hide_turned_down);
             }
             start_progress(settings.progress, stdout_is_terminal(), progress);
             start_listing(permlist_program.name);

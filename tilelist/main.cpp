@@ -139,7 +139,8 @@ int main(int argc, char** argv)
             print_estimate(facts, settings.probes, static_cast<std::uint64_t>(settings.seed), jobs);
         } else {
             if (settings.tree_file != nullptr) {
-                start_tree_file(tilelist_program.name, settings.tree_file);
+                start_tree_file(tilelist_program.name, settings.tree_file,
+                                settings.hide_turned_down);
             }
             warn_if_longer_than_a_day(facts, count_only ? jobs : 1);
             // A count has a faster walk of the same tree, shared out between threads; the

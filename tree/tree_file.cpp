@@ -16,6 +16,7 @@ namespace {
 // Made when a run asks for a tree: a run without one pays nothing for them.
 const char* tree_program = "";
 SearchTree* tree = nullptr;
+bool hiding = false;
 WholeFile* file = nullptr;
 
 void drop_unfinished_file() { drop_whole_file(*file); }
@@ -31,9 +32,10 @@ void drop_unfinished_file() { drop_whole_file(*file); }
 
 }  // namespace
 
-void start_tree_file(const char* program, const char* path)
+void start_tree_file(const char* program, const char* path, bool hide_turned_down)
 {
     tree_program = program;
+    hiding = hide_turned_down;
     if (tree == nullptr) {
         tree = new SearchTree;
         file = new WholeFile;
@@ -68,7 +70,9 @@ void finish_tree_file()
     size_t size = 0;
     std::FILE* out = open_memstream(&text, &size);
     if (out == nullptr) cannot_write(errno);
-    const bool written = write_tree_svg(out, *tree, tree->size());
+    const SearchTree kept = hiding ? without_turned_down(*tree) : SearchTree();
+    const SearchTree& drawn = hiding ? kept : *tree;
+    const bool written = write_tree_svg(out, drawn, drawn.size());
     std::fclose(out);
     int error = written ? add_to_whole_file(*file, text, size) : ENOMEM;
     std::free(text);
