@@ -227,7 +227,7 @@ const OptionSpec option_table[] = {
     {option_tree, "tree", "FILE", "Tree to SVG file", nullptr, nullptr, 0, 0,
      "the name of a file, such as tree.svg",
      "draw the whole search tree as an SVG picture into FILE, besides the usual output: a "
-     "node for each line of --trace, the solutions filled, the candidates turned down "
+     "node for each line of the trace, the solutions filled, the candidates turned down "
      "crossed (at most 100000 nodes)",
      read_tree},
     {option_tree, "hide", "KIND", "Hide in the tree", nullptr, nullptr, 0, 0, "turned-down",
@@ -446,6 +446,7 @@ void print_help(std::FILE* out, const ProgramInfo& program)
     // under the first option.
     int column = std::fprintf(out, "Usage: %s", program.name);
     const int indent = column;
+    if (program.operand != nullptr) column += std::fprintf(out, " [%s]", program.operand);
     for (const OptionSpec& o : option_table) {
         if (o.bit == 0 || !takes(program, o)) continue;
         char piece[64];
@@ -532,9 +533,15 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
             return input_error(program);
         }
     }
+    if (optind < argc && program.operand != nullptr) settings.operand = argv[optind++];
     if (optind < argc) {
-        std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n", program.name,
-                     argv[optind]);
+        if (program.operand != nullptr) {
+            std::fprintf(stderr, "%s: unexpected argument '%s': one %s is taken\n", program.name,
+                         argv[optind], program.operand);
+        } else {
+            std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n",
+                         program.name, argv[optind]);
+        }
         return input_error(program);
     }
     if (settings.trace && settings.count_only) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <map>
 #include <vector>
 
@@ -15,6 +16,11 @@
 namespace {
 
 const std::string bin = BIN_DIR;
+
+void write_file(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 // Whether the line ends in the words and a number.
 bool ends_in_number(const std::string& line, const std::string& words)
@@ -219,4 +225,99 @@ TEST(Tree, ARunThatCannotDrawItsTreeLeavesNoFile)
         EXPECT_EQ(run_process("ls -A " + folder.path()).out, "dir.svg\nold.svg\n") << r.command;
     }
     EXPECT_EQ(read_file(old_file), "old\n");
+}
+
+// tracetree: a program's trace read back draws the same nodes, in the same order, with the
+// same titles, kinds and nesting as the program's own --tree; its summary counts them.
+TEST(Tracetree, DrawsTheTreeOfAProgramsTrace)
+{
+    const TempFolder folder;
+    const std::string a = folder.path() + "/a.svg", b = folder.path() + "/b.svg";
+    const std::pair<std::string, std::string> runs[] = {
+        {"juglist", ""},          {"juglist", "--jugs 8,5,3 --goal '4,4,*'"},
+        {"tilelist", ""},         {"tilelist", "--board 5x2"},
+        {"permlist", "--size 5"}, {"permlist", ""}};
+    for (const auto& [program, arguments] : runs) {
+        const std::string run = bin + "/" + program + " --no-wait " + arguments;
+        const ProcessResult read =
+            run_process(run + " --trace | " + bin + "/tracetree --tree " + a);
+        run_process(run + " --tree " + b);
+        const SvgTree ours = read_svg_tree(read_file(a)), theirs = read_svg_tree(read_file(b));
+        EXPECT_EQ(read.exit_status, 0) << program << " " << arguments << ": " << read.err;
+        ASSERT_EQ(ours.nodes.size(), theirs.nodes.size()) << program << " " << arguments;
+        int calls = 0, found = 0, turned_down = 0, dead_ends = 0, depth = 0;
+        std::vector<int> level(ours.nodes.size(), 0);
+        for (size_t k = 0; k < ours.nodes.size(); ++k) {
+            const SvgNode &n = ours.nodes[k], &m = theirs.nodes[k];
+            ASSERT_TRUE(n.title == m.title && n.kind == m.kind && n.parent == m.parent)
+                << program << " " << arguments << ": node " << k << " " << n.title;
+            level[k] = n.parent < 0 ? 1 : level[static_cast<size_t>(n.parent)] + 1;
+            turned_down += n.kind == "turned-down";
+            dead_ends += n.kind == "dead-end";
+            found += n.kind == "solution";
+            if (n.kind == "call" || n.kind == "solution")
+                ++calls, depth = std::max(depth, level[k]);
+        }
+        EXPECT_EQ(read.out, std::to_string(calls) + " calls, " + std::to_string(found) +
+                                " found, " + std::to_string(turned_down) + " turned down, " +
+                                std::to_string(dead_ends) + " dead ends, depth " +
+                                std::to_string(depth) + "\n");
+    }
+    EXPECT_EQ(run_process(bin + "/juglist --trace --no-wait | " + bin + "/tracetree").out,
+              "101 calls, 14 found, 192 turned down, 0 dead ends, depth 15\n");
+}
+
+// A trace written by hand in the format's plain words: the kinds by their words, the
+// labels by the rule, nothing read past the first blank line.
+TEST(Tracetree, ReadsATraceWrittenByHand)
+{
+    const TempFolder folder;
+    const std::string trace = "queen 0\n  queen 1  turned down\n  queen 2\n"
+                              "    dead end at row 2\n  queen 3\n    queen 1  solution 1\n"
+                              "  (x y)  turned down\nqueen 1\r\n  dead end\n\n\tnot read\n";
+    write_file(folder.path() + "/trace.txt", trace);
+    const ProcessResult result =
+        run_process("cd " + folder.path() + " && " + bin + "/tracetree trace.txt --tree tree.svg");
+    EXPECT_EQ(result.out, "5 calls, 1 found, 2 turned down, 2 dead ends, depth 3\n");
+    const SvgTree tree = read_svg_tree(read_file(folder.path() + "/tree.svg"));
+    std::string drawn;
+    for (const SvgNode& n : tree.nodes) drawn += n.kind + " " + n.label + ";";
+    EXPECT_EQ(drawn, "call queen 0;turned-down queen 1;call queen 2;dead-end row 2;"
+                     "call queen 3;solution 1;turned-down x y;call queen 1;dead-end ;");
+}
+
+// Bad input: status 1, one line naming the file and the line, and no file made or
+// replaced; more than 100,000 nodes as --tree refuses them.
+TEST(Tracetree, RefusesATraceNotOfTheFormat)
+{
+    const TempFolder folder;
+    const std::string out = folder.path() + "/tree.svg";
+    const struct {
+        std::string trace, line;
+    } cases[] = {{"a\n  b\n      c\n", "trace.txt:3: indented two levels below the line before"},
+                 {"a\n   b\n", "trace.txt:2: indented by 3 blanks, not a multiple of two"},
+                 {"a\n  b\tc\n", "trace.txt:2: a tab, where the format takes blanks only"},
+                 {"", "trace.txt:1: no node: no line comes before the end or a blank line"},
+                 {"  a\n", "trace.txt:1: the first line is indented: a trace starts at a root"},
+                 {[] {
+                      std::string many;
+                      for (int k = 0; k <= 100000; ++k) many += "a\n";
+                      return many;
+                  }(),
+                  "trace.txt:100001: the search tree reached 100001 nodes, more than the 100000 a "
+                  "picture takes: no tree drawn"}};
+    for (const auto& c : cases) {
+        write_file(out, "old\n");
+        write_file(folder.path() + "/trace.txt", c.trace);
+        for (const std::string& how : {std::string("trace.txt"), std::string("< trace.txt")}) {
+            const ProcessResult result = run_process("cd " + folder.path() + " && " + bin +
+                                                     "/tracetree --tree tree.svg " + how);
+            const std::string named =
+                how[0] == '<' ? "(standard input)" + c.line.substr(9) : c.line;
+            EXPECT_EQ(result.exit_status, 1) << named;
+            EXPECT_EQ(result.err, named + "\n");
+            EXPECT_EQ(read_file(out), "old\n") << named;
+            EXPECT_EQ(run_process("ls -A " + folder.path()).out, "trace.txt\ntree.svg\n");
+        }
+    }
 }

@@ -64,18 +64,31 @@ void record_tree_node(const TraceNode& node)
     tree->add(node);
 }
 
-void finish_tree_file()
+namespace {
+
+void draw_into_file(const SearchTree& whole)
 {
     char* text = nullptr;
     size_t size = 0;
     std::FILE* out = open_memstream(&text, &size);
     if (out == nullptr) cannot_write(errno);
-    const SearchTree kept = hiding ? without_turned_down(*tree) : SearchTree();
-    const SearchTree& drawn = hiding ? kept : *tree;
+    const SearchTree kept = hiding ? without_turned_down(whole) : SearchTree();
+    const SearchTree& drawn = hiding ? kept : whole;
     const bool written = write_tree_svg(out, drawn, drawn.size());
     std::fclose(out);
     int error = written ? add_to_whole_file(*file, text, size) : ENOMEM;
     std::free(text);
     if (error == 0) error = end_whole_file(*file);
     if (error != 0) cannot_write(error);
+}
+
+}  // namespace
+
+void finish_tree_file() { draw_into_file(*tree); }
+
+void write_tree_file(const char* program, const char* path, const SearchTree& whole,
+                     bool hide_turned_down)
+{
+    start_tree_file(program, path, hide_turned_down);
+    draw_into_file(whole);
 }

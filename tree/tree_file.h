@@ -25,4 +25,9 @@ void record_tree_node(const TraceNode& node);
 // path that cannot be written does.
 void finish_tree_file();
 
+// Draws the tree into a file at path, at once, as a run's tree is drawn (start_tree_file,
+// then finish_tree_file).
+void write_tree_file(const char* program, const char* path, const SearchTree& tree,
+                     bool hide_turned_down);
+
 #endif
