@@ -157,6 +157,14 @@ void text(const char* words, SDL_Color colour, double x, double y, bool centred 
     blit_text(label_font, words, colour, place);
 }
 
+// The width of the text in the labels' font; 0 without it.
+double text_width(const char* words)
+{
+    int w = 0, h = 0;
+    if (label_font == nullptr || TTF_SizeText(label_font, words, &w, &h) != 0) return 0;
+    return w;
+}
+
 // The node's label and its count of candidates left out, where the picture puts them
 // around the shape's centre at (x, y).
 void texts(const char* words, int left_out, const NodePlace& p, double x, double y, SearchStep kind)
@@ -309,7 +317,12 @@ void draw_tree_view(const SearchTree& tree, int count, int current, TTF_Font* fo
             dashed_segment(rx, top, x1, y1, c.path);
             char words[48];
             std::snprintf(words, sizeof words, "%d levels left out", view.first_below - 1);
-            text(words, grey_ink, (rx + x1) / 2 + 2 * tree_char_width * scale, (top + y1) / 2);
+            // Beside the line, right of it where there is room, otherwise left of it.
+            const double room = 2 * tree_char_width * scale, width = text_width(words);
+            double x = std::max(rx, x1) + room;
+            if (x + width > area.x + area.w)
+                x = std::max<double>(area.x, std::min(rx, x1) - room - width);
+            text(words, grey_ink, x, (top + y1) / 2);
             continue;
         }
         segment(x0, node_y(parent) + from.half_height * scale, x1, y1, path ? c.path : c.edge,
