@@ -17,6 +17,11 @@
 
 namespace {
 
+// From a shape's centre line down to a label's baseline: the middle of a digit on the line.
+constexpr double baseline_drop = 0.35 * tree_font_size;
+// From a call's outline to the count of candidates left out at its upper right.
+constexpr double count_gap = 1;
+
 // The tree as the walk sees it, one entry a node; with more than one root, one more entry
 // at the end, the start mark that they hang from.
 std::vector<int> parent, first_child, last_child, left_sibling, right_sibling, number;
@@ -150,20 +155,20 @@ NodePlace shape_of(SearchStep kind, const char* label, int left_out, double& rig
         p.half_width = p.half_height = mark_half_side;
     }
     p.label_x = p.label_centred ? 0 : p.half_width + label_gap;
-    p.label_y = 0.35 * tree_font_size;  // the middle of a digit on the centre line
+    p.label_y = baseline_drop;
     right = p.label_centred || *label == '\0' ? p.half_width : p.label_x + label_width;
     if (left_out > 0) {
         char digits[16];
         const int length = std::snprintf(digits, sizeof digits, "%d", left_out);
-        p.count_x = right + (p.label_centred ? 1 : label_gap);
+        p.count_x = right + (p.label_centred ? count_gap : label_gap);
         p.count_y = -count_rise;
         right = p.count_x + length * count_char_width;
     }
     return p;
 }
 
-// The word a configuration's title names it by ("solution" in "(8 0 2)  solution 3"), or
-// nullptr.
+// The word a configuration's title names it by ("solution" in "(8 0 2)  solution 3"), or an
+// empty text.
 std::string configuration_word(const char* title)
 {
     const char* note = std::strstr(title, "  ");
@@ -217,7 +222,7 @@ std::vector<LegendItem> lay_out_legend(const SearchTree& tree, int count, double
         NodePlace& p = item.place;
         if (item.count) {
             p.count_x = x;
-            p.count_y = legend_y + 0.35 * tree_font_size;
+            p.count_y = legend_y + baseline_drop;
             right = x + text_width(item.label.c_str(), count_char_width);
         } else {
             p = shape_of(item.kind, item.label.c_str(), 0, right);
@@ -228,7 +233,7 @@ std::vector<LegendItem> lay_out_legend(const SearchTree& tree, int count, double
             right += p.x;
         }
         item.meaning_x = right + label_gap + (item.label.empty() ? 0 : label_gap);
-        item.meaning_y = legend_y + 0.35 * tree_font_size;
+        item.meaning_y = legend_y + baseline_drop;
         x = item.meaning_x + text_width(item.meaning.c_str(), tree_char_width) + legend_item_gap;
     }
     width = items.empty() ? 0 : x - legend_item_gap + tree_margin;
