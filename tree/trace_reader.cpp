@@ -27,7 +27,7 @@ std::string configuration_number(const std::string& note)
     for (const char* word : found_words) {
         const size_t length = std::strlen(word);
         if (!starts_with(note, word) || note.size() < length + 2 || note[length] != ' ') continue;
-        const std::string number = note.substr(length + 1);
+        std::string number = note.substr(length + 1);
         if (number.find_first_not_of("0123456789") == std::string::npos) return number;
     }
     return "";
