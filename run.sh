@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs one program from build/bin, from whatever folder it is started
 # in, with any options given after the program's name:
-#   ./run.sh [juglist|jugview|tileview|tilelist|permlist] [options]
+#   ./run.sh [juglist|jugview|tileview|tilelist|permlist|tracetree] [options]
 # ./run.sh web builds the programs for the browser and serves their page on this machine.
 set -euo pipefail
 # The project's folder, also when this script is started through a link to it.
@@ -9,8 +9,8 @@ root=$(cd -P -- "$(dirname -- "$(readlink -f -- "${BASH_SOURCE[0]}")")" >/dev/nu
 
 program=${1:-juglist}
 case "$program" in
-  juglist|jugview|tileview|tilelist|permlist|web) ;;
-  *) echo "usage: ./run.sh [juglist|jugview|tileview|tilelist|permlist] [options] | ./run.sh web" >&2; exit 2 ;;
+  juglist|jugview|tileview|tilelist|permlist|tracetree|web) ;;
+  *) echo "usage: ./run.sh [juglist|jugview|tileview|tilelist|permlist|tracetree] [options] | ./run.sh web" >&2; exit 2 ;;
 esac
 shift $(($# > 0 ? 1 : 0))
 

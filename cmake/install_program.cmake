@@ -4,6 +4,7 @@
 # desktop entry, packaging/NAME.desktop, into share/applications so that a desktop's menu
 # can start it. The page is made by help2man from the program's own --help and --version,
 # so that the two cannot disagree, with the sections that --help leaves out taken from
+# packaging/NAME.h2m.in where the program has sections of its own, otherwise from
 # packaging/console.h2m.in or packaging/window.h2m.in.
 
 # Without help2man the programs still build and test; only their manual pages are left out.
@@ -39,7 +40,11 @@ function(install_program name)
 
   set(PROGRAM ${name})
   set(include_file ${MANUAL_DIR}/${name}.h2m)
-  configure_file(${PROJECT_SOURCE_DIR}/packaging/${kind}.h2m.in ${include_file} @ONLY)
+  set(sections ${kind})
+  if(EXISTS ${PROJECT_SOURCE_DIR}/packaging/${name}.h2m.in)
+    set(sections ${name})
+  endif()
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/${sections}.h2m.in ${include_file} @ONLY)
   set(page ${MANUAL_DIR}/${name}.1)
   # Compressed as Debian installs pages, without a name or time stamp so that an unchanged
   # page stays byte for byte the same.

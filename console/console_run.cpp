@@ -24,7 +24,9 @@ long long search(const ConsoleProgram& program, const Settings& settings, int jo
     const SearchFacts facts = program.facts();
     const ProgressSource progress = {program_name, facts.found_name, in_parts ? -1 : facts.exact,
                                      counting ? tallies_so_far : program.listing_progress};
-    if (settings.tree_file != nullptr) start_tree_file(program_name, settings.tree_file);
+    if (settings.tree_file != nullptr) {
+        start_tree_file(program_name, settings.tree_file, settings.hide_turned_down);
+    }
     warn_if_longer_than_a_day(facts, counting ? jobs : 1);
     start_progress(settings.progress, stdout_is_terminal() && !settings.count_only, progress);
     long long found;

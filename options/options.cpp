@@ -151,6 +151,14 @@ bool read_tree(const char* text, const OptionSpec&, const ProgramInfo&, Settings
     return true;
 }
 
+// The one kind of node a tree can leave out.
+bool read_hide(const char* text, const OptionSpec&, const ProgramInfo&, Settings& s)
+{
+    if (std::strcmp(text, "turned-down") != 0) return false;
+    s.hide_turned_down = true;
+    return true;
+}
+
 bool set_count(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
 {
     s.count_only = true;
@@ -219,9 +227,14 @@ const OptionSpec option_table[] = {
     {option_tree, "tree", "FILE", "Tree to SVG file", nullptr, nullptr, 0, 0,
      "the name of a file, such as tree.svg",
      "draw the whole search tree as an SVG picture into FILE, besides the usual output: a "
-     "node for each line of --trace, the solutions filled, the candidates turned down "
+     "node for each line of the trace, the solutions filled, the candidates turned down "
      "crossed (at most 100000 nodes)",
      read_tree},
+    {option_tree, "hide", "KIND", "Hide in the tree", nullptr, nullptr, 0, 0, "turned-down",
+     "with --tree, leave the nodes of KIND out of the picture; KIND is turned-down, the "
+     "candidates turned down: each call then shows how many it turned down as a small number "
+     "beside it",
+     read_hide},
     {option_progress, "progress", nullptr, "Progress", nullptr, nullptr, 0, 0, "no value",
      "keep a line on standard error that tells how far the run has come: the configurations "
      "found, the search's calls and their rate, the time taken and, where the total is known, "
@@ -433,6 +446,7 @@ void print_help(std::FILE* out, const ProgramInfo& program)
     // under the first option.
     int column = std::fprintf(out, "Usage: %s", program.name);
     const int indent = column;
+    if (program.operand != nullptr) column += std::fprintf(out, " [%s]", program.operand);
     for (const OptionSpec& o : option_table) {
         if (o.bit == 0 || !takes(program, o)) continue;
         char piece[64];
@@ -519,9 +533,15 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
             return input_error(program);
         }
     }
+    if (optind < argc && program.operand != nullptr) settings.operand = argv[optind++];
     if (optind < argc) {
-        std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n", program.name,
-                     argv[optind]);
+        if (program.operand != nullptr) {
+            std::fprintf(stderr, "%s: unexpected argument '%s': one %s is taken\n", program.name,
+                         argv[optind], program.operand);
+        } else {
+            std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n",
+                         program.name, argv[optind]);
+        }
         return input_error(program);
     }
     if (settings.trace && settings.count_only) {
@@ -568,6 +588,10 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
                 return input_error(program);
             }
         }
+    }
+    if (given_value("hide") != nullptr && settings.tree_file == nullptr) {
+        return bad_value(program, *option_named("hide"), given_value("hide"),
+                         "it leaves nodes out of the tree's picture: add --tree");
     }
     if (given_value("view") != nullptr && !settings.steps) {
         return bad_value(program, *option_named("view"), given_value("view"),

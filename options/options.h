@@ -18,6 +18,7 @@ struct Settings {
     bool count_only = false;
     bool no_wait = false;
     const char* tree_file = nullptr;    // where --tree draws the search tree; nullptr: nowhere
+    bool hide_turned_down = false;      // --hide turned-down: the tree leaves them out
     bool trace = false;                 // print the search as a tree of its steps
     bool steps = false;                 // draw the search one step at a time
     int delay_ms = -1;                  // in step mode, the pause between steps; -1: a key per step
@@ -30,6 +31,7 @@ struct Settings {
     int jobs = 0;  // threads for a count or an estimate; 0: every processor there is
     int part = 0;  // --part I/K: count part I of K; 0 of 0: the whole search
     int parts = 0;
+    const char* operand = nullptr;  // the one argument besides the options, where one is taken
 };
 
 // The options a program takes, as a set of these bits.
@@ -47,7 +49,7 @@ enum : unsigned {
     option_estimate = 1u << 10,  // --estimate, --probes and --seed
     option_jobs = 1u << 11,
     option_part = 1u << 12,
-    option_tree = 1u << 13,
+    option_tree = 1u << 13,  // --tree and --hide
 };
 
 struct ProgramInfo;
@@ -95,6 +97,9 @@ struct ProgramInfo {
     int max_board_rows;
     const char* board_limit_reason;         // why the board stops there, or nullptr
     ProgramExample examples[max_examples];  // the first ones; the rest empty
+    // The name of the one argument it takes besides its options, optional, as --help shows
+    // it ("FILE"); nullptr when it takes none.
+    const char* operand = nullptr;
 };
 
 // What parse_command_line returns when the program should go on and run.
@@ -104,7 +109,8 @@ constexpr int run_program = -1;
 // the program should run; otherwise the exit status: 0 after --help or -h or --version
 // (written on standard output), 2 after an input error (one line naming the option, the
 // value and the form accepted, then a line pointing to --help, both on standard error). A
-// repeated option: the last counts.
+// repeated option: the last counts. An argument that is no option is the program's operand,
+// where it takes one, and an error otherwise, as is a second one.
 int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Settings& settings);
 
 // Whether the program takes the option.

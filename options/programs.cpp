@@ -1,4 +1,4 @@
-// The five programs as their command lines present them: what each shows, the options it
+// The programs as their command lines present them: what each shows, the options it
 // takes, the largest instance it accepts, and examples of its use.
 #include "options/programs.h"
 
@@ -90,6 +90,28 @@ const ProgramInfo permlist_program = {
      {"--size 3 --trace", "the search itself, as an indented tree"},
      {"--size 4 --tree tree.svg", "the search tree drawn into tree.svg"},
      {"--size 12 --estimate", "the search's size and time, before waiting for it"}},
+};
+
+const ProgramInfo tracetree_program = {
+    "tracetree",
+    "Reads the trace of a backtracking search, as --trace writes it or as any program may\n"
+    "write it (one node a line, two blanks of indent a level, up to the first blank line;\n"
+    "docs/trace-format.md), from FILE or, without one or with -, from standard input.\n"
+    "Prints one line: the calls (every node neither turned down nor a dead end), the\n"
+    "configurations found, the candidates turned down, the dead ends, and the depth (the\n"
+    "most calls on one path from a root). With --tree it draws the search tree as the\n"
+    "other programs' --tree does. A line not of the format ends the run with status 1\n"
+    "and one line naming FILE and the line, and no tree is drawn.",
+    option_tree,
+    false,
+    0,
+    0,
+    nullptr,
+    {{"trace.txt", "the counts of the search traced in trace.txt"},
+     {"trace.txt --tree tree.svg", "and its tree drawn into tree.svg"},
+     {"--tree tree.svg --hide turned-down < trace.txt",
+      "the tree without the candidates turned down"}},
+    "FILE",
 };
 
 const ProgramInfo* const all_programs[] = {&jugview_program, &tileview_program, &juglist_program,

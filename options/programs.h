@@ -1,4 +1,4 @@
-// The five programs as their command lines present them: what each shows, the options it
+// The programs as their command lines present them: what each shows, the options it
 // takes, the largest instance it accepts, and examples of its use.
 #ifndef OPTIONS_PROGRAMS_H
 #define OPTIONS_PROGRAMS_H
@@ -14,8 +14,9 @@ extern const ProgramInfo jugview_program;
 extern const ProgramInfo tileview_program;
 extern const ProgramInfo tilelist_program;
 extern const ProgramInfo permlist_program;
+extern const ProgramInfo tracetree_program;
 
-// All of them, in the order the web page offers them.
+// The programs the web page offers, in its order (tracetree, which reads a file, is not one).
 extern const ProgramInfo* const all_programs[];
 extern const int program_count;
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 #include "raster/raster.h"
 #include "raster/window.h"
@@ -11,9 +13,16 @@
 namespace {
 
 constexpr SDL_Rect area = {0, tree_view_top, screen_width, tree_view_bottom - tree_view_top};
+// Pixels to a unit of the picture.
+constexpr double scale = tree_label_font_size / tree_font_size;
 constexpr int ellipse_segments = 32;
-constexpr double current_frame_margin = 4;
-constexpr double legend_band = tree_margin + legend_height + tree_margin / 2;
+constexpr double current_frame_margin = 4;  // pixels
+constexpr double legend_band = (tree_margin + legend_height + tree_margin / 2) * scale;
+// Room kept between a node of the path drawn at the view's edge and the edge.
+constexpr double edge_room = 4;
+constexpr int dash = 4;  // the dashes of the path through the levels left out, in pixels
+
+TTF_Font* label_font;
 
 // The picture's colours, as the SVG's style gives them.
 struct Colours {
@@ -28,6 +37,8 @@ Colours map_colours()
             SDL_MapRGB(f, 0x17, 0x80, 0x3a), SDL_MapRGB(f, 0xc0, 0x00, 0x00),
             SDL_MapRGB(f, 0x1f, 0x5f, 0xd6)};
 }
+constexpr SDL_Color ink = {0x22, 0x22, 0x22, 0};
+constexpr SDL_Color grey_ink = {0x77, 0x77, 0x77, 0};
 
 // The part of the segment inside the area (Liang and Barsky's clipping); false when none is.
 bool clip_to_area(double& x0, double& y0, double& x1, double& y1)
@@ -66,6 +77,17 @@ void segment(double x0, double y0, double x1, double y1, Uint32 colour, int half
     }
 }
 
+// The segment in dashes, from its first end.
+void dashed_segment(double x0, double y0, double x1, double y1, Uint32 colour)
+{
+    const double length = std::hypot(x1 - x0, y1 - y0);
+    for (double at = 0; at < length; at += 2 * dash) {
+        const double t0 = at / length, t1 = std::min(at + dash, length) / length;
+        segment(x0 + t0 * (x1 - x0), y0 + t0 * (y1 - y0), x0 + t1 * (x1 - x0), y0 + t1 * (y1 - y0),
+                colour, 1);
+    }
+}
+
 void outline(SearchStep kind, double x, double y, double hw, double hh, Uint32 colour, int width)
 {
     if (kind == SearchStep::enter) {
@@ -83,31 +105,37 @@ void outline(SearchStep kind, double x, double y, double hw, double hh, Uint32 c
     segment(x - hw, y + hh, x - hw, y - hh, colour, width);
 }
 
+// A filled disc, row by row.
+void disc(double x, double y, double radius, Uint32 colour)
+{
+    for (int dy = static_cast<int>(-radius); dy <= radius; ++dy) {
+        const int half = static_cast<int>(std::sqrt(radius * radius - dy * dy));
+        SDL_Rect row = {static_cast<Sint16>(x - half), static_cast<Sint16>(y + dy),
+                        static_cast<Uint16>(2 * half + 1), 1};
+        SDL_FillRect(screen, &row, colour);
+    }
+}
+
+// The node's shape at the view's size, its centre at (x, y).
 void shape(SearchStep kind, const NodePlace& p, double x, double y, const Colours& c, bool on_path)
 {
+    const double hw = p.half_width * scale, hh = p.half_height * scale;
     const Uint32 line = on_path ? c.path : c.outline;
     const int width = on_path ? 1 : 0;
     switch (kind) {
     case SearchStep::enter:
     case SearchStep::back_up:
-        outline(kind, x, y, p.half_width, p.half_height, line, width);
+        outline(kind, x, y, hw, hh, line, width);
         return;
     case SearchStep::found:
-        // A filled disc, row by row.
-        for (int dy = static_cast<int>(-p.half_height); dy <= p.half_height; ++dy) {
-            const int half = static_cast<int>(std::sqrt(p.half_height * p.half_height - dy * dy));
-            SDL_Rect row = {static_cast<Sint16>(x - half), static_cast<Sint16>(y + dy),
-                            static_cast<Uint16>(2 * half + 1), 1};
-            SDL_FillRect(screen, &row, on_path ? c.path : c.solution);
-        }
+        disc(x, y, hh, on_path ? c.path : c.solution);
         return;
     case SearchStep::turned_down:
     case SearchStep::dead_end: {
         const bool dead = kind == SearchStep::dead_end;
-        const double h = p.half_width;
-        segment(x - h, y - h, x + h, y + h, c.turned_down);
-        segment(x - h, y + h, x + h, y - h, c.turned_down);
-        outline(kind, x, y, h, h,
+        segment(x - hw, y - hh, x + hw, y + hh, c.turned_down);
+        segment(x - hw, y + hh, x + hw, y - hh, c.turned_down);
+        outline(kind, x, y, hw, hh,
                 on_path ? c.path
                 : dead  ? c.dead_end
                         : c.turned_down,
@@ -117,19 +145,47 @@ void shape(SearchStep kind, const NodePlace& p, double x, double y, const Colour
     }
 }
 
-void label(TTF_Font* font, const char* text, const NodePlace& p, double x, double y,
-           SearchStep kind)
+// Text in the colour, its left end at x (its middle, centred), its middle at y.
+void text(const char* words, SDL_Color colour, double x, double y, bool centred = false)
 {
-    if (font == nullptr || *text == '\0') return;
     int w = 0, h = 0;
-    if (TTF_SizeText(font, text, &w, &h) != 0) return;
+    if (label_font == nullptr || *words == '\0' || TTF_SizeText(label_font, words, &w, &h) != 0) {
+        return;
+    }
+    SDL_Rect place = {static_cast<Sint16>(centred ? x - w / 2.0 : x),
+                      static_cast<Sint16>(y - h / 2.0), 0, 0};
+    blit_text(label_font, words, colour, place);
+}
+
+// The width of the text in the labels' font; 0 without it.
+double text_width(const char* words)
+{
+    int w = 0, h = 0;
+    if (label_font == nullptr || TTF_SizeText(label_font, words, &w, &h) != 0) return 0;
+    return w;
+}
+
+// The node's label and its count of candidates left out, where the picture puts them
+// around the shape's centre at (x, y).
+void texts(const char* words, int left_out, const NodePlace& p, double x, double y, SearchStep kind)
+{
     const SDL_Color colour = kind == SearchStep::found         ? SDL_Color{0x0b, 0x3d, 0x19, 0}
-                             : kind == SearchStep::turned_down ? SDL_Color{0x77, 0x77, 0x77, 0}
+                             : kind == SearchStep::turned_down ? grey_ink
                              : kind == SearchStep::dead_end    ? SDL_Color{0xc0, 0x00, 0x00, 0}
-                                                               : SDL_Color{0x22, 0x22, 0x22, 0};
-    const double left = p.label_centred ? x - w / 2.0 : x + p.half_width + label_gap;
-    SDL_Rect place = {static_cast<Sint16>(left), static_cast<Sint16>(y - h / 2.0), 0, 0};
-    blit_text(font, text, colour, place);
+                                                               : ink;
+    text(words, colour, x + (p.label_x - p.x) * scale, y, p.label_centred);
+    if (left_out > 0) {
+        char count[16];
+        std::snprintf(count, sizeof count, "%d", left_out);
+        text(count, grey_ink, x + (p.count_x - p.x) * scale, y - count_rise * scale);
+    }
+}
+
+// How far the node's shape and label reach right of its centre, in the picture's units.
+double right_reach(const NodePlace& p, const char* label)
+{
+    if (p.label_centred || *label == '\0') return p.half_width;
+    return p.label_x - p.x + static_cast<double>(std::strlen(label)) * tree_char_width;
 }
 
 // How far to move a picture of the size along a room of the size: the whole picture centred
@@ -141,74 +197,184 @@ double offset(double size, double room, double at)
     return std::clamp(room / 2 - at, room - size, 0.0);
 }
 
-// Text in the legend's ink, its left end at x, its middle at y.
-void words(TTF_Font* font, const char* text, double x, double y)
+// Where the picture's units fall on the page: x at x * scale + dx; the levels from the
+// first one shown below the ones left out (none: every level) a band lower than they would
+// stand, the band of the level after the roots taking the place of those left out.
+struct ViewPlace {
+    double dx = 0, dy = 0;
+    int first_below = 0;  // the first level shown below those left out; 0 when none are
+    double lower_by = 0;  // how much higher, in the picture's units, the levels below stand
+
+    bool shown(int level) const { return first_below == 0 || level < 1 || level >= first_below; }
+    double x(double picture_x) const { return picture_x * scale + dx; }
+    double y(double picture_y, int level) const
+    {
+        return (picture_y - (first_below > 0 && level >= first_below ? lower_by : 0)) * scale + dy;
+    }
+};
+
+// The view of the layout around the current node (or the top of the tree without one): the
+// whole tree where it fits; otherwise centred on the current node, with the levels that
+// stand between the roots and the levels around it left out when there is no room for
+// them.
+ViewPlace place_view(const TreeLayout& layout, const SearchTree& tree, int current)
 {
-    NodePlace at{};
-    at.half_width = -label_gap;  // the text starts at x itself
-    label(font, text, at, x, y, SearchStep::enter);
+    ViewPlace view;
+    const NodePlace* centre = current >= 0 ? &layout.places[static_cast<size_t>(current)] : nullptr;
+    view.dx = area.x + offset(layout.width * scale, area.w, centre ? centre->x * scale : 0);
+    view.dy = area.y;
+    if (layout.height * scale <= area.h || centre == nullptr) return view;
+    // The current node's level and the one below, where its children come.
+    const int level = tree.node(current).level;
+    int deepest = 0;
+    for (size_t k = 0; k < layout.places.size(); ++k) {
+        deepest = std::max(deepest, tree.node(static_cast<int>(k)).level);
+    }
+    const int lowest = std::min(deepest, level + 1);
+    const double bottom =
+        centre->y + (lowest - level) * tree_level_gap + call_half_height + tree_margin;
+    const double room = area.h / scale;
+    if (bottom <= room) return view;
+    // Levels 1 to first_below - 1 give way to one band.
+    const int left_out = static_cast<int>(std::ceil((bottom - room) / tree_level_gap)) + 1;
+    view.first_below = std::min(1 + left_out, level);
+    view.lower_by = (view.first_below - 2) * tree_level_gap;
+    if (view.first_below < 3) view.first_below = 0;
+    return view;
 }
 
 }  // namespace
 
 void draw_tree_view(const SearchTree& tree, int count, int current, TTF_Font* font)
 {
+    if (font != nullptr && label_font == nullptr) {
+        label_font = open_text_font("tree view", tree_label_font_size);
+    }
     const Colours c = map_colours();
-    SDL_Rect view = area;
-    SDL_FillRect(screen, &view, c.white);
-    SDL_SetClipRect(screen, &view);
+    SDL_Rect view_rect = area;
+    SDL_FillRect(screen, &view_rect, c.white);
+    SDL_SetClipRect(screen, &view_rect);
 
     const TreeLayout layout = lay_out_tree(tree, count);
     count = static_cast<int>(layout.places.size());
-    const NodePlace* centre =
-        current >= 0 && current < count ? &layout.places[static_cast<size_t>(current)] : nullptr;
-    const double dx = area.x + offset(layout.width, area.w, centre ? centre->x : 0);
-    const double dy =
-        area.y +
-        (layout.height <= area.h ? 0 : offset(layout.height, area.h, centre ? centre->y : 0));
+    if (current >= count) current = -1;
+    const ViewPlace view = place_view(layout, tree, current);
     std::vector<bool> on_path(static_cast<size_t>(count), false);
-    for (int k = current < count ? current : -1; k >= 0; k = tree.node(k).parent) {
-        on_path[static_cast<size_t>(k)] = true;
-    }
-    const auto in_view = [&](const NodePlace& p) {
-        return p.x + dx > area.x - tree_level_gap && p.x + dx < area.x + area.w + tree_level_gap;
+    for (int k = current; k >= 0; k = tree.node(k).parent) on_path[static_cast<size_t>(k)] = true;
+    const auto place = [&layout](int k) -> const NodePlace& {
+        return layout.places[static_cast<size_t>(k)];
     };
-
+    const auto in_view = [&view](const NodePlace& p) {
+        const double x = view.x(p.x);
+        return x > area.x - tree_level_gap * scale && x < area.x + area.w + tree_level_gap * scale;
+    };
+    // Where a node is drawn: its place, except for a node of the path beyond the view's
+    // sides, which stands at the side, whole.
+    std::vector<double> drawn_x(static_cast<size_t>(count));
     for (int k = 0; k < count; ++k) {
-        const int parent = tree.node(k).parent;
-        if (parent < 0) continue;
-        const NodePlace &to = layout.places[static_cast<size_t>(k)],
-                        &from = layout.places[static_cast<size_t>(parent)];
-        if (!in_view(to) && !in_view(from)) continue;
-        const bool path = on_path[static_cast<size_t>(k)];
-        segment(from.x + dx, from.y + from.half_height + dy, to.x + dx, to.y - to.half_height + dy,
-                path ? c.path : c.edge, path ? 1 : 0);
+        const NodePlace& p = place(k);
+        double x = view.x(p.x);
+        if (on_path[static_cast<size_t>(k)]) {
+            const double left = p.half_width * scale + edge_room;
+            const double right = right_reach(p, tree.label(k)) * scale + edge_room;
+            x = std::clamp(x, area.x + left, std::max(area.x + left, area.x + area.w - right));
+        }
+        drawn_x[static_cast<size_t>(k)] = x;
+    }
+    const auto node_y = [&](int k) { return view.y(place(k).y, tree.node(k).level); };
+    const auto shown = [&](int k) { return view.shown(tree.node(k).level); };
+
+    if (layout.start_mark) {
+        disc(view.x(layout.start_x), view.y(layout.start_y, -1), start_mark_radius * scale,
+             c.outline);
     }
     for (int k = 0; k < count; ++k) {
-        const NodePlace& p = layout.places[static_cast<size_t>(k)];
-        if (!in_view(p)) continue;
-        const SearchStep kind = tree.node(k).kind;
-        shape(kind, p, p.x + dx, p.y + dy, c, on_path[static_cast<size_t>(k)]);
-        label(font, tree.label(k), p, p.x + dx, p.y + dy, kind);
-        if (k == current) {
-            const double m = current_frame_margin;
-            outline(SearchStep::dead_end, p.x + dx, p.y + dy, p.half_width + m, p.half_height + m,
-                    c.path, 1);
+        const NodePlace& to = place(k);
+        const int parent = tree.node(k).parent;
+        const bool path = on_path[static_cast<size_t>(k)];
+        const double x1 = path ? drawn_x[static_cast<size_t>(k)] : view.x(to.x);
+        const double y1 = node_y(k) - to.half_height * scale;
+        if (parent < 0) {
+            if (layout.start_mark && (path || in_view(to))) {
+                segment(view.x(layout.start_x),
+                        view.y(layout.start_y, -1) + start_mark_radius * scale, x1, y1,
+                        path ? c.path : c.edge, path ? 1 : 0);
+            }
+            continue;
+        }
+        const NodePlace& from = place(parent);
+        if (!path && !in_view(to) && !in_view(from)) continue;
+        if (!shown(k)) continue;
+        const double x0 = path ? drawn_x[static_cast<size_t>(parent)] : view.x(from.x);
+        if (!shown(parent)) {
+            // The path through the levels left out: a dashed line from the root it came from,
+            // and beside it how many levels it passes.
+            if (!path) continue;
+            int root = parent;
+            while (tree.node(root).parent >= 0) root = tree.node(root).parent;
+            const double top = node_y(root) + place(root).half_height * scale;
+            const double rx = drawn_x[static_cast<size_t>(root)];
+            dashed_segment(rx, top, x1, y1, c.path);
+            char words[48];
+            std::snprintf(words, sizeof words, "%d levels left out", view.first_below - 1);
+            // Beside the line, right of it where there is room, otherwise left of it.
+            const double room = 2 * tree_char_width * scale, width = text_width(words);
+            double x = std::max(rx, x1) + room;
+            if (x + width > area.x + area.w)
+                x = std::max<double>(area.x, std::min(rx, x1) - room - width);
+            text(words, grey_ink, x, (top + y1) / 2);
+            continue;
+        }
+        segment(x0, node_y(parent) + from.half_height * scale, x1, y1, path ? c.path : c.edge,
+                path ? 1 : 0);
+    }
+    // The nodes, those of the path last, over a clearing of their own where they were moved
+    // to the view's side.
+    for (const bool path_nodes : {false, true}) {
+        for (int k = 0; k < count; ++k) {
+            const NodePlace& p = place(k);
+            if (on_path[static_cast<size_t>(k)] != path_nodes || !shown(k)) continue;
+            if (!path_nodes && !in_view(p)) continue;
+            const double x = drawn_x[static_cast<size_t>(k)], y = node_y(k);
+            if (path_nodes && x != view.x(p.x)) {
+                SDL_Rect clearing = {static_cast<Sint16>(x - p.half_width * scale - edge_room),
+                                     static_cast<Sint16>(y - p.half_height * scale - edge_room),
+                                     static_cast<Uint16>(2 * (p.half_width * scale + edge_room)),
+                                     static_cast<Uint16>(2 * (p.half_height * scale + edge_room))};
+                SDL_FillRect(screen, &clearing, c.white);
+            }
+            const SearchStep kind = tree.node(k).kind;
+            shape(kind, p, x, y, c, path_nodes);
+            texts(tree.label(k), tree.node(k).turned_down_left_out, p, x, y, kind);
+            if (k == current) {
+                const double m = current_frame_margin;
+                outline(SearchStep::dead_end, x, y, p.half_width * scale + m,
+                        p.half_height * scale + m, c.path, 1);
+            }
         }
     }
 
     // The legend stays at the top of the view, whatever part of the tree is shown.
     SDL_Rect band = {area.x, area.y, area.w, static_cast<Uint16>(legend_band)};
     SDL_FillRect(screen, &band, c.white);
-    double x = area.x + tree_margin;
-    const double y = area.y + tree_margin + legend_height / 2;
-    for (const LegendSample& s : tree_legend) {
-        const NodePlace p = legend_place(s.kind, x, y);
-        shape(s.kind, p, p.x, p.y, c, false);
-        label(font, s.label, p, p.x, p.y, s.kind);
-        const double labelled = *s.label != '\0' && !p.label_centred ? 2 * tree_char_width : 0;
-        words(font, s.meaning, p.x + p.half_width + label_gap + labelled, y);
-        x += legend_item_width;
+    for (const LegendItem& item : layout.legend) {
+        const NodePlace& p = item.place;
+        if (item.count) {
+            text(item.label.c_str(), grey_ink, area.x + p.count_x * scale,
+                 area.y + legend_y * scale - count_rise * scale);
+        } else {
+            const double x = area.x + p.x * scale, y = area.y + p.y * scale;
+            shape(item.kind, p, x, y, c, false);
+            texts(item.label.c_str(), 0, p, x, y, item.kind);
+        }
+        text(item.meaning.c_str(), ink, area.x + item.meaning_x * scale, area.y + legend_y * scale);
     }
     SDL_SetClipRect(screen, nullptr);
+}
+
+void close_tree_view_font()
+{
+    if (label_font == nullptr) return;
+    close_text_font(label_font);
+    label_font = nullptr;
 }

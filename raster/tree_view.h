@@ -12,15 +12,23 @@
 // The part of the page the view fills: below a header line, above the status line.
 constexpr int tree_view_top = 40;
 constexpr int tree_view_bottom = 550;
-// The size of the labels' font: that of the picture's texts, so that the page shows the
-// tree at the picture's own size.
-constexpr int tree_label_font_size = 12;
+// The size of the labels' font. The view draws the picture's layout enlarged by the ratio
+// of this size to the picture's own (tree/tree_layout.h), so that labels fill their shapes
+// as in the picture and can be read from the back of a room.
+constexpr int tree_label_font_size = 16;
 
-// Draws the tree's first count nodes with the legend above them, at full size: the whole
-// tree where it fits, otherwise the part around the current node, which stands in the
-// middle. The path from the root down to the current node is drawn in blue and the current
-// node framed. Labels are written in font (none without one). Clears the view's part of
-// the page first and draws nothing outside it.
+// Draws the tree's first count nodes with the legend above them: the whole tree where it
+// fits, otherwise the part around the current node, which stands in the middle, with its
+// label whole. The path from the root down to the current node is drawn in blue and the
+// current node framed; the path stays in view: its nodes beyond the view's sides stand at
+// its edge, and where the levels between the roots and the current node are more than the
+// view holds, those in the middle are left out for a mark that says how many they are.
+// With a font (none: no texts), the labels are written in the font at
+// tree_label_font_size, opened at the first draw (close_tree_view_font closes it). Clears
+// the view's part of the page first and draws nothing outside it.
 void draw_tree_view(const SearchTree& tree, int count, int current, TTF_Font* font);
+
+// Closes the font of the labels, if one was opened.
+void close_tree_view_font();
 
 #endif

@@ -39,7 +39,8 @@ bool open_screen(const char* program, const char* save_folder);
 TTF_Font* open_text_font(const char* program, int size = font_size);
 
 // Ends what a window program's run opened besides its screen: the progress line of --save
-// (run/progress.h), and the font and its second size (either may be nullptr: not opened).
+// (run/progress.h), the font and its second size (either may be nullptr: not opened), and
+// the font of the tree view (raster/tree_view.h).
 void close_window_run(TTF_Font* font, TTF_Font* small_font);
 
 // Closes the font (if it was opened) and shuts SDL_ttf down.

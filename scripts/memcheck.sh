@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Runs each of the five programs to its end under valgrind's memcheck, keys supplied:
+# Runs each of the programs to its end under valgrind's memcheck, keys supplied:
 # the console programs read their key from /dev/null, the window programs get key presses
 # in an Xvfb server until they exit, and run once more writing their pages with --save, also in
-# step mode.
+# step mode; tracetree reads a trace from a pipe.
 # Fails on any invalid read or write, any use of an uninitialised value, and any block
 # definitely lost that the system libraries' suppressions in scripts/valgrind.supp do not
 # name.
@@ -35,6 +35,12 @@ for program in juglist permlist tilelist; do
   (cd "$bin" && "${memcheck[@]}" "./$program") </dev/null >/dev/null 2>"$logs/$program.log" || rc=$?
   report "$program" "$rc"
 done
+
+# tracetree reading juglist's trace and drawing its tree.
+rc=0
+(cd "$bin" && ./juglist --trace --no-wait | "${memcheck[@]}" ./tracetree --tree "$logs/tracetree.svg") \
+  >/dev/null 2>"$logs/tracetree.log" || rc=$?
+report tracetree "$rc"
 
 # Counts on threads and in parts, and estimates, each run under its own name.
 long_runs=(

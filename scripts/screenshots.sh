@@ -3,8 +3,9 @@
 # jugview on solution 7 of the 8,5,3 puzzle, tileview's first and last pages, every step of
 # the 4x3 board's search as an animation (all written by the programs themselves with
 # --save, no display needed), jugview's steps seen going back and forward (its own code run
-# in-process with the keys of step mode), the search tree of the 4x3 board (tilelist --tree,
-# made into a PNG by rsvg-convert), and an excerpt of juglist.
+# in-process with the keys of step mode), the search trees of the 4x3 board (tilelist --tree)
+# and of the default jugs without the pours turned down (juglist --tree --hide turned-down),
+# made into PNGs by rsvg-convert, and an excerpt of juglist.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -52,6 +53,10 @@ rm -r "$pages"
 "$bin/tilelist" --board 4x3 --count --no-wait --tree "$docs/tilelist-4x3-tree.svg" >/dev/null
 rsvg-convert "$docs/tilelist-4x3-tree.svg" -o "$docs/tilelist-4x3-tree.png"
 echo docs/tilelist-4x3-tree.png
+# The default jugs' tree without the pours turned down, each call with their count.
+"$bin/juglist" --count --no-wait --tree "$docs/juglist-tree.svg" --hide turned-down >/dev/null
+rsvg-convert "$docs/juglist-tree.svg" -o "$docs/juglist-tree.png"
+echo docs/juglist-tree.png
 
 # The first solutions and the summary of juglist, as its own output prints them, under
 # the command line that started it.

@@ -96,9 +96,11 @@ TEST_F(InstalledTree, HoldsProgramsPagesDesktopEntriesAndFont)
 TEST_F(InstalledTree, ConsoleProgramsRunFromAnotherFolder)
 {
     for (const std::string& program : console_programs) {
-        const ProcessResult built = run_process("cd '" + bin + "' && ./" + program + " --no-wait");
+        // tracetree reads a trace rather than searching: its help stands for its output.
+        const std::string options = program == "tracetree" ? " --help" : " --no-wait";
+        const ProcessResult built = run_process("cd '" + bin + "' && ./" + program + options);
         const ProcessResult installed =
-            run_process("cd / && '" + prefix() + "/bin/" + program + "' --no-wait");
+            run_process("cd / && '" + prefix() + "/bin/" + program + "'" + options);
         EXPECT_EQ(installed.exit_status, 0) << program << "\n" << installed.err;
         EXPECT_EQ(installed.err, "") << program;
         EXPECT_GT(installed.out.size(), 100u) << program;

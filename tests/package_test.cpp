@@ -124,9 +124,13 @@ TEST_F(Packages, DebianPackageHoldsProgramsPagesEntriesAndDocuments)
         EXPECT_EQ(run_process("objdump -h '" + path + "'").out.find(".debug_info"),
                   std::string::npos)
             << program;
-        const ProcessResult run = run_process("cd / && '" + path + "' --no-wait");
+        // tracetree reads a trace (here of one node) instead of searching.
+        const std::string input = program == "tracetree" ? "echo call | " : "";
+        const std::string options = program == "tracetree" ? "" : " --no-wait";
+        const ProcessResult run = run_process("cd / && " + input + "'" + path + "'" + options);
         EXPECT_EQ(run.exit_status, 0) << program;
-        EXPECT_EQ(run.out, run_process("'" + build + "/bin/" + program + "' --no-wait").out);
+        EXPECT_EQ(run.out,
+                  run_process(input + "'" + build + "/bin/" + program + "'" + options).out);
     }
 }
 

@@ -35,7 +35,7 @@ SvgTree read_svg_tree(const std::string& svg)
 {
     SvgTree tree;
     // The open groups: the index of the node each stands for, -1 for another group, -2 for
-    // the tree's group.
+    // the tree's group, -3 for the legend, -4 for a sample in it, -5 for the start mark.
     std::vector<int> open;
     for (size_t at = svg.find('<'); at != std::string::npos; at = svg.find('<', at + 1)) {
         const size_t end = svg.find('>', at);
@@ -51,7 +51,13 @@ SvgTree read_svg_tree(const std::string& svg)
         } else if (tag.rfind("<g", 0) == 0) {
             const std::string cls = attribute(tag, "class");
             if (cls.rfind("node ", 0) != 0) {
-                open.push_back(cls == "tree" ? -2 : -1);
+                const bool sample = !open.empty() && open.back() == -3;
+                if (sample) tree.legend.push_back({cls, ""});
+                open.push_back(cls == "tree"     ? -2
+                               : cls == "legend" ? -3
+                               : sample          ? -4
+                               : cls == "start"  ? -5
+                                                 : -1);
                 continue;
             }
             SvgNode node;
@@ -66,6 +72,11 @@ SvgTree read_svg_tree(const std::string& svg)
             tree.nodes.push_back(node);
         } else if (tag == "</g>") {
             open.pop_back();
+        } else if (!open.empty() && open.back() == -5) {
+            tree.start_marks += tag.rfind("<circle", 0) == 0;
+            tree.start_lines += tag.rfind("<line", 0) == 0;
+        } else if (!open.empty() && open.back() == -4 && tag.rfind("<text", 0) == 0) {
+            tree.legend.back().second = svg.substr(end + 1, svg.find('<', end) - end - 1);
         } else if (!open.empty() && open.back() >= 0) {
             SvgNode& node = tree.nodes[static_cast<size_t>(open.back())];
             if (tag[1] != '/') {
@@ -75,7 +86,13 @@ SvgTree read_svg_tree(const std::string& svg)
             const size_t text_end = svg.find('<', end);
             const std::string text = unescaped(svg.substr(end + 1, text_end - end - 1));
             if (tag == "<title>" && node.title.empty()) node.title = text;
-            if (tag.rfind("<text", 0) == 0 && node.label.empty()) node.label = text;
+            if (tag.rfind("<text class=\"left-out\"", 0) == 0) {
+                node.left_out = text;
+                node.left_out_x = number(tag, "x");
+            } else if (tag.rfind("<text", 0) == 0 && node.label.empty()) {
+                node.label = text;
+                node.label_x = number(tag, "x");
+            }
             if (!node.shape.empty()) continue;
             if (tag.rfind("<ellipse", 0) == 0 || tag.rfind("<circle", 0) == 0) {
                 node.shape = tag.substr(1, tag.find(' ') - 1);

@@ -384,24 +384,45 @@ TEST_F(TileviewTest, StepModeShowsTheTreeExploredSoFar)
     EXPECT_TRUE(script.pages[3] == board_at_third_step) << "t shows the board of the same step";
     EXPECT_FALSE(script.pages[2] == board_at_third_step);
 
-    // Steps 1 to 3 place 0-1, 2-3 and 4-5: a path of one, two, three calls. The frame of the
-    // current node stands 13 pixels above and below its centre, a level (52 pixels) lower
-    // each step; nothing is blue below it.
+    // Steps 1 to 3 place 0-1, 2-3 and 4-5: a path of one, two, three calls, drawn as the
+    // picture lays them out, enlarged 16/11 times for labels in the 16-pixel font. The frame
+    // of the current node stands 17 pixels above and below its centre, a level (52 of the
+    // picture's units) lower each step; nothing is blue below it; its label is the domino.
     const Uint32 blue = SDL_MapRGB(screen->format, 0x1f, 0x5f, 0xd6);
     const Uint32 ink = SDL_MapRGB(screen->format, 0x22, 0x22, 0x22);
-    constexpr int first_centre = 97;  // the view's top, its legend, the margins, half a node
+    constexpr double scale = 16.0 / 11;
+    // The view's top, its legend, the margins, half a node.
+    constexpr double first_centre = 40 + (12 + 24 + 12 + 9) * scale;
+    TTF_Font* font = open_test_font(BIN_DIR, 16);
+    ASSERT_NE(font, nullptr);
+    const auto from_corner = [](const PixelSet& pixels) {
+        int x0 = 799, y0 = 599;
+        for (const auto& [x, y] : pixels) x0 = std::min(x0, x), y0 = std::min(y0, y);
+        PixelSet moved;
+        for (const auto& [x, y] : pixels) moved.insert({x - x0, y - y0});
+        return moved;
+    };
     for (int k = 0; k < 3; ++k) {
         const Page& page = script.pages[static_cast<size_t>(k)];
-        const int centre = first_centre + 52 * k;
-        EXPECT_GT(count_colour(page, blue, 0, centre - 13, 799, centre - 13), 20)
+        const int centre = static_cast<int>(first_centre + 52 * scale * k);
+        EXPECT_GT(count_colour(page, blue, 0, centre - 17, 799, centre - 17), 20)
             << "step " << k + 1;
-        EXPECT_GT(count_colour(page, blue, 0, centre + 13, 799, centre + 13), 20)
+        EXPECT_GT(count_colour(page, blue, 0, centre + 17, 799, centre + 17), 20)
             << "step " << k + 1;
-        EXPECT_EQ(count_colour(page, blue, 0, centre + 15, 799, 549), 0) << "step " << k + 1;
-        EXPECT_GT(count_colour(page, blue, 0, first_centre - 9, 799, first_centre - 9), 5)
+        EXPECT_EQ(count_colour(page, blue, 0, centre + 21, 799, 549), 0) << "step " << k + 1;
+        EXPECT_GT(count_colour(page, blue, 0, static_cast<int>(first_centre - 9 * scale), 799,
+                               static_cast<int>(first_centre - 9 * scale)),
+                  5)
             << "the root's outline, on the path";
-        EXPECT_GT(count_colour(page, ink, 20, 52, 799, 76), 100) << "the tree's legend";
+        EXPECT_GT(count_colour(page, ink, 20, 52, 799, 90), 100) << "the tree's legend";
+        const char* domino = k == 0 ? "0-1" : k == 1 ? "2-3" : "4-5";
+        EXPECT_TRUE(
+            same_pixels(std::string("tree_label_") + domino,
+                        from_corner(page_pixels_with(page, ink, 0, centre - 12, 799, centre + 12)),
+                        from_corner(text_pixels(font, domino, 0, 0))));
     }
+    TTF_CloseFont(font);
+    TTF_Quit();
 }
 
 // A board of an odd number of cells: the end of step mode says why it has no tiling.

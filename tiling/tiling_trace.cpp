@@ -14,7 +14,7 @@ bool tile_trace_node(SearchStep step, DominoCode domino, int depth, int free_cel
         node.kind = SearchStep::dead_end;
         node.level = depth;
         std::snprintf(node.line, sizeof node.line, "dead end at cell %d", free_cell);
-        std::snprintf(node.label, sizeof node.label, "%d", free_cell);
+        std::snprintf(node.label, sizeof node.label, "cell %d", free_cell);
         return true;
     case SearchStep::found:
         node.kind = SearchStep::found;

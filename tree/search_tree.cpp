@@ -33,6 +33,7 @@ void SearchTree::add(int level, SearchStep kind, const char* title, const char* 
     text_ += title;
     text_ += '\0';
     node.label = static_cast<int>(text_.size());
+    node.turned_down_left_out = 0;
     text_ += label;
     text_ += '\0';
     open_.push_back(size());
@@ -44,4 +45,23 @@ void SearchTree::clear()
     nodes_.clear();
     text_.clear();
     open_.clear();
+}
+
+SearchTree without_turned_down(const SearchTree& tree)
+{
+    SearchTree kept;
+    // Where each node went in the tree kept; -1 for a node left out.
+    std::vector<int> place(static_cast<size_t>(tree.size()), -1);
+    for (int k = 0; k < tree.size(); ++k) {
+        const TreeNode& node = tree.node(k);
+        const int parent = node.parent < 0 ? -1 : place[static_cast<size_t>(node.parent)];
+        if (node.parent >= 0 && parent < 0) continue;  // below a node left out
+        if (node.kind == SearchStep::turned_down) {
+            if (parent >= 0) kept.leave_out_turned_down(parent);
+            continue;
+        }
+        place[static_cast<size_t>(k)] = kept.size();
+        kept.add(node.level, node.kind, tree.title(k), tree.label(k));
+    }
+    return kept;
 }

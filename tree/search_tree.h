@@ -17,6 +17,7 @@ struct TreeNode {
     SearchStep kind;
     int title;  // where the node's title and label start in the tree's text
     int label;
+    int turned_down_left_out;  // the candidates it turned down that the picture leaves out
 };
 
 // The nodes in the order the search reached them, which is the order of the --trace lines:
@@ -33,6 +34,9 @@ class SearchTree {
     const char* title(int k) const { return text_.c_str() + node(k).title; }
     const char* label(int k) const { return text_.c_str() + node(k).label; }
 
+    // Counts one more candidate that node k turned down and that this tree leaves out.
+    void leave_out_turned_down(int k) { ++nodes_[static_cast<size_t>(k)].turned_down_left_out; }
+
     void clear();
 
   private:
@@ -40,5 +44,9 @@ class SearchTree {
     std::string text_;
     std::vector<int> open_;  // the last node of each level, from the roots down
 };
+
+// The tree without its candidates turned down (and anything below one): each node kept keeps
+// its title, label and order, and counts the candidates it turned down.
+SearchTree without_turned_down(const SearchTree& tree);
 
 #endif

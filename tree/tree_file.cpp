@@ -16,6 +16,7 @@ namespace {
 // Made when a run asks for a tree: a run without one pays nothing for them.
 const char* tree_program = "";
 SearchTree* tree = nullptr;
+bool hiding = false;
 WholeFile* file = nullptr;
 
 void drop_unfinished_file() { drop_whole_file(*file); }
@@ -31,9 +32,10 @@ void drop_unfinished_file() { drop_whole_file(*file); }
 
 }  // namespace
 
-void start_tree_file(const char* program, const char* path)
+void start_tree_file(const char* program, const char* path, bool hide_turned_down)
 {
     tree_program = program;
+    hiding = hide_turned_down;
     if (tree == nullptr) {
         tree = new SearchTree;
         file = new WholeFile;
@@ -62,16 +64,31 @@ void record_tree_node(const TraceNode& node)
     tree->add(node);
 }
 
-void finish_tree_file()
+namespace {
+
+void draw_into_file(const SearchTree& whole)
 {
     char* text = nullptr;
     size_t size = 0;
     std::FILE* out = open_memstream(&text, &size);
     if (out == nullptr) cannot_write(errno);
-    const bool written = write_tree_svg(out, *tree, tree->size());
+    const SearchTree kept = hiding ? without_turned_down(whole) : SearchTree();
+    const SearchTree& drawn = hiding ? kept : whole;
+    const bool written = write_tree_svg(out, drawn, drawn.size());
     std::fclose(out);
     int error = written ? add_to_whole_file(*file, text, size) : ENOMEM;
     std::free(text);
     if (error == 0) error = end_whole_file(*file);
     if (error != 0) cannot_write(error);
+}
+
+}  // namespace
+
+void finish_tree_file() { draw_into_file(*tree); }
+
+void write_tree_file(const char* program, const char* path, const SearchTree& whole,
+                     bool hide_turned_down)
+{
+    start_tree_file(program, path, hide_turned_down);
+    draw_into_file(whole);
 }

@@ -11,7 +11,8 @@ constexpr int max_tree_nodes = 100000;
 // temporary name in the same folder, made now, and takes path's name once complete: a
 // path that cannot be written ends the run here, before the search (RunEnd, status 1, one
 // line on standard error naming it). Whichever way the run ends, no temporary file stays.
-void start_tree_file(const char* program, const char* path);
+// With hide_turned_down the picture leaves the candidates turned down out (--hide).
+void start_tree_file(const char* program, const char* path, bool hide_turned_down = false);
 
 // Whether a tree is being recorded.
 bool recording_tree();
@@ -23,5 +24,10 @@ void record_tree_node(const TraceNode& node);
 // Draws the tree into its file and gives the file its name; a failure ends the run as a
 // path that cannot be written does.
 void finish_tree_file();
+
+// Draws the tree into a file at path, at once, as a run's tree is drawn (start_tree_file,
+// then finish_tree_file).
+void write_tree_file(const char* program, const char* path, const SearchTree& tree,
+                     bool hide_turned_down);
 
 #endif

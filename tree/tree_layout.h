@@ -1,9 +1,11 @@
-// Where each node of a search tree stands in its picture: a tidy tree, the leaves spaced
-// evenly in the order the search reached them, each parent centred over its children, a
-// level's nodes on one line, the roots on the top one.
+// Where each node of a search tree stands in its picture: a tidy tree, each subtree packed
+// against its left neighbour level by level, each parent centred over its children, the
+// children of a node left to right in the order the search reached them, a level's nodes
+// on one line, the roots on the top one.
 #ifndef TREE_TREE_LAYOUT_H
 #define TREE_TREE_LAYOUT_H
 
+#include <string>
 #include <vector>
 
 #include "tree/search_tree.h"
@@ -19,6 +21,14 @@ constexpr double call_padding = 6;  // between a call's label and its outline
 constexpr double solution_radius = 7;
 constexpr double mark_half_side = 5;  // the square of a candidate turned down or a dead end
 constexpr double label_gap = 3;       // between a shape and the label beside it
+// The number of candidates a call turned down, where the picture leaves them out: a small
+// number at the shape's upper right.
+constexpr double count_font_size = 9;
+constexpr double count_char_width = 0.62 * count_font_size;
+constexpr double count_rise = 3;  // its baseline above the node's centre line
+// The mark that the roots of a search that starts more than once hang from, above them.
+constexpr double start_mark_radius = 3;
+constexpr double start_mark_rise = 26;  // from the mark's centre down to the roots' line
 
 struct NodePlace {
     double x, y;         // the centre of the node's shape
@@ -27,29 +37,33 @@ struct NodePlace {
     double label_x;      // where the label starts, or its middle when centred
     double label_y;      // the label's baseline
     bool label_centred;  // inside the shape (a call), or beside it on the right
+    double count_x;      // where the count of candidates left out starts, when there is one
+    double count_y;      // its baseline
 };
 
-// The legend's row above the tree: one sample of each kind, with a label as the tree shows
-// one, and what it stands for.
+// The legend's row above the tree: a sample of each kind that the tree shows, with a label
+// as the tree shows one, and what it stands for.
 constexpr double legend_height = 24;
-constexpr double legend_item_width = 190;
-struct LegendSample {
+constexpr double legend_item_gap = 24;  // from one item's words to the next item
+struct LegendItem {
     SearchStep kind;
-    const char* label;
-    const char* meaning;
+    bool count;  // the sample of a count of candidates turned down, left out
+    std::string label;
+    std::string meaning;
+    NodePlace place;   // of the sample
+    double meaning_x;  // where the words start
+    double meaning_y;  // their baseline
 };
-constexpr LegendSample tree_legend[] = {{SearchStep::enter, "5 5 0", "a call"},
-                                        {SearchStep::found, "3", "a solution, its number"},
-                                        {SearchStep::turned_down, "", "a candidate turned down"},
-                                        {SearchStep::dead_end, "", "a dead end"}};
 
-// The place of a legend sample's shape and label, the shape's left edge at x, its middle
-// at y.
-NodePlace legend_place(SearchStep kind, double x, double y);
+// The middle of the legend's row, where its samples' shapes stand.
+constexpr double legend_y = tree_margin + legend_height / 2;
 
 struct TreeLayout {
     std::vector<NodePlace> places;  // one for each node laid out, in the tree's order
-    double width = 0, height = 0;   // the whole picture, legend and margins included
+    std::vector<LegendItem> legend;
+    bool start_mark = false;  // whether the roots hang from a start mark
+    double start_x = 0, start_y = 0;
+    double width = 0, height = 0;  // the whole picture, legend and margins included
 };
 
 // The first count nodes of the tree (the tree as it stood when its node count was reached).

@@ -1,6 +1,7 @@
 // The search tree as an SVG picture, written as plain text.
 #include "tree/tree_svg.h"
 
+#include <string>
 #include <vector>
 
 #include "tree/tree_layout.h"
@@ -21,6 +22,8 @@ text { font-family: sans-serif; font-size: 11px; fill: #222; }
 .turned-down > text { fill: #777; }
 .dead-end > rect { fill: url(#cross); stroke: #c00000; stroke-width: 2.5; }
 .dead-end > text { fill: #c00000; }
+text.left-out { font-size: 9px; fill: #777; }
+.start > circle { fill: #333; }
 line { stroke: #999; stroke-width: 1; }
 .on-path > ellipse, .on-path > circle, .on-path > rect { stroke: #1f5fd6; stroke-width: 2.5; }
 .on-path > line.on-path { stroke: #1f5fd6; stroke-width: 2.5; }
@@ -75,22 +78,44 @@ void put_label(std::FILE* out, const char* label, const NodePlace& p)
     std::fputs("</text>", out);
 }
 
-// One sample of each kind, with what it stands for, in a row above the tree.
-void put_legend(std::FILE* out)
+// The count of candidates a node turned down that the picture leaves out.
+void put_count(std::FILE* out, const char* count, const NodePlace& p)
+{
+    std::fprintf(out, "<text class=\"left-out\" x=\"%.1f\" y=\"%.1f\">%s</text>", p.count_x,
+                 p.count_y, count);
+}
+
+// A sample of each kind the tree shows, with what it stands for, in a row above the tree.
+void put_legend(std::FILE* out, const TreeLayout& layout)
 {
     std::fputs("<g class=\"legend\">\n", out);
-    double x = tree_margin;
-    const double y = tree_margin + legend_height / 2;
-    for (const LegendSample& s : tree_legend) {
-        const NodePlace p = legend_place(s.kind, x, y);
-        std::fprintf(out, "<g class=\"%s\">", tree_kind_name(s.kind));
-        put_shape(out, s.kind, p);
-        if (*s.label != '\0') put_label(out, s.label, p);
-        std::fputs("</g>", out);
-        const double labelled = *s.label != '\0' && !p.label_centred ? 2 * tree_char_width : 0;
-        std::fprintf(out, "<text x=\"%.1f\" y=\"%.1f\">%s</text>\n",
-                     p.x + p.half_width + label_gap + labelled, p.label_y, s.meaning);
-        x += legend_item_width;
+    for (const LegendItem& item : layout.legend) {
+        if (item.count) {
+            put_count(out, item.label.c_str(), item.place);
+        } else {
+            std::fprintf(out, "<g class=\"%s\">", tree_kind_name(item.kind));
+            put_shape(out, item.kind, item.place);
+            if (!item.label.empty()) put_label(out, item.label.c_str(), item.place);
+            std::fputs("</g>", out);
+        }
+        std::fprintf(out, "<text x=\"%.1f\" y=\"%.1f\">", item.meaning_x, item.meaning_y);
+        put_text(out, item.meaning.c_str());
+        std::fputs("</text>\n", out);
+    }
+    std::fputs("</g>\n", out);
+}
+
+// The mark that the roots hang from, when there is more than one, with the edges to them.
+void put_start_mark(std::FILE* out, const SearchTree& tree, const TreeLayout& layout)
+{
+    if (!layout.start_mark) return;
+    std::fprintf(out, "<g class=\"start\"><circle cx=\"%.1f\" cy=\"%.1f\" r=\"%.1f\"/>",
+                 layout.start_x, layout.start_y, start_mark_radius);
+    for (size_t k = 0; k < layout.places.size(); ++k) {
+        if (tree.node(static_cast<int>(k)).parent >= 0) continue;
+        const NodePlace& root = layout.places[k];
+        std::fprintf(out, "<line x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>", layout.start_x,
+                     layout.start_y + start_mark_radius, root.x, root.y - root.half_height);
     }
     std::fputs("</g>\n", out);
 }
@@ -123,8 +148,9 @@ bool write_tree_svg(std::FILE* out, const SearchTree& tree, int count, int curre
     std::fputs(style, out);
     std::fprintf(out, "<rect width=\"%.0f\" height=\"%.0f\" fill=\"#fff\"/>\n", layout.width,
                  layout.height);
-    put_legend(out);
+    put_legend(out, layout);
     std::fputs("<g class=\"tree\">\n", out);
+    put_start_mark(out, tree, layout);
 
     // The groups nest as the tree does: a node's group stays open until the search leaves
     // its subtree, which is when a node comes whose parent is further up.
@@ -144,6 +170,9 @@ bool write_tree_svg(std::FILE* out, const SearchTree& tree, int count, int curre
         std::fputs("</title>", out);
         put_shape(out, node.kind, place(k));
         put_label(out, tree.label(k), place(k));
+        if (node.turned_down_left_out > 0) {
+            put_count(out, std::to_string(node.turned_down_left_out).c_str(), place(k));
+        }
         for (const int child : children[static_cast<size_t>(k)]) {
             const NodePlace &from = place(k), &to = place(child);
             std::fprintf(out, "<line%s x1=\"%.1f\" y1=\"%.1f\" x2=\"%.1f\" y2=\"%.1f\"/>",
