@@ -1,6 +1,7 @@
 // tileview under the dummy video driver: dominoes pixel by pixel, the pages, and whole runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <set>
@@ -11,6 +12,7 @@
 #include "saved_pages.h"
 #include "scripted_events.h"
 #include "step_pages.h"
+#include "raster/step_pace.h"
 #include "tiling/tiling.h"
 #include "tileview/tiling_picture.h"
 
@@ -147,6 +149,9 @@ TEST_F(TileviewTest, WholeRunPagesEveryTilingAndEndsWithTheCounts)
     // No diagram of the last page comes near the summary line.
     EXPECT_EQ(count_colour(script.pages[5], blue_pixel, 0, 471, 799, 599), 0);
     EXPECT_EQ(count_colour(script.pages[5], red_pixel, 0, 471, 799, 599), 0);
+    char *title = nullptr, *icon = nullptr;
+    SDL_WM_GetCaption(&title, &icon);
+    EXPECT_EQ(title, nullptr) << "page mode's window has no caption";
 }
 
 TEST_F(TileviewTest, CloseRequestTurnsThePageLikeAKey)
@@ -501,4 +506,77 @@ TEST_F(TileviewTest, ABarIsSolidAtEveryPitch)
         }
     }
     drawing_pitch = cell_pitch;
+}
+namespace {
+
+// The status line of each step shown, as the page names the picture.
+std::vector<std::string> statuses;
+void keep_status(std::size_t step, StepEvent)
+{
+    statuses.resize(step + 1);
+    statuses[step] = step_status_line();
+}
+
+}  // namespace
+
+// The status line names each domino placed and taken off, and why a dead end is one; the
+// window's title names the board; the longest line of each kind fits the page.
+TEST_F(TileviewTest, StepStatusLinesSayWhy)
+{
+    step_shown_action = keep_status;
+    EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--delay", "0"}), 0);
+    leave_step_mode();
+    step_shown_action = nullptr;
+    ASSERT_EQ(statuses.size(), 94u);
+    EXPECT_EQ(statuses[0], "step 0   depth 0   the empty board: the search covers cell 0 first");
+    EXPECT_EQ(statuses[24], "step 24   depth 4   place 5-9 on cell 5");
+    EXPECT_EQ(statuses[33], "step 33   depth 3   back up: take 5-9 off");
+    EXPECT_EQ(statuses[52], "step 52   depth 0   back up: take 0-1 off, the board is empty again");
+    EXPECT_EQ(
+        statuses[64],
+        "step 64   depth 5   dead end at cell 8: cell 9 is covered and it is in the last row");
+    char *title = nullptr, *icon = nullptr;
+    SDL_WM_GetCaption(&title, &icon);
+    EXPECT_STREQ(title, "tileview \u2014 board 4x3");
+    TTF_Font* font = open_test_font(BIN_DIR, font_size);
+    ASSERT_NE(font, nullptr);
+    for (const char* words :
+         {"place 1870-1871 on cell 1870: tiling 99999999",
+          "dead end at cell 1234: cells 1235 and 1287 are covered",
+          "dead end at cell 1870: cell 1871 is covered and it is in the last row",
+          "dead end at cell 1819: it is in the last column; cell 1871 is covered",
+          "back up: take 1818-1870 off"}) {
+        EXPECT_TRUE(status_line_fits(font, 99999999, max_cell_count / 2, words)) << words;
+    }
+    TTF_CloseFont(font);
+    TTF_Quit();
+}
+
+// On the last page the keys of step mode keep their meaning: after 9 has played every step,
+// 0, t and the right arrow leave the window open, the right arrow saying that the search is
+// over; a move back goes to the last step and forward again; the space bar ends the run.
+TEST_F(TileviewTest, TheLastPageKeepsTheKeysOfStepMode)
+{
+    using K = WaitAnswer;
+    script.answers = {K::nine, K::zero, K::t, K::t, K::right, K::left, K::right, K::key};
+    EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "4x3", "--steps"}), 0);
+    leave_step_mode();
+    ASSERT_EQ(script.waits, 8u) << "only the space bar ended the run";
+    const std::vector<Page>& pages = script.pages;  // [1] is the last page
+    EXPECT_TRUE(pages[2] == pages[1]) << "0";
+    EXPECT_FALSE(pages[3] == pages[1]) << "t shows the tree";
+    EXPECT_TRUE(pages[4] == pages[1]) << "t again";
+    EXPECT_FALSE(pages[6] == pages[1]) << "the left arrow shows the last step";
+    EXPECT_TRUE(pages[7] == pages[1]);
+    const auto marker_rows = static_cast<long>(step_marker_place.y) * 800;
+    EXPECT_TRUE(std::equal(pages[5].begin(), pages[5].begin() + marker_rows, pages[1].begin()));
+    TTF_Font* small = open_test_font(BIN_DIR, small_font_size);
+    ASSERT_NE(small, nullptr);
+    EXPECT_TRUE(same_pixels(
+        "search_over",
+        page_pixels_with(pages[5], SDL_MapRGB(screen->format, 96, 96, 96), 0, step_marker_place.y),
+        text_pixels(small, "the search is over: no step comes after this page", step_marker_place.x,
+                    step_marker_place.y)));
+    TTF_CloseFont(small);
+    TTF_Quit();
 }

@@ -199,7 +199,8 @@ int lowest_free_cell_shown()
 }
 
 // Why no domino fits on the cell: for each way a domino could lie, the cell it would need
-// is covered, or the board has none there. "cell 9 is covered and 8 is in the last row"
+// is covered, or the board has none there ("cell 9 is covered and it is in the last row").
+// The words of the largest board keep the status line inside the page.
 void write_dead_end_cause(int cell, char* text, std::size_t size)
 {
     const bool last_column = (cell + 1) % board_columns == 0;
@@ -208,11 +209,11 @@ void write_dead_end_cause(int cell, char* text, std::size_t size)
     if (!last_column && !last_row) {
         std::snprintf(text, size, "cells %d and %d are covered", right, below);
     } else if (!last_column) {
-        std::snprintf(text, size, "cell %d is covered and %d is in the last row", right, cell);
+        std::snprintf(text, size, "cell %d is covered and it is in the last row", right);
     } else if (!last_row) {
-        std::snprintf(text, size, "%d is in the last column and cell %d is covered", cell, below);
+        std::snprintf(text, size, "it is in the last column; cell %d is covered", below);
     } else {
-        std::snprintf(text, size, "%d is in the last column and the last row", cell);
+        std::snprintf(text, size, "it is in the last column and the last row");
     }
 }
 
