@@ -53,7 +53,7 @@ const ProgramInfo tileview_program = {
     "from the closed-form cosine product beside the number found. In step mode the board\n"
     "shows its grid and the number of each free cell, except on boards of more than 30\n"
     "columns or 20 rows, whose cells are too small for their numbers. Each move covers the\n"
-    "lowest free cell (numbered row by row from 0) with a domino, horizontal before vertical.",
+    "lowest free cell with a domino, horizontal before vertical.",
     option_board | option_steps | option_save | option_progress,
     true,
     max_diagram_columns,

@@ -455,43 +455,43 @@ TEST(JugviewSaving, StartsNoPartOfSdl)
     screen = nullptr;
 }
 
-namespace {
-
-// The status line of each step shown, as the page names the picture.
-std::vector<std::string> statuses;
-void keep_status(std::size_t step, StepEvent)
-{
-    statuses.resize(step + 1);
-    statuses[step] = step_status_line();
-}
-
-}  // namespace
-
 // The status line names each step's pour and its result, where a back-up goes, and when the
 // state it leaves had every pour turned down (not when a pour of it was entered); the
-// window's title names the puzzle; the longest line of each kind fits the page.
+// window's title names the puzzle.
 TEST_F(JugviewTest, StepStatusLinesSayWhy)
 {
-    step_shown_action = keep_status;
-    EXPECT_EQ(run_jugview(BIN_DIR, {"--steps", "--delay", "0"}), 0);
-    step_shown_action = nullptr;
-    ASSERT_EQ(statuses.size(), 394u);
-    EXPECT_EQ(statuses[1], "step 2   depth 2   pour 1 into 2 \u2192 (5 5 0)");
-    EXPECT_EQ(statuses[4], "step 5   depth 4   pour 1 into 2 \u2192 (2 5 3): already on the path");
-    EXPECT_EQ(statuses[31], "step 32   depth 12   back up to (3 4 3)");
-    EXPECT_EQ(statuses[98], "step 99   depth 5   back up to (7 0 3)");
-    EXPECT_EQ(statuses[106],
+    const auto lines = step_status_lines([] {
+        return run_jugview(BIN_DIR, {"--steps", "--delay", "0"});
+    });
+    ASSERT_EQ(lines.size(), 394u);
+    EXPECT_EQ(lines[1], "step 2   depth 2   pour 1 into 2 \u2192 (5 5 0)");
+    EXPECT_EQ(lines[4], "step 5   depth 4   pour 1 into 2 \u2192 (2 5 3): already on the path");
+    EXPECT_EQ(lines[31], "step 32   depth 12   back up to (3 4 3)");
+    EXPECT_EQ(lines[98], "step 99   depth 5   back up to (7 0 3)");
+    EXPECT_EQ(lines[106],
               "step 107   depth 4   back up to (7 0 3): every pour from (2 5 3) is turned down");
     char *title = nullptr, *icon = nullptr;
     SDL_WM_GetCaption(&title, &icon);
     EXPECT_STREQ(title, "jugview \u2014 jugs 10,5,3, goal *,*,2");
+}
+
+// The longest status line of each kind, on the largest instances of both programs, fits the
+// page's width.
+TEST(StepStatusLines, TheLongestOfEachKindFitThePage)
+{
     TTF_Font* font = open_test_font(BIN_DIR, font_size);
     ASSERT_NE(font, nullptr);
-    for (const char* words : {"pour 3 into 2 \u2192 (99 99 99): solution 99999999",
-                              "pour 3 into 2 \u2192 (99 99 99): already on the path",
-                              "back up to (99 99 99): every pour from (99 99 99) is turned down",
-                              "back up from the start (99 99 99): the search is over"}) {
-        EXPECT_TRUE(status_line_fits(font, 99999999, path_slots, words)) << words;
+    const std::pair<const char*, std::size_t> lines[] = {
+        {"pour 3 into 2 \u2192 (99 99 99): solution 99999999", path_slots},
+        {"pour 3 into 2 \u2192 (99 99 99): already on the path", path_slots},
+        {"back up to (99 99 99): every pour from (99 99 99) is turned down", path_slots},
+        {"back up from the start (99 99 99): the search is over", path_slots},
+        {"place 1870-1871 on cell 1870: tiling 99999999", 936},
+        {"dead end at cell 1234: cells 1235 and 1287 are covered", 936},
+        {"dead end at cell 1870: cell 1871 is covered and it is in the last row", 936},
+        {"dead end at cell 1819: it is in the last column; cell 1871 is covered", 936}};
+    for (const auto& [words, depth] : lines) {
+        EXPECT_TRUE(status_line_fits(font, 99999999, depth, words)) << words;
     }
     TTF_CloseFont(font);
     TTF_Quit();
