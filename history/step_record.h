@@ -17,7 +17,10 @@ struct StepEvent {
 };
 
 constexpr int step_kind_bits = 3;
-static_assert(search_step_kinds <= 1u << step_kind_bits, "every kind of step fits its bits");
+// The kinds of the search's steps, and one more: the start, step 0 of a view that shows the
+// instance as it stands before the search's first step (an empty board). It has no item.
+constexpr std::uint32_t start_step_bits = search_step_kinds;
+static_assert(search_step_kinds + 1 <= 1u << step_kind_bits, "every kind of step fits its bits");
 constexpr std::uint32_t step_kind_mask = (1u << step_kind_bits) - 1;
 // Every jug state (below 10^6) and every domino code (below 2048^2) fits.
 constexpr std::uint32_t max_step_item = ~std::uint32_t{0} >> step_kind_bits;
@@ -31,6 +34,11 @@ inline SearchStep step_kind(StepEvent event)
     return static_cast<SearchStep>(event.bits & step_kind_mask);
 }
 inline std::uint32_t step_item(StepEvent event) { return event.bits >> step_kind_bits; }
+inline StepEvent start_event() { return {start_step_bits}; }
+inline bool is_start_event(StepEvent event)
+{
+    return (event.bits & step_kind_mask) == start_step_bits;
+}
 
 // The events are kept in blocks of this many; the oldest steps are dropped a block at a time.
 constexpr std::size_t step_block_size = std::size_t{1} << 16;

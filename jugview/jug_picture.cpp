@@ -1,6 +1,8 @@
 // One state of the pouring puzzle drawn as three open containers, and the layout cursor.
 #include "jugview/jug_picture.h"
 
+#include <algorithm>
+
 #include "pour/pour.h"
 #include "raster/raster.h"
 
@@ -41,9 +43,15 @@ static int block_height(int amount)
     return (tallest_container * amount + largest - 1) / largest;
 }
 
-int container_height(int capacity)
+// The height a container of the capacity has in proportion to the largest.
+static int natural_height(int capacity)
 {
     return unit_height > 0 ? unit_height * capacity : block_height(capacity);
+}
+
+int container_height(int capacity)
+{
+    return std::max(natural_height(capacity), smallest_container);
 }
 
 int row_height() { return container_height(largest_capacity()); }
@@ -74,21 +82,39 @@ static void draw_liquid(int left, int baseline, int bottom_gap, int height)
     block_surface = nullptr;
 }
 
-static void draw_container(int left, int baseline, int capacity, int amount)
+// Open at the top: a base and two walls.
+static void draw_walls(int left, int baseline, int capacity, Uint32 colour)
 {
     const int height = container_height(capacity);
     const int right = left + jug_width;
-    // Open at the top: a base and two walls.
-    draw_thick_line(left, baseline, right, baseline, stroke_half_width, black_pixel);
-    draw_thick_line(left, baseline, left, baseline - height, stroke_half_width, black_pixel);
-    draw_thick_line(right, baseline, right, baseline - height, stroke_half_width, black_pixel);
+    draw_thick_line(left, baseline, right, baseline, stroke_half_width, colour);
+    draw_thick_line(left, baseline, left, baseline - height, stroke_half_width, colour);
+    draw_thick_line(right, baseline, right, baseline - height, stroke_half_width, colour);
+}
+
+static void draw_container(int left, int baseline, int capacity, int amount)
+{
+    draw_walls(left, baseline, capacity, black_pixel);
     // The liquid comes after the strokes and covers the stroke pixels it overlaps.
+    if (natural_height(capacity) < smallest_container) {
+        // Rounded up, as a block is, so that a single unit still shows.
+        const int block = (smallest_container * amount + capacity - 1) / capacity;
+        if (amount > 0) draw_liquid(left, baseline, 0, block);
+        return;
+    }
     if (unit_height == 0) {
         if (amount > 0) draw_liquid(left, baseline, 0, block_height(amount));
         return;
     }
     for (int level = 0; level < amount; ++level) {
         draw_liquid(left, baseline, level * unit_height, unit_height - bar_gap);
+    }
+}
+
+void draw_jug_outline(int x, int y, Uint32 colour)
+{
+    for (int k = 0; k < jug_count; ++k) {
+        draw_walls(x + k * (jug_width + jug_gap), y, jug_capacity[k], colour);
     }
 }
 

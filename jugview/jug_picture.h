@@ -12,6 +12,10 @@ constexpr int jug_width = 40;  // width of every container
 // gap above it, and as one solid block where units are smaller.
 constexpr int tallest_container = 60;
 constexpr int bar_gap = 2;  // blank rows between two bars
+// No container is drawn less tall than this, however large the largest jug, so that a small
+// jug beside a large one stays visible: its liquid is then one block, in proportion to the
+// container's height. The default jugs' smallest container is taller.
+constexpr int smallest_container = 12;
 
 // Pixels per unit of liquid; 0 where the liquid is drawn as one solid block.
 extern int unit_height;
@@ -52,6 +56,9 @@ constexpr int picture_width = 3 * jug_width + 2 * jug_gap;
 // Draws the containers of jugs 0, 1 and 2 with their liquid, the left edge at x and the
 // container bottoms at y.
 void draw_jug_picture(int x, int y, const std::int32_t amount[3]);
+
+// The containers alone, empty, their strokes in colour: where a picture was.
+void draw_jug_outline(int x, int y, Uint32 colour);
 
 // Draws the picture at the cursor, shows the screen, and moves the cursor on: along the
 // row, to the next row, or, when the page is full, to the top of a fresh page after a

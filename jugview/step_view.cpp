@@ -11,32 +11,39 @@
 #include "raster/window.h"
 
 Uint32 mark_pixel;
+Uint32 newest_pixel;
+Uint32 ghost_pixel;
 
 namespace {
 
 constexpr SDL_Color black = {0, 0, 0, 0};
+constexpr SDL_Color ghost_colour = {140, 140, 140, 0};  // as ghost_pixel
 
-// The header line names the puzzle as the options write it; the legend beside it says what
-// the marks mean, each after a small one of its kind.
+// The header line names the puzzle as the options write it, with the solutions found; the
+// legend stands at the right of the same line and says what the marks mean, each after a
+// small one of its kind, its words in the label font on the header's baseline.
 constexpr SDL_Rect header_place = {20, 10, 0, 0};
 constexpr SDL_Rect no_solution_place = {20, 50, 0, 0};  // below the header line
-constexpr int legend_top = 14;                          // the legend's texts, in the small font
-constexpr int legend_sample_top = 16;                   // its marks, as tall as its letters
+constexpr int legend_top = 11;
+constexpr int legend_sample_top = 17;  // the marks stand as tall as the words' small letters
 constexpr int legend_sample_width = 18;
 constexpr int legend_sample_height = 10;
-constexpr int legend_text_gap = 6;            // between a mark and its words
-constexpr int legend_goal_left = 440;         // the frame and its words
-constexpr int legend_turned_down_left = 590;  // the cross and its words
+constexpr int legend_text_gap = 6;  // between a mark and its words
+// The frame and "the goal" (82 pixels), then 24 further the cross and "already on the path"
+// (163), which end 20 pixels inside the page: clear of the longest header, which ends at 420.
+constexpr int legend_goal_left = 511;
+constexpr int legend_turned_down_left = 617;
 
 constexpr int mark_margin = 4;  // between a picture and the frame or cross that marks it
 constexpr int mark_half_width = 1;
+constexpr int ghost_dash = 6;  // the dashes of the outline where a state was taken away
 
-// The amounts stand under the pictures, their texts' tops amount_top rows below the
-// baseline: with the small font's own blank rows above its digits that leaves the digits a
-// gap under the containers' base, and they end amount_height rows below the baseline. The
-// rows of pictures stand that much further apart than on a solution's page.
-constexpr int amount_top = 2;
-constexpr int amount_height = 14;
+// The amounts stand under the pictures in the label font, their texts' tops on the
+// baseline: the font's own blank rows above its digits leave them a gap under the
+// containers' base, and they end amount_height rows below the baseline. The rows of
+// pictures stand that much further apart than on a solution's page.
+constexpr int amount_top = 0;
+constexpr int amount_height = 17;
 constexpr int step_row_gap = row_gap + amount_height;
 
 void draw_box(int x0, int y0, int x1, int y1, bool crossed)
@@ -49,11 +56,20 @@ void draw_box(int x0, int y0, int x1, int y1, bool crossed)
     draw_thick_box(x0, y0, x1, y1, mark_half_width, mark_pixel);
 }
 
+// The box about a picture and its amounts in which its marks stand.
+SDL_Rect mark_box(int x, int y)
+{
+    return {static_cast<Sint16>(x - mark_margin),
+            static_cast<Sint16>(y - row_height() - mark_margin),
+            static_cast<Uint16>(picture_width + 2 * mark_margin),
+            static_cast<Uint16>(row_height() + amount_height + 2 * mark_margin)};
+}
+
 // A goal is framed and a pour turned down crossed out, the picture with its amounts.
 void mark_picture(int x, int y, bool crossed)
 {
-    draw_box(x - mark_margin, y - row_height() - mark_margin, x + picture_width + mark_margin,
-             y + amount_height + mark_margin, crossed);
+    const SDL_Rect b = mark_box(x, y);
+    draw_box(b.x, b.y, b.x + b.w, b.y + b.h, crossed);
 }
 
 void sample_frame(int left, int top)
@@ -65,8 +81,8 @@ void sample_cross(int left, int top)
     draw_box(left, top, left + legend_sample_width, top + legend_sample_height, true);
 }
 
-// "jugs 10,5,3   goal *,*,2"
-void header(char* text, std::size_t size, long long)
+// "*,*,2": the goal as --goal writes it.
+void write_goal(char* text, std::size_t size)
 {
     char goal[3][4];
     for (int k = 0; k < jug_count; ++k) {
@@ -76,17 +92,34 @@ void header(char* text, std::size_t size, long long)
             std::snprintf(goal[k], sizeof goal[k], "%d", jug_goal[k]);
         }
     }
-    std::snprintf(text, size, "jugs %d,%d,%d   goal %s,%s,%s", jug_capacity[0], jug_capacity[1],
-                  jug_capacity[2], goal[0], goal[1], goal[2]);
+    std::snprintf(text, size, "%s,%s,%s", goal[0], goal[1], goal[2]);
+}
+
+// "jugs 10,5,3, goal *,*,2"
+void instance(char* text, std::size_t size)
+{
+    char goal[16];
+    write_goal(goal, sizeof goal);
+    std::snprintf(text, size, "jugs %d,%d,%d, goal %s", jug_capacity[0], jug_capacity[1],
+                  jug_capacity[2], goal);
+}
+
+// "jugs 10,5,3   goal *,*,2   solutions 3"
+void header(char* text, std::size_t size, long long solutions)
+{
+    char goal[16];
+    write_goal(goal, sizeof goal);
+    std::snprintf(text, size, "jugs %d,%d,%d   goal %s   solutions %lld", jug_capacity[0],
+                  jug_capacity[1], jug_capacity[2], goal, solutions);
 }
 
 // The amount of each jug under its container.
-void draw_amounts(int x, int y, const std::int32_t amount[jug_count])
+void draw_amounts(int x, int y, const std::int32_t amount[jug_count], SDL_Color colour)
 {
     for (int k = 0; k < jug_count; ++k) {
         char number[12];  // any int
         std::snprintf(number, sizeof number, "%d", amount[k]);
-        blit_text_centred(step_small_font, number, black,
+        blit_text_centred(step_label_font, number, colour,
                           x + k * (jug_width + jug_gap) + jug_width / 2, y + amount_top);
     }
 }
@@ -99,15 +132,20 @@ bool next_step_place(int& x, int& y)
     return next_picture_place(x, y, step_row_gap, solution_top());
 }
 
-// Draws the page that holds the last picture of the path, as a solution's pictures flow,
-// and marks that picture as the step asks.
-void draw_path(const std::vector<std::uint32_t>& path, SearchStep step)
+// How the last picture drawn is marked: the state the step reached (the newest, on a tinted
+// ground), a goal besides (framed), a pour turned down (crossed out), or the state the step
+// took away (a ghost: its containers in grey, empty, in a dashed outline).
+enum class LastPicture { newest, goal, turned_down, ghost };
+
+// Draws the page that holds the last picture of the pictures, as a solution's pictures flow,
+// and marks that picture.
+void draw_path(const std::vector<std::uint32_t>& pictures, LastPicture last)
 {
     // The page of the last picture starts at the picture after the last page break.
     std::size_t first_on_page = 0;
     int x = picture_left, y = solution_top();
     int page_x = x, page_y = y;
-    for (std::size_t n = 1; n < path.size(); ++n) {
+    for (std::size_t n = 1; n < pictures.size(); ++n) {
         if (next_step_place(x, y)) {
             first_on_page = n;
             page_x = x;
@@ -116,52 +154,104 @@ void draw_path(const std::vector<std::uint32_t>& path, SearchStep step)
     }
     x = page_x;
     y = page_y;
-    for (std::size_t n = first_on_page; n < path.size(); ++n) {
+    for (std::size_t n = first_on_page; n < pictures.size(); ++n) {
         std::int32_t amount[jug_count];
-        unpack_state(path[n], amount);
-        draw_jug_picture(x, y, amount);
-        draw_amounts(x, y, amount);
-        if (n + 1 == path.size()) {
-            if (step == SearchStep::found) mark_picture(x, y, false);
-            if (step == SearchStep::turned_down) mark_picture(x, y, true);
-        } else {
+        unpack_state(pictures[n], amount);
+        if (n + 1 < pictures.size()) {
+            draw_jug_picture(x, y, amount);
+            draw_amounts(x, y, amount, black);
             next_step_place(x, y);
+            continue;
         }
+        SDL_Rect ground = mark_box(x, y);
+        if (last == LastPicture::ghost) {
+            draw_jug_outline(x, y, ghost_pixel);
+            draw_amounts(x, y, amount, ghost_colour);
+            draw_dashed_box(ground.x, ground.y, ground.x + ground.w, ground.y + ground.h,
+                            ghost_dash, mark_half_width, ghost_pixel);
+            return;
+        }
+        if (last != LastPicture::turned_down) SDL_FillRect(screen, &ground, newest_pixel);
+        draw_jug_picture(x, y, amount);
+        draw_amounts(x, y, amount, black);
+        if (last == LastPicture::goal) mark_picture(x, y, false);
+        if (last == LastPicture::turned_down) mark_picture(x, y, true);
     }
 }
 
-// What the step did, in words.
-void describe(SearchStep step, JugState state, char* text, std::size_t size)
+// "(2 5 3)"
+void write_state(char* text, std::size_t size, std::uint32_t state)
 {
-    const std::vector<std::uint32_t>& path = step_path();
     std::int32_t amount[jug_count];
-    unpack_state(state, amount);
-    switch (step) {
-    case SearchStep::enter: {
-        if (path.size() == 1) {
-            std::snprintf(text, size, "start with (%d %d %d)", amount[0], amount[1], amount[2]);
-            return;
-        }
-        std::int32_t before[jug_count];
-        unpack_state(path[path.size() - 2], before);
-        int from = 0, to = 0;
-        for (int k = 0; k < jug_count; ++k) {
-            if (amount[k] < before[k]) from = k + 1;
-            if (amount[k] > before[k]) to = k + 1;
-        }
-        std::snprintf(text, size, "pour %d into %d", from, to);
+    unpack_state(static_cast<JugState>(state), amount);
+    std::snprintf(text, size, "(%d %d %d)", amount[0], amount[1], amount[2]);
+}
+
+// The pour that leads from one state to the next, and where it leads ("pour 1 into 2 → (5 5 0)");
+// without a state before, the start.
+void write_move(char* text, std::size_t size, const std::uint32_t* before, std::uint32_t after)
+{
+    char reached[24];
+    write_state(reached, sizeof reached, after);
+    if (before == nullptr) {
+        std::snprintf(text, size, "start with %s", reached);
         return;
     }
+    std::int32_t from[jug_count], to[jug_count];
+    unpack_state(static_cast<JugState>(*before), from);
+    unpack_state(static_cast<JugState>(after), to);
+    int source = 0, target = 0;
+    for (int k = 0; k < jug_count; ++k) {
+        if (to[k] < from[k]) source = k + 1;
+        if (to[k] > from[k]) target = k + 1;
+    }
+    std::snprintf(text, size, "pour %d into %d \u2192 %s", source, target, reached);
+}
+
+// Whether the call that the step backs up from turned every pour down: the steps before it
+// back to the call's entry are all candidates turned down, with no call entered between.
+bool every_pour_turned_down(std::size_t step)
+{
+    const std::size_t first = step_record.first_kept();
+    std::size_t k = step;
+    while (k > first && step_kind(step_record.at(k - 1)) == SearchStep::turned_down) --k;
+    return k < step && k > first && step_kind(step_record.at(k - 1)) == SearchStep::enter;
+}
+
+// What the step did, in words, with the path as it stands after it.
+void describe(std::size_t index, char* text, std::size_t size)
+{
+    const StepEvent event = step_record.at(index);
+    const std::uint32_t state = step_item(event);
+    const std::vector<std::uint32_t>& path = step_path();
+    char move[64];
+    switch (step_kind(event)) {
+    case SearchStep::enter:
+        write_move(text, size, path.size() > 1 ? &path[path.size() - 2] : nullptr, state);
+        return;
     case SearchStep::found:
-        std::snprintf(text, size, "solution %lld", steps_found());
+        write_move(move, sizeof move, path.size() > 1 ? &path[path.size() - 2] : nullptr, state);
+        std::snprintf(text, size, "%s: solution %lld", move, steps_found());
         return;
     case SearchStep::turned_down:
-        std::snprintf(text, size, "(%d %d %d) is already on the path", amount[0], amount[1],
-                      amount[2]);
+        write_move(move, sizeof move, &path.back(), state);
+        std::snprintf(text, size, "%s: already on the path", move);
         return;
-    case SearchStep::back_up:
-        std::snprintf(text, size, "back up");
+    case SearchStep::back_up: {
+        char from[24], to[24];
+        write_state(from, sizeof from, state);
+        if (path.empty()) {
+            std::snprintf(text, size, "back up from the start %s: the search is over", from);
+            return;
+        }
+        write_state(to, sizeof to, path.back());
+        if (every_pour_turned_down(index)) {
+            std::snprintf(text, size, "back up to %s: every pour from %s is turned down", to, from);
+        } else {
+            std::snprintf(text, size, "back up to %s", to);
+        }
         return;
+    }
     case SearchStep::dead_end:
         return;
     }
@@ -170,22 +260,35 @@ void describe(SearchStep step, JugState state, char* text, std::size_t size)
 void draw(std::size_t index, StepFacts& facts)
 {
     const StepEvent event = step_record.at(index);
-    const SearchStep step = step_kind(event);
-    const JugState state = static_cast<JugState>(step_item(event));
-    // A pour turned down stands at the next place for its own step only.
+    // A pour turned down and a state taken away stand at the next place for their own step.
     std::vector<std::uint32_t> shown = step_path();
-    if (step == SearchStep::turned_down) shown.push_back(step_item(event));
-    draw_path(shown, step);
-    describe(step, state, facts.words, sizeof facts.words);
+    LastPicture last = LastPicture::newest;
+    switch (step_kind(event)) {
+    case SearchStep::found:
+        last = LastPicture::goal;
+        break;
+    case SearchStep::turned_down:
+        last = LastPicture::turned_down;
+        shown.push_back(step_item(event));
+        break;
+    case SearchStep::back_up:
+        last = LastPicture::ghost;
+        shown.push_back(step_item(event));
+        break;
+    case SearchStep::enter:
+    case SearchStep::dead_end:
+        break;
+    }
+    draw_path(shown, last);
+    describe(index, facts.words, sizeof facts.words);
     facts.depth = step_path().size();
-    facts.found = steps_found();
 }
 
 // The page after the last step: the puzzle, and the status line that ends the run.
 void draw_end()
 {
     if (solution_count == 0) blit_text(step_font, no_solution_words, black, no_solution_place);
-    show_step_status(static_cast<long long>(step_record.end()), 0, solution_count,
+    show_step_status(last_step_number(), 0,
                      solution_count == 0 ? "the search is over: no solution"
                                          : "the search is over");
 }
@@ -193,7 +296,7 @@ void draw_end()
 }  // namespace
 
 const StepView pour_step_view = {
-    "solutions",
+    instance,
     header,
     header_place,
     {legend_top,
@@ -202,6 +305,7 @@ const StepView pour_step_view = {
      legend_text_gap,
      {{legend_goal_left, sample_frame, "the goal"},
       {legend_turned_down_left, sample_cross, "already on the path"}}},
+    false,
     nullptr,
     draw,
     draw_end,

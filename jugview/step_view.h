@@ -7,15 +7,19 @@
 #include "pour/pour.h"
 #include "raster/step_pace.h"
 
-// The colour that marks a goal (a frame) and a pour turned down (a cross); mapped at start.
+// The colour that marks a goal (a frame) and a pour turned down (a cross), the ground of the
+// newest picture, and the colour of a state just taken away; mapped at start.
 extern Uint32 mark_pixel;
+extern Uint32 newest_pixel;
+extern Uint32 ghost_pixel;
 
 // What the last page of a run without a solution says: at the solution number's place on a
 // page, below the header line in step mode.
 constexpr const char* no_solution_words = "no solution";
 
 // The path the search stands on, drawn as a solution's pictures flow, with the puzzle in the
-// header, a legend, the amounts under each picture (in the small font) and a status line.
+// header, a legend, the amounts under each picture (in the label font) and a status line
+// that names each pour and its result.
 extern const StepView pour_step_view;
 
 // The step action: records the step and shows the path the search stands on after it, with

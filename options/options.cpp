@@ -274,8 +274,9 @@ const OptionSpec option_table[] = {
      "the next configuration found (the search runs on as far as it takes), p back to the one "
      "before, t between the picture and the search tree explored so far, 1 to 9 play the "
      "steps by themselves ever faster (1 a second, 9 four milliseconds a step) and 0 goes back "
-     "to a step per key; on the last page a "
-     "move back goes back to the steps, and any other key ends the run; Escape, q or closing "
+     "to a step per key; on the last page the moves back go back to the steps, the digit keys "
+     "and t keep their meaning, the moves forward say that the search is over, and any other "
+     "key ends the run; Escape, q or closing "
      "the window ends it at once. The newest {kept-steps} steps are kept, and older ones "
      "dropped",
      set_steps},

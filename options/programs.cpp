@@ -9,7 +9,9 @@ const ProgramInfo juglist_program = {
     "Lists every way of pouring between three jugs, from the first jug full and the others\n"
     "empty to a goal, without passing a state twice: one numbered line per solution the\n"
     "moment it is found, then the depth (number of states) of each solution. Then waits\n"
-    "for a key.",
+    "for a key. A move pours one jug into another until the source is empty or the target\n"
+    "full; from each state the search tries the pours in the order 1 into 2, 1 into 3,\n"
+    "2 into 1, 2 into 3, 3 into 1, 3 into 2, going deeper at each before the next.",
     option_jugs | option_goal | option_count | option_trace | option_no_wait | option_tree |
         option_progress | option_estimate | option_jobs | option_part,
     false,
@@ -29,7 +31,10 @@ const ProgramInfo jugview_program = {
     "empty to a goal, without passing a state twice, in a window: each solution on a page\n"
     "of its own, one picture of the containers for each state. A key (or closing the\n"
     "window) turns to the next solution; a blank page ends the run (one that says \"no\n"
-    "solution\" when there was none). In step mode each picture has the amounts under it.",
+    "solution\" when there was none). In step mode each picture has the amounts under it.\n"
+    "A move pours one jug into another until the source is empty or the target full; from\n"
+    "each state the search tries the pours in the order 1 into 2, 1 into 3, 2 into 1,\n"
+    "2 into 3, 3 into 1, 3 into 2, going deeper at each before the next.",
     option_jugs | option_goal | option_steps | option_save | option_progress,
     true,
     0,
@@ -47,7 +52,8 @@ const ProgramInfo tileview_program = {
     "(or closing the window) turns a full page. The last page sets the number of tilings\n"
     "from the closed-form cosine product beside the number found. In step mode the board\n"
     "shows its grid and the number of each free cell, except on boards of more than 30\n"
-    "columns or 20 rows, whose cells are too small for their numbers.",
+    "columns or 20 rows, whose cells are too small for their numbers. Each move covers the\n"
+    "lowest free cell with a domino, horizontal before vertical.",
     option_board | option_steps | option_save | option_progress,
     true,
     max_diagram_columns,
@@ -62,7 +68,8 @@ const ProgramInfo tilelist_program = {
     "Lists every tiling of a board of W columns by H rows with dominoes, one numbered line\n"
     "per tiling the moment the search finds it: each domino as its two cells, numbered row\n"
     "by row from 0, in the order the search placed them. Then the number of tilings from\n"
-    "the closed-form cosine product beside the number found, and waits for a key.",
+    "the closed-form cosine product beside the number found, and waits for a key. Each move\n"
+    "covers the lowest free cell with a domino, horizontal before vertical.",
     option_board | option_count | option_trace | option_no_wait | option_tree | option_progress |
         option_estimate | option_jobs | option_part,
     false,
@@ -80,7 +87,8 @@ const ProgramInfo tilelist_program = {
 const ProgramInfo permlist_program = {
     "permlist",
     "Prints every ordering of the numbers 0 to N-1, numbered, in lexicographic order, each\n"
-    "the moment the search completes it. Then waits for a key.",
+    "the moment the search completes it. Then waits for a key. Each move puts a number not\n"
+    "yet used in the next place, the numbers tried in ascending order.",
     option_size | option_no_wait | option_trace | option_tree | option_progress | option_estimate,
     false,
     0,

@@ -158,6 +158,29 @@ void draw_thick_box(int x0, int y0, int x1, int y1, int half_width, Uint32 colou
     draw_thick_line(x0, y1, x0, y0, half_width, colour);
 }
 
+// The pixels from (left, top) to (right, bottom), both included.
+static void fill_area(int left, int top, int right, int bottom, Uint32 colour)
+{
+    SDL_Rect area = {static_cast<Sint16>(left), static_cast<Sint16>(top),
+                     static_cast<Uint16>(right - left + 1), static_cast<Uint16>(bottom - top + 1)};
+    SDL_FillRect(screen, &area, colour);
+}
+
+void draw_dashed_box(int x0, int y0, int x1, int y1, int dash, int half_width, Uint32 colour)
+{
+    const int h = half_width;
+    for (int x = x0; x <= x1; x += 2 * dash) {
+        const int end = std::min(x + dash - 1, x1);
+        fill_area(x, y0 - h, end, y0 + h, colour);
+        fill_area(x, y1 - h, end, y1 + h, colour);
+    }
+    for (int y = y0; y <= y1; y += 2 * dash) {
+        const int end = std::min(y + dash - 1, y1);
+        fill_area(x0 - h, y, x0 + h, end, colour);
+        fill_area(x1 - h, y, x1 + h, end, colour);
+    }
+}
+
 void wait_key_or_quit()
 {
     // Nobody is there to answer when the pages go to files: the page is saved instead.

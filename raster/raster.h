@@ -23,6 +23,10 @@ void draw_thick_line(int x1, int y1, int x2, int y2, int half_width, Uint32 colo
 // lines of half_width.
 void draw_thick_box(int x0, int y0, int x1, int y1, int half_width, Uint32 colour);
 
+// The outline of the same rectangle in dashes: each side from its top or left corner on, dash
+// pixels drawn and dash left out in turn, 2 * half_width + 1 pixels thick about the side.
+void draw_dashed_box(int x0, int y0, int x1, int y1, int dash, int half_width, Uint32 colour);
+
 // Blocks until a key press or a window-close request arrives; other events are dropped.
 // When the pages go to files (raster/page_files.h), saves the page instead and returns.
 void wait_key_or_quit();

@@ -19,6 +19,7 @@
 StepRecord step_record;
 void (*step_shown_action)(std::size_t step, StepEvent event);
 TTF_Font* step_font;
+TTF_Font* step_label_font;
 TTF_Font* step_small_font;
 
 namespace {
@@ -37,6 +38,7 @@ std::size_t applied;
 // the event gives that back.
 void apply(StepEvent event)
 {
+    if (is_start_event(event)) return;
     switch (step_kind(event)) {
     case SearchStep::found:
         ++found;
@@ -56,6 +58,7 @@ void apply(StepEvent event)
 
 void undo(StepEvent event)
 {
+    if (is_start_event(event)) return;
     switch (step_kind(event)) {
     case SearchStep::found:
         --found;
@@ -98,7 +101,7 @@ void draw_top(long long found_by_then, bool with_legend)
         const SDL_Rect place = {
             static_cast<Sint16>(item.left + legend.sample_width + legend.text_gap),
             static_cast<Sint16>(legend.text_top), 0, 0};
-        blit_text(step_small_font, item.words, black, place);
+        blit_text(step_label_font, item.words, black, place);
     }
 }
 
@@ -199,18 +202,26 @@ Move wait_for_move(bool playing)
     }
 }
 
+// The number the status line and the marker give a step of the record: the first step of
+// the search is step 1, after the view's step 0 where it has one.
+long long step_number(std::size_t step)
+{
+    return static_cast<long long>(step) + (view.step_zero ? 0 : 1);
+}
+
+constexpr SDL_Color marker_grey = {96, 96, 96, 0};
+
 // The marker of a step seen again: where it stands among the steps, and whether older ones
 // were dropped before it.
 void show_marker(std::size_t step)
 {
     const bool newest = step + 1 == step_record.end();
     if (newest && !search_over) return;
-    constexpr SDL_Color grey = {96, 96, 96, 0};
     char line[120];
     const bool oldest_of_some = step == step_record.first_kept() && step > 0;
-    std::snprintf(line, sizeof line, "step %zu of %zu%s", step + 1, step_record.end(),
+    std::snprintf(line, sizeof line, "step %lld of %lld%s", step_number(step), last_step_number(),
                   oldest_of_some ? ": the oldest step kept, older ones were dropped" : "");
-    blit_text(step_small_font, line, grey, step_marker_place);
+    blit_text(step_small_font, line, marker_grey, step_marker_place);
 }
 
 // The tree view of a step, over the middle of the page that the view drew: the tree as the
@@ -238,20 +249,28 @@ void show_step(std::size_t step)
     draw_top(found, true);
     view.draw(step, facts);
     if (tree_shown) draw_tree_of(step);
-    show_step_status(static_cast<long long>(step) + 1, facts.depth, facts.found, facts.words);
+    show_step_status(step_number(step), facts.depth, facts.words);
     show_marker(step);
     SDL_Flip(screen);
     show_step_beside(step, status_line);
     if (step_shown_action != nullptr) step_shown_action(step, step_record.at(step));
 }
 
-void show_end()
+// The end page; with told_over, a move forward asked for a step past it, and the marker says
+// that there is none.
+void show_end(bool told_over = false)
 {
     shown = step_record.end();
     if (!step_record.empty()) rebuild(step_record.end() - 1);
+    // What stands beside the page names it even where the view writes no status line.
+    std::snprintf(status_line, sizeof status_line, "the search is over");
     draw_top(found, false);
     view.draw_end();
     if (tree_shown) draw_tree_view(step_tree, step_tree.size(), -1, step_small_font);
+    if (told_over) {
+        blit_text(step_small_font, "the search is over: no step comes after this page", marker_grey,
+                  step_marker_place);
+    }
     SDL_Flip(screen);
     show_step_beside(step_record.end(), status_line);
 }
@@ -298,7 +317,16 @@ void browse()
         const bool at_end = search_over && shown == step_record.end();
         const Move move = wait_for_move(step_delay_ms >= 0 && !paused && !at_end);
         if (move == Move::quit) throw RunEnd{0};
-        if (at_end && !moves_back(move)) return;
+        if (at_end) {
+            // The last page: the space bar and any other key end the run, the moves forward
+            // have nowhere to go, and the rest keep their meaning. Written to a file, it
+            // ends the run.
+            if (move == Move::play || move == Move::other || pages_go_to_files()) return;
+            if (move == Move::forward || move == Move::newest || move == Move::next_found) {
+                show_end(true);
+                continue;
+            }
+        }
         if (moves_back(move)) paused = true;
         std::size_t found = 0;
         switch (move) {
@@ -366,20 +394,43 @@ void browse()
 const std::vector<std::uint32_t>& step_path() { return path; }
 long long steps_found() { return found; }
 
-void show_step_status(long long step, std::size_t depth, long long found, const char* words)
+namespace {
+
+void write_status(char* line, std::size_t size, long long step, std::size_t depth,
+                  const char* words)
+{
+    std::snprintf(line, size, "step %lld   depth %zu   %s", step, depth, words);
+}
+
+}  // namespace
+
+void show_step_status(long long step, std::size_t depth, const char* words)
 {
     constexpr SDL_Color black = {0, 0, 0, 0};
-    std::snprintf(status_line, sizeof status_line, "step %lld   depth %zu   %s %lld   %s", step,
-                  depth, view.found_name, found, words);
+    write_status(status_line, sizeof status_line, step, depth, words);
     blit_text(step_font, status_line, black, step_status_place);
 }
 
-void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepView& step_view,
-                 bool tree_first)
+long long last_step_number() { return step_number(step_record.end()) - 1; }
+
+const char* step_status_line() { return status_line; }
+
+bool status_line_fits(TTF_Font* font, long long step, std::size_t depth, const char* words)
+{
+    char line[sizeof status_line];
+    write_status(line, sizeof line, step, depth, words);
+    int width = 0, height = 0;
+    return TTF_SizeUTF8(font, line, &width, &height) == 0 &&
+           step_status_place.x + width <= screen_width;
+}
+
+void start_steps(TTF_Font* font, TTF_Font* label_font, TTF_Font* small_font, int delay_ms,
+                 const StepView& step_view, bool tree_first)
 {
     tree_shown = tree_first;
     start_step_tree();
     step_font = font;
+    step_label_font = label_font;
     step_small_font = small_font;
     step_delay_ms = delay_ms;
     view = step_view;
@@ -407,6 +458,11 @@ void take_step(StepEvent event, const TraceNode* node)
     }
     show_step(step_record.end() - 1);
     browse();
+}
+
+void take_step_zero()
+{
+    if (view.step_zero) take_step(start_event(), nullptr);
 }
 
 void finish_steps()

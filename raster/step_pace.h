@@ -17,8 +17,7 @@
 // it rebuilt.
 struct StepFacts {
     std::size_t depth = 0;  // the length of the path, the dominoes placed
-    long long found = 0;    // configurations found up to this step
-    char words[80] = "";    // what the step did
+    char words[96] = "";    // what the step did and why, in UTF-8
 };
 
 // The legend beside the header: each mark the pictures use, drawn small, and what it means.
@@ -28,7 +27,7 @@ struct LegendItem {
     const char* words;
 };
 struct StepLegend {
-    int text_top;      // the words' top, in the small font
+    int text_top;      // the words' top, in the label font
     int sample_top;    // the marks' top, so that they stand as tall as the words' letters
     int sample_width;  // the words start this far right of a mark's left edge, and a gap more
     int text_gap;
@@ -37,11 +36,15 @@ struct StepLegend {
 
 // A program's step view, as the shared part has it show a step or the end of the run.
 struct StepView {
-    const char* found_name;  // what the search finds, for the status line ("solutions")
+    // The instance as the window's title names it after the program ("board 4x3").
+    void (*instance)(char* text, std::size_t size);
     // The header line of a page, with the configurations found by then, and where it stands.
     void (*header)(char* text, std::size_t size, long long found);
     SDL_Rect header_place;
     StepLegend legend;
+    // Whether the pages start with step 0, the instance as it stands before the search's
+    // first step (the empty board); the search's first step is step 1 either way.
+    bool step_zero;
     // Sets the view up for the instance, before the first step; nullptr when nothing is to set.
     void (*start)();
     // Draws the picture of a step below the header and the legend, the path (below) standing
@@ -51,9 +54,12 @@ struct StepView {
     void (*draw_end)();
 };
 
-// The fonts of step mode: the header's and the status line's, and the small one of the
-// legend, the labels and the marker of a step seen again (either may be nullptr: no texts).
+// The fonts of step mode: the header's and the status line's; the labels' (the legend, a
+// picture's amounts), large enough to read from the back of a room; and the small one of
+// the marker of a step seen again, the small cell numbers and the tree view (any may be
+// nullptr: no texts).
 extern TTF_Font* step_font;
+extern TTF_Font* step_label_font;
 extern TTF_Font* step_small_font;
 
 // The path the step shown stands on: the item (a jug state, a domino code) of each call the
@@ -73,11 +79,16 @@ extern StepRecord step_record;
 extern void (*step_shown_action)(std::size_t step, StepEvent event);
 
 // Starts step mode with an empty record: headers and status lines are written in font, the
-// legend, the marker of a step seen again and the labels of the tree view in small_font, and
-// the steps follow one another at the pace delay_ms gives (below). With tree_first the pages
-// show the tree view from the start.
-void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepView& view,
-                 bool tree_first);
+// legend and the views' labels in label_font, the marker of a step seen again and the
+// labels of the tree view in small_font, and the steps follow one another at the pace
+// delay_ms gives (below). With tree_first the pages show the tree view from the start.
+void start_steps(TTF_Font* font, TTF_Font* label_font, TTF_Font* small_font, int delay_ms,
+                 const StepView& view, bool tree_first);
+
+// Before the search's first step: where the view has a step 0, records it (the start event,
+// history/step_record.h, which reaches no node of the tree) and shows it as take_step shows
+// a step. Ends the run as take_step does.
+void take_step_zero();
 
 // Records the step the search has just taken, with the node of the search tree it reached
 // (nullptr for a step that backs up; tree/step_tree.h), and shows it; then lets the user move about
@@ -95,8 +106,10 @@ void start_steps(TTF_Font* font, TTF_Font* small_font, int delay_ms, const StepV
 // step's page is written instead and the search goes on at once.
 void take_step(StepEvent event, const TraceNode* node);
 
-// The search is over: shows the view's end page. The moves back still go to the steps kept;
-// there, any other key ends the wait, as the last page of a run always has.
+// The search is over: shows the view's end page. There the moves back still go to the steps
+// kept, the digit keys and t keep their meaning, and the moves forward (the right arrow,
+// End, n), with nowhere further to go, leave the page as it is and say that the search is
+// over; the space bar and any other key end the wait, as the last page of a run always has.
 void finish_steps();
 
 // Where the status line stands: below the lowest row of diagrams or pictures on any page.
@@ -107,8 +120,18 @@ constexpr SDL_Rect step_marker_place = {20, 584, 0, 0};
 constexpr SDL_Rect tree_note_place = {20, 530, 0, 0};
 
 // Writes the status line of a step in the status font (nothing without one): its number, the
-// depth the search stands at, how many configurations it has found ("solutions 3"), and
-// what the step did, in words.
-void show_step_status(long long step, std::size_t depth, long long found, const char* words);
+// depth the search stands at, and what the step did and why, in words (UTF-8). The header
+// holds the configurations found. The words of every step keep the line inside the page:
+// status_line_fits checks a line.
+void show_step_status(long long step, std::size_t depth, const char* words);
+
+// The number the status line gives the last step of the record (the end page repeats it).
+long long last_step_number();
+
+// The status line last written, as the page shows it and the web page names the picture.
+const char* step_status_line();
+
+// Whether a status line of the step, depth and words fits the page's width in font.
+bool status_line_fits(TTF_Font* font, long long step, std::size_t depth, const char* words);
 
 #endif

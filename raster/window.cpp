@@ -107,13 +107,21 @@ void close_text_font(TTF_Font* font)
     TTF_Quit();
 }
 
-void close_window_run(TTF_Font* font, TTF_Font* small_font)
+void close_window_run(TTF_Font* font, TTF_Font* label_font, TTF_Font* small_font)
 {
     end_progress();
     // Each font was opened with SDL_ttf started for it, and is closed with it shut down.
+    if (label_font != nullptr) close_text_font(label_font);
     if (small_font != nullptr) close_text_font(small_font);
     close_tree_view_font();
     close_text_font(font);
+}
+
+void name_window(const char* program, const char* instance)
+{
+    char title[160];
+    std::snprintf(title, sizeof title, "%s \u2014 %s", program, instance);
+    SDL_WM_SetCaption(title, nullptr);
 }
 
 void blit_text(TTF_Font* font, const char* text, SDL_Color colour, SDL_Rect place)
@@ -121,7 +129,7 @@ void blit_text(TTF_Font* font, const char* text, SDL_Color colour, SDL_Rect plac
     if (font == nullptr) {
         return;
     }
-    SDL_Surface* rendered = TTF_RenderText_Solid(font, text, colour);
+    SDL_Surface* rendered = TTF_RenderUTF8_Solid(font, text, colour);
     if (rendered == nullptr) {
         return;
     }
@@ -132,7 +140,7 @@ void blit_text(TTF_Font* font, const char* text, SDL_Color colour, SDL_Rect plac
 void blit_text_centred(TTF_Font* font, const char* text, SDL_Color colour, int centre_x, int y)
 {
     int width = 0, height = 0;
-    if (font == nullptr || TTF_SizeText(font, text, &width, &height) != 0) return;
+    if (font == nullptr || TTF_SizeUTF8(font, text, &width, &height) != 0) return;
     const SDL_Rect place = {static_cast<Sint16>(centre_x - width / 2), static_cast<Sint16>(y), 0,
                             0};
     blit_text(font, text, colour, place);

@@ -15,9 +15,12 @@ constexpr Uint32 screen_red_mask = 0xFF0000;
 constexpr Uint32 screen_green_mask = 0x00FF00;
 constexpr Uint32 screen_blue_mask = 0x0000FF;
 constexpr int font_size = 20;
-// The size of the small labels: a picture's amounts, a cell's number, a legend. Digits stand
-// ten pixels tall in it, small enough to fit under a picture and legible still.
+// The size of the small texts: a cell's number on a board of small cells, the marker of a
+// step seen again, the tree view's labels. Digits stand ten pixels tall in it.
 constexpr int small_font_size = 13;
+// The size of the labels of step mode, a legend and a picture's amounts: legible from the
+// back of a room, their digits about thirteen pixels tall.
+constexpr int label_font_size = 18;
 // "times.ttf", looked up in the working directory, then beside the program, then in the
 // data folder of an installed tree (raster/font_places.h).
 extern const char* const font_file;
@@ -39,15 +42,19 @@ bool open_screen(const char* program, const char* save_folder);
 TTF_Font* open_text_font(const char* program, int size = font_size);
 
 // Ends what a window program's run opened besides its screen: the progress line of --save
-// (run/progress.h), the font and its second size (either may be nullptr: not opened), and
-// the font of the tree view (raster/tree_view.h).
-void close_window_run(TTF_Font* font, TTF_Font* small_font);
+// (run/progress.h), the font and its other sizes (any may be nullptr: not opened), and the
+// font of the tree view (raster/tree_view.h).
+void close_window_run(TTF_Font* font, TTF_Font* label_font, TTF_Font* small_font);
 
 // Closes the font (if it was opened) and shuts SDL_ttf down.
 void close_text_font(TTF_Font* font);
 
-// Renders text solid in colour and blits it with its top-left corner at place's x and y.
-// Does nothing without a font or when rendering fails; the rendered surface is freed.
+// Names the window "program — instance" in its title bar.
+void name_window(const char* program, const char* instance);
+
+// Renders text (UTF-8; ASCII draws as ever) solid in colour and blits it with its top-left
+// corner at place's x and y. Does nothing without a font or when rendering fails; the
+// rendered surface is freed.
 void blit_text(TTF_Font* font, const char* text, SDL_Color colour, SDL_Rect place);
 
 // The same, its top at y and its middle at centre_x.

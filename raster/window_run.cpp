@@ -33,12 +33,20 @@ int run_window_program(int argc, char** argv, const WindowProgram& program)
     if (!open_screen(program.info.name, settings.save_folder)) return 1;
     program.map_colours(screen->format);
     TTF_Font* font = open_text_font(program.info.name);
-    // Without the font there is no second size of it either, and nothing more to say.
-    TTF_Font* small_font = settings.steps && font != nullptr
-                               ? open_text_font(program.info.name, small_font_size)
-                               : nullptr;
+    // Without the font there are no other sizes of it either, and nothing more to say.
+    const bool more_sizes = settings.steps && font != nullptr;
+    TTF_Font* label_font =
+        more_sizes ? open_text_font(program.info.name, label_font_size) : nullptr;
+    TTF_Font* small_font =
+        more_sizes ? open_text_font(program.info.name, small_font_size) : nullptr;
     if (settings.steps) {
-        start_steps(font, small_font, settings.delay_ms, program.step_view, settings.tree_view);
+        start_steps(font, label_font, small_font, settings.delay_ms, program.step_view,
+                    settings.tree_view);
+        if (!pages_go_to_files()) {
+            char instance[96];
+            program.step_view.instance(instance, sizeof instance);
+            name_window(program.info.name, instance);
+        }
     } else {
         program.start_pages(font);
     }
@@ -50,6 +58,7 @@ int run_window_program(int argc, char** argv, const WindowProgram& program)
 
     int end_status = 0;
     try {
+        if (settings.steps) take_step_zero();
         program.search();
         if (settings.steps) {
             finish_steps();
@@ -59,6 +68,6 @@ int run_window_program(int argc, char** argv, const WindowProgram& program)
     } catch (const RunEnd& end) {
         end_status = end.status;
     }
-    close_window_run(font, small_font);
+    close_window_run(font, label_font, small_font);
     return end_status;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates the README pictures in docs/ from the real programs: jugview on solution 12,
 # jugview on solution 7 of the 8,5,3 puzzle, tileview's first and last pages, every step of
-# the 4x3 board's search as an animation (all written by the programs themselves with
+# the 4x3 board's search as an animation and two of its steps (the newest domino, the ghost
+# of one taken off) as a picture (all written by the programs themselves with
 # --save, no display needed), jugview's steps seen going back and forward (its own code run
 # in-process with the keys of step mode), the search trees of the 4x3 board (tilelist --tree)
 # and of the default jugs without the pours turned down (juglist --tree --hide turned-down),
@@ -32,6 +33,11 @@ save tileview steps --board 4x3 --steps
 (cd "$pages/steps" && convert -delay 40 -loop 0 $(ls page-*.png | sort -V) -resize 75% \
    -layers Optimize "$docs/tileview-4x3-steps.gif")
 echo docs/tileview-4x3-steps.gif
+# Two of those steps side by side, at half the size: step 24 places 5-9, the newest domino,
+# and step 33 takes it off again, leaving its ghost.
+convert "$pages/steps/page-025.png" "$pages/steps/page-034.png" +append -resize 50% \
+  "$docs/tileview-4x3-newest-and-ghost.png"
+echo docs/tileview-4x3-newest-and-ghost.png
 # The same steps in the tree view.
 save tileview tree-steps --board 4x3 --steps --view tree
 (cd "$pages/tree-steps" && convert -delay 40 -loop 0 $(ls page-*.png | sort -V) -resize 75% \

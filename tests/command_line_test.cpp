@@ -1,6 +1,7 @@
 // The programs' command lines as a user types them: bad input, --help and --version.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <sys/wait.h>
 #include <string>
@@ -186,5 +187,26 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
         const ProcessResult version = run_process(bin + "/" + program + " --version");
         EXPECT_EQ(version.exit_status, 0) << program;
         EXPECT_EQ(version.out, program + " (" PROJECT_SHORT_NAME ") " PROJECT_VERSION "\n");
+    }
+}
+
+// Each program's description states its moves and the order in which the search tries them.
+TEST(CommandLine, DescriptionsNameTheOrderOfTheMoves)
+{
+    const std::string pours = "pours one jug into another until the source is empty or the target "
+                              "full; from each state the search tries the pours in the order 1 "
+                              "into 2, 1 into 3, 2 into 1, 2 into 3, 3 into 1, 3 into 2";
+    const std::string cells =
+        "covers the lowest free cell with a domino, horizontal before vertical";
+    for (const auto& [program, order] : std::vector<std::pair<std::string, std::string>>{
+             {"juglist", pours},
+             {"jugview", pours},
+             {"tileview", cells},
+             {"tilelist", cells},
+             {"permlist", "the numbers tried in ascending order"}}) {
+        std::string description = run_process(bin + "/" + program + " --help").out;
+        description.resize(description.find("\nOptions:"));
+        std::replace(description.begin(), description.end(), '\n', ' ');
+        EXPECT_NE(description.find(order), std::string::npos) << program << " lacks " << order;
     }
 }

@@ -15,6 +15,7 @@
 #include "scripted_events.h"
 #include "solutions.h"
 #include "step_pages.h"
+#include "raster/step_pace.h"
 
 int jugview_main(int argc, char** argv);
 
@@ -253,7 +254,8 @@ TEST_F(JugviewTest, SmallUnitsGiveOneBlockOfLiquid)
     const Liquid blocks[3] = {{{1, 30}}, {{1, 24}}, {{1, 6}}};
     expect_picture_only("block_liquid", picture_of(20, 100, height, blocks));
 
-    // One unit of 99 still shows as a row.
+    // One unit of 99 still shows as a row; the 1-unit jug beside it stands 12 pixels tall,
+    // full to the top.
     const int large[3] = {99, 98, 1};
     set_jug_puzzle(large, goal);
     fit_pictures_to_jugs();
@@ -261,8 +263,8 @@ TEST_F(JugviewTest, SmallUnitsGiveOneBlockOfLiquid)
     cursor_x = 20;
     cursor_y = 100;
     draw_jug_state(1, 97, 1);
-    const int large_height[3] = {60, 60, 1};
-    const Liquid large_blocks[3] = {{{1, 1}}, {{1, 59}}, {{1, 1}}};
+    const int large_height[3] = {60, 60, 12};
+    const Liquid large_blocks[3] = {{{1, 1}}, {{1, 59}}, {{1, 12}}};
     expect_picture_only("one_unit_of_99", picture_of(20, 100, large_height, large_blocks));
 
     const int default_capacity[3] = {10, 5, 3}, default_goal[3] = {any_amount, any_amount, 2};
@@ -293,8 +295,8 @@ TEST_F(JugviewTest, AnotherPuzzleRunsPageByPage)
 }
 
 // Step mode: the path the search stands on, its pictures flowing as a solution's with the
-// amounts under each and the rows further apart for them; each step waits for a key, and
-// Escape ends the run at once.
+// amounts under each (in the label font) and the rows further apart for them, the newest on
+// a tinted ground; each step waits for a key, and Escape ends the run at once.
 TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
 {
     reset_script();
@@ -308,21 +310,23 @@ TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
                &back_up = script.pages[3];
     const Uint32 mark = SDL_MapRGB(screen->format, 0, 0, 250);
     const auto solutions = reference_solutions();
-    const JugLayout steps = {{10, 5, 3}, 6, 29};
+    const JugLayout steps = {{10, 5, 3}, 6, 32};
     for (const Page* page : {&descent, &turned_down, &goal, &back_up}) {
         EXPECT_GT(count_colour(*page, black_pixel, 20, 560, 799, 590), 100) << "status line";
         EXPECT_GT(count_colour(*page, black_pixel, 20, 10, 200, 35), 100) << "header";
         EXPECT_GT(count_colour(*page, mark, 400, 10, 799, 35), 40) << "legend";
     }
 
-    // Step 2 pours 1 into 2: two pictures, each with its amounts under it, nothing marked.
-    TTF_Font* small = open_test_font(BIN_DIR, small_font_size);
+    // Step 2 pours 1 into 2: two pictures, each with its amounts under it, the newest, (5 5
+    // 0), on its ground from 4 pixels left of it and above its tallest container to 4 under
+    // its amounts.
+    TTF_Font* small = open_test_font(BIN_DIR, label_font_size);
     ASSERT_NE(small, nullptr);
     const auto amounts_under = [small](int x, int y, Amounts amounts) {
         PixelSet pixels;
         for (int k = 0; k < 3; ++k) {
-            pixels += text_pixels(small, std::to_string(amounts[k]).c_str(), x + 50 * k + 20, y + 2,
-                                  true);
+            pixels +=
+                text_pixels(small, std::to_string(amounts[k]).c_str(), x + 50 * k + 20, y, true);
         }
         return pixels;
     };
@@ -336,19 +340,24 @@ TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
                             two.black));
     EXPECT_TRUE(
         same_pixels("step_2-red", page_pixels_with(descent, red_pixel, 0, 40, 799, 555), two.red));
-    EXPECT_EQ(count_colour(descent, white_pixel, 0, 40, 799, 555),
-              800 * 516 - static_cast<int>(two.black.size() + two.red.size()));
+    PixelSet ground = rectangle(186, 36, 333, 120);
+    for (const PixelSet* drawn : {&two.black, &two.red})
+        for (const auto& p : *drawn) ground.erase(p);
+    const Uint32 newest = SDL_MapRGB(screen->format, 215, 245, 215);
+    EXPECT_TRUE(same_pixels("step_2-newest", page_pixels_with(descent, newest), ground));
+    EXPECT_EQ(count_colour(descent, white_pixel, 0, 36, 799, 555),
+              800 * 520 - static_cast<int>(two.black.size() + two.red.size() + ground.size()));
 
-    // Step 5: from (7 0 3), pouring 2 into 1 gives (2 5 3), already on the path: shown at
-    // the next place, (20, 189), and crossed out there with its amounts.
+    // Step 5: from (7 0 3), pouring 1 into 2 gives (2 5 3), already on the path: shown at
+    // the next place, (20, 192), and crossed out there with its amounts.
     auto shown = read_solution_page(turned_down, red_pixel, black_pixel, steps);
     ASSERT_EQ(shown.size(), 5u);
     shown.pop_back();  // the crossed-out picture is checked pixel by pixel below
     EXPECT_EQ(shown, std::vector<Amounts>(solutions[0].begin(), solutions[0].begin() + 4));
-    ExpectedPicture plain = expected_picture(20, 189, {2, 5, 3});
-    plain.black += amounts_under(20, 189, {2, 5, 3});
+    ExpectedPicture plain = expected_picture(20, 192, {2, 5, 3});
+    plain.black += amounts_under(20, 192, {2, 5, 3});
     int crossed = 0, wrong = 0;
-    for (int y = 124; y <= 208; ++y) {
+    for (int y = 127; y <= 214; ++y) {
         for (int x = 15; x <= 165; ++x) {
             const Uint32 p = page_pixel(turned_down, x, y);
             const Uint32 want = plain.red.count({x, y})     ? red_pixel
@@ -364,14 +373,19 @@ TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
 
     // Step 31 reaches solution 1: the path is the solution, the goal framed with its amounts.
     EXPECT_EQ(read_solution_page(goal, red_pixel, black_pixel, steps), solutions[0]);
-    const int framed = count_colour(goal, mark, 15, 302, 165, 386);
+    const int framed = count_colour(goal, mark, 15, 311, 165, 398);
     EXPECT_GT(framed, 300);
     EXPECT_EQ(count_colour(goal, mark, 0, 40, 799, 599), framed);
 
-    // Step 32 backs up from the goal: the path without it.
+    // Step 32 backs up from the goal: the path without it, and the goal's ghost in grey at
+    // its place.
     const std::vector<Amounts> path(solutions[0].begin(), solutions[0].end() - 1);
     EXPECT_EQ(read_solution_page(back_up, red_pixel, black_pixel, steps), path);
     EXPECT_EQ(count_colour(back_up, mark, 0, 40, 799, 599), 0);
+    const Uint32 ghost = SDL_MapRGB(screen->format, 140, 140, 140);
+    EXPECT_GT(count_colour(back_up, ghost, 15, 311, 165, 398), 300);
+    EXPECT_EQ(count_colour(back_up, ghost, 0, 0, 799, 599),
+              count_colour(back_up, ghost, 15, 311, 165, 398));
     TTF_CloseFont(small);
     TTF_Quit();
 }
@@ -439,4 +453,46 @@ TEST(JugviewSaving, StartsNoPartOfSdl)
     EXPECT_EQ(script.pages.size(), 0u);
     close_page_files();
     screen = nullptr;
+}
+
+// The status line names each step's pour and its result, where a back-up goes, and when the
+// state it leaves had every pour turned down (not when a pour of it was entered); the
+// window's title names the puzzle.
+TEST_F(JugviewTest, StepStatusLinesSayWhy)
+{
+    const auto lines = step_status_lines([] {
+        return run_jugview(BIN_DIR, {"--steps", "--delay", "0"});
+    });
+    ASSERT_EQ(lines.size(), 394u);
+    EXPECT_EQ(lines[1], "step 2   depth 2   pour 1 into 2 \u2192 (5 5 0)");
+    EXPECT_EQ(lines[4], "step 5   depth 4   pour 1 into 2 \u2192 (2 5 3): already on the path");
+    EXPECT_EQ(lines[31], "step 32   depth 12   back up to (3 4 3)");
+    EXPECT_EQ(lines[98], "step 99   depth 5   back up to (7 0 3)");
+    EXPECT_EQ(lines[106],
+              "step 107   depth 4   back up to (7 0 3): every pour from (2 5 3) is turned down");
+    char *title = nullptr, *icon = nullptr;
+    SDL_WM_GetCaption(&title, &icon);
+    EXPECT_STREQ(title, "jugview \u2014 jugs 10,5,3, goal *,*,2");
+}
+
+// The longest status line of each kind, on the largest instances of both programs, fits the
+// page's width.
+TEST(StepStatusLines, TheLongestOfEachKindFitThePage)
+{
+    TTF_Font* font = open_test_font(BIN_DIR, font_size);
+    ASSERT_NE(font, nullptr);
+    const std::pair<const char*, std::size_t> lines[] = {
+        {"pour 3 into 2 \u2192 (99 99 99): solution 99999999", path_slots},
+        {"pour 3 into 2 \u2192 (99 99 99): already on the path", path_slots},
+        {"back up to (99 99 99): every pour from (99 99 99) is turned down", path_slots},
+        {"back up from the start (99 99 99): the search is over", path_slots},
+        {"place 1870-1871 on cell 1870: tiling 99999999", 936},
+        {"dead end at cell 1234: cells 1235 and 1287 are covered", 936},
+        {"dead end at cell 1870: cell 1871 is covered and it is in the last row", 936},
+        {"dead end at cell 1819: it is in the last column; cell 1871 is covered", 936}};
+    for (const auto& [words, depth] : lines) {
+        EXPECT_TRUE(status_line_fits(font, 99999999, depth, words)) << words;
+    }
+    TTF_CloseFont(font);
+    TTF_Quit();
 }

@@ -112,3 +112,17 @@ std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, std:
     }
     return found;
 }
+
+std::vector<std::string> step_status_lines(const std::function<int()>& run_steps)
+{
+    static std::vector<std::string> lines;
+    lines.clear();
+    step_shown_action = [](std::size_t step, StepEvent) {
+        lines.resize(step + 1);
+        lines[step] = step_status_line();
+    };
+    reset_script();
+    run_steps();
+    step_shown_action = nullptr;
+    return lines;
+}

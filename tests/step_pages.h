@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "page_reading.h"
@@ -45,5 +46,8 @@ void expect_moves_show_steps(const std::function<int()>& run_steps,
 // hook of a run forward that ends after the given steps.
 std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, std::size_t steps,
                                      std::size_t count);
+
+// The status line of every step that a run in step mode shows, in order.
+std::vector<std::string> step_status_lines(const std::function<int()>& run_steps);
 
 #endif

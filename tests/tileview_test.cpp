@@ -1,6 +1,8 @@
 // tileview under the dummy video driver: dominoes pixel by pixel, the pages, and whole runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <set>
 
@@ -10,6 +12,7 @@
 #include "saved_pages.h"
 #include "scripted_events.h"
 #include "step_pages.h"
+#include "raster/step_pace.h"
 #include "tiling/tiling.h"
 #include "tileview/tiling_picture.h"
 
@@ -146,6 +149,9 @@ TEST_F(TileviewTest, WholeRunPagesEveryTilingAndEndsWithTheCounts)
     // No diagram of the last page comes near the summary line.
     EXPECT_EQ(count_colour(script.pages[5], blue_pixel, 0, 471, 799, 599), 0);
     EXPECT_EQ(count_colour(script.pages[5], red_pixel, 0, 471, 799, 599), 0);
+    char *title = nullptr, *icon = nullptr;
+    SDL_WM_GetCaption(&title, &icon);
+    EXPECT_EQ(title, nullptr) << "page mode's window has no caption";
 }
 
 TEST_F(TileviewTest, CloseRequestTurnsThePageLikeAKey)
@@ -230,13 +236,12 @@ void record_step(SearchStep step, DominoCode domino, int depth, int free_cell)
     recorded_steps.push_back({step, {placed_now.begin(), placed_now.end()}, free_cell});
 }
 
-// The large board of step mode read back from its pixels: the dominoes whose bars cover
-// the cell centres and run on across the gap between them.
-std::set<int> read_board(const Page& page, int pitch, int left, int top, Uint32 blue, Uint32 red)
+// The large board of step mode read back from its pixels: the dominoes whose bars (in one
+// of the colours) cover the cell centres and run on across the gap between them.
+std::set<int> read_board(const Page& page, int pitch, int left, int top,
+                         const std::set<Uint32>& colours)
 {
-    auto covered = [&](int x, int y) {
-        return page_pixel(page, x, y) == blue || page_pixel(page, x, y) == red;
-    };
+    auto covered = [&](int x, int y) { return colours.count(page_pixel(page, x, y)) != 0; };
     std::set<int> dominoes;
     for (int a = 0; a < 24; ++a) {
         const int x = left + pitch * (a % 6), y = top + pitch * (a / 6);
@@ -265,26 +270,33 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     ASSERT_LT(tiling + 1, dead_end);
 
     reset_script();
-    script.kept_waits = {0, tiling, tiling + 1, dead_end};
-    script.answers.assign(dead_end + 2, WaitAnswer::key);
-    script.answers[dead_end + 1] = WaitAnswer::escape;
+    script.kept_waits = {0, 1, tiling + 1, tiling + 2, dead_end + 1};
+    script.answers.assign(dead_end + 3, WaitAnswer::key);
+    script.answers[dead_end + 2] = WaitAnswer::escape;
     EXPECT_EQ(run_tileview(BIN_DIR, {"--steps"}), 0);
     leave_step_mode();
-    EXPECT_EQ(script.waits, dead_end + 2) << "Escape ends the run at once";
-    ASSERT_EQ(script.pages.size(), 4u);
+    EXPECT_EQ(script.waits, dead_end + 3) << "step 0, the search's steps, Escape at once";
+    ASSERT_EQ(script.pages.size(), 5u);
 
     // The board is as large as the page allows: a pitch of 125, cell 0 centred at (82, 107),
-    // its box from (20, 45).
+    // its box from (20, 45). The newest domino is green, the others blue, and the line
+    // joining a domino's cells pale: red is the dead end's alone.
     constexpr int pitch = 125, left = 82, top = 107;
-    const Page& first = script.pages[0];
-    EXPECT_EQ(read_board(first, pitch, left, top, blue_pixel, red_pixel), (std::set<int>{1}));
-    // Bar 0-1 alone on the board.
-    EXPECT_EQ(count_colour(first, blue_pixel, 0, 45, 799, 545) +
-                  count_colour(first, red_pixel, 0, 45, 799, 545),
-              count_colour(first, blue_pixel, 41, 66, 248, 148) +
-                  count_colour(first, red_pixel, 41, 66, 248, 148));
-    EXPECT_EQ(count_colour(first, blue_pixel, 41, 66, 248, 148) +
-                  count_colour(first, red_pixel, 41, 66, 248, 148),
+    const Uint32 newest = SDL_MapRGB(screen->format, 0, 150, 60);
+    const Uint32 join = SDL_MapRGB(screen->format, 170, 200, 255);
+    const std::set<Uint32> ink = {blue_pixel, newest, join};
+    const auto inked = [&](const Page& page, int x0, int y0, int x1, int y1) {
+        int n = 0;
+        for (const Uint32 colour : ink) n += count_colour(page, colour, x0, y0, x1, y1);
+        return n;
+    };
+    EXPECT_EQ(inked(script.pages[0], 0, 45, 799, 545), 0) << "step 0: the empty board";
+    const Page& first = script.pages[1];
+    EXPECT_EQ(read_board(first, pitch, left, top, ink), (std::set<int>{1}));
+    // Bar 0-1 alone on the board, the newest.
+    EXPECT_EQ(inked(first, 0, 45, 799, 545), 208 * 83);
+    EXPECT_EQ(count_colour(first, newest, 41, 66, 248, 148) +
+                  count_colour(first, join, 41, 66, 248, 148),
               208 * 83);
     // The grid: the line between the free cells 3 and 4 and the one under cells 2 to 5.
     const Uint32 grid = SDL_MapRGB(screen->format, 200, 200, 200);
@@ -308,22 +320,51 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     TTF_CloseFont(font);
     TTF_Quit();
 
-    EXPECT_EQ(read_board(script.pages[1], pitch, left, top, blue_pixel, red_pixel),
-              all_horizontal_tiling());
-    EXPECT_EQ(read_board(script.pages[2], pitch, left, top, blue_pixel, red_pixel),
-              recorded_steps[tiling + 1].dominoes);
+    // The first tiling: the newest, 22-23, green; the board framed 7 pixels outside its
+    // box, in 3-pixel lines.
+    const Page& tiling_page = script.pages[2];
+    EXPECT_EQ(read_board(tiling_page, pitch, left, top, ink), all_horizontal_tiling());
+    EXPECT_EQ(count_colour(tiling_page, newest, 0, 0, 799, 599),
+              count_colour(tiling_page, newest, 541, 441, 748, 523));
+    EXPECT_GT(count_colour(tiling_page, newest, 541, 441, 748, 523), 208 * 83 / 2);
+    PixelSet frame = band(13, 37, 776, 39, {{777, 38}});
+    frame += band(13, 551, 776, 553, {{777, 552}});
+    frame += band(12, 38, 14, 551, {{13, 552}});
+    frame += band(776, 38, 778, 551, {{777, 552}});
+    PixelSet outside = page_pixels_with(tiling_page, blue_pixel, 0, 36, 799, 43);
+    for (const auto& [x0, y0, x1, y1] :
+         {std::array<int, 4>{0, 44, 18, 554}, {773, 44, 799, 554}, {0, 548, 799, 555}})
+        outside += page_pixels_with(tiling_page, blue_pixel, x0, y0, x1, y1);
+    EXPECT_TRUE(same_pixels("tiling_frame", outside, frame));
+    // The next step takes 22-23 off: its ghost, a pale tint in a dashed blue outline, stands
+    // where the bar stood and nowhere else; no domino is framed or newest.
+    const Page& ghost_page = script.pages[3];
+    EXPECT_EQ(read_board(ghost_page, pitch, left, top, ink), recorded_steps[tiling + 1].dominoes);
     EXPECT_EQ(recorded_steps[tiling + 1].dominoes.size(), 11u);
+    const Uint32 ghost = SDL_MapRGB(screen->format, 220, 228, 255);
+    EXPECT_GT(count_colour(ghost_page, ghost, 541, 441, 748, 523), 208 * 83 / 2);
+    EXPECT_EQ(count_colour(ghost_page, ghost, 0, 0, 799, 599),
+              count_colour(ghost_page, ghost, 541, 441, 748, 523));
+    const int dashes = count_colour(ghost_page, blue_pixel, 541, 441, 748, 441);  // its top
+    EXPECT_TRUE(dashes > 208 / 3 && dashes < 208 * 2 / 3) << dashes;
+    EXPECT_EQ(count_colour(ghost_page, newest, 0, 0, 799, 599) +
+                  count_colour(ghost_page, blue_pixel, 0, 36, 799, 43),
+              0);
 
     const RecordedStep& dead = recorded_steps[dead_end];
-    const Page& dead_page = script.pages[3];
-    EXPECT_EQ(read_board(dead_page, pitch, left, top, blue_pixel, red_pixel), dead.dominoes);
+    const Page& dead_page = script.pages[4];
+    EXPECT_EQ(read_board(dead_page, pitch, left, top, ink), dead.dominoes);
     const int dx = left + pitch * (dead.cell % 6), dy = top + pitch * (dead.cell / 6);
-    EXPECT_GT(count_colour(dead_page, red_pixel, dx - 45, dy - 45, dx + 45, dy + 45), 500)
+    EXPECT_GT(count_colour(dead_page, red_pixel, dx - 50, dy - 50, dx + 50, dy + 50), 500)
         << "the dead end's cell " << dead.cell << " is crossed out";
+    EXPECT_EQ(count_colour(dead_page, red_pixel, 0, 0, 799, 599),
+              count_colour(dead_page, red_pixel, dx - 50, dy - 50, dx + 50, dy + 50) +
+                  count_colour(dead_page, red_pixel, 560, 10, 799, 35))
+        << "red in the cross and the legend's only";
     for (const Page& page : script.pages) {
         EXPECT_GT(count_colour(page, black, 20, 560, 799, 590), 100) << "status line";
         EXPECT_GT(count_colour(page, black, 10, 10, 120, 35), 50) << "header";
-        EXPECT_GT(count_colour(page, black, 380, 10, 799, 35), 50) << "legend";
+        EXPECT_GT(count_colour(page, black, 320, 10, 799, 35), 50) << "legend";
     }
 }
 
@@ -333,7 +374,7 @@ TEST_F(TileviewTest, StepModeGoesBackAndForth)
     const auto run = [] { return run_tileview(BIN_DIR, {"--board", "4x3", "--steps"}); };
     const auto tilings = found_steps(run, 100, 2);
     ASSERT_EQ(tilings.size(), 2u);
-    EXPECT_EQ(tilings[0], 5u) << "six dominoes, the last one the tiling";
+    EXPECT_EQ(tilings[0], 6u) << "step 0, then six dominoes, the last one the tiling";
     expect_moves_show_steps(run, tour_of_steps(tilings[0], tilings[1]));
     // The tree view too: a step seen again shows the tree as it stood at that step.
     expect_moves_show_steps(
@@ -371,18 +412,19 @@ TEST_F(TileviewTest, StepModeDigitKeysChooseThePace)
 
 TEST_F(TileviewTest, StepModeShowsTheTreeExploredSoFar)
 {
-    script.kept_waits = {2};
-    script.answers = {WaitAnswer::key, WaitAnswer::key, WaitAnswer::escape};
+    script.kept_waits = {3};
+    script.answers = {WaitAnswer::key, WaitAnswer::key, WaitAnswer::key, WaitAnswer::escape};
     EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "4x3", "--steps"}), 0);
     const Page board_at_third_step = script.pages.at(0);
 
     reset_script();
-    script.answers = {WaitAnswer::key, WaitAnswer::key, WaitAnswer::t, WaitAnswer::escape};
+    script.answers = {WaitAnswer::key, WaitAnswer::key, WaitAnswer::key, WaitAnswer::t,
+                      WaitAnswer::escape};
     EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--view", "tree"}), 0);
     leave_step_mode();
-    ASSERT_EQ(script.pages.size(), 4u);
-    EXPECT_TRUE(script.pages[3] == board_at_third_step) << "t shows the board of the same step";
-    EXPECT_FALSE(script.pages[2] == board_at_third_step);
+    ASSERT_EQ(script.pages.size(), 5u) << "step 0, whose tree is empty, and three steps";
+    EXPECT_TRUE(script.pages[4] == board_at_third_step) << "t shows the board of the same step";
+    EXPECT_FALSE(script.pages[3] == board_at_third_step);
 
     // Steps 1 to 3 place 0-1, 2-3 and 4-5: a path of one, two, three calls, drawn as the
     // picture lays them out, enlarged 16/11 times for labels in the 16-pixel font. The frame
@@ -403,7 +445,7 @@ TEST_F(TileviewTest, StepModeShowsTheTreeExploredSoFar)
         return moved;
     };
     for (int k = 0; k < 3; ++k) {
-        const Page& page = script.pages[static_cast<size_t>(k)];
+        const Page& page = script.pages[static_cast<size_t>(k) + 1];
         const int centre = static_cast<int>(first_centre + 52 * scale * k);
         EXPECT_GT(count_colour(page, blue, 0, centre - 17, 799, centre - 17), 20)
             << "step " << k + 1;
@@ -425,12 +467,14 @@ TEST_F(TileviewTest, StepModeShowsTheTreeExploredSoFar)
     TTF_Quit();
 }
 
-// A board of an odd number of cells: the end of step mode says why it has no tiling.
+// A board of an odd number of cells: after step 0, the end of step mode says why it has no
+// tiling.
 TEST_F(TileviewTest, NoTilingSaysSo)
 {
     EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "3x3", "--steps"}), 0);
     leave_step_mode();
-    ASSERT_EQ(script.pages.size(), 1u);
+    ASSERT_EQ(script.pages.size(), 2u);
+    script.pages.erase(script.pages.begin());
     TTF_Font* font = open_test_font(BIN_DIR, 20);
     ASSERT_NE(font, nullptr);
     EXPECT_TRUE(same_pixels(
@@ -443,11 +487,11 @@ TEST_F(TileviewTest, NoTilingSaysSo)
 
 // --save draws, with no display, the pages the window shows at its waits, pixel for pixel and
 // texts included; 10x2 also gives the counts a page of their own; in step mode every step
-// is a page: the 2x2 board's two tilings take 8 steps.
+// is a page: the 2x2 board's two tilings take 8 steps after step 0.
 TEST_F(TileviewTest, SavedPagesAreTheWindowsPages)
 {
     const std::vector<std::pair<std::vector<std::string>, size_t>> runs = {
-        {{"--board", "6x4"}, 6}, {{"--board", "10x2"}, 3}, {{"--board", "2x2", "--steps"}, 9}};
+        {{"--board", "6x4"}, 6}, {{"--board", "10x2"}, 3}, {{"--board", "2x2", "--steps"}, 10}};
     for (const auto& [arguments, pages] : runs) {
         const TempFolder scratch;
         reset_script();
@@ -481,4 +525,53 @@ TEST_F(TileviewTest, ABarIsSolidAtEveryPitch)
         }
     }
     drawing_pitch = cell_pitch;
+}
+// The status line names each domino placed and taken off, and why a dead end is one; the
+// window's title names the board.
+TEST_F(TileviewTest, StepStatusLinesSayWhy)
+{
+    const auto lines = step_status_lines([] {
+        return run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--delay", "0"});
+    });
+    leave_step_mode();
+    ASSERT_EQ(lines.size(), 94u);
+    EXPECT_EQ(lines[0], "step 0   depth 0   the empty board: the search covers cell 0 first");
+    EXPECT_EQ(lines[24], "step 24   depth 4   place 5-9 on cell 5");
+    EXPECT_EQ(lines[33], "step 33   depth 3   back up: take 5-9 off");
+    EXPECT_EQ(lines[52], "step 52   depth 0   back up: take 0-1 off, the board is empty again");
+    EXPECT_EQ(
+        lines[64],
+        "step 64   depth 5   dead end at cell 8: cell 9 is covered and it is in the last row");
+    char *title = nullptr, *icon = nullptr;
+    SDL_WM_GetCaption(&title, &icon);
+    EXPECT_STREQ(title, "tileview \u2014 board 4x3");
+}
+
+// On the last page the keys of step mode keep their meaning: after 9 has played every step,
+// 0, t and the right arrow leave the window open, the right arrow saying that the search is
+// over; a move back goes to the last step and forward again; the space bar ends the run.
+TEST_F(TileviewTest, TheLastPageKeepsTheKeysOfStepMode)
+{
+    using K = WaitAnswer;
+    script.answers = {K::nine, K::zero, K::t, K::t, K::right, K::left, K::right, K::key};
+    EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "4x3", "--steps"}), 0);
+    leave_step_mode();
+    ASSERT_EQ(script.waits, 8u) << "only the space bar ended the run";
+    const std::vector<Page>& pages = script.pages;  // [1] is the last page
+    EXPECT_TRUE(pages[2] == pages[1]) << "0";
+    EXPECT_FALSE(pages[3] == pages[1]) << "t shows the tree";
+    EXPECT_TRUE(pages[4] == pages[1]) << "t again";
+    EXPECT_FALSE(pages[6] == pages[1]) << "the left arrow shows the last step";
+    EXPECT_TRUE(pages[7] == pages[1]);
+    const auto marker_rows = static_cast<long>(step_marker_place.y) * 800;
+    EXPECT_TRUE(std::equal(pages[5].begin(), pages[5].begin() + marker_rows, pages[1].begin()));
+    TTF_Font* small = open_test_font(BIN_DIR, small_font_size);
+    ASSERT_NE(small, nullptr);
+    EXPECT_TRUE(same_pixels(
+        "search_over",
+        page_pixels_with(pages[5], SDL_MapRGB(screen->format, 96, 96, 96), 0, step_marker_place.y),
+        text_pixels(small, "the search is over: no step comes after this page", step_marker_place.x,
+                    step_marker_place.y)));
+    TTF_CloseFont(small);
+    TTF_Quit();
 }

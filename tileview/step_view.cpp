@@ -14,6 +14,9 @@
 
 Uint32 mark_pixel;
 Uint32 grid_pixel;
+Uint32 newest_pixel;
+Uint32 join_pixel;
+Uint32 ghost_pixel;
 
 namespace {
 
@@ -42,16 +45,24 @@ static_assert((board_right - board_left) / numbered_cell_pitch == 30 &&
               "tileview's --help names the largest boards with cell numbers");
 constexpr int outline_half_width = 1;
 
-// The header names the board as --board does, with the tilings found; the legend beside it
-// says what the marks mean, each after a small one of its kind.
+// A complete tiling is framed as jugview frames a goal: a frame this far outside the
+// outline, clear of the legend above the board and of the status line below it.
+constexpr int frame_margin = 6;
+constexpr int frame_half_width = 1;
+
+// The header names the board as --board does, with the tilings found; the legend stands at
+// the right of the same line and says what the marks mean, each after a small one of its
+// kind, its words in the label font on the header's baseline.
 constexpr SDL_Rect header_place = {10, 10, 0, 0};
 constexpr SDL_Rect no_tiling_place = {20, 50, 0, 0};  // below the header
-constexpr int legend_top = 14;                        // the legend's texts, in the small font
-constexpr int legend_sample_top = 15;                 // its marks, as tall as its letters
+constexpr int legend_top = 11;
+constexpr int legend_sample_top = 16;  // the marks stand as tall as the words' small letters
 constexpr int legend_sample_size = 12;
 constexpr int legend_text_gap = 6;  // between a mark and its words
-constexpr int legend_free_cell_left = 370;
-constexpr int legend_dead_end_left = 600;
+// The yellow cell and its words (232 pixels), then 24 further the cross and its words (199),
+// which end 20 pixels inside the page: clear of the longest header, which ends at 263.
+constexpr int legend_free_cell_left = 325;
+constexpr int legend_dead_end_left = 581;
 
 // The centre of a cell on the large board, and the corner of its box, where the grid lines
 // run: the boxes of two neighbouring cells share a line.
@@ -120,11 +131,57 @@ void mark_dead_end(int cell)
     draw_cross(centre_x(cell), centre_y(cell), drawing_pitch / 3, std::max(1, drawing_pitch / 15));
 }
 
+// The dominoes of the path: the newest, which the step placed, green; the others blue. The
+// line joining a domino's cells is pale, for red marks a dead end only.
+void draw_path_dominoes(bool newest_marked)
+{
+    const std::vector<std::uint32_t>& path = step_path();
+    for (std::size_t n = 0; n < path.size(); ++n) {
+        const auto domino = static_cast<DominoCode>(path[n]);
+        const bool newest = newest_marked && n + 1 == path.size();
+        draw_domino(first_cell(domino), second_cell(domino), newest ? newest_pixel : blue_pixel,
+                    join_pixel);
+    }
+}
+
+// The domino a step took off, as a ghost: its bar's place tinted under the grid and the
+// numbers, and outlined in dashes over them.
+SDL_Rect ghost_place(DominoCode domino)
+{
+    return domino_bar(first_cell(domino), second_cell(domino));
+}
+void tint_ghost(DominoCode domino)
+{
+    SDL_Rect place = ghost_place(domino);
+    SDL_FillRect(screen, &place, ghost_pixel);
+}
+void outline_ghost(DominoCode domino)
+{
+    const SDL_Rect p = ghost_place(domino);
+    draw_dashed_box(p.x, p.y, p.x + p.w - 1, p.y + p.h - 1, std::max(3, drawing_pitch / 10),
+                    std::max(1, drawing_pitch / 60), blue_pixel);
+}
+
+// The frame about the board of a complete tiling.
+void frame_board()
+{
+    const int m = frame_margin + 1;  // outside the outline's own pixel
+    const int left = box_left(0) - m, top = box_top(0) - m;
+    draw_thick_box(left, top, left + drawing_pitch * board_columns + 2 * m,
+                   top + drawing_pitch * board_rows + 2 * m, frame_half_width, blue_pixel);
+}
+
 void sample_free_cell(int left, int top) { fill_box(left, top, legend_sample_size); }
 void sample_dead_end(int left, int top)
 {
     draw_cross(left + legend_sample_size / 2, top + legend_sample_size / 2, legend_sample_size / 2,
                1);
+}
+
+// "board 4x3"
+void instance(char* text, std::size_t size)
+{
+    std::snprintf(text, size, "board %dx%d", board_columns, board_rows);
 }
 
 // "board 4x3   tilings 5"
@@ -141,20 +198,52 @@ int lowest_free_cell_shown()
     return cell;
 }
 
-void describe(SearchStep step, DominoCode domino, char* text, std::size_t size)
+// Why no domino fits on the cell: for each way a domino could lie, the cell it would need
+// is covered, or the board has none there ("cell 9 is covered and it is in the last row").
+// The words of the largest board keep the status line inside the page.
+void write_dead_end_cause(int cell, char* text, std::size_t size)
 {
-    switch (step) {
+    const bool last_column = (cell + 1) % board_columns == 0;
+    const bool last_row = cell + board_columns >= cell_count;
+    const int right = cell + 1, below = cell + board_columns;
+    if (!last_column && !last_row) {
+        std::snprintf(text, size, "cells %d and %d are covered", right, below);
+    } else if (!last_column) {
+        std::snprintf(text, size, "cell %d is covered and it is in the last row", right);
+    } else if (!last_row) {
+        std::snprintf(text, size, "it is in the last column; cell %d is covered", below);
+    } else {
+        std::snprintf(text, size, "it is in the last column and the last row");
+    }
+}
+
+void describe(StepEvent event, char* text, std::size_t size)
+{
+    if (is_start_event(event)) {
+        std::snprintf(text, size, "the empty board: %s",
+                      cell_count % 2 == 0 ? "the search covers cell 0 first"
+                                          : "an odd number of cells, no search");
+        return;
+    }
+    const auto domino = static_cast<DominoCode>(step_item(event));
+    const int a = first_cell(domino), b = second_cell(domino);
+    char cause[64];
+    switch (step_kind(event)) {
     case SearchStep::enter:
-        std::snprintf(text, size, "place %d-%d", first_cell(domino), second_cell(domino));
+        std::snprintf(text, size, "place %d-%d on cell %d", a, b, a);
         return;
     case SearchStep::found:
-        std::snprintf(text, size, "tiling %lld", steps_found());
+        std::snprintf(text, size, "place %d-%d on cell %d: tiling %lld", a, b, a, steps_found());
         return;
-    case SearchStep::dead_end:
-        std::snprintf(text, size, "dead end at cell %d", lowest_free_cell_shown());
+    case SearchStep::dead_end: {
+        const int cell = lowest_free_cell_shown();
+        write_dead_end_cause(cell, cause, sizeof cause);
+        std::snprintf(text, size, "dead end at cell %d: %s", cell, cause);
         return;
+    }
     case SearchStep::back_up:
-        std::snprintf(text, size, "back up");
+        std::snprintf(text, size, "back up: take %d-%d off%s", a, b,
+                      step_path().empty() ? ", the board is empty again" : "");
         return;
     case SearchStep::turned_down:
         return;
@@ -164,20 +253,25 @@ void describe(SearchStep step, DominoCode domino, char* text, std::size_t size)
 void draw(std::size_t index, StepFacts& facts)
 {
     const StepEvent event = step_record.at(index);
+    const bool start = is_start_event(event);
     const SearchStep step = step_kind(event);
+    const auto domino = static_cast<DominoCode>(step_item(event));
+    const bool ghost = !start && step == SearchStep::back_up;
     cover_path();
     const int free_cell = lowest_free_cell_shown();
-    if (step == SearchStep::enter && free_cell < cell_count) mark_free_cell(free_cell);
+    const bool searched = cell_count % 2 == 0;
+    if ((start ? searched : step == SearchStep::enter) && free_cell < cell_count) {
+        mark_free_cell(free_cell);
+    }
+    if (ghost) tint_ghost(domino);
     draw_grid();
     draw_cell_numbers();
-    for (const std::uint32_t code : step_path()) {
-        const auto domino = static_cast<DominoCode>(code);
-        draw_domino(first_cell(domino), second_cell(domino));
-    }
-    if (step == SearchStep::dead_end) mark_dead_end(free_cell);
-    describe(step, static_cast<DominoCode>(step_item(event)), facts.words, sizeof facts.words);
+    draw_path_dominoes(!start && (step == SearchStep::enter || step == SearchStep::found));
+    if (ghost) outline_ghost(domino);
+    if (!start && step == SearchStep::found) frame_board();
+    if (!start && step == SearchStep::dead_end) mark_dead_end(free_cell);
+    describe(event, facts.words, sizeof facts.words);
     facts.depth = step_path().size();
-    facts.found = steps_found();
 }
 
 // The page after the last step: the board, the counts, and words when there was no tiling.
@@ -207,15 +301,16 @@ void start()
 }  // namespace
 
 const StepView tile_step_view = {
-    "tilings",
+    instance,
     header,
     header_place,
     {legend_top,
      legend_sample_top,
      legend_sample_size,
      legend_text_gap,
-     {{legend_free_cell_left, sample_free_cell, "the lowest free cell: covered next"},
-      {legend_dead_end_left, sample_dead_end, "a dead end: no domino fits"}}},
+     {{legend_free_cell_left, sample_free_cell, "lowest free cell: covered next"},
+      {legend_dead_end_left, sample_dead_end, "dead end: no domino fits"}}},
+    true,
     start,
     draw,
     draw_end,

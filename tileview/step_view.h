@@ -8,18 +8,24 @@
 #include "raster/step_pace.h"
 #include "tiling/tiling.h"
 
-// The colour of the lowest free cell, and that of the board's outline and grid; mapped at
-// start.
+// The colour of the lowest free cell, that of the board's outline and grid, the newest
+// domino's, that of the line joining a domino's cells in step mode (the red line of the
+// pages stands for nothing there, and red marks a dead end only), and the tint where a
+// domino was just taken off; mapped at start.
 extern Uint32 mark_pixel;
 extern Uint32 grid_pixel;
+extern Uint32 newest_pixel;
+extern Uint32 join_pixel;
+extern Uint32 ghost_pixel;
 
 // The cell numbers need a cell this wide: three digits of the small font and a margin. On the
 // large board that leaves them out on boards of more than 30 columns or 20 rows.
 constexpr int numbered_cell_pitch = 25;
 
-// The board drawn as large as the page allows: its grid, the number of each free cell, the
-// dominoes placed, the lowest free cell or the dead end, the board and the tilings found in
-// the header, a legend, and a status line.
+// The board drawn as large as the page allows, empty at step 0: its grid, the number of each
+// free cell, the dominoes placed (the newest green), the domino just taken off as a ghost,
+// the lowest free cell or the dead end, a complete tiling framed, the board and the tilings
+// found in the header, a legend, and a status line that says what the step did and why.
 extern const StepView tile_step_view;
 
 // The step action: records the step and shows the board after it: its grid, the number of

@@ -26,18 +26,24 @@ static int bar_outer() { return drawing_pitch / 3; }
 static int bar_inner() { return (drawing_pitch - 1) / 2; }
 static int line_half_width() { return std::max(1, drawing_pitch / 15); }
 
-// Paints the pixels (cx + dx, cy + dy) for dx from -left to right and dy from -up to down.
-static void paint_block(int cx, int cy, int left, int right, int up, int down)
+// The pixels (cx + dx, cy + dy) for dx from -left to right and dy from -up to down.
+static SDL_Rect block(int cx, int cy, int left, int right, int up, int down)
 {
-    SDL_Rect block;
-    block.x = static_cast<Sint16>(cx - left);
-    block.y = static_cast<Sint16>(cy - up);
-    block.w = static_cast<Uint16>(left + right + 1);
-    block.h = static_cast<Uint16>(up + down + 1);
-    SDL_FillRect(screen, &block, blue_pixel);
+    return {static_cast<Sint16>(cx - left), static_cast<Sint16>(cy - up),
+            static_cast<Uint16>(left + right + 1), static_cast<Uint16>(up + down + 1)};
 }
 
-void draw_domino(int a, int b)
+SDL_Rect domino_bar(int a, int b)
+{
+    const int xa = cursor_x + drawing_pitch * (a % board_columns);
+    const int ya = cursor_y + drawing_pitch * (a / board_columns);
+    const int outer = bar_outer();
+    const int length = drawing_pitch * (b == a + board_columns ? 0 : 1);
+    const int height = drawing_pitch * (b == a + board_columns ? 1 : 0);
+    return block(xa, ya, outer, outer + length, outer, outer + height);
+}
+
+void draw_domino(int a, int b, Uint32 bar_colour, Uint32 line_colour)
 {
     const int xa = cursor_x + drawing_pitch * (a % board_columns);
     const int ya = cursor_y + drawing_pitch * (a / board_columns);
@@ -48,14 +54,18 @@ void draw_domino(int a, int b)
     const int outer = bar_outer(), inner = bar_inner(), inner_b = drawing_pitch - 1 - inner;
 
     // On a board one column wide the cell after a is the one below it: vertical first.
+    SDL_Rect halves[2] = {};
     if (b == a + board_columns) {
-        paint_block(xa, ya, outer, outer, outer, inner);
-        paint_block(xb, yb, outer, outer, inner_b, outer);
+        halves[0] = block(xa, ya, outer, outer, outer, inner);
+        halves[1] = block(xb, yb, outer, outer, inner_b, outer);
     } else if (b == a + 1) {
-        paint_block(xa, ya, outer, inner, outer, outer);
-        paint_block(xb, yb, inner_b, outer, outer, outer);
+        halves[0] = block(xa, ya, outer, inner, outer, outer);
+        halves[1] = block(xb, yb, inner_b, outer, outer, outer);
     }
-    draw_thick_line(xa, ya, xb, yb, line_half_width(), red_pixel);
+    for (SDL_Rect& half : halves) {
+        if (half.w > 0) SDL_FillRect(screen, &half, bar_colour);
+    }
+    draw_thick_line(xa, ya, xb, yb, line_half_width(), line_colour);
 }
 
 void draw_placed_dominoes(int k)

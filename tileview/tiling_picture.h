@@ -36,9 +36,15 @@ extern bool drawing_diagrams;
 // on the large board of step mode; the bars and the line grow with it.
 extern int drawing_pitch;
 
-// Draws the domino on cells a < b in the diagram at the cursor: a blue bar with a red line
-// joining the two cell centres.
-void draw_domino(int a, int b);
+// Draws the domino on cells a < b in the diagram at the cursor: a bar in bar_colour with a
+// line in line_colour joining the two cell centres.
+void draw_domino(int a, int b, Uint32 bar_colour, Uint32 line_colour);
+
+// The same as the pages draw it: a blue bar with a red line.
+inline void draw_domino(int a, int b) { draw_domino(a, b, blue_pixel, red_pixel); }
+
+// The rectangle that the bar of the domino on cells a < b covers.
+SDL_Rect domino_bar(int a, int b);
 
 // Draws the dominoes in placed_dominoes slots 2..k, in slot order; none when k < 2.
 void draw_placed_dominoes(int k);

@@ -64,8 +64,11 @@ void show_step_beside(std::size_t step, const char* status_line)
     const int count = held ? step_tree_count(step) : step_tree.size();
     const int current = held ? step_tree_current(step) : -1;
     const int before = held && step > 0 ? step_tree_count(step - 1) : 0;
+    // Step 0 (history/step_record.h) stands before the search has run a line.
     const char* ran = "";
-    if (held && count > before) {
+    if (held && is_start_event(step_record.at(step))) {
+        ran = "";
+    } else if (held && count > before) {
         ran = tree_kind_name(step_tree.node(count - 1).kind);
     } else if (held && current >= 0) {
         ran = "back-up";

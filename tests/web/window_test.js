@@ -148,7 +148,7 @@ withPage(site, async (page, t) => {
   const steps = desktopPages('jugview', ['--steps'], 0, 'rl');
   // The header, the legend's words (not its marks), the amounts under the first row of
   // pictures, and the status line with the marker of a step seen again under it.
-  const stepTexts = [[10, 0, 435, 40], [462, 0, 585, 40], [612, 0, 799, 40], [0, 102, 799, 125],
+  const stepTexts = [[10, 0, 505, 40], [532, 0, 612, 40], [638, 0, 799, 40], [0, 102, 799, 125],
                      [10, 550, 799, 599]];
   await run(page, 'jugview', { steps: true });
   await atWait(page, 1);
