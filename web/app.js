@@ -29,7 +29,10 @@ function takeProgramTable(table) {
     for (const o of options) {
       const fixed = FIXED_VALUES[o.name];
       let label = (fixed && fixed.label) || o.label;
-      if (fixed && !label.includes(fixed.value)) label = `${label.split(' ')[0]} ${fixed.value}`;
+      // An option without a label of the page's own is named with its value ("Hide turned-down").
+      if (fixed && !fixed.label && !label.includes(fixed.value)) {
+        label = `${label.split(' ')[0]} ${fixed.value}`;
+      }
       OPTIONS[o.name] = {
         label, placeholder: o.default ?? o.without ?? '', flag: o.value === null,
         help: (fixed && fixed.help) || o.help, fixed: fixed && fixed.value,
