@@ -398,7 +398,7 @@ void print_option_help(std::FILE* out, const ProgramInfo& program, const OptionS
     std::snprintf(head, sizeof head, "--%s%s%s", option.name, option.value ? " " : "",
                   option.value ? option.value : "");
     std::fprintf(out, "  %-*s", head_width, head);
-    char text[800];
+    char text[2000];
     expand_text(text, sizeof text, option.help, program, option);
     if (option.fallback != nullptr) {
         char fallback[64];

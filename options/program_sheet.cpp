@@ -81,7 +81,7 @@ static void put_member(const char* before, const char* name, const char* value)
 
 static void put_option(const ProgramInfo& program, const OptionSpec& o)
 {
-    char help[800], form[200];
+    char help[2000], form[200];
     expand_text(help, sizeof help, o.help, program, o);
     expand_text(form, sizeof form, o.form, program, o);
     put_member("        {", "name", o.name);

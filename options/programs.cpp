@@ -108,8 +108,9 @@ const ProgramInfo tracetree_program = {
     "Prints one line: the calls (every node neither turned down nor a dead end), the\n"
     "configurations found, the candidates turned down, the dead ends, and the depth (the\n"
     "most calls on one path from a root). With --tree it draws the search tree as the\n"
-    "other programs' --tree does. A line not of the format ends the run with status 1\n"
-    "and one line naming FILE and the line, and no tree is drawn.",
+    "other programs' --tree does. A line not of the format, or a trace of more than\n"
+    "100000 nodes, ends the run with status 1 and one line naming FILE and the line, and\n"
+    "no tree is drawn.",
     option_tree,
     false,
     0,

@@ -152,9 +152,10 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput)
          {"--jugs A,B,C", "(default 10,5,3)", "--goal X,Y,Z", "'*,*,2'", "--count", "--no-wait",
           "--trace", "--progress", "--no-progress", "--estimate", "--probes N", "(default 10000)",
           "--seed S", "--jobs N", "--part I/K", "'part I/K: '"}},
+        // Regression: the longest help paragraph, --steps's, was cut off at 800 bytes.
         {"jugview",
          {"--jugs A,B,C", "--goal X,Y,Z", "--steps", "--delay MS", "0 to 10000", "[--save DIR]",
-          "--save DIR     write"}},
+          "--save DIR     write", "33554432 steps are kept, and older ones dropped"}},
         {"tileview",
          {"--board WxH", "from 1 to 52", "from 1 to 36", "(default 6x4)", "--steps",
           "--save DIR     write"}},
