@@ -6,7 +6,8 @@
 # --save, no display needed), jugview's steps seen going back and forward (its own code run
 # in-process with the keys of step mode), the search trees of the 4x3 board (tilelist --tree)
 # and of the default jugs without the pours turned down (juglist --tree --hide turned-down),
-# made into PNGs by rsvg-convert, and an excerpt of juglist.
+# made into PNGs by rsvg-convert, an excerpt of juglist, and the web page's pictures
+# (scripts/web-screenshot.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -73,3 +74,11 @@ echo docs/juglist-excerpt.png
 
 # No creation dates in the files, so that an unchanged picture stays byte for byte the same.
 mogrify -strip "$docs"/*.png "$docs"/*.gif
+
+# The web page's pictures, from the page in headless Chromium, where the web build can be made.
+if command -v em-config >/dev/null && command -v chromium >/dev/null &&
+   [ -d tests/web/node_modules/puppeteer-core ]; then
+  ./scripts/web-screenshot.sh
+else
+  echo "Emscripten, Chromium or the web tests' node packages missing: the web page's pictures are left as they are" >&2
+fi
