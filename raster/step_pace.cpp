@@ -21,6 +21,7 @@ void (*step_shown_action)(std::size_t step, StepEvent event);
 TTF_Font* step_font;
 TTF_Font* step_label_font;
 TTF_Font* step_small_font;
+TTF_Font* step_tree_font;
 
 namespace {
 
@@ -94,9 +95,10 @@ void draw_top(long long found_by_then, bool with_legend)
     char header[96];
     view.header(header, sizeof header, found_by_then);
     blit_text(step_font, header, black, view.header_place);
+    if (!with_legend) return;
     const StepLegend& legend = view.legend;
     for (const LegendItem& item : legend.items) {
-        if (!with_legend || item.words == nullptr) continue;
+        if (item.words == nullptr) continue;
         item.sample(item.left, legend.sample_top);
         const SDL_Rect place = {
             static_cast<Sint16>(item.left + legend.sample_width + legend.text_gap),
@@ -230,15 +232,14 @@ void show_marker(std::size_t step)
 void draw_tree_of(std::size_t step)
 {
     if (step < steps_in_step_tree()) {
-        draw_tree_view(step_tree, step_tree_count(step), step_tree_current(step), step_small_font);
+        draw_tree_view(step_tree, step_tree_count(step), step_tree_current(step), step_tree_font);
         return;
     }
-    draw_tree_view(step_tree, step_tree.size(), -1, step_small_font);
-    constexpr SDL_Color grey = {96, 96, 96, 0};
+    draw_tree_view(step_tree, step_tree.size(), -1, step_tree_font);
     char line[120];
     std::snprintf(line, sizeof line, "the tree as it stood at step %zu, where it passed %d nodes",
                   steps_in_step_tree(), max_tree_nodes);
-    blit_text(step_small_font, line, grey, tree_note_place);
+    blit_text(step_small_font, line, marker_grey, tree_note_place);
 }
 
 void show_step(std::size_t step)
@@ -266,7 +267,7 @@ void show_end(bool told_over = false)
     std::snprintf(status_line, sizeof status_line, "the search is over");
     draw_top(found, false);
     view.draw_end();
-    if (tree_shown) draw_tree_view(step_tree, step_tree.size(), -1, step_small_font);
+    if (tree_shown) draw_tree_view(step_tree, step_tree.size(), -1, step_tree_font);
     if (told_over) {
         blit_text(step_small_font, "the search is over: no step comes after this page", marker_grey,
                   step_marker_place);
@@ -424,14 +425,14 @@ bool status_line_fits(TTF_Font* font, long long step, std::size_t depth, const c
            step_status_place.x + width <= screen_width;
 }
 
-void start_steps(TTF_Font* font, TTF_Font* label_font, TTF_Font* small_font, int delay_ms,
-                 const StepView& step_view, bool tree_first)
+void start_steps(const StepFonts& fonts, int delay_ms, const StepView& step_view, bool tree_first)
 {
     tree_shown = tree_first;
     start_step_tree();
-    step_font = font;
-    step_label_font = label_font;
-    step_small_font = small_font;
+    step_font = fonts.text;
+    step_label_font = fonts.label;
+    step_small_font = fonts.small;
+    step_tree_font = fonts.tree;
     step_delay_ms = delay_ms;
     view = step_view;
     if (view.start != nullptr) view.start();

@@ -55,12 +55,19 @@ struct StepView {
 };
 
 // The fonts of step mode: the header's and the status line's; the labels' (the legend, a
-// picture's amounts), large enough to read from the back of a room; and the small one of
-// the marker of a step seen again, the small cell numbers and the tree view (any may be
-// nullptr: no texts).
+// picture's amounts), large enough to read from the back of a room; the small one of the
+// marker of a step seen again and the small cell numbers; and the tree view's, at
+// tree_label_font_size (raster/tree_view.h). Any may be nullptr: no texts.
+struct StepFonts {
+    TTF_Font* text;
+    TTF_Font* label;
+    TTF_Font* small;
+    TTF_Font* tree;
+};
 extern TTF_Font* step_font;
 extern TTF_Font* step_label_font;
 extern TTF_Font* step_small_font;
+extern TTF_Font* step_tree_font;
 
 // The path the step shown stands on: the item (a jug state, a domino code) of each call the
 // search has entered and not yet backed up from, the first call's first. Every view's
@@ -78,12 +85,10 @@ extern StepRecord step_record;
 // A panel beside the picture can follow the view with it.
 extern void (*step_shown_action)(std::size_t step, StepEvent event);
 
-// Starts step mode with an empty record: headers and status lines are written in font, the
-// legend and the views' labels in label_font, the marker of a step seen again and the
-// labels of the tree view in small_font, and the steps follow one another at the pace
-// delay_ms gives (below). With tree_first the pages show the tree view from the start.
-void start_steps(TTF_Font* font, TTF_Font* label_font, TTF_Font* small_font, int delay_ms,
-                 const StepView& view, bool tree_first);
+// Starts step mode with an empty record: its texts are written in the fonts, and the steps
+// follow one another at the pace delay_ms gives (below). With tree_first the pages show the
+// tree view from the start.
+void start_steps(const StepFonts& fonts, int delay_ms, const StepView& view, bool tree_first);
 
 // Before the search's first step: where the view has a step 0, records it (the start event,
 // history/step_record.h, which reaches no node of the tree) and shows it as take_step shows

@@ -22,7 +22,7 @@ constexpr double legend_band = (tree_margin + legend_height + tree_margin / 2) *
 constexpr double edge_room = 4;
 constexpr int dash = 4;  // the dashes of the path through the levels left out, in pixels
 
-TTF_Font* label_font;
+TTF_Font* label_font;  // the font of the view being drawn
 
 // The picture's colours, as the SVG's style gives them.
 struct Colours {
@@ -247,9 +247,7 @@ ViewPlace place_view(const TreeLayout& layout, const SearchTree& tree, int curre
 
 void draw_tree_view(const SearchTree& tree, int count, int current, TTF_Font* font)
 {
-    if (font != nullptr && label_font == nullptr) {
-        label_font = open_text_font("tree view", tree_label_font_size);
-    }
+    label_font = font;
     const Colours c = map_colours();
     SDL_Rect view_rect = area;
     SDL_FillRect(screen, &view_rect, c.white);
@@ -370,11 +368,4 @@ void draw_tree_view(const SearchTree& tree, int count, int current, TTF_Font* fo
         text(item.meaning.c_str(), ink, area.x + item.meaning_x * scale, area.y + legend_y * scale);
     }
     SDL_SetClipRect(screen, nullptr);
-}
-
-void close_tree_view_font()
-{
-    if (label_font == nullptr) return;
-    close_text_font(label_font);
-    label_font = nullptr;
 }

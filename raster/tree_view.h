@@ -23,12 +23,8 @@ constexpr int tree_label_font_size = 16;
 // current node framed; the path stays in view: its nodes beyond the view's sides stand at
 // its edge, and where the levels between the roots and the current node are more than the
 // view holds, those in the middle are left out for a mark that says how many they are.
-// With a font (none: no texts), the labels are written in the font at
-// tree_label_font_size, opened at the first draw (close_tree_view_font closes it). Clears
-// the view's part of the page first and draws nothing outside it.
+// The labels are written in font, a font at tree_label_font_size (none: no texts). Clears the
+// view's part of the page first and draws nothing outside it.
 void draw_tree_view(const SearchTree& tree, int count, int current, TTF_Font* font);
-
-// Closes the font of the labels, if one was opened.
-void close_tree_view_font();
 
 #endif

@@ -12,8 +12,6 @@
 #include "raster/font_places.h"
 #include "raster/page_files.h"
 #include "raster/raster.h"
-#include "raster/tree_view.h"
-#include "run/progress.h"
 
 const char* const font_file = "times.ttf";
 
@@ -105,16 +103,6 @@ void close_text_font(TTF_Font* font)
         TTF_CloseFont(font);
     }
     TTF_Quit();
-}
-
-void close_window_run(TTF_Font* font, TTF_Font* label_font, TTF_Font* small_font)
-{
-    end_progress();
-    // Each font was opened with SDL_ttf started for it, and is closed with it shut down.
-    if (label_font != nullptr) close_text_font(label_font);
-    if (small_font != nullptr) close_text_font(small_font);
-    close_tree_view_font();
-    close_text_font(font);
 }
 
 void name_window(const char* program, const char* instance)

@@ -41,11 +41,6 @@ bool open_screen(const char* program, const char* save_folder);
 // program then runs without its texts.
 TTF_Font* open_text_font(const char* program, int size = font_size);
 
-// Ends what a window program's run opened besides its screen: the progress line of --save
-// (run/progress.h), the font and its other sizes (any may be nullptr: not opened), and the
-// font of the tree view (raster/tree_view.h).
-void close_window_run(TTF_Font* font, TTF_Font* label_font, TTF_Font* small_font);
-
 // Closes the font (if it was opened) and shuts SDL_ttf down.
 void close_text_font(TTF_Font* font);
 

@@ -3,6 +3,7 @@
 
 #include "raster/page_files.h"
 #include "raster/raster.h"
+#include "raster/tree_view.h"
 #include "raster/window.h"
 #include "run/progress.h"
 #include "run/run_end.h"
@@ -32,16 +33,16 @@ int run_window_program(int argc, char** argv, const WindowProgram& program)
 
     if (!open_screen(program.info.name, settings.save_folder)) return 1;
     program.map_colours(screen->format);
-    TTF_Font* font = open_text_font(program.info.name);
+    StepFonts fonts = {open_text_font(program.info.name), nullptr, nullptr, nullptr};
+    TTF_Font* const font = fonts.text;
     // Without the font there are no other sizes of it either, and nothing more to say.
-    const bool more_sizes = settings.steps && font != nullptr;
-    TTF_Font* label_font =
-        more_sizes ? open_text_font(program.info.name, label_font_size) : nullptr;
-    TTF_Font* small_font =
-        more_sizes ? open_text_font(program.info.name, small_font_size) : nullptr;
+    if (settings.steps && font != nullptr) {
+        fonts.label = open_text_font(program.info.name, label_font_size);
+        fonts.small = open_text_font(program.info.name, small_font_size);
+        fonts.tree = open_text_font(program.info.name, tree_label_font_size);
+    }
     if (settings.steps) {
-        start_steps(font, label_font, small_font, settings.delay_ms, program.step_view,
-                    settings.tree_view);
+        start_steps(fonts, settings.delay_ms, program.step_view, settings.tree_view);
         if (!pages_go_to_files()) {
             char instance[96];
             program.step_view.instance(instance, sizeof instance);
@@ -68,6 +69,11 @@ int run_window_program(int argc, char** argv, const WindowProgram& program)
     } catch (const RunEnd& end) {
         end_status = end.status;
     }
-    close_window_run(font, label_font, small_font);
+    end_progress();
+    // Each font was opened with SDL_ttf started for it, and is closed with it shut down.
+    for (TTF_Font* size : {fonts.label, fonts.small, fonts.tree}) {
+        if (size != nullptr) close_text_font(size);
+    }
+    close_text_font(font);
     return end_status;
 }
