@@ -122,10 +122,7 @@ bool read_trace(const char* text, SearchTree& tree, TraceFault& fault)
             return fail(fault, number, message);
         }
         if (tree.size() == max_tree_nodes) {
-            std::snprintf(message, sizeof message,
-                          "the search tree reached %d nodes, more than the %d a picture takes: "
-                          "no tree drawn",
-                          max_tree_nodes + 1, max_tree_nodes);
+            describe_tree_limit(message, sizeof message);
             return fail(fault, number, message);
         }
         SearchStep kind;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "run/progress.h"
 #include "run/run_end.h"
@@ -50,14 +51,21 @@ void start_tree_file(const char* program, const char* path, bool hide_turned_dow
 
 bool recording_tree() { return file != nullptr && file->fd >= 0; }
 
+void describe_tree_limit(char* text, std::size_t size)
+{
+    std::snprintf(text, size,
+                  "the search tree reached %d nodes, more than the %d a picture takes: no tree "
+                  "drawn",
+                  max_tree_nodes + 1, max_tree_nodes);
+}
+
 void record_tree_node(const TraceNode& node)
 {
     if (tree->size() == max_tree_nodes) {
         end_progress();
-        std::fprintf(stderr,
-                     "%s: the search tree reached %d nodes, more than the %d a picture takes: "
-                     "no tree drawn\n",
-                     tree_program, max_tree_nodes + 1, max_tree_nodes);
+        char limit[120];
+        describe_tree_limit(limit, sizeof limit);
+        std::fprintf(stderr, "%s: %s\n", tree_program, limit);
         drop_whole_file(*file);
         throw RunEnd{1};
     }
@@ -68,16 +76,12 @@ namespace {
 
 void draw_into_file(const SearchTree& whole)
 {
-    char* text = nullptr;
-    size_t size = 0;
-    std::FILE* out = open_memstream(&text, &size);
-    if (out == nullptr) cannot_write(errno);
     const SearchTree kept = hiding ? without_turned_down(whole) : SearchTree();
     const SearchTree& drawn = hiding ? kept : whole;
-    const bool written = write_tree_svg(out, drawn, drawn.size());
-    std::fclose(out);
-    int error = written ? add_to_whole_file(*file, text, size) : ENOMEM;
-    std::free(text);
+    std::string svg;
+    int error = tree_svg_text(svg, drawn, drawn.size())
+                    ? add_to_whole_file(*file, svg.data(), svg.size())
+                    : ENOMEM;
     if (error == 0) error = end_whole_file(*file);
     if (error != 0) cannot_write(error);
 }

@@ -2,10 +2,15 @@
 #ifndef TREE_TREE_FILE_H
 #define TREE_TREE_FILE_H
 
+#include <cstddef>
+
 #include "tree/search_tree.h"
 
 // The most nodes a picture takes; a larger tree is not drawn.
 constexpr int max_tree_nodes = 100000;
+
+// What a run says when its tree passes that limit.
+void describe_tree_limit(char* text, std::size_t size);
 
 // Starts recording the run's tree for the file at path. The picture is written under a
 // temporary name in the same folder, made now, and takes path's name once complete: a

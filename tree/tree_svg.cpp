@@ -1,6 +1,7 @@
 // The search tree as an SVG picture, written as plain text.
 #include "tree/tree_svg.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -185,4 +186,18 @@ bool write_tree_svg(std::FILE* out, const SearchTree& tree, int count, int curre
     for (size_t k = 0; k < open.size(); ++k) std::fputs("</g>\n", out);
     std::fputs("</g>\n</svg>\n", out);
     return std::ferror(out) == 0;
+}
+
+bool tree_svg_text(std::string& svg, const SearchTree& tree, int count, int current)
+{
+    svg.clear();
+    char* text = nullptr;
+    size_t size = 0;
+    std::FILE* out = open_memstream(&text, &size);
+    if (out == nullptr) return false;
+    bool written = write_tree_svg(out, tree, count, current);
+    written = std::fclose(out) == 0 && written;
+    if (written) svg.assign(text, size);
+    std::free(text);
+    return written;
 }

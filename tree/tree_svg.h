@@ -3,6 +3,7 @@
 #define TREE_TREE_SVG_H
 
 #include <cstdio>
+#include <string>
 
 #include "tree/search_tree.h"
 
@@ -13,5 +14,8 @@
 // down to it are marked, as the tree view of step mode marks them. Returns false when the
 // writing failed.
 bool write_tree_svg(std::FILE* out, const SearchTree& tree, int count, int current = -1);
+
+// The same picture as a text in memory; false, with svg empty, when there was no memory for it.
+bool tree_svg_text(std::string& svg, const SearchTree& tree, int count, int current = -1);
 
 #endif

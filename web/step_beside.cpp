@@ -6,7 +6,7 @@
 #include <emscripten.h>
 
 #include <cstdio>
-#include <cstdlib>
+#include <string>
 
 #include "raster/step_pace.h"
 #include "tree/step_tree.h"
@@ -28,18 +28,13 @@ double due_step;
 
 void send_tree(int count, int current, double step)
 {
-    char* text = nullptr;
-    size_t size = 0;
-    std::FILE* out = open_memstream(&text, &size);
-    if (out == nullptr) return;
-    write_tree_svg(out, step_tree, count, current);
-    std::fclose(out);
+    std::string svg;
+    if (!tree_svg_text(svg, step_tree, count, current)) return;
     EM_ASM(
         {
             if (Module.onStepTree) Module.onStepTree(UTF8ToString($0), $1);
         },
-        text, step);
-    std::free(text);
+        svg.c_str(), step);
     tree_sent_at = emscripten_get_now();
     tree_due = false;
 }

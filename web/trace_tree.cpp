@@ -5,7 +5,6 @@
 #include <emscripten.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "tree/trace_reader.h"
@@ -25,14 +24,7 @@ std::string picture;
 extern "C" EMSCRIPTEN_KEEPALIVE const char* trace_tree(const char* text, int current)
 {
     if (!read_trace(text, tree, fault)) return nullptr;
-    char* svg = nullptr;
-    size_t size = 0;
-    std::FILE* out = open_memstream(&svg, &size);
-    bool written = out != nullptr && write_tree_svg(out, tree, tree.size(), current);
-    if (out != nullptr) written = std::fclose(out) == 0 && written;
-    picture.assign(written ? svg : "");
-    std::free(svg);
-    if (written) return picture.c_str();
+    if (tree_svg_text(picture, tree, tree.size(), current)) return picture.c_str();
     fault = TraceFault();
     std::snprintf(fault.message, sizeof fault.message, "no memory for the picture");
     return nullptr;
