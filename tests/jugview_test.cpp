@@ -496,3 +496,45 @@ TEST(StepStatusLines, TheLongestOfEachKindFitThePage)
     TTF_CloseFont(font);
     TTF_Quit();
 }
+
+// The tree view of a step deeper than the view holds (step 31 reaches solution 1, twelve
+// levels below the root): the root stays at the top of the view, the current node at the
+// bottom, and the levels between give way to a dashed path with their count beside it.
+TEST_F(JugviewTest, TheTreeViewOfADeepStepKeepsThePathToTheRoot)
+{
+    reset_script();
+    script.kept_waits = {30};
+    script.answers.assign(32, WaitAnswer::key);
+    script.answers[31] = WaitAnswer::escape;
+    EXPECT_EQ(run_jugview(BIN_DIR, {"--steps", "--view", "tree"}), 0);
+    ASSERT_EQ(script.pages.size(), 1u);
+    const Page& page = script.pages[0];
+    const Uint32 blue = SDL_MapRGB(screen->format, 0x1f, 0x5f, 0xd6);
+    const Uint32 grey = SDL_MapRGB(screen->format, 0x77, 0x77, 0x77);
+    constexpr double scale = 16.0 / 11;
+    constexpr double root_top = 40 + (12 + 24 + 12) * scale;  // the view, legend and margins
+    EXPECT_GT(
+        count_colour(page, blue, 0, static_cast<int>(root_top), 799, static_cast<int>(root_top)), 5)
+        << "the root's outline, on the path";
+    EXPECT_GT(count_colour(page, blue, 0, 450, 799, 549), 100) << "the current node, framed";
+
+    // The words stand among the grey texts of the page, a level's count in them.
+    const PixelSet greys = page_pixels_with(page, grey, 0, 40, 799, 549);
+    TTF_Font* font = open_test_font(BIN_DIR, 16);
+    ASSERT_NE(font, nullptr);
+    int counted = 0;
+    for (int levels = 1; levels < 12 && counted == 0; ++levels) {
+        const PixelSet words =
+            text_pixels(font, (std::to_string(levels) + " levels left out").c_str(), 0, 0);
+        const auto [x0, y0] = *words.begin();
+        for (const auto& [x, y] : greys) {
+            const bool all = std::all_of(words.begin(), words.end(), [&](const auto& p) {
+                return greys.count({p.first - x0 + x, p.second - y0 + y}) > 0;
+            });
+            if (all) counted = levels;
+        }
+    }
+    EXPECT_GT(counted, 0) << "no count of the levels left out";
+    TTF_CloseFont(font);
+    TTF_Quit();
+}

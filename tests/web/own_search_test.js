@@ -1,6 +1,7 @@
 // "Your own search" in headless Chromium: the N-queens example's counts, its summary line
-// against the tree drawn at the last step, subset sum's downloaded trace against a brute
-// force, the trace's mark going back and forth, and the runs the page stops or reports.
+// against the tree drawn at the last step, the trace's mark going back and forth, Next
+// solution, Keep as A, subset sum's downloaded trace against a brute force, and the runs
+// the page stops or reports.
 // With a screenshot folder it leaves there the README's picture, N-queens at its first solution.
 // Usage: node own_search_test.js SITE_FOLDER [SCREENSHOT_FOLDER]
 'use strict';
@@ -77,6 +78,25 @@ withPage(site, async (page, t) => {
   t.check('Forward moves the trace\'s mark line by line, and Back moves it back',
           new Set(marks.slice(0, 5)).size === 5 && marks[6] === marks[2], marks);
 
+  // Next solution from the first step stands on the first found(); Keep as A keeps the run
+  // of n = 8 (its summary and its tree) beside the next run's.
+  await page.click('#step-first');
+  await page.click('#step-next');
+  const first = await page.evaluate(() => ({ ran: webPage.run.step.ran,
+    line: document.querySelector('#trace li.current').textContent }));
+  t.check('Next solution goes to the step of the first found()',
+          first.ran === 'solution' && /solution 1$/.test(first.line), JSON.stringify(first));
+  const eight = await page.evaluate(() => webPage.own.summary);
+  await page.click('#own-keep');
+  await page.waitForFunction(() => webPage.own.kept !== null);
+  const six = await runOwn(page, queens);
+  const kept = await page.evaluate(() => ({
+    summary: document.getElementById('own-kept-summary').textContent,
+    solutions: document.querySelectorAll('#own-kept-tree g.node.solution').length }));
+  t.check('Keep as A keeps a run\'s summary and tree beside the next run\'s',
+          kept.summary === eight && kept.solutions === 92 && six.summary.includes(', 4 found,'),
+          JSON.stringify({ kept, six: six.summary }));
+
   // Subset sum: the solutions of the downloaded trace, each the numbers on its path.
   await page.select('#own-example', 'subset-sum');
   await page.waitForFunction(() => /const target/.test(webPage.own.editor.getValue()));
@@ -94,7 +114,10 @@ withPage(site, async (page, t) => {
                                               { behavior: 'allow', downloadPath: folder });
   await page.click('#own-download');
   const file = path.join(folder, 'subset-sum-trace.txt');
-  while (!fs.existsSync(file)) await new Promise((r) => setTimeout(r, 100));
+  // Whole once it has its name and the browser's partial file is gone.
+  const whole = () => fs.existsSync(file) && fs.statSync(file).size > 0 &&
+    !fs.readdirSync(folder).some((name) => name.endsWith('.crdownload'));
+  while (!whole()) await new Promise((r) => setTimeout(r, 100));
   const found = [], onPath = [];
   for (const line of fs.readFileSync(file, 'utf8').split('\n').filter((l) => l !== '')) {
     onPath.length = line.search(/\S/) / 2;
