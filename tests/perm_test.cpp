@@ -70,3 +70,21 @@ TEST(PermSearch, TheListingAndItsTraceAreOneSearch)
     EXPECT_EQ(watched.turned_down, 46921);
     EXPECT_EQ(perm_count, 5040);
 }
+
+// The tree of the orderings is even: every probe of --estimate, whatever its random choices,
+// walks through as many candidates at each level as the search has, and so gives the exact
+// calls and orderings of every size.
+TEST(PermEstimate, EveryProbeGivesTheExactSize)
+{
+    for (int size = 1; size <= max_perm_size; ++size) {
+        set_perm_size(size);
+        for (std::uint64_t seed = 0; seed < 200; ++seed) {
+            ProbeRandom random(seed);
+            double orderings = 0;
+            const double calls = probe_orderings(random, orderings);
+            ASSERT_EQ(calls, perm_tree_calls(size)) << size << ", seed " << seed;
+            ASSERT_EQ(orderings, factorial(size)) << size << ", seed " << seed;
+        }
+    }
+    set_perm_size(7);
+}
