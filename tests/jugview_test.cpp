@@ -526,10 +526,11 @@ TEST_F(JugviewTest, TheTreeViewOfADeepStepKeepsThePathToTheRoot)
     for (int levels = 1; levels < 12 && counted == 0; ++levels) {
         const PixelSet words =
             text_pixels(font, (std::to_string(levels) + " levels left out").c_str(), 0, 0);
-        const auto [x0, y0] = *words.begin();
-        for (const auto& [x, y] : greys) {
+        const int x0 = words.begin()->first, y0 = words.begin()->second;
+        for (const auto& at : greys) {
+            const int dx = at.first - x0, dy = at.second - y0;
             const bool all = std::all_of(words.begin(), words.end(), [&](const auto& p) {
-                return greys.count({p.first - x0 + x, p.second - y0 + y}) > 0;
+                return greys.count({p.first + dx, p.second + dy}) > 0;
             });
             if (all) counted = levels;
         }

@@ -189,7 +189,10 @@ async function startOwnSearch() {
   $('stop').disabled = false;
   $('next').disabled = true;
 
+  // The time limit counts from Run, the worker's start included.
+  own.timer = setTimeout(forThisRun(() => endOwnSearch({ limit: 'time' })), OWN_TIME_LIMIT_MS);
   own.prelude = own.prelude || (await (await fetch('own-search-worker.js')).text()).trimEnd();
+  if (own.end) return;
   const script = `${own.prelude}\n${own.code}\n;ownSearchEnds();\n`;
   const url = URL.createObjectURL(new Blob([script], { type: 'text/javascript' }));
   const worker = new Worker(url);
@@ -203,7 +206,6 @@ async function startOwnSearch() {
     const line = Math.min(Math.max(event.lineno - preludeLines, 0), own.code.split('\n').length);
     endOwnSearch({ error: String(event.message).replace(/^Uncaught /, ''), line });
   });
-  own.timer = setTimeout(forThisRun(() => endOwnSearch({ limit: 'time' })), OWN_TIME_LIMIT_MS);
   run.control = {
     key: pressOwnKey,
     next: () => {},
