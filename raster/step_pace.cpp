@@ -97,7 +97,7 @@ void draw_top(long long found_by_then, bool with_legend)
     blit_text(step_font, header, black, view.header_place);
     if (!with_legend) return;
     const StepLegend& legend = view.legend;
-    for (const LegendItem& item : legend.items) {
+    for (const StepLegendItem& item : legend.items) {
         if (item.words == nullptr) continue;
         item.sample(item.left, legend.sample_top);
         const SDL_Rect place = {

@@ -21,7 +21,7 @@ struct StepFacts {
 };
 
 // The legend beside the header: each mark the pictures use, drawn small, and what it means.
-struct LegendItem {
+struct StepLegendItem {
     int left;                           // where the mark starts; its words follow it
     void (*sample)(int left, int top);  // draws the mark, its top-left corner at (left, top)
     const char* words;
@@ -31,7 +31,7 @@ struct StepLegend {
     int sample_top;    // the marks' top, so that they stand as tall as the words' letters
     int sample_width;  // the words start this far right of a mark's left edge, and a gap more
     int text_gap;
-    LegendItem items[2];
+    StepLegendItem items[2];
 };
 
 // A program's step view, as the shared part has it show a step or the end of the run.
