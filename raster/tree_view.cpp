@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 #include "raster/raster.h"
 #include "raster/window.h"
@@ -181,13 +180,6 @@ void texts(const char* words, int left_out, const NodePlace& p, double x, double
     }
 }
 
-// How far the node's shape and label reach right of its centre, in the picture's units.
-double right_reach(const NodePlace& p, const char* label)
-{
-    if (p.label_centred || *label == '\0') return p.half_width;
-    return p.label_x - p.x + static_cast<double>(std::strlen(label)) * tree_char_width;
-}
-
 // How far to move a picture of the size along a room of the size: the whole picture centred
 // where it fits, otherwise the point at in the middle, but never further than needed past
 // the picture's edges.
@@ -274,7 +266,7 @@ void draw_tree_view(const SearchTree& tree, int count, int current, TTF_Font* fo
         double x = view.x(p.x);
         if (on_path[static_cast<size_t>(k)]) {
             const double left = p.half_width * scale + edge_room;
-            const double right = right_reach(p, tree.label(k)) * scale + edge_room;
+            const double right = p.reach_right * scale + edge_room;
             x = std::clamp(x, area.x + left, std::max(area.x + left, area.x + area.w - right));
         }
         drawn_x[static_cast<size_t>(k)] = x;

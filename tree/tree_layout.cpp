@@ -139,9 +139,8 @@ double text_width(const char* text, double char_width)
     return static_cast<double>(std::strlen(text)) * char_width;
 }
 
-// The node's shape and where its label and count stand, around a centre at 0, and how far
-// its shape and texts reach right of the centre.
-NodePlace shape_of(SearchStep kind, const char* label, int left_out, double& right)
+// The node's shape and where its label and count stand, around a centre at 0.
+NodePlace shape_of(SearchStep kind, const char* label, int left_out)
 {
     NodePlace p{};
     const double label_width = text_width(label, tree_char_width);
@@ -156,13 +155,13 @@ NodePlace shape_of(SearchStep kind, const char* label, int left_out, double& rig
     }
     p.label_x = p.label_centred ? 0 : p.half_width + label_gap;
     p.label_y = baseline_drop;
-    right = p.label_centred || *label == '\0' ? p.half_width : p.label_x + label_width;
+    p.reach_right = p.label_centred || *label == '\0' ? p.half_width : p.label_x + label_width;
     if (left_out > 0) {
         char digits[16];
         const int length = std::snprintf(digits, sizeof digits, "%d", left_out);
-        p.count_x = right + (p.label_centred ? count_gap : label_gap);
+        p.count_x = p.reach_right + (p.label_centred ? count_gap : label_gap);
         p.count_y = -count_rise;
-        right = p.count_x + length * count_char_width;
+        p.reach_right = p.count_x + length * count_char_width;
     }
     return p;
 }
@@ -225,12 +224,12 @@ std::vector<LegendItem> lay_out_legend(const SearchTree& tree, int count, double
             p.count_y = legend_y + baseline_drop;
             right = x + text_width(item.label.c_str(), count_char_width);
         } else {
-            p = shape_of(item.kind, item.label.c_str(), 0, right);
+            p = shape_of(item.kind, item.label.c_str(), 0);
             p.x = x + p.half_width;
             p.y = legend_y;
             p.label_x += p.x;
             p.label_y += p.y;
-            right += p.x;
+            right = p.x + p.reach_right;
         }
         item.meaning_x = right + label_gap + (item.label.empty() ? 0 : label_gap);
         item.meaning_y = legend_y + baseline_drop;
@@ -289,8 +288,9 @@ TreeLayout lay_out_tree(const SearchTree& tree, int count)
         const TreeNode& node = tree.node(k);
         link(k, node.parent >= 0 ? node.parent : layout.start_mark ? start : -1);
         NodePlace& p = layout.places[static_cast<size_t>(k)];
-        p = shape_of(node.kind, tree.label(k), node.turned_down_left_out, reach_right[k]);
+        p = shape_of(node.kind, tree.label(k), node.turned_down_left_out);
         reach_left[k] = p.half_width;
+        reach_right[k] = p.reach_right;
         ancestor[k] = k;
     }
     reach_left[start] = reach_right[start] = start_mark_radius;

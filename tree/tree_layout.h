@@ -34,6 +34,7 @@ struct NodePlace {
     double x, y;         // the centre of the node's shape
     double half_width;   // of the shape
     double half_height;  // of the shape
+    double reach_right;  // how far the shape and its texts reach right of the centre
     double label_x;      // where the label starts, or its middle when centred
     double label_y;      // the label's baseline
     bool label_centred;  // inside the shape (a call), or beside it on the right
