@@ -498,8 +498,8 @@ TEST(StepStatusLines, TheLongestOfEachKindFitThePage)
 }
 
 // The tree view of a step deeper than the view holds (step 31 reaches solution 1, twelve
-// levels below the root): the root stays at the top of the view, the current node at the
-// bottom, and the levels between give way to a dashed path with their count beside it.
+// levels below the root): the root stays at the top of the view, whole, the current node at
+// the bottom, and the levels between give way to a dashed path with their count beside it.
 TEST_F(JugviewTest, TheTreeViewOfADeepStepKeepsThePathToTheRoot)
 {
     reset_script();
@@ -516,6 +516,11 @@ TEST_F(JugviewTest, TheTreeViewOfADeepStepKeepsThePathToTheRoot)
     EXPECT_GT(
         count_colour(page, blue, 0, static_cast<int>(root_top), 799, static_cast<int>(root_top)), 5)
         << "the root's outline, on the path";
+    // The root stands left of the part of the tree in view: it is drawn whole at the view's
+    // left side, its outline (a pixel either side of its line) 4 pixels in from the edge.
+    const int root_y = static_cast<int>(root_top + 9 * scale);
+    EXPECT_EQ(count_colour(page, blue, 0, root_y - 14, 2, root_y + 14), 0) << "cut off at the side";
+    EXPECT_GT(count_colour(page, blue, 3, root_y - 8, 3, root_y + 8), 4) << "not at the side";
     EXPECT_GT(count_colour(page, blue, 0, 450, 799, 549), 100) << "the current node, framed";
 
     // The words stand among the grey texts of the page, a level's count in them.
