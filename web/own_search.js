@@ -18,7 +18,8 @@ const OWN_TIME_LIMIT_MS = 10000;
 const OWN_STEP_LIMIT = '1,000,000';
 // The tree follows the run's first nodes, as far as --tree draws (tree/tree_file.h).
 const OWN_TREE_NODES = 100000;
-// While steps come faster than this, the tree is drawn for the last of them only.
+// While steps come faster than the tree can be drawn, it is drawn for the last of them only:
+// at most every OWN_TREE_EVERY_MS, and never for more than a fifth of the time.
 const OWN_TREE_EVERY_MS = 100;
 // The kinds of step as the worker numbers them, and the names the code panel and the tests
 // give them, as the tree names its nodes (tree/search_tree.cpp) and the back-up.
@@ -47,6 +48,7 @@ const own = {
   playing: null,    // the timer of Play
   tree: null,       // the tree library's module
   treeDrawnAt: -OWN_TREE_EVERY_MS,
+  treeCost: 0,      // how long the last drawing of the tree took, the page's layout included
   treeTimer: null,
   kept: null,       // "Keep as A": { summary, svg }
 };
@@ -379,10 +381,11 @@ async function drawOwnTree(text, current) {
 // last of them a little later; past its first nodes, with a note that says so.
 function drawOwnTreeSoon() {
   clearTimeout(own.treeTimer);
-  const wait = own.treeDrawnAt + OWN_TREE_EVERY_MS - performance.now();
+  const wait = own.treeDrawnAt + Math.max(OWN_TREE_EVERY_MS, 4 * own.treeCost) -
+    performance.now();
   own.treeTimer = setTimeout(forThisRun(async () => {
     const step = own.shown;
-    own.treeDrawnAt = performance.now();
+    const started = performance.now();
     const count = Math.min(own.counts[step], OWN_TREE_NODES);
     const current = own.currents[step] < count ? own.currents[step] : -1;
     const svg = count > 0 ? await drawOwnTree(ownTrace(count, step), current) : '';
@@ -390,6 +393,8 @@ function drawOwnTreeSoon() {
       ? `<p class="own-tree-note">The tree follows the first ${count.toLocaleString('en')} ` +
         `of the ${own.counts[step].toLocaleString('en')} nodes reached.</p>` : '';
     if (own.shown === step) showTree(note + svg, step);
+    own.treeDrawnAt = performance.now();
+    own.treeCost = own.treeDrawnAt - started;
   }), own.playing ? Math.max(0, wait) : 0);
 }
 

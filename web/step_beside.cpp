@@ -5,6 +5,7 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -18,10 +19,13 @@ namespace {
 // The nodes whose lines the page has been sent.
 int lines_sent;
 
-// The tree's picture costs the more the larger the tree: while steps come faster than this,
-// the page gets it for the last of them, once the program waits.
+// The tree's picture costs the more the larger the tree: while steps come faster than the
+// page can draw it, the page gets it at most every tree_interval_ms and never for more than
+// a fifth of the time, for the last step by then, and for the step shown once the program
+// waits. Its cost is the page's drawing, measured.
 constexpr double tree_interval_ms = 100;
 double tree_sent_at = -tree_interval_ms;
+double tree_cost_ms;
 bool tree_due;
 int due_count, due_current;
 double due_step;
@@ -30,12 +34,14 @@ void send_tree(int count, int current, double step)
 {
     std::string svg;
     if (!tree_svg_text(svg, step_tree, count, current)) return;
+    const double started = emscripten_get_now();
     EM_ASM(
         {
             if (Module.onStepTree) Module.onStepTree(UTF8ToString($0), $1);
         },
         svg.c_str(), step);
     tree_sent_at = emscripten_get_now();
+    tree_cost_ms = tree_sent_at - started;
     tree_due = false;
 }
 
@@ -90,8 +96,8 @@ void show_step_beside(std::size_t step, const char* status_line)
 
 void show_what_is_due_beside(bool waiting_for_a_key)
 {
-    if (tree_due &&
-        (waiting_for_a_key || emscripten_get_now() - tree_sent_at >= tree_interval_ms)) {
+    if (tree_due && (waiting_for_a_key || emscripten_get_now() - tree_sent_at >=
+                                              std::max(tree_interval_ms, 4 * tree_cost_ms))) {
         send_tree(due_count, due_current, due_step);
     }
 }

@@ -97,6 +97,27 @@ withPage(site, async (page, t) => {
           kept.summary === eight && kept.solutions === 92 && six.summary.includes(', 4 found,'),
           JSON.stringify({ kept, six: six.summary }));
 
+  // The key 9 plays the steps at the fastest pace (here from 40 steps before the last), the
+  // space bar pauses and resumes them, and the play ends on the last step, whose tree is
+  // then drawn.
+  await page.focus('#own-stage');
+  await page.keyboard.press('End');
+  for (let k = 0; k < 40; k++) await page.keyboard.press('ArrowLeft');
+  const from = await page.evaluate(() => webPage.own.shown);
+  await page.keyboard.press('9');
+  await page.waitForFunction((s) => webPage.own.shown > s + 5, {}, from);
+  await page.keyboard.press(' ');
+  const pausedAt = await page.evaluate(() => webPage.own.shown);
+  await new Promise((r) => setTimeout(r, 300));
+  const stillAt = await page.evaluate(() => webPage.own.shown);
+  await page.keyboard.press(' ');
+  await page.waitForFunction(() => webPage.own.playing === null &&
+                             webPage.own.shown === webPage.own.steps - 1, { timeout: 60000 });
+  await page.waitForFunction(() => webPage.run.treeStep === webPage.own.steps - 1);
+  t.check('Play runs to the last step, and the space bar pauses it where it stands',
+          pausedAt === stillAt && pausedAt < six.steps - 1,
+          JSON.stringify({ from, pausedAt, stillAt }));
+
   // Subset sum: the solutions of the downloaded trace, each the numbers on its path.
   await page.select('#own-example', 'subset-sum');
   await page.waitForFunction(() => /const target/.test(webPage.own.editor.getValue()));
