@@ -2,7 +2,7 @@
 // back costs, as going to the first step from the ten millionth does before its drawing.
 #include <benchmark/benchmark.h>
 
-#include "history/step_record.h"
+#include "steps/step_record.h"
 
 constexpr std::size_t long_run = 10'000'000;
 

@@ -9,7 +9,7 @@
 #include "pour/pour.h"
 #include "raster/raster.h"
 #include "raster/window.h"
-#include "raster/window_run.h"
+#include "window/window_run.h"
 
 SDL_Surface* screen;
 

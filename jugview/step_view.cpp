@@ -7,7 +7,8 @@
 #include "jugview/jug_picture.h"
 #include "pour/pour_trace.h"
 #include "raster/raster.h"
-#include "raster/step_pace.h"
+#include "steps/step_player.h"
+#include "steps/step_replay.h"
 #include "raster/window.h"
 
 Uint32 mark_pixel;

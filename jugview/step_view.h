@@ -5,7 +5,7 @@
 #include <SDL_ttf.h>
 
 #include "pour/pour.h"
-#include "raster/step_pace.h"
+#include "steps/step_player.h"
 
 // The colour that marks a goal (a frame) and a pour turned down (a cross), the ground of the
 // newest picture, and the colour of a state just taken away; mapped at start.
@@ -24,7 +24,7 @@ extern const StepView pour_step_view;
 
 // The step action: records the step and shows the path the search stands on after it, with
 // the puzzle, a legend, the amounts under each picture and a status line; then waits for the
-// user's move (raster/step_pace.h).
+// user's move (steps/step_player.h).
 void show_pour_step(SearchStep step, JugState state, int depth);
 
 #endif

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "history/step_record.h"
+#include "steps/step_record.h"
 #include "options/programs.h"
 #include "pour/pour.h"
 #include "run/workers.h"

@@ -7,7 +7,7 @@
 
 #include "options/options.h"
 #include "options/programs.h"
-#include "raster/step_paces.h"
+#include "steps/step_paces.h"
 
 // The text as a JSON string.
 static void put_string(const char* text)

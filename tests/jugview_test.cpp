@@ -15,7 +15,7 @@
 #include "scripted_events.h"
 #include "solutions.h"
 #include "step_pages.h"
-#include "raster/step_pace.h"
+#include "steps/step_player.h"
 
 int jugview_main(int argc, char** argv);
 

@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "raster/step_pace.h"
+#include "steps/step_player.h"
 
 TTF_Font* open_test_font(const char* bin_dir, int size)
 {
@@ -42,7 +42,7 @@ PixelSet page_pixels_with(const Page& page, Uint32 colour, int x0, int y0, int x
     return pixels;
 }
 
-std::vector<StepMove> tour_of_steps(std::size_t found1, std::size_t found2)
+std::vector<KeyAndStep> tour_of_steps(std::size_t found1, std::size_t found2)
 {
     using K = WaitAnswer;
     return {{K::right, 1},         {K::key, 2},    {K::right, 3},  {K::left, 2},
@@ -53,12 +53,12 @@ std::vector<StepMove> tour_of_steps(std::size_t found1, std::size_t found2)
 }
 
 void expect_moves_show_steps(const std::function<int()>& run_steps,
-                             const std::vector<StepMove>& moves)
+                             const std::vector<KeyAndStep>& moves)
 {
     std::size_t furthest = 0;
     reset_script();
     script.kept_waits = {0};
-    for (const StepMove& m : moves) {
+    for (const KeyAndStep& m : moves) {
         furthest = std::max(furthest, m.step);
         script.kept_waits.insert(m.step);
     }
@@ -71,7 +71,7 @@ void expect_moves_show_steps(const std::function<int()>& run_steps,
     for (const std::size_t step : script.kept_waits) forward[step] = *page++;
 
     reset_script();
-    for (const StepMove& m : moves) script.answers.push_back(m.key);
+    for (const KeyAndStep& m : moves) script.answers.push_back(m.key);
     script.answers.push_back(WaitAnswer::escape);
     ASSERT_EQ(run_steps(), 0);
     ASSERT_EQ(script.pages.size(), moves.size() + 1);
@@ -96,9 +96,9 @@ std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, std:
 {
     static std::vector<SearchStep> kinds;
     kinds.clear();
-    step_shown_action = [](std::size_t step, StepEvent event) {
+    step_shown_action = [](std::size_t step) {
         kinds.resize(step + 1);
-        kinds[step] = step_kind(event);
+        kinds[step] = step_kind(step_record.at(step));
     };
     reset_script();
     script.kept_waits = {steps};  // none of them are kept
@@ -117,7 +117,7 @@ std::vector<std::string> step_status_lines(const std::function<int()>& run_steps
 {
     static std::vector<std::string> lines;
     lines.clear();
-    step_shown_action = [](std::size_t step, StepEvent) {
+    step_shown_action = [](std::size_t step) {
         lines.resize(step + 1);
         lines[step] = step_status_line();
     };

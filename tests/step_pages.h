@@ -26,7 +26,7 @@ PixelSet page_pixels_with(const Page& page, Uint32 colour, int x0 = 0, int y0 = 
                           int y1 = 599);
 
 // A key in step mode and the step (numbered from 0) that the page after it shows.
-struct StepMove {
+struct KeyAndStep {
     WaitAnswer key;
     std::size_t step;
 };
@@ -34,13 +34,13 @@ struct StepMove {
 // A tour of the steps of a run whose first two configurations come at steps found1 and
 // found2: forward, back, forward again past the newest, Home, End, n and p, in the record
 // and past it.
-std::vector<StepMove> tour_of_steps(std::size_t found1, std::size_t found2);
+std::vector<KeyAndStep> tour_of_steps(std::size_t found1, std::size_t found2);
 
 // Runs the program in step mode forward only, then with the moves and Escape after them,
 // and checks each page the moves show: above the marker the same pixels as the page of the
 // same step going forward, and the marker there only when the step is older than the newest.
 void expect_moves_show_steps(const std::function<int()>& run_steps,
-                             const std::vector<StepMove>& moves);
+                             const std::vector<KeyAndStep>& moves);
 
 // The steps (numbered from 0) of the first configurations, up to count, from the step-shown
 // hook of a run forward that ends after the given steps.

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "history/step_record.h"
+#include "steps/step_record.h"
 
 // Every byte this binary has taken with new and not given back: the memory a record holds is
 // the difference around it.

@@ -12,7 +12,7 @@
 #include "saved_pages.h"
 #include "scripted_events.h"
 #include "step_pages.h"
-#include "raster/step_pace.h"
+#include "steps/step_player.h"
 #include "tiling/tiling.h"
 #include "tileview/tiling_picture.h"
 

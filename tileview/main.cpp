@@ -7,7 +7,7 @@
 #include "options/programs.h"
 #include "raster/raster.h"
 #include "raster/window.h"
-#include "raster/window_run.h"
+#include "window/window_run.h"
 #include "tileview/step_view.h"
 #include "tileview/tiling_picture.h"
 #include "tiling/tiling.h"

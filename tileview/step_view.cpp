@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "raster/raster.h"
-#include "raster/step_pace.h"
+#include "steps/step_player.h"
+#include "steps/step_replay.h"
 #include "raster/window.h"
 #include "tileview/tiling_picture.h"
 #include "tiling/tiling_trace.h"

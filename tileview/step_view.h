@@ -5,7 +5,7 @@
 
 #include <SDL_ttf.h>
 
-#include "raster/step_pace.h"
+#include "steps/step_player.h"
 #include "tiling/tiling.h"
 
 // The colour of the lowest free cell, that of the board's outline and grid, the newest
@@ -31,7 +31,7 @@ extern const StepView tile_step_view;
 // The step action: records the step and shows the board after it: its grid, the number of
 // each free cell, the dominoes placed, the lowest free cell or the dead end, the board and
 // the tilings found in a header, a legend, and a status line; then waits for the user's move
-// (raster/step_pace.h).
+// (steps/step_player.h).
 void show_tile_step(SearchStep step, DominoCode domino, int depth, int free_cell);
 
 #endif

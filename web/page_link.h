@@ -21,7 +21,7 @@ bool stop_requested();
 // names keys ("ArrowLeft", "Home", "n", "5"), into name.
 bool take_page_key(char* name, int size);
 
-// Sends the page's panels what a step shown left for later (raster/step_beside.h): the
+// Sends the page's panels what a step shown left for later (steps/step_beside.h): the
 // picture of the tree, which waits while steps come faster than the page could draw it, and
 // comes at once when the program waits for a key.
 void show_what_is_due_beside(bool waiting_for_a_key);

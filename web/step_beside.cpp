@@ -1,7 +1,7 @@
 // The web page's panels beside the picture in step mode: after each step shown, the page
 // learns the trace lines the steps have reached, the one the step stands on, the kind of
 // line the search's code ran, and the picture of the tree as it stood then.
-#include "raster/step_beside.h"
+#include "steps/step_beside.h"
 
 #include <emscripten.h>
 
@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <string>
 
-#include "raster/step_pace.h"
-#include "tree/step_tree.h"
+#include "steps/step_record.h"
+#include "steps/step_tree.h"
 #include "tree/tree_svg.h"
 #include "web/page_link.h"
 
@@ -56,29 +56,10 @@ void show_step_beside(std::size_t step, const char* status_line)
             },
             step_tree.title(lines_sent), step_tree.node(lines_sent).level);
     }
-    // The step's place in the tree: the lines up to it, the one it stands on, and what the
-    // code ran: the entry of a call, a check that turned a candidate down, the report of a
-    // configuration, a dead end, or the backing up: to a caller, whose undo runs next (after a
-    // configuration and at the end of a call alike), or from a root call, which has no caller
-    // in the search (after a configuration, or at the end of the call).
-    const bool held = step < steps_in_step_tree();
-    const int count = held ? step_tree_count(step) : step_tree.size();
-    const int current = held ? step_tree_current(step) : -1;
-    const int before = held && step > 0 ? step_tree_count(step - 1) : 0;
-    // Step 0 (history/step_record.h) stands before the search has run a line.
-    const char* ran = "";
-    if (held && is_start_event(step_record.at(step))) {
-        ran = "";
-    } else if (held && count > before) {
-        ran = tree_kind_name(step_tree.node(count - 1).kind);
-    } else if (held && current >= 0) {
-        ran = "back-up";
-    } else if (held) {
-        const bool after_configuration = before > 0 && step > 0 &&
-                                         step_tree_current(step - 1) == before - 1 &&
-                                         step_tree.node(before - 1).kind == SearchStep::found;
-        ran = after_configuration ? "back-up-from-root-after-solution" : "back-up-from-root";
-    }
+    const StepPlace place = step_place(step);
+    const int count = place.count;
+    const int current = place.current;
+    const char* const ran = place.ran;
     EM_ASM(
         {
             if (Module.onStep) {

@@ -5,32 +5,8 @@
 #include <SDL.h>
 #include <emscripten.h>
 
-#include <cstring>
-
+#include "steps/step_keys.h"
 #include "web/page_link.h"
-
-// The keys the page's step buttons press, by the names the browser gives keys, as SDL's.
-static SDLKey key_named(const char* name)
-{
-    static const struct {
-        const char* name;
-        SDLKey key;
-    } keys[] = {{"ArrowRight", SDLK_RIGHT},
-                {"ArrowLeft", SDLK_LEFT},
-                {"Home", SDLK_HOME},
-                {"End", SDLK_END},
-                {" ", SDLK_SPACE},
-                {"n", SDLK_n},
-                {"p", SDLK_p},
-                {"t", SDLK_t}};
-    for (const auto& k : keys) {
-        if (std::strcmp(k.name, name) == 0) return k.key;
-    }
-    if (name[0] >= '0' && name[0] <= '9' && name[1] == '\0') {
-        return static_cast<SDLKey>(SDLK_0 + (name[0] - '0'));
-    }
-    return SDLK_UNKNOWN;
-}
 
 // Puts the keys the page's buttons pressed into SDL's queue, where the program's wait, and
 // its look for keys between steps that come by themselves, find them.
@@ -41,7 +17,7 @@ static void queue_page_keys()
         SDL_Event event = {};
         event.type = SDL_KEYDOWN;
         event.key.state = SDL_PRESSED;
-        event.key.keysym.sym = key_named(name);
+        event.key.keysym.sym = sdl_key_named(name);
         if (event.key.keysym.sym != SDLK_UNKNOWN) SDL_PushEvent(&event);
     }
 }

@@ -28,7 +28,7 @@ function shown(page) {
 }
 
 // Whether two canvases hold the same picture above the marker that a step seen again gets
-// under its status line (raster/step_pace.h).
+// under its status line (steps/step_player.h).
 const markerTop = 584;
 const samePicture = (a, b) => a.subarray(0, markerTop * 800 * 4).equals(b.subarray(0, markerTop * 800 * 4));
 

@@ -1,5 +1,5 @@
 // What stands beside the page on the desktop while step mode shows its steps: nothing; the
 // window is the whole of the program.
-#include "raster/step_beside.h"
+#include "steps/step_beside.h"
 
 void show_step_beside(std::size_t, const char*) {}

@@ -1,9 +1,9 @@
 // What every window program's run shares.
-#include "raster/window_run.h"
+#include "window/window_run.h"
 
 #include "raster/page_files.h"
 #include "raster/raster.h"
-#include "raster/tree_view.h"
+#include "steps/tree_view.h"
 #include "raster/window.h"
 #include "run/progress.h"
 #include "run/run_end.h"

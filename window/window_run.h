@@ -1,13 +1,13 @@
 // What every window program's run shares: the screen, the colours and fonts, page mode or
 // step mode, the search, and the end of the run. A program gives its own parts.
-#ifndef RASTER_WINDOW_RUN_H
-#define RASTER_WINDOW_RUN_H
+#ifndef WINDOW_WINDOW_RUN_H
+#define WINDOW_WINDOW_RUN_H
 
 #include <SDL.h>
 #include <SDL_ttf.h>
 
 #include "options/options.h"
-#include "raster/step_pace.h"
+#include "steps/step_player.h"
 
 struct WindowProgram {
     const ProgramInfo& info;

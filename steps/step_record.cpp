@@ -1,5 +1,7 @@
 // The steps a search has shown, kept as the events its step hook reported.
-#include "history/step_record.h"
+#include "steps/step_record.h"
+
+StepRecord step_record;
 
 StepRecord::StepRecord(std::size_t limit)
     : block_limit_(limit / step_block_size > 0 ? limit / step_block_size : 1)

@@ -1,7 +1,7 @@
 // The paces that the digit keys choose in step mode, for the program and the web page's
 // slider alike.
-#ifndef RASTER_STEP_PACES_H
-#define RASTER_STEP_PACES_H
+#ifndef STEPS_STEP_PACES_H
+#define STEPS_STEP_PACES_H
 
 // Milliseconds a step for the keys 0 to 9: 0 a step per key press (no pace), 1 to 9 ever
 // faster, down to a few milliseconds.

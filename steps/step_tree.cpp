@@ -1,5 +1,5 @@
 // The search tree of a run in step mode, as its steps reach it.
-#include "tree/step_tree.h"
+#include "steps/step_tree.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // The search tree explored so far, drawn on the page as the SVG picture draws it: the tree
 // view of step mode.
-#ifndef RASTER_TREE_VIEW_H
-#define RASTER_TREE_VIEW_H
+#ifndef STEPS_TREE_VIEW_H
+#define STEPS_TREE_VIEW_H
 
 #include <SDL.h>
 #include <SDL_ttf.h>

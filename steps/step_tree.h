@@ -1,7 +1,7 @@
 // The search tree of a run in step mode, as its steps reach it: the tree view and the web
 // page's panels show it as it stood at any step.
-#ifndef TREE_STEP_TREE_H
-#define TREE_STEP_TREE_H
+#ifndef STEPS_STEP_TREE_H
+#define STEPS_STEP_TREE_H
 
 #include <cstddef>
 

@@ -1,7 +1,7 @@
 // The steps a search has shown, kept as the events its step hook reported: a word a step,
 // from which a step view rebuilds the state at any step and draws it again.
-#ifndef HISTORY_STEP_RECORD_H
-#define HISTORY_STEP_RECORD_H
+#ifndef STEPS_STEP_RECORD_H
+#define STEPS_STEP_RECORD_H
 
 #include <cstddef>
 #include <cstdint>
@@ -78,5 +78,8 @@ class StepRecord {
     std::size_t first_ = 0;
     std::size_t end_ = 0;
 };
+
+// Every step of the run in step mode, as its events.
+extern StepRecord step_record;
 
 #endif

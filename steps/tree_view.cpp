@@ -1,5 +1,5 @@
 // The search tree explored so far, drawn on the page as the SVG picture draws it.
-#include "raster/tree_view.h"
+#include "steps/tree_view.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,167 @@
+// Moving between the steps kept.
+#include "steps/step_navigation.h"
+
+#include "steps/step_paces.h"
+#include "steps/step_record.h"
+#include "steps/step_replay.h"
+
+namespace {
+
+StepPages pages;
+// The page shown: a step of the record, or the record's end for the end page.
+std::size_t shown;
+bool over;
+// The pace chosen (steps/step_paces.h), and whether the steps that come by themselves are
+// paused.
+int delay_ms = no_pace;
+bool paused;
+bool tree_on;
+// Set by n when no step kept finds a configuration: the search runs on without showing its
+// steps until one does, or until it is over.
+bool seeking;
+
+void show_page(std::size_t page)
+{
+    shown = page;
+    if (page == step_record.end()) {
+        pages.show_end(false);
+    } else {
+        pages.show_step(page);
+    }
+}
+
+bool moves_back(StepMove move)
+{
+    return move == StepMove::back || move == StepMove::first || move == StepMove::previous_found;
+}
+
+bool at_end_page() { return over && shown == step_record.end(); }
+
+// The nearest step after (or before) the one shown that finds a configuration, or none.
+bool find_found(bool forward, std::size_t& found)
+{
+    std::size_t k = shown;
+    while (forward ? k + 1 < step_record.end() : k > step_record.first_kept()) {
+        k = forward ? k + 1 : k - 1;
+        if (!is_start_event(step_record.at(k)) &&
+            step_kind(step_record.at(k)) == SearchStep::found) {
+            found = k;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Goes a page forward; from the newest step of a search still running, the search takes its
+// next step instead.
+StepAfter go_forward()
+{
+    if (shown + 1 == step_record.end() && !over) return StepAfter::search_on;
+    show_page(shown + 1);
+    return StepAfter::stay;
+}
+
+}  // namespace
+
+void start_navigation(const StepPages& step_pages, int pace_ms, bool tree_first)
+{
+    pages = step_pages;
+    shown = 0;
+    over = false;
+    delay_ms = pace_ms;
+    paused = false;
+    tree_on = tree_first;
+    seeking = false;
+}
+
+bool show_new_step()
+{
+    const StepEvent event = step_record.at(step_record.end() - 1);
+    if (seeking) {
+        if (is_start_event(event) || step_kind(event) != SearchStep::found) return false;
+        seeking = false;
+    }
+    show_page(step_record.end() - 1);
+    return true;
+}
+
+void show_search_over()
+{
+    over = true;
+    seeking = false;
+    show_page(step_record.end());
+}
+
+StepAfter make_move(StepMove move, int digit)
+{
+    if (move == StepMove::quit) return StepAfter::run_over;
+    if (at_end_page()) {
+        // The last page: the space bar and any other key end the run, the moves forward have
+        // nowhere to go, and the rest keep their meaning.
+        if (move == StepMove::play || move == StepMove::other) return StepAfter::run_over;
+        if (move == StepMove::forward || move == StepMove::newest || move == StepMove::next_found) {
+            pages.show_end(true);
+            return StepAfter::stay;
+        }
+    }
+    if (moves_back(move)) paused = true;
+    std::size_t found = 0;
+    switch (move) {
+    case StepMove::play:
+        // Without a pace the space bar takes a step; with one it pauses and resumes, and
+        // resuming takes the step at once.
+        if (delay_ms >= 0) {
+            paused = !paused;
+            if (paused) return StepAfter::stay;
+        }
+        return go_forward();
+    case StepMove::forward:
+        return go_forward();
+    case StepMove::back:
+        if (shown > step_record.first_kept() && !step_record.empty()) show_page(shown - 1);
+        return StepAfter::stay;
+    case StepMove::first:
+        if (!step_record.empty()) show_page(step_record.first_kept());
+        return StepAfter::stay;
+    case StepMove::newest:
+        show_page(over ? step_record.end() : step_record.end() - 1);
+        return StepAfter::stay;
+    case StepMove::next_found:
+        if (find_found(true, found)) {
+            show_page(found);
+            return StepAfter::stay;
+        }
+        if (over) {
+            show_page(step_record.end());
+            return StepAfter::stay;
+        }
+        // The state leaves the step shown for the newest, before a new step can push the one
+        // shown out of the record.
+        replay_to(step_record.end() - 1);
+        seeking = true;
+        return StepAfter::search_on;
+    case StepMove::previous_found:
+        if (find_found(false, found)) show_page(found);
+        return StepAfter::stay;
+    case StepMove::switch_view:
+        tree_on = !tree_on;
+        show_page(shown);
+        return StepAfter::stay;
+    case StepMove::pace:
+        // A pace of its own plays the steps from the one shown; 0 goes back to a step per key.
+        delay_ms = digit_paces_ms[digit];
+        paused = false;
+        return StepAfter::stay;
+    case StepMove::none:
+    case StepMove::quit:
+    case StepMove::other:
+        return StepAfter::stay;
+    }
+    return StepAfter::stay;
+}
+
+int play_delay_ms() { return delay_ms >= 0 && !paused && !at_end_page() ? delay_ms : -1; }
+
+std::size_t shown_page() { return shown; }
+bool search_over() { return over; }
+bool tree_view_on() { return tree_on; }

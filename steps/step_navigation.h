@@ -1,0 +1,67 @@
+// Moving between the steps kept: which page a move of the user shows, and when the search
+// takes its next step. The pages themselves are drawn by whoever shows the steps (a window,
+// the web page); this part only decides. It is the one navigation of step mode, for the
+// built-in programs and for a search written in the web page alike.
+#ifndef STEPS_STEP_NAVIGATION_H
+#define STEPS_STEP_NAVIGATION_H
+
+#include <cstddef>
+
+// What the user can ask of step mode, whatever key or button asks it.
+enum class StepMove {
+    none,            // nothing: an event that is no key
+    forward,         // a step forward; from the newest, the search takes its next step
+    play,            // the space bar: a step forward, or with a pace, pause and resume
+    back,            // a step back
+    first,           // the oldest step kept
+    newest,          // the newest step, or the last page once the search is over
+    next_found,      // forward to the next configuration found, running the search for it
+    previous_found,  // back to the configuration found before
+    switch_view,     // between the view's picture and the search tree
+    pace,            // a digit key: a pace of its own, or a step per key
+    quit,            // end the run at once
+    other,           // any other key
+};
+
+// How the pages are shown: the page of a step kept, and the page after the last step (the
+// end page), with told_over when a move forward asked for a step past it.
+struct StepPages {
+    void (*show_step)(std::size_t step);
+    void (*show_end)(bool told_over);
+};
+
+// What follows a move.
+enum class StepAfter {
+    stay,       // wait for the next move
+    search_on,  // the search takes its next step
+    run_over,   // the run ends
+};
+
+// Starts with nothing shown. The steps follow one another at the pace delay_ms gives (a step
+// every delay_ms milliseconds; no_pace, steps/step_paces.h, for a step per key); with
+// tree_first the pages show the search tree from the start.
+void start_navigation(const StepPages& pages, int delay_ms, bool tree_first);
+
+// The record (steps/step_record.h) has a new step, the newest: shows it and returns true;
+// or, while the search runs on unseen for the next configuration, returns false until it
+// finds one.
+bool show_new_step();
+
+// The search is over: shows the end page.
+void show_search_over();
+
+// Carries the move out: shows the page it leads to and says what follows. digit is the
+// digit key of a pace move.
+StepAfter make_move(StepMove move, int digit = 0);
+
+// How long until a forward move comes by itself: the pace's delay while the steps play, or
+// -1 when the next move waits for the user.
+int play_delay_ms();
+
+// The page shown: a step of the record, or the record's end for the end page.
+std::size_t shown_page();
+// Whether the search is over, and whether the pages show its tree rather than the picture.
+bool search_over();
+bool tree_view_on();
+
+#endif

@@ -1,0 +1,101 @@
+// Step mode in the window: the steps recorded and shown, and the wait for the user's moves.
+#include "steps/step_player.h"
+
+#include <SDL.h>
+
+#include "raster/page_files.h"
+#include "run/run_end.h"
+#include "steps/step_keys.h"
+#include "steps/step_navigation.h"
+#include "steps/step_replay.h"
+#include "steps/step_tree.h"
+
+namespace {
+
+bool view_has_step_zero;
+
+constexpr Uint32 poll_interval_ms = 10;  // how soon a key is noticed between timed steps
+
+// Waits for the user's next move. While the steps play (delay_ms >= 0), a forward move comes
+// by itself when the delay is over.
+StepKey wait_for_move(int delay_ms)
+{
+    const bool playing = delay_ms >= 0;
+    const Uint32 due = SDL_GetTicks() + static_cast<Uint32>(playing ? delay_ms : 0);
+    SDL_Event event;
+    for (;;) {
+        if (!playing) {
+            // A failing wait would fail again at once: end the run rather than spin.
+            if (SDL_WaitEvent(&event) == 0) return {StepMove::quit, 0};
+        } else if (!SDL_PollEvent(&event)) {
+            const Uint32 now = SDL_GetTicks();
+            if (static_cast<Sint32>(due - now) <= 0) return {StepMove::forward, 0};
+            SDL_Delay(static_cast<Sint32>(due - now) < static_cast<Sint32>(poll_interval_ms)
+                          ? due - now
+                          : poll_interval_ms);
+            continue;
+        }
+        if (event.type == SDL_QUIT) return {StepMove::quit, 0};
+        if (event.type == SDL_KEYDOWN) return step_key_of(event.key.keysym.sym);
+    }
+}
+
+// Lets the user move about the pages kept. Returns when they move on from the newest step
+// (the search takes its next one), or from the end page (the run ends, as the last page of a
+// run always has). When pages go to files, writes each page instead and moves forward, and
+// the end page ends the run.
+void browse()
+{
+    for (;;) {
+        StepKey key;
+        if (pages_go_to_files()) {
+            save_page();
+            if (search_over() && shown_page() == step_record.end()) return;
+            key = {StepMove::forward, 0};
+        } else {
+            key = wait_for_move(play_delay_ms());
+        }
+        switch (make_move(key.move, key.digit)) {
+        case StepAfter::stay:
+            break;
+        case StepAfter::search_on:
+            return;
+        case StepAfter::run_over:
+            if (key.move == StepMove::quit) throw RunEnd{0};
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void start_steps(const StepFonts& fonts, int delay_ms, const StepView& view, bool tree_first)
+{
+    start_step_tree();
+    step_record.clear();
+    start_replay();
+    start_navigation({show_step_page, show_end_page}, delay_ms, tree_first);
+    start_step_pages(fonts, view);
+    view_has_step_zero = view.step_zero;
+}
+
+void take_step(StepEvent event, const TraceNode* node)
+{
+    step_record.add(event);
+    add_step_to_tree(node);
+    // The state follows the search also while n runs it unseen, so that it never stands on a
+    // step that a new one pushes out of the record.
+    replay_to(step_record.end() - 1);
+    if (show_new_step()) browse();
+}
+
+void take_step_zero()
+{
+    if (view_has_step_zero) take_step(start_event(), nullptr);
+}
+
+void finish_steps()
+{
+    show_search_over();
+    browse();
+}
