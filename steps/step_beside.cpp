@@ -11,8 +11,10 @@ StepPlace step_place(std::size_t step)
     const int count = held ? step_tree_count(step) : step_tree.size();
     const int current = held ? step_tree_current(step) : -1;
     const int before = held && step > 0 ? step_tree_count(step - 1) : 0;
-    if (!held || is_start_event(step_record.at(step))) return {count, current, ""};
-    if (count > before) return {count, current, tree_kind_name(step_tree.node(count - 1).kind)};
+    const StepEvent event = held ? step_record.at(step) : StepEvent{};
+    if (!held || is_start_event(event)) return {count, current, ""};
+    if (is_found_here(event)) return {count, current, tree_kind_name(SearchStep::found)};
+    if (count > before) return {count, current, tree_kind_name(step_kind(event))};
     if (current >= 0) return {count, current, "back-up"};
     const bool after_configuration = before > 0 && step > 0 &&
                                      step_tree_current(step - 1) == before - 1 &&

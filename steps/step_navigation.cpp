@@ -43,8 +43,7 @@ bool find_found(bool forward, std::size_t& found)
     std::size_t k = shown;
     while (forward ? k + 1 < step_record.end() : k > step_record.first_kept()) {
         k = forward ? k + 1 : k - 1;
-        if (!is_start_event(step_record.at(k)) &&
-            step_kind(step_record.at(k)) == SearchStep::found) {
+        if (finds_configuration(step_record.at(k))) {
             found = k;
             return true;
         }
@@ -78,11 +77,18 @@ bool show_new_step()
 {
     const StepEvent event = step_record.at(step_record.end() - 1);
     if (seeking) {
-        if (is_start_event(event) || step_kind(event) != SearchStep::found) return false;
+        if (!finds_configuration(event)) return false;
         seeking = false;
     }
     show_page(step_record.end() - 1);
     return true;
+}
+
+void show_recorded_steps()
+{
+    over = true;
+    seeking = false;
+    show_page(step_record.empty() ? step_record.end() : step_record.first_kept());
 }
 
 void show_search_over()

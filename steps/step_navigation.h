@@ -50,6 +50,10 @@ bool show_new_step();
 // The search is over: shows the end page.
 void show_search_over();
 
+// The record holds a whole search, recorded before it is shown (a search written in the web
+// page): shows its first step, the search over.
+void show_recorded_steps();
+
 // Carries the move out: shows the page it leads to and says what follows. digit is the
 // digit key of a pace move.
 StepAfter make_move(StepMove move, int digit = 0);

@@ -17,10 +17,15 @@ struct StepEvent {
 };
 
 constexpr int step_kind_bits = 3;
-// The kinds of the search's steps, and one more: the start, step 0 of a view that shows the
-// instance as it stands before the search's first step (an empty board). It has no item.
+// The kinds of the search's steps, and two more. The start: step 0 of a view that shows the
+// instance as it stands before the search's first step (an empty board); it has no item.
+// And a configuration found by the call the search stands at, after that call was entered:
+// a search written in the web page reports its configurations so, with found(), where the
+// built-in searches' calls begin with the configuration (SearchStep::found); its item is
+// that of the step.
 constexpr std::uint32_t start_step_bits = search_step_kinds;
-static_assert(search_step_kinds + 1 <= 1u << step_kind_bits, "every kind of step fits its bits");
+constexpr std::uint32_t found_here_bits = search_step_kinds + 1;
+static_assert(found_here_bits < 1u << step_kind_bits, "every kind of step fits its bits");
 constexpr std::uint32_t step_kind_mask = (1u << step_kind_bits) - 1;
 // Every jug state (below 10^6) and every domino code (below 2048^2) fits.
 constexpr std::uint32_t max_step_item = ~std::uint32_t{0} >> step_kind_bits;
@@ -38,6 +43,21 @@ inline StepEvent start_event() { return {start_step_bits}; }
 inline bool is_start_event(StepEvent event)
 {
     return (event.bits & step_kind_mask) == start_step_bits;
+}
+inline StepEvent found_here_event(std::uint32_t item)
+{
+    return {item << step_kind_bits | found_here_bits};
+}
+inline bool is_found_here(StepEvent event)
+{
+    return (event.bits & step_kind_mask) == found_here_bits;
+}
+// Whether the step finds a configuration, as a call that begins with it or as the call the
+// search stands at.
+inline bool finds_configuration(StepEvent event)
+{
+    return is_found_here(event) ||
+           (event.bits & step_kind_mask) == static_cast<std::uint32_t>(SearchStep::found);
 }
 
 // The events are kept in blocks of this many; the oldest steps are dropped a block at a time.

@@ -15,6 +15,10 @@ std::size_t applied;
 void apply(StepEvent event)
 {
     if (is_start_event(event)) return;
+    if (is_found_here(event)) {
+        ++found;
+        return;
+    }
     switch (step_kind(event)) {
     case SearchStep::found:
         ++found;
@@ -35,6 +39,10 @@ void apply(StepEvent event)
 void undo(StepEvent event)
 {
     if (is_start_event(event)) return;
+    if (is_found_here(event)) {
+        --found;
+        return;
+    }
     switch (step_kind(event)) {
     case SearchStep::found:
         --found;

@@ -27,31 +27,42 @@ void start_step_tree()
     growing = true;
 }
 
-void add_step_to_tree(const TraceNode* node)
+void add_step_to_tree(int level, SearchStep kind, const char* title, const char* label)
 {
     if (!growing) return;
-    if (node != nullptr && step_tree.size() == max_tree_nodes) {
+    if (step_tree.size() == max_tree_nodes) {
         growing = false;
         return;
     }
-    int current;
-    if (node == nullptr) {
-        if (!path.empty()) path.pop_back();
-        current = path.empty() ? -1 : path.back();
-    } else {
-        current = step_tree.size();
-        step_tree.add(*node);
-        // A call stays on the path until a step backs up from it; a candidate turned down
-        // and a dead end are leaves the search does not enter.
-        if (node->kind == SearchStep::enter || node->kind == SearchStep::found) {
-            if (static_cast<int>(path.size()) > node->level) {
-                path.resize(static_cast<std::size_t>(node->level));
-            }
-            path.push_back(current);
-        }
+    const int current = step_tree.size();
+    step_tree.add(level, kind, title, label);
+    // A call stays on the path until a step backs up from it; a candidate turned down and a
+    // dead end are leaves the search does not enter.
+    if (kind == SearchStep::enter || kind == SearchStep::found) {
+        if (static_cast<int>(path.size()) > level) path.resize(static_cast<std::size_t>(level));
+        path.push_back(current);
     }
     counts.push_back(step_tree.size());
     currents.push_back(current);
+}
+
+void add_step_to_tree(const TraceNode* node)
+{
+    if (node != nullptr) {
+        add_step_to_tree(node->level, node->kind, node->line, node->label);
+        return;
+    }
+    if (!growing) return;
+    if (!path.empty()) path.pop_back();
+    counts.push_back(step_tree.size());
+    currents.push_back(path.empty() ? -1 : path.back());
+}
+
+void add_staying_step_to_tree()
+{
+    if (!growing) return;
+    counts.push_back(step_tree.size());
+    currents.push_back(path.empty() ? -1 : path.back());
 }
 
 std::size_t steps_in_step_tree() { return counts.size(); }

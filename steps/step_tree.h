@@ -18,6 +18,13 @@ void start_step_tree();
 // (tree/tree_file.h), it takes no more steps.
 void add_step_to_tree(const TraceNode* node);
 
+// The same for a step that reached the node of these words, as a trace's line has them.
+void add_step_to_tree(int level, SearchStep kind, const char* title, const char* label);
+
+// The run's next step, one that neither reached a node nor backed up: the search stays at
+// the node it stood at.
+void add_staying_step_to_tree();
+
 // How many of the run's first steps the tree holds: all of them until it stopped growing.
 std::size_t steps_in_step_tree();
 

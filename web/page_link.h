@@ -23,8 +23,12 @@ bool take_page_key(char* name, int size);
 
 // Sends the page's panels what a step shown left for later (steps/step_beside.h): the
 // picture of the tree, which waits while steps come faster than the page could draw it, and
-// comes at once when the program waits for a key.
-void show_what_is_due_beside(bool waiting_for_a_key);
+// comes at once when the program waits for a key. Returns how many milliseconds until what
+// still waits is due, or -1 when nothing waits.
+double show_what_is_due_beside(bool waiting_for_a_key);
+
+// Forgets what the page's panels were sent, for a new run in the same program.
+void start_step_beside();
 
 // Ends the run that the page's Stop button stopped (RunEnd, stopped_status).
 [[noreturn]] void end_stopped_run();

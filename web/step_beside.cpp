@@ -75,10 +75,20 @@ void show_step_beside(std::size_t step, const char* status_line)
     show_what_is_due_beside(false);
 }
 
-void show_what_is_due_beside(bool waiting_for_a_key)
+double show_what_is_due_beside(bool waiting_for_a_key)
 {
-    if (tree_due && (waiting_for_a_key || emscripten_get_now() - tree_sent_at >=
-                                              std::max(tree_interval_ms, 4 * tree_cost_ms))) {
-        send_tree(due_count, due_current, due_step);
-    }
+    if (!tree_due) return -1;
+    const double wait =
+        tree_sent_at + std::max(tree_interval_ms, 4 * tree_cost_ms) - emscripten_get_now();
+    if (!waiting_for_a_key && wait > 0) return wait;
+    send_tree(due_count, due_current, due_step);
+    return -1;
+}
+
+void start_step_beside()
+{
+    lines_sent = 0;
+    tree_sent_at = -tree_interval_ms;
+    tree_cost_ms = 0;
+    tree_due = false;
 }

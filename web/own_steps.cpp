@@ -1,0 +1,90 @@
+// The steps of a search written in the web page ("Your own search"), shown by step mode's own
+// record, tree and navigation, as a built-in program's steps are: the page collects the
+// search's calls in its worker, hands them here once the search is over, and sends each key
+// of step mode here; the panels beside the steps learn of each page shown as a built-in
+// program's do (web/step_beside.cpp), and the page draws the search's board.
+#include <emscripten.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "steps/recorded_steps.h"
+#include "steps/step_beside.h"
+#include "steps/step_keys.h"
+#include "steps/step_navigation.h"
+#include "steps/step_paces.h"
+#include "steps/step_record.h"
+#include "steps/step_replay.h"
+#include "steps/step_tree.h"
+#include "web/page_link.h"
+
+namespace {
+
+TraceFault fault;
+char status_line[200];
+
+void show_step(std::size_t step)
+{
+    replay_to(step);
+    char words[sizeof status_line];
+    describe_recorded_step(step, words, sizeof words);
+    std::snprintf(status_line, sizeof status_line, "step %zu   depth %zu   line %u: %s", step + 1,
+                  step_path().size(), step_item(step_record.at(step)), words);
+    show_step_beside(step, status_line);
+}
+
+void show_end(bool told_over)
+{
+    if (!step_record.empty()) replay_to(step_record.end() - 1);
+    std::snprintf(status_line, sizeof status_line, "%s",
+                  told_over ? "the search is over: no step comes after this page"
+                            : "the search is over");
+    show_step_beside(step_record.end(), status_line);
+}
+
+}  // namespace
+
+// Records the steps of a search that is over and shows its first (steps/recorded_steps.h):
+// trace is its trace, as the page downloads it; kinds and lines give each step its kind and
+// the line of the code that made it. Returns false when they do not fit; the fault then says
+// why.
+extern "C" EMSCRIPTEN_KEEPALIVE bool own_steps_load(const char* trace, const unsigned char* kinds,
+                                                    const int* lines, int steps)
+{
+    if (steps < 0 || !record_steps(trace, kinds, lines, static_cast<std::size_t>(steps), fault)) {
+        return false;
+    }
+    start_step_beside();
+    start_navigation({show_step, show_end}, no_pace, false);
+    show_recorded_steps();
+    return true;
+}
+
+// Carries out the key of step mode that the browser names so ("ArrowRight", "n", "5"). Returns
+// true when the key ends the run of steps (on the last page, as a built-in program's run).
+extern "C" EMSCRIPTEN_KEEPALIVE bool own_steps_press(const char* key)
+{
+    const StepKey move = step_key_named(key);
+    return make_move(move.move, move.digit) == StepAfter::run_over;
+}
+
+// How many milliseconds until the next step comes by itself (the page then presses
+// "ArrowRight"), or -1 when the steps wait for a key.
+extern "C" EMSCRIPTEN_KEEPALIVE int own_steps_wait_ms() { return play_delay_ms(); }
+
+// Sends the panels what is due (the tree's picture); waiting says that no step comes by
+// itself. Returns the milliseconds until what still waits is due, or -1.
+extern "C" EMSCRIPTEN_KEEPALIVE double own_steps_idle(bool waiting)
+{
+    return show_what_is_due_beside(waiting);
+}
+
+// The page shown (a step, or the number of steps for the page after the last) and the
+// status line last written.
+extern "C" EMSCRIPTEN_KEEPALIVE double own_steps_shown()
+{
+    return static_cast<double>(shown_page());
+}
+extern "C" EMSCRIPTEN_KEEPALIVE const char* own_steps_status() { return status_line; }
+extern "C" EMSCRIPTEN_KEEPALIVE int own_steps_fault_line() { return fault.line; }
+extern "C" EMSCRIPTEN_KEEPALIVE const char* own_steps_fault_message() { return fault.message; }
