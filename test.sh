@@ -1,15 +1,33 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite through CTest.
-#   ./test.sh             the normal build, in build/
+#   ./test.sh             the normal build, in build/: every test (what CI runs)
 #   ./test.sh --sanitize  the same suite built with AddressSanitizer (leak checks included)
 #                         and UndefinedBehaviorSanitizer, in build-sanitize/
+#   ./test.sh --quick     for a change in progress: the normal build, in build/, and the unit,
+#                         console, window, end-to-end and install tests with the quick static
+#                         checks; it installs nothing, and leaves out clang-tidy, the web build
+#                         and its tests, the package test and the sanitizers
 set -euo pipefail
 # The project's folder, whatever folder this is started from, also through a link to it.
 cd -P -- "$(dirname -- "$(readlink -f -- "${BASH_SOURCE[0]}")")" >/dev/null
 
-./scripts/install-deps.sh
+mode=${1:-}
+if [ $# -gt 1 ] || { [ -n "$mode" ] && [ "$mode" != --sanitize ] && [ "$mode" != --quick ]; }; then
+  echo "test.sh: unknown option '$*'" >&2
+  echo "Usage: ./test.sh [--sanitize | --quick]" >&2
+  exit 2
+fi
 
-if [ "${1:-}" = "--sanitize" ]; then
+ctest_selection=()
+if [ "$mode" = --quick ]; then
+  # The labels and the test that take minutes or need more than the build: ctest -L web,
+  # -L package and the tidy test of -L static.
+  ctest_selection=(-LE '^(web|package)$' -E '^tidy$')
+else
+  ./scripts/install-deps.sh
+fi
+
+if [ "$mode" = --sanitize ]; then
   export BUILD_DIR=build-sanitize
   ./scripts/build.sh -DSANITIZE=ON
   # Full unwinding lets the leak report see which library call made a block, so that
@@ -23,4 +41,4 @@ else
 fi
 
 cd "$BUILD_DIR"
-ctest --output-on-failure -j2
+ctest --output-on-failure -j2 "${ctest_selection[@]}"

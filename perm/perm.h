@@ -35,9 +35,7 @@ bool is_placed(std::int32_t number);
 void place_number(std::int32_t number, std::int32_t level);
 void remove_number(std::int32_t number);
 
-// The lowest position that place_number has written since a reader last set this higher: a
-// program that shows each ordering learns from it where an ordering first differs from the
-// one it showed before.
+// Where permlist's next line differs: docs/architecture.md, "Where a listing's next line differs".
 extern std::int32_t lowest_position_placed;
 
 // Entered with the number v placed at level d: completes every ordering that starts with the

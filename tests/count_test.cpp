@@ -9,6 +9,7 @@
 #include "pour/pour.h"
 #include "pour/pour_count.h"
 #include "run/workers.h"
+#include "state_guard.h"
 #include "tiling/tiling.h"
 #include "tiling/tiling_count.h"
 
@@ -43,6 +44,10 @@ const std::vector<int> jug_puzzles[] = {
     {10, 5, 3, any_amount, any_amount, any_amount},  // the start is a goal
 };
 
+// The default instances, set back at the end of each test that sets others.
+void set_default_puzzle() { set_puzzle(jug_puzzles[0]); }
+void set_default_board() { set_counted_board(6, 4); }
+
 }  // namespace
 
 void report_solution(JugState, int depth)
@@ -56,6 +61,7 @@ void show_tiling(DominoCode) {}
 // the same depths in the same order, with any number of threads.
 TEST(PourCount, EveryThreadCountFindsTheListingsSolutions)
 {
+    const RestoreOnExit default_puzzle(set_default_puzzle);
     for (const std::vector<int>& puzzle : jug_puzzles) {
         set_puzzle(puzzle);
         start_pour_search();
@@ -73,6 +79,7 @@ TEST(PourCount, EveryThreadCountFindsTheListingsSolutions)
 
 TEST(PourCount, PartsAddUpToTheWhole)
 {
+    const RestoreOnExit default_puzzle(set_default_puzzle);
     for (const std::vector<int>& puzzle : {jug_puzzles[1], jug_puzzles[3]}) {
         set_puzzle(puzzle);
         const std::int64_t whole = count_pour_solutions(1, 1, 1);
@@ -87,6 +94,7 @@ TEST(PourCount, PartsAddUpToTheWhole)
 // Every board up to 6x6, and larger ones: the count's tilings and calls are the listing's.
 TEST(TilingCount, EveryThreadCountFindsTheListingsTilings)
 {
+    const RestoreOnExit default_board(set_default_board);
     std::vector<std::pair<int, int>> boards = {{8, 8},  {9, 4},  {4, 9}, {3, 12},
                                                {20, 2}, {2, 20}, {7, 6}};
     for (int columns = 1; columns <= 6; ++columns) {
@@ -106,6 +114,7 @@ TEST(TilingCount, EveryThreadCountFindsTheListingsTilings)
 
 TEST(TilingCount, PartsAddUpToTheWholeAndAreAboutEven)
 {
+    const RestoreOnExit default_board(set_default_board);
     for (const auto& [columns, rows] : {std::pair{6, 6}, std::pair{8, 7}}) {
         set_counted_board(columns, rows);
         const std::uint64_t whole = count_tilings(2, 1, 1);
@@ -138,6 +147,7 @@ TEST(Estimate, ComesWithinAQuarterOfTheExactSizes)
     const Case cases[] = {{probe_pour_search, 0, 0, 101, 14},
                           {probe_tilings, 6, 4, 1328, 281},
                           {probe_tilings, 8, 8, 75690366, 12988816}};
+    const RestoreOnExit default_board(set_default_board);
     set_puzzle(jug_puzzles[0]);
     for (const Case& c : cases) {
         if (c.columns > 0) set_counted_board(c.columns, c.rows);

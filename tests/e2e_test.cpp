@@ -8,6 +8,7 @@
 #include "pixel_check.h"
 #include "raster/raster.h"
 #include "solutions.h"
+#include "state_guard.h"
 #include "tileview/tiling_picture.h"
 #include "x_session.h"
 
@@ -38,6 +39,10 @@ void expect_clean_run(const RunRecord& r, size_t waits)
 ::testing::AssertionResult same_region_as_drawn(const char* name, const Page& page, int cx, int cy,
                                                 const std::set<int>& tiling)
 {
+    const RestoreOnExit no_screen([] {
+        SDL_FreeSurface(screen);
+        screen = nullptr;
+    });
     screen = make_offscreen_screen();
     white_pixel = white;
     blue_pixel = blue;
@@ -53,8 +58,6 @@ void expect_clean_run(const RunRecord& r, size_t waits)
             if (page_pixel(page, x, y) != get_pixel(x, y)) got.insert({x, y});
         }
     }
-    SDL_FreeSurface(screen);
-    screen = nullptr;
     if (!got.empty()) {
         return ::testing::AssertionFailure() << name << ": " << got.size() << " pixels differ";
     }

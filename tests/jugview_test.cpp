@@ -14,6 +14,7 @@
 #include "saved_pages.h"
 #include "scripted_events.h"
 #include "solutions.h"
+#include "state_guard.h"
 #include "step_pages.h"
 #include "steps/step_player.h"
 
@@ -47,8 +48,11 @@ class JugviewTest : public DummyScreenTest {
         red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
         SDL_FillRect(screen, nullptr, white_pixel);
         reset_script();
-        fail_surface_creation = false;
     }
+
+  private:
+    // The answers and pages a test leaves in the script are emptied at its end.
+    const RestoreOnExit<void (*)()> script_emptied{reset_script};
 };
 
 // A stroke from the thick-line kit with half-width 1: a 3-pixel band that stops one pixel
@@ -110,9 +114,20 @@ void expect_picture_only(const char* name, int x, int y, Amounts amounts)
     expect_picture_only(name, expected_picture(x, y, amounts));
 }
 
+// Puts back what a run (in step mode, or of another puzzle) leaves set for the next run or
+// test: the default puzzle, its pictures fitted to it, and no step action.
+void set_defaults()
+{
+    const int capacity[3] = {10, 5, 3}, goal[3] = {any_amount, any_amount, 2};
+    set_jug_puzzle(capacity, goal);
+    fit_pictures_to_jugs();
+    pour_step_action = nullptr;
+}
+
 // Runs jugview in-process from the folder that holds times.ttf.
 int run_jugview(const char* folder = BIN_DIR, const std::vector<std::string>& args = {})
 {
+    const RestoreOnExit defaults(set_defaults);
     solution_count = 0;
     return run_entry_in(folder, jugview_main, args);
 }
@@ -158,7 +173,7 @@ TEST_F(JugviewTest, FullSmallContainersKeepTheirTopBarBelowTheWalls)
 
 TEST_F(JugviewTest, MissingBarSurfacesStillGiveTheWholePicture)
 {
-    fail_surface_creation = true;
+    const SavedValue failing(fail_surface_creation, true);
     cursor_x = 20;
     cursor_y = 100;
     draw_jug_state(5, 2, 3);
@@ -242,6 +257,7 @@ TEST_F(JugviewTest, RunsWithoutLabelsWhenTheFontIsMissing)
 // whole rows, and the containers keep to 60 pixels for the largest jug.
 TEST_F(JugviewTest, SmallUnitsGiveOneBlockOfLiquid)
 {
+    const RestoreOnExit defaults(set_defaults);
     const int capacity[3] = {30, 20, 10}, goal[3] = {any_amount, any_amount, 1};
     set_jug_puzzle(capacity, goal);
     fit_pictures_to_jugs();
@@ -267,9 +283,7 @@ TEST_F(JugviewTest, SmallUnitsGiveOneBlockOfLiquid)
     const Liquid large_blocks[3] = {{{1, 1}}, {{1, 59}}, {{1, 12}}};
     expect_picture_only("one_unit_of_99", picture_of(20, 100, large_height, large_blocks));
 
-    const int default_capacity[3] = {10, 5, 3}, default_goal[3] = {any_amount, any_amount, 2};
-    set_jug_puzzle(default_capacity, default_goal);
-    fit_pictures_to_jugs();
+    set_defaults();
     EXPECT_EQ(unit_height, 6);
 }
 
@@ -445,14 +459,13 @@ TEST_F(JugviewTest, SavedPagesAreTheWindowsPages)
 TEST(JugviewSaving, StartsNoPartOfSdl)
 {
     const TempFolder scratch;
+    const SavedValue no_screen(screen);
+    const RestoreOnExit pages_closed(close_page_files);
     reset_script();
-    fail_surface_creation = false;
     solution_count = 0;
     EXPECT_EQ(run_entry_in(BIN_DIR, jugview_main, {"--save", scratch.path() + "/pages"}), 0);
     EXPECT_EQ(SDL_WasInit(SDL_INIT_EVERYTHING), 0u);
     EXPECT_EQ(script.pages.size(), 0u);
-    close_page_files();
-    screen = nullptr;
 }
 
 // The status line names each step's pour and its result, where a back-up goes, and when the

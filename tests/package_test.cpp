@@ -1,6 +1,7 @@
 // The Debian package and the source tarball as CPack makes them from the build tree: the
 // package unpacked with dpkg-deb into a temporary folder (never installed into the system)
-// and checked for its files, its font link, its control fields and lintian's verdict.
+// and checked for its files, its font link, its licence, its control fields and lintian's
+// verdict.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -70,6 +71,18 @@ bool regular_with_mode(const std::string& path, mode_t mode)
 {
     struct stat s = {};
     return lstat(path.c_str(), &s) == 0 && S_ISREG(s.st_mode) && (s.st_mode & 07777) == mode;
+}
+
+// The text's words, one blank apart: what stays of a text wrapped anew, or indented with its
+// blank lines as " ." as in a Debian copyright file.
+std::string words_of(const std::string& text)
+{
+    std::istringstream in(text);
+    std::string word, words;
+    while (in >> word) {
+        if (word != ".") words += word + " ";
+    }
+    return words;
 }
 
 // The packages that hold the libraries a program is linked with, as dpkg knows them.
@@ -148,6 +161,24 @@ TEST_F(Packages, DebianPackageLinksToTheSystemFontInsteadOfACopy)
     }
 }
 
+// The package's copyright file puts every file under the MIT licence with the holders that
+// LICENSE names, and carries the licence's text as LICENSE has it.
+TEST_F(Packages, DebianPackageCarriesTheLicence)
+{
+    const std::string licence = words_of(read_file(SOURCE_DIR "/LICENSE"));
+    const std::string notice = "Copyright (c) ";
+    const std::size_t at = licence.find(notice),
+                      text = licence.find("Permission is hereby granted");
+    ASSERT_TRUE(at < text && text != std::string::npos) << licence;
+    const std::string holders = licence.substr(at + notice.size(), text - at - notice.size());
+    const std::string copyright =
+        words_of(read_file(root() + "/usr/share/doc/backtrack/copyright"));
+    EXPECT_NE(copyright.find("Files: * Copyright: " + holders + "License: MIT "), std::string::npos)
+        << copyright;
+    EXPECT_NE(copyright.find("License: MIT " + licence.substr(text)), std::string::npos)
+        << copyright;
+}
+
 TEST_F(Packages, DebianPackageNamesItsVersionAndTheRuntimePackagesItNeeds)
 {
     EXPECT_EQ(field("Package"), "backtrack");
@@ -191,7 +222,8 @@ TEST_F(Packages, SourceTarballHoldsEveryTrackedFileUnderItsVersionedFolder)
         EXPECT_NE(file, ".git") << entry;
         entries.insert(file);
     }
-    for (const char* file : {"CMakeLists.txt", "packaging/CMakeLists.txt", "README.md"}) {
+    for (const char* file :
+         {"CMakeLists.txt", "packaging/CMakeLists.txt", "README.md", "LICENSE"}) {
         EXPECT_TRUE(entries.count(file)) << file;
     }
     // In a checkout, every file that git tracks is there.

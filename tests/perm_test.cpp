@@ -6,6 +6,7 @@
 
 #include "perm/perm.h"
 #include "perm/perm_estimate.h"
+#include "state_guard.h"
 
 namespace {
 
@@ -24,17 +25,20 @@ void watch(SearchStep step, std::int32_t, std::int32_t)
     if (step == SearchStep::found) watched.found.push_back(orderings.back());
 }
 
+void set_default_size() { set_perm_size(7); }
+
+// Runs the search of another size, watched or not, then sets the default size and no step
+// action back for the other tests.
 void run_search(int size, bool watching)
 {
+    const RestoreOnExit default_size(set_default_size);
+    const SavedValue action(perm_step_action, watching ? watch : nullptr);
     set_perm_size(size);
     orderings.clear();
     perm_count = 0;
     perm_search_calls = 0;
     watched = Steps();
-    perm_step_action = watch;
-    if (!watching) perm_step_action = nullptr;
     start_perm_search();
-    perm_step_action = nullptr;
 }
 
 }  // namespace
@@ -76,6 +80,7 @@ TEST(PermSearch, TheListingAndItsTraceAreOneSearch)
 // calls and orderings of every size.
 TEST(PermEstimate, EveryProbeGivesTheExactSize)
 {
+    const RestoreOnExit default_size(set_default_size);
     for (int size = 1; size <= max_perm_size; ++size) {
         set_perm_size(size);
         for (std::uint64_t seed = 0; seed < 200; ++seed) {
@@ -86,5 +91,4 @@ TEST(PermEstimate, EveryProbeGivesTheExactSize)
             ASSERT_EQ(orderings, factorial(size)) << size << ", seed " << seed;
         }
     }
-    set_perm_size(7);
 }

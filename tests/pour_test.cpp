@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "pour/pour.h"
+#include "state_guard.h"
 
 namespace {
 
@@ -36,13 +37,18 @@ void run_full_search()
     start_pour_search();
 }
 
+void set_default_puzzle()
+{
+    const int capacity[3] = {10, 5, 3}, goal[3] = {any_amount, any_amount, 2};
+    set_jug_puzzle(capacity, goal);
+}
+
 // Runs the search on another puzzle, then sets the default one back for the other tests.
 void run_search_of(const int capacity[3], const int goal[3])
 {
-    const int default_capacity[3] = {10, 5, 3}, default_goal[3] = {any_amount, any_amount, 2};
+    const RestoreOnExit default_puzzle(set_default_puzzle);
     set_jug_puzzle(capacity, goal);
     run_full_search();
-    set_jug_puzzle(default_capacity, default_goal);
 }
 
 }  // namespace
@@ -78,6 +84,7 @@ TEST(JugState, PacksAndUnpacksWithTwoDigitsPerSmallJug)
 TEST(PathContains, ScansOnlySlotsTwoToDepth)
 {
     reset_search();
+    const RestoreOnExit path_cleared(reset_search);
     state_path[0] = 555;
     state_path[1] = 555;
     EXPECT_EQ(path_contains(555, 1), 0);

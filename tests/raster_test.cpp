@@ -10,6 +10,7 @@
 
 #include "pixel_check.h"
 #include "raster/raster.h"
+#include "state_guard.h"
 
 SDL_Surface* screen;
 
@@ -167,6 +168,11 @@ TEST(RasterMemory, FarOutsideCoordinatesWriteNothingOutsideThePixels)
     std::vector<Uint32> memory(guard + pitch_words * h + guard, guard_value);
     Uint32* pixels = memory.data() + guard;
     std::fill(pixels, pixels + pitch_words * h, 0u);
+    // The screen goes before the memory it draws into.
+    const RestoreOnExit no_screen([] {
+        SDL_FreeSurface(screen);
+        screen = nullptr;
+    });
     screen = SDL_CreateRGBSurfaceFrom(pixels, w, h, 32, pitch_words * 4, 0xFF0000, 0xFF00, 0xFF, 0);
     ASSERT_NE(screen, nullptr);
 
@@ -197,9 +203,6 @@ TEST(RasterMemory, FarOutsideCoordinatesWriteNothingOutsideThePixels)
     put_pixel(3, 2, ink);
     EXPECT_EQ(pixels[2 * pitch_words + 3], ink);
     EXPECT_EQ(get_pixel(3, 2), ink);
-
-    SDL_FreeSurface(screen);
-    screen = nullptr;
 }
 
 // The wait runs under the dummy video driver with events pushed by the test. A user event

@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "state_guard.h"
 #include "steps/step_player.h"
 
 TTF_Font* open_test_font(const char* bin_dir, int size)
@@ -96,16 +97,15 @@ std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, std:
 {
     static std::vector<SearchStep> kinds;
     kinds.clear();
-    step_shown_action = [](std::size_t step) {
+    const SavedValue shown(step_shown_action, [](std::size_t step) {
         kinds.resize(step + 1);
         kinds[step] = step_kind(step_record.at(step));
-    };
+    });
     reset_script();
     script.kept_waits = {steps};  // none of them are kept
     script.answers.assign(steps, WaitAnswer::right);
     script.answers.back() = WaitAnswer::escape;
     run_steps();
-    step_shown_action = nullptr;
     std::vector<std::size_t> found;
     for (std::size_t k = 0; k < kinds.size() && found.size() < count; ++k) {
         if (kinds[k] == SearchStep::found) found.push_back(k);
@@ -117,12 +117,11 @@ std::vector<std::string> step_status_lines(const std::function<int()>& run_steps
 {
     static std::vector<std::string> lines;
     lines.clear();
-    step_shown_action = [](std::size_t step) {
+    const SavedValue shown(step_shown_action, [](std::size_t step) {
         lines.resize(step + 1);
         lines[step] = step_status_line();
-    };
+    });
     reset_script();
     run_steps();
-    step_shown_action = nullptr;
     return lines;
 }

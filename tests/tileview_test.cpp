@@ -11,6 +11,7 @@
 #include "raster/raster.h"
 #include "saved_pages.h"
 #include "scripted_events.h"
+#include "state_guard.h"
 #include "step_pages.h"
 #include "steps/step_player.h"
 #include "tiling/tiling.h"
@@ -50,10 +51,15 @@ class TileviewTest : public DummyScreenTest {
     }
 
     Uint32 black = 0;
+
+  private:
+    // The answers and pages a test leaves in the script are emptied at its end.
+    const RestoreOnExit<void (*)()> script_emptied{reset_script};
 };
 
-// Puts back what a run in step mode leaves set for the next run or test.
-void leave_step_mode()
+// Puts back what a run (in step mode, or of another board) leaves set for the next run or
+// test.
+void set_defaults()
 {
     set_board(6, 4);
     tile_step_action = nullptr;
@@ -63,6 +69,7 @@ void leave_step_mode()
 
 int run_tileview(const char* folder = BIN_DIR, const std::vector<std::string>& args = {})
 {
+    const RestoreOnExit defaults(set_defaults);
     cursor_x = page_margin;
     cursor_y = first_page_top;
     page_bottom = 0;
@@ -216,7 +223,6 @@ TEST_F(TileviewTest, OtherBoardsFlowAsManyDiagramsAsFit)
         EXPECT_GT(count_colour(last, black, 30, 550, 560, 580), 300) << name;
         EXPECT_EQ(count_colour(last, blue_pixel, 0, 545, 799, 599), 0) << name;
     }
-    set_board(6, 4);
 }
 
 namespace {
@@ -261,9 +267,10 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     // Where the search's first dead end and first tiling come, from the search itself.
     recorded_steps.clear();
     placed_now.clear();
-    tile_step_action = record_step;
-    enumerate_tilings();
-    tile_step_action = nullptr;
+    {
+        const SavedValue action(tile_step_action, record_step);
+        enumerate_tilings();
+    }
     size_t dead_end = 0, tiling = 0;
     while (recorded_steps[dead_end].step != SearchStep::dead_end) ++dead_end;
     while (recorded_steps[tiling].step != SearchStep::found) ++tiling;
@@ -274,7 +281,6 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     script.answers.assign(dead_end + 3, WaitAnswer::key);
     script.answers[dead_end + 2] = WaitAnswer::escape;
     EXPECT_EQ(run_tileview(BIN_DIR, {"--steps"}), 0);
-    leave_step_mode();
     EXPECT_EQ(script.waits, dead_end + 3) << "step 0, the search's steps, Escape at once";
     ASSERT_EQ(script.pages.size(), 5u);
 
@@ -382,12 +388,8 @@ TEST_F(TileviewTest, StepModeGoesBackAndForth)
             return run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--view", "tree"});
         },
         tour_of_steps(tilings[0], tilings[1]));
-    leave_step_mode();
 }
 
-// The tree view: the search tree explored so far, drawn from its first step, the path down
-// to the current node in blue and that node framed, one level further down at each step as
-// the search descends; t switches back to the board of the same step.
 // The digit keys choose the pace: 0 a step per key, so that the step stays until a key
 // comes; 9 plays every step by itself, the run then waiting only on its last page, the page
 // a run that plays from the start ends on.
@@ -405,11 +407,13 @@ TEST_F(TileviewTest, StepModeDigitKeysChooseThePace)
     std::vector<std::string> played = board;
     played.insert(played.end(), {"--delay", "0"});
     EXPECT_EQ(run_tileview(BIN_DIR, played), 0);
-    leave_step_mode();
     ASSERT_EQ(script.pages.size(), 1u);
     EXPECT_TRUE(script.pages[0] == stepped[3]) << "9 played to the last page";
 }
 
+// The tree view: the search tree explored so far, drawn from its first step, the path down
+// to the current node in blue and that node framed, one level further down at each step as
+// the search descends; t switches back to the board of the same step.
 TEST_F(TileviewTest, StepModeShowsTheTreeExploredSoFar)
 {
     script.kept_waits = {3};
@@ -421,7 +425,6 @@ TEST_F(TileviewTest, StepModeShowsTheTreeExploredSoFar)
     script.answers = {WaitAnswer::key, WaitAnswer::key, WaitAnswer::key, WaitAnswer::t,
                       WaitAnswer::escape};
     EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--view", "tree"}), 0);
-    leave_step_mode();
     ASSERT_EQ(script.pages.size(), 5u) << "step 0, whose tree is empty, and three steps";
     EXPECT_TRUE(script.pages[4] == board_at_third_step) << "t shows the board of the same step";
     EXPECT_FALSE(script.pages[3] == board_at_third_step);
@@ -472,7 +475,6 @@ TEST_F(TileviewTest, StepModeShowsTheTreeExploredSoFar)
 TEST_F(TileviewTest, NoTilingSaysSo)
 {
     EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "3x3", "--steps"}), 0);
-    leave_step_mode();
     ASSERT_EQ(script.pages.size(), 2u);
     script.pages.erase(script.pages.begin());
     TTF_Font* font = open_test_font(BIN_DIR, 20);
@@ -499,13 +501,13 @@ TEST_F(TileviewTest, SavedPagesAreTheWindowsPages)
         EXPECT_EQ(script.pages.size(), pages);
         expect_saved_pages(scratch.path(), "tileview", arguments, script.pages);
     }
-    leave_step_mode();
 }
 
 // Regression: at an even pitch, as step mode's large board can have, the two halves of a bar
 // left a white line between them. At every pitch a domino is one solid bar.
 TEST_F(TileviewTest, ABarIsSolidAtEveryPitch)
 {
+    const SavedValue pitch_back(drawing_pitch);
     for (const int pitch : {15, 16, 125, 166}) {
         drawing_pitch = pitch;
         const int outer = pitch / 3;
@@ -524,8 +526,8 @@ TEST_F(TileviewTest, ABarIsSolidAtEveryPitch)
                 << "pitch " << pitch << (vertical ? " vertical" : " horizontal");
         }
     }
-    drawing_pitch = cell_pitch;
 }
+
 // The status line names each domino placed and taken off, and why a dead end is one; the
 // window's title names the board.
 TEST_F(TileviewTest, StepStatusLinesSayWhy)
@@ -533,7 +535,6 @@ TEST_F(TileviewTest, StepStatusLinesSayWhy)
     const auto lines = step_status_lines([] {
         return run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--delay", "0"});
     });
-    leave_step_mode();
     ASSERT_EQ(lines.size(), 94u);
     EXPECT_EQ(lines[0], "step 0   depth 0   the empty board: the search covers cell 0 first");
     EXPECT_EQ(lines[24], "step 24   depth 4   place 5-9 on cell 5");
@@ -555,7 +556,6 @@ TEST_F(TileviewTest, TheLastPageKeepsTheKeysOfStepMode)
     using K = WaitAnswer;
     script.answers = {K::nine, K::zero, K::t, K::t, K::right, K::left, K::right, K::key};
     EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "4x3", "--steps"}), 0);
-    leave_step_mode();
     ASSERT_EQ(script.waits, 8u) << "only the space bar ended the run";
     const std::vector<Page>& pages = script.pages;  // [1] is the last page
     EXPECT_TRUE(pages[2] == pages[1]) << "0";

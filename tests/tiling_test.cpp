@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "row_count.h"
+#include "state_guard.h"
 #include "tiling/tiling.h"
 
 namespace {
@@ -39,13 +40,15 @@ void run_full_enumeration()
     enumerate_tilings();
 }
 
+void set_default_board() { set_board(6, 4); }
+
 // Enumerates another board, then sets the default one back for the other tests.
 void run_enumeration_of(int columns, int rows)
 {
+    const RestoreOnExit default_board(set_default_board);
     reset_enumeration();
     set_board(columns, rows);
     enumerate_tilings();
-    set_board(6, 4);
 }
 
 // Dominoes written as "a-b c-d ...", in placement order.
@@ -128,12 +131,11 @@ TEST(TileSearch, DeadEndCountsNothing)
     static std::vector<std::int64_t> tilings_at;
     steps.clear();
     tilings_at.clear();
-    tile_step_action = [](SearchStep step, DominoCode, int, int) {
+    const SavedValue action(tile_step_action, [](SearchStep step, DominoCode, int, int) {
         steps.push_back(step);
         tilings_at.push_back(tiling_count);
-    };
+    });
     run_full_enumeration();
-    tile_step_action = nullptr;
     int dead_ends = 0;
     for (size_t k = 0; k + 1 < steps.size(); ++k) {
         if (steps[k] != SearchStep::dead_end) continue;
@@ -149,6 +151,7 @@ TEST(TileSearch, DeadEndCountsNothing)
 TEST(CellCovered, LooksAtTheLastDominoAndTheStoredSlots)
 {
     reset_enumeration();
+    const RestoreOnExit slots_cleared(reset_enumeration);
     placed_dominoes[0] = domino_code(4, 5);
     placed_dominoes[1] = domino_code(4, 5);
     placed_dominoes[2] = domino_code(0, 1);
@@ -182,6 +185,7 @@ TEST(ClosedForm, GivesTheExactCountAndPrintsAs281)
 // 5x5, and with pi in full 9x9 still printed 37 until the middle factor was made exactly 0.
 TEST(ClosedForm, PrintsTheExactCountOnEveryBoardUpToTenByTen)
 {
+    const RestoreOnExit default_board(set_default_board);
     for (int columns = 1; columns <= 10; ++columns) {
         for (int rows = 1; rows <= 10; ++rows) {
             set_board(columns, rows);
@@ -192,7 +196,6 @@ TEST(ClosedForm, PrintsTheExactCountOnEveryBoardUpToTenByTen)
             EXPECT_STREQ(text, count) << columns << "x" << rows;
         }
     }
-    set_board(6, 4);
     EXPECT_EQ(tilings_by_rows(8, 8), 12988816u);
     EXPECT_EQ(tilings_by_rows(10, 10), 258584046368u);
 }
@@ -231,8 +234,9 @@ TEST(TileSearch, OtherBoardsGiveEveryTilingOnce)
 TEST(TileSearch, LargeBoardsCountAsTheRowMethodDoes)
 {
     const std::pair<int, int> boards[] = {{8, 8}, {3, 22}, {22, 3}, {1, 130}, {130, 1}, {2, 24}};
-    keep_tilings = false;
-    sample_every = 997;
+    const RestoreOnExit default_board(set_default_board);
+    const SavedValue counted_only(keep_tilings, false);
+    const SavedValue sampled(sample_every, 997);
     for (const auto& [columns, rows] : boards) {
         reset_enumeration();
         sampled_tilings = 0;
@@ -247,15 +251,13 @@ TEST(TileSearch, LargeBoardsCountAsTheRowMethodDoes)
         EXPECT_EQ(uncovered_answers, 0) << board;
     }
     EXPECT_EQ(tiling_count, 75025);  // 2x24: the 25th Fibonacci number
-    keep_tilings = true;
-    sample_every = 0;
-    set_board(6, 4);
 }
 
 // Codes are taken apart by a multiplication in place of a division: it must give the
 // quotient and remainder of a division for every code of every board size.
 TEST(DominoCode, TakesApartAsADivisionWouldOnEveryBoardSize)
 {
+    const RestoreOnExit default_board(set_default_board);
     for (int cells = 1; cells <= max_cell_count; ++cells) {
         set_board(cells, 1);
         for (int first : {0, 1, cells / 2, cells - 2, cells - 1}) {
@@ -267,5 +269,4 @@ TEST(DominoCode, TakesApartAsADivisionWouldOnEveryBoardSize)
             }
         }
     }
-    set_board(6, 4);
 }

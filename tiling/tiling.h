@@ -64,9 +64,7 @@ int lowest_free_cell();
 void place_domino(DominoCode domino, int depth);
 void remove_domino(DominoCode domino, int depth);
 
-// The lowest slot that place_domino has written since a reader last set this higher: a
-// program that shows each tiling learns from it where a tiling first differs from the one
-// it showed before.
+// Where tilelist's next line differs: docs/architecture.md, "Where a listing's next line differs".
 extern int lowest_slot_placed;
 
 // Covers the lowest free cell, horizontal domino first, and calls show_tiling at every
