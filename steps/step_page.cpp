@@ -19,7 +19,7 @@ TTF_Font* step_font;
 TTF_Font* step_label_font;
 TTF_Font* step_small_font;
 TTF_Font* step_tree_font;
-void (*step_shown_action)(std::size_t step);
+void (*step_shown_action)(std::size_t step, const char* status_line);
 
 namespace {
 
@@ -85,12 +85,6 @@ void draw_tree_of(std::size_t step)
     blit_text(step_small_font, line, marker_grey, tree_note_place);
 }
 
-void write_status(char* line, std::size_t size, long long step, std::size_t depth,
-                  const char* words)
-{
-    std::snprintf(line, size, "step %lld   depth %zu   %s", step, depth, words);
-}
-
 }  // namespace
 
 void start_step_pages(const StepFonts& fonts, const StepView& step_view)
@@ -114,7 +108,7 @@ void show_step_page(std::size_t step)
     show_marker(step);
     SDL_Flip(screen);
     show_step_beside(step, status_line);
-    if (step_shown_action != nullptr) step_shown_action(step);
+    if (step_shown_action != nullptr) step_shown_action(step, status_line);
 }
 
 void show_end_page(bool told_over)
@@ -135,19 +129,9 @@ void show_end_page(bool told_over)
 
 void show_step_status(long long step, std::size_t depth, const char* words)
 {
-    write_status(status_line, sizeof status_line, step, depth, words);
+    std::snprintf(status_line, sizeof status_line, "step %lld   depth %zu   %s", step, depth,
+                  words);
     blit_text(step_font, status_line, black, step_status_place);
 }
 
 long long last_step_number() { return step_number(step_record.end()) - 1; }
-
-const char* step_status_line() { return status_line; }
-
-bool status_line_fits(TTF_Font* font, long long step, std::size_t depth, const char* words)
-{
-    char line[sizeof status_line];
-    write_status(line, sizeof line, step, depth, words);
-    int width = 0, height = 0;
-    return TTF_SizeUTF8(font, line, &width, &height) == 0 &&
-           step_status_place.x + width <= screen_width;
-}

@@ -64,9 +64,9 @@ extern TTF_Font* step_label_font;
 extern TTF_Font* step_small_font;
 extern TTF_Font* step_tree_font;
 
-// Called each time a step has been shown, with its number; none by default. Whatever follows
-// the pages (a test) learns of each with it.
-extern void (*step_shown_action)(std::size_t step);
+// Called each time a step has been shown, with its number and its status line; none by
+// default. Whatever follows the pages (a test) learns of each with it.
+extern void (*step_shown_action)(std::size_t step, const char* status_line);
 
 // Sets the pages up for the view, in the fonts.
 void start_step_pages(const StepFonts& fonts, const StepView& view);
@@ -85,17 +85,10 @@ constexpr SDL_Rect tree_note_place = {20, 530, 0, 0};
 
 // Writes the status line of a step in the status font (nothing without one): its number, the
 // depth the search stands at, and what the step did and why, in words (UTF-8). The header
-// holds the configurations found. The words of every step keep the line inside the page:
-// status_line_fits checks a line.
+// holds the configurations found. The words of every step keep the line inside the page.
 void show_step_status(long long step, std::size_t depth, const char* words);
 
 // The number the status line gives the last step of the record (the end page repeats it).
 long long last_step_number();
-
-// The status line last written, as the page shows it and the web page names the picture.
-const char* step_status_line();
-
-// Whether a status line of the step, depth and words fits the page's width in font.
-bool status_line_fits(TTF_Font* font, long long step, std::size_t depth, const char* words);
 
 #endif

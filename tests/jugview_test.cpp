@@ -489,7 +489,7 @@ TEST_F(JugviewTest, StepStatusLinesSayWhy)
 }
 
 // The longest status line of each kind, on the largest instances of both programs, fits the
-// page's width.
+// page's width: written on a page twice as wide, none of it stands past the page's edge.
 TEST(StepStatusLines, TheLongestOfEachKindFitThePage)
 {
     TTF_Font* font = open_test_font(BIN_DIR, font_size);
@@ -503,9 +503,28 @@ TEST(StepStatusLines, TheLongestOfEachKindFitThePage)
         {"dead end at cell 1234: cells 1235 and 1287 are covered", 936},
         {"dead end at cell 1870: cell 1871 is covered and it is in the last row", 936},
         {"dead end at cell 1819: it is in the last column; cell 1871 is covered", 936}};
-    for (const auto& [words, depth] : lines) {
-        EXPECT_TRUE(status_line_fits(font, 99999999, depth, words)) << words;
+    SDL_Surface* wide =
+        SDL_CreateRGBSurface(0, 2 * screen_width, step_status_place.y + 40, 32, screen_red_mask,
+                             screen_green_mask, screen_blue_mask, 0);
+    ASSERT_NE(wide, nullptr);
+    {
+        const SavedValue page(screen, wide);
+        const SavedValue status_font(step_font, font);
+        const Uint32 white = SDL_MapRGB(screen->format, 255, 255, 255);
+        for (const auto& [words, depth] : lines) {
+            SDL_FillRect(screen, nullptr, white);
+            show_step_status(99999999, depth, words);
+            int rightmost = 0;
+            for (int y = step_status_place.y; y < screen->h; ++y) {
+                for (int x = 0; x < screen->w; ++x) {
+                    if (get_pixel(x, y) != white) rightmost = std::max(rightmost, x);
+                }
+            }
+            EXPECT_GT(rightmost, step_status_place.x) << words;
+            EXPECT_LT(rightmost, screen_width) << words;
+        }
     }
+    SDL_FreeSurface(wide);
     TTF_CloseFont(font);
     TTF_Quit();
 }

@@ -97,7 +97,7 @@ std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, std:
 {
     static std::vector<SearchStep> kinds;
     kinds.clear();
-    const SavedValue shown(step_shown_action, [](std::size_t step) {
+    const SavedValue shown(step_shown_action, [](std::size_t step, const char*) {
         kinds.resize(step + 1);
         kinds[step] = step_kind(step_record.at(step));
     });
@@ -117,9 +117,9 @@ std::vector<std::string> step_status_lines(const std::function<int()>& run_steps
 {
     static std::vector<std::string> lines;
     lines.clear();
-    const SavedValue shown(step_shown_action, [](std::size_t step) {
+    const SavedValue shown(step_shown_action, [](std::size_t step, const char* status_line) {
         lines.resize(step + 1);
-        lines[step] = step_status_line();
+        lines[step] = status_line;
     });
     reset_script();
     run_steps();
