@@ -1,7 +1,8 @@
 // A run of "Your own search": the student's code run in a worker of its own, its steps
 // recorded as they come, and the run's end, with what ended it.
 import { $, SEARCH_CODE, forThisRun, run, setStatus } from './state.js';
-import { DEAD_END, ENTER, FOUND, OWN_SEARCH, TURNED_DOWN, own } from './own_state.js';
+import { SearchStep } from './search-steps.js';
+import { OWN_SEARCH, own } from './own_state.js';
 import { rememberOwnExample } from './own_editor.js';
 import { showCodeOf } from './panels.js';
 import { pauseOwn, pressOwnKey, showOwnStep } from './own_steps.js';
@@ -10,7 +11,16 @@ import { pauseOwn, pressOwnKey, showOwnStep } from './own_steps.js';
 const OWN_TIME_LIMIT_MS = 10000;
 const OWN_STEP_LIMIT = '1,000,000';
 // The steps that reach a node of the tree.
-const OWN_NODE_STEPS = [ENTER, TURNED_DOWN, DEAD_END];
+const OWN_NODE_STEPS = [SearchStep.enter, SearchStep.turned_down, SearchStep.dead_end];
+
+// The worker's part of its script: the line that makes the whole script strict, and in a
+// block of their own, so that the student's code sees neither, the kinds of step as
+// run/search_step.h numbers them and own-search-worker.js, which records the steps with them.
+async function workerPart() {
+  const text = (await (await fetch('own-search-worker.js')).text()).trimEnd();
+  return `'use strict'; { const SearchStep = Object.freeze(${JSON.stringify(SearchStep)});\n` +
+    `${text} }`;
+}
 
 // Run: the code, the worker's part before it and a closing call after it, as one script
 // in a worker of its own.
@@ -41,7 +51,7 @@ export async function startOwnSearch() {
 
   // The time limit counts from Run, the worker's start included.
   own.timer = setTimeout(forThisRun(() => endOwnSearch({ limit: 'time' })), OWN_TIME_LIMIT_MS);
-  own.prelude = own.prelude || (await (await fetch('own-search-worker.js')).text()).trimEnd();
+  own.prelude = own.prelude || await workerPart();
   if (own.end) return;
   const script = `${own.prelude}\n${own.code}\n;ownSearchEnds();\n`;
   const url = URL.createObjectURL(new Blob([script], { type: 'text/javascript' }));
@@ -87,7 +97,7 @@ function takeOwnSteps(m) {
     const kind = m.kinds[k];
     if (OWN_NODE_STEPS.includes(kind)) count++;
     own.counts[from + k] = count;
-    if (kind === FOUND) {
+    if (kind === SearchStep.found) {
       const node = own.nodes[m.currents[k]];
       node.found = from + k;
       node.solution = ++own.solutions;

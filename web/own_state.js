@@ -19,8 +19,6 @@ export const OWN_TREE_NODES = 100000;
 // While steps come faster than the tree can be drawn, it is drawn for the last of them only:
 // at most every OWN_TREE_EVERY_MS, and never for more than a fifth of the time.
 export const OWN_TREE_EVERY_MS = 100;
-// The kinds of step as the worker numbers them (own-search-worker.js).
-export const ENTER = 0, LEAVE = 1, FOUND = 2, TURNED_DOWN = 3, DEAD_END = 4;
 
 // The recorded run, and what the page shows of it; the tests read it as webPage.own.
 export const own = {
@@ -29,9 +27,9 @@ export const own = {
   worker: null,
   timer: null,
   code: '',         // the code of the run
-  steps: 0,         // for each step its kind, the code's line, the node it stands at, and how
-  kinds: new Uint8Array(0),    // many nodes the steps up to it reached
-  lines: new Int32Array(0),
+  steps: 0,         // for each step its kind (SearchStep, search-steps.js), the code's line,
+  kinds: new Uint8Array(0),    // the node it stands at, and how many nodes the steps up to it
+  lines: new Int32Array(0),    // reached
   currents: new Int32Array(0),
   counts: new Int32Array(0),
   nodes: [],        // { level, text, found: the step of its found() or -1, solution }

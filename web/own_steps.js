@@ -2,14 +2,19 @@
 // line, its trace, its line of code, its board and its tree, moved by the keys of step mode
 // (the step buttons, the slider, or the keys on the board of the steps).
 import { $, PACE_MS, forThisRun, run } from './state.js';
-import { FOUND, own } from './own_state.js';
+import { SearchStep } from './search-steps.js';
+import { own } from './own_state.js';
 import { markCodeLine, showTrace } from './panels.js';
 import { pressStepKey, showPace } from './step_controls.js';
 import { drawOwnTreeSoon, ownLine } from './own_trace.js';
 
 // The names the code panel and the tests give the kinds of step, as the tree names its nodes
 // (tree/search_tree.cpp) and the back-up.
-const OWN_STEP_NAMES = ['call', 'back-up', 'solution', 'turned-down', 'dead-end'];
+const OWN_STEP_NAMES = {
+  [SearchStep.enter]: 'call', [SearchStep.found]: 'solution',
+  [SearchStep.turned_down]: 'turned-down', [SearchStep.dead_end]: 'dead-end',
+  [SearchStep.back_up]: 'back-up',
+};
 // The keys of step mode that the board of the steps takes as the step buttons' keys (End,
 // which no button has, goes to the last step).
 const OWN_KEYS = ['Home', 'End', 'ArrowLeft', 'ArrowRight', ' ', 'p', 'n', ...'0123456789'];
@@ -21,7 +26,8 @@ export function showOwnStep(step) {
   const kind = own.kinds[step], count = own.counts[step], current = own.currents[step];
   const node = current >= 0 ? own.nodes[current] : null;
   const at = node ? ownLine(current, step).title : 'the top';
-  const what = [`enter ${at}`, `leave, back to ${at}`, `found: ${at}`, at, at][kind];
+  const what = { [SearchStep.enter]: `enter ${at}`, [SearchStep.back_up]: `leave, back to ${at}`,
+                 [SearchStep.found]: `found: ${at}` }[kind] ?? at;
   const status = `Step ${step + 1} of ${own.steps.toLocaleString('en')}, line ` +
     `${own.lines[step]}: ${what}`;
   $('own-step').textContent = status;
@@ -63,7 +69,7 @@ export function pressOwnKey(key) {
   const s = own.shown;
   const foundStep = (from, by) => {
     for (let k = from; k >= 0 && k < own.steps; k += by) {
-      if (own.kinds[k] === FOUND) return k;
+      if (own.kinds[k] === SearchStep.found) return k;
     }
     return s;
   };
