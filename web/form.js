@@ -21,7 +21,7 @@ export function formArguments(name) {
 }
 
 export function shellWord(word) {
-  return /^[\w,.=+:\/-]+$/.test(word) ? word : `'${word.replace(/'/g, `'\\''`)}'`;
+  return /^[\w,.=+:/-]+$/.test(word) ? word : `'${word.replace(/'/g, `'\\''`)}'`;
 }
 
 // The fields of the chosen program, empty, or as the address gives them; an example's button

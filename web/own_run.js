@@ -145,7 +145,7 @@ function endOwnSearch(end) {
 function ownSummary() {
   let calls = 0, turnedDown = 0, deadEnds = 0, depth = 0;
   for (const node of own.nodes) {
-    if (/  turned down$/.test(node.text)) turnedDown++;
+    if (/ {2}turned down$/.test(node.text)) turnedDown++;
     else if (/^dead end/.test(node.text)) deadEnds++;
     else {
       calls++;

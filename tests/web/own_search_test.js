@@ -158,7 +158,7 @@ withPage(site, async (page, t) => {
   for (const line of fs.readFileSync(file, 'utf8').split('\n').filter((l) => l !== '')) {
     onPath.length = line.search(/\S/) / 2;
     onPath.push(/^\s*\+(\d+)/.exec(line)?.[1]);
-    if (/  solution \d+$/.test(line)) found.push(onPath.join(' '));
+    if (/ {2}solution \d+$/.test(line)) found.push(onPath.join(' '));
   }
   fs.rmSync(folder, { recursive: true, force: true });
   t.check('subset sum finds the subsets a brute force finds', expected.length > 1 &&
