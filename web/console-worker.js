@@ -5,7 +5,7 @@
 // Output goes to the page in blocks, at most every streamEveryMs while a long listing runs:
 // a message per byte, or a flood of them, would keep the page too busy to answer its user.
 const streamEveryMs = 100;
-// The page keeps only the latest part of a long listing (app.js), so no more than twice
+// The page keeps only the latest part of a long listing (output.js), so no more than twice
 // that waits here for the next message.
 const keptOutput = 256 << 10;
 

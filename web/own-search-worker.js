@@ -1,11 +1,14 @@
 // The worker that runs a search written in the page ("Your own search"). The page makes one
 // script of this file, the student's code after its last line, and a closing call of
 // ownSearchEnds(), and starts it as a worker of its own: the code never runs on the page.
+// Before this file the page puts the line that makes the whole script strict and, in a block
+// that ends with this file, the kinds of step, SearchStep, as run/search_step.h numbers them
+// (search-steps.js); the student's code sees neither (own_run.js).
 // This part first takes away what would reach the network or storage, then gives the code
 // its calls, which record each step with the line of the call that made it and send the
 // steps to the page in blocks. The page stops the worker at its time limit; this part stops
 // the code at the step limit, and at a call that does not fit the calls before it.
-'use strict';
+/* global SearchStep */
 (function ownSearchCalls(here) {
   const stepLimit = 1000000;
   // The steps go to the page in blocks: a step made sendEveryMs or more after the last block
@@ -14,8 +17,6 @@
   const sendEveryMs = 20;
   // The most rows and columns a board has.
   const boardSide = 64;
-  // What the steps are: the same numbers in own_search.js.
-  const ENTER = 0, LEAVE = 1, FOUND = 2, TURNED_DOWN = 3, DEAD_END = 4;
 
   const post = self.postMessage.bind(self);
   const now = performance.now.bind(performance);
@@ -102,29 +103,31 @@
 
   function enter(label) {
     const line = callerLine(enter);
-    const node = record(ENTER, line, -1, { level: path.length, text: words(label) || 'call' });
+    const node = record(SearchStep.enter, line, -1,
+                        { level: path.length, text: words(label) || 'call' });
     path.push({ node, line, found: false });
   }
+  // A leave() is the back-up of the call that its enter() began.
   function leave() {
     const line = callerLine(leave);
     if (path.length === 0) stop({ error: 'leave() with nothing entered', line });
     path.pop();
-    record(LEAVE, line, path.length ? top().node : -1, null);
+    record(SearchStep.back_up, line, path.length ? top().node : -1, null);
   }
   function found() {
     const line = callerLine(found);
     if (path.length === 0) stop({ error: 'found() with nothing entered: enter() first', line });
     if (top().found) stop({ error: 'found() twice for the same node', line });
     top().found = true;
-    record(FOUND, line, top().node, null);
+    record(SearchStep.found, line, top().node, null);
   }
   function turnedDown(label) {
     const text = `${words(label) || 'candidate'}  turned down`;
-    record(TURNED_DOWN, callerLine(turnedDown), -1, { level: path.length, text });
+    record(SearchStep.turned_down, callerLine(turnedDown), -1, { level: path.length, text });
   }
   function deadEnd(label) {
     const text = words(label) ? `dead end at ${words(label)}` : 'dead end';
-    record(DEAD_END, callerLine(deadEnd), -1, { level: path.length, text });
+    record(SearchStep.dead_end, callerLine(deadEnd), -1, { level: path.length, text });
   }
   // The board of the last step (or of the first, before any step): equal rows of cells.
   function board(rows) {

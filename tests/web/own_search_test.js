@@ -1,7 +1,7 @@
-// "Your own search" in headless Chromium: the N-queens example's counts, its summary line
-// against the tree drawn at the last step, the trace's mark going back and forth, Next
-// solution, Keep as A, subset sum's downloaded trace against a brute force, and the runs
-// the page stops or reports.
+// "Your own search" in headless Chromium: its kinds of step against run/search_step.h, the
+// N-queens example's counts, its summary line against the tree drawn at the last step, the
+// trace's mark going back and forth, Next solution, Keep as A, subset sum's downloaded trace
+// against a brute force, and the runs the page stops or reports.
 // With a screenshot folder it leaves there the README's picture, N-queens at its first solution.
 // Usage: node own_search_test.js SITE_FOLDER [SCREENSHOT_FOLDER]
 'use strict';
@@ -48,6 +48,21 @@ async function summaryOfTreeAtEnd(page) {
 }
 
 withPage(site, async (page, t) => {
+  // The kinds of step that the page and its worker number the steps by, as the site has them
+  // (search-steps.js, written by the build), are the header's: each enumerator, one a line, in
+  // order from 0, and their count.
+  const header = fs.readFileSync(path.join(__dirname, '../../run/search_step.h'), 'utf8');
+  const names = /enum class SearchStep[^{]*\{([^}]*)\}/.exec(header)[1].split('\n')
+    .map((line) => /^\s*(\w+),/.exec(line)?.[1]).filter((name) => name !== undefined);
+  const served = await page.evaluate(async () => {
+    const kinds = await import(new URL('search-steps.js', location.href).href);
+    return { kinds: Object.entries(kinds.SearchStep), count: kinds.search_step_kinds };
+  });
+  const read = { kinds: names.map((name, value) => [name, value]), count: names.length };
+  t.check('search-steps.js numbers the kinds of step as run/search_step.h does',
+          names.length > 0 && JSON.stringify(served) === JSON.stringify(read),
+          JSON.stringify({ served, read }));
+
   await page.goto(`${page.url().split('?')[0]}?program=own-search&example=n-queens`);
   await page.waitForFunction(() => /const n = 6;/.test(webPage.own?.editor?.getValue?.()));
   const queens = await page.evaluate(() => webPage.own.editor.getValue());
@@ -143,7 +158,7 @@ withPage(site, async (page, t) => {
   for (const line of fs.readFileSync(file, 'utf8').split('\n').filter((l) => l !== '')) {
     onPath.length = line.search(/\S/) / 2;
     onPath.push(/^\s*\+(\d+)/.exec(line)?.[1]);
-    if (/  solution \d+$/.test(line)) found.push(onPath.join(' '));
+    if (/ {2}solution \d+$/.test(line)) found.push(onPath.join(' '));
   }
   fs.rmSync(folder, { recursive: true, force: true });
   t.check('subset sum finds the subsets a brute force finds', expected.length > 1 &&

@@ -1,0 +1,96 @@
+// The page: a form for a program's command line, the program's window (a canvas) or console
+// (a text area), and the buttons that answer its waits or end it. The programs themselves
+// are the desktop's, built for the browser: the form's fields become their arguments, and
+// whatever they say, errors included, is shown as they say it. This module sets the page up
+// and starts a run; each part of the page is a module of its own.
+import { $, PACE_MS, SEARCH_CODE, presentation, run, setStatus } from './state.js';
+import { PROGRAMS, takeProgramTable } from './programs.js';
+import { formArguments, rememberInAddress, shellWord, showFields } from './form.js';
+import { resetOutput } from './output.js';
+import { failed, startConsoleProgram, startWindowProgram } from './runs.js';
+import { enableStepControls, makeStepControls, setPaceFromDelay } from './step_controls.js';
+import { keepCurrentInView, showCodeOf } from './panels.js';
+import { fitPicture, present, presentKeys } from './present.js';
+import { addOwnSearch } from './own_search.js';
+import { own } from './own_state.js';
+import { startOwnSearch } from './own_run.js';
+
+// What the tests read: the run, its output, and the run of "Your own search".
+window.webPage = { run, output: () => run.pieces.join(''), own };
+
+async function start(event) {
+  if (event) event.preventDefault();
+  if (run.control) run.control.stop();
+  const name = $('program').value;
+  const args = formArguments(name);
+  rememberInAddress(name);
+  Object.assign(run, { id: run.id + 1, program: name, waits: 0, exitCode: null, control: null,
+                       pieces: [], kept: 0, dropped: 0, errors: '', lines: [], step: null,
+                       shownAt: 0, treeStep: null, treeShownAt: 0, treeSvg: undefined });
+  // Step mode of a window program: its buttons, and its panels beside the picture; a console
+  // program with its tree: the tree panel.
+  const stepping = PROGRAMS[name].kind === 'window' && args.includes('--steps');
+  const wholeTree = PROGRAMS[name].kind === 'console' && args.includes('--tree');
+  $('step-controls').hidden = !stepping;
+  enableStepControls(true);
+  $('panels').hidden = !stepping && !wholeTree;
+  $('trace-panel').hidden = $('code-panel').hidden = !stepping;
+  $('tree-about').textContent = stepping ? 'explored so far' : 'the whole search';
+  $('tree-download').hidden = true;
+  for (const panel of ['tree', 'tree-legend']) $(panel).textContent = '';
+  $('output-note').hidden = true;
+  $('layout').classList.toggle('with-panels', stepping || wholeTree);
+  fitPicture();
+  if (PROGRAMS[name].kind === 'own') return startOwnSearch();
+  if (stepping) {
+    setPaceFromDelay(args.includes('--delay') ? +args[args.indexOf('--delay') + 1] : null);
+    showCodeOf(name);
+    $('trace').textContent = '';
+  }
+  resetOutput();
+  $('command').textContent = ['$', name, ...args.map(shellWord)].join(' ');
+  $('console').value = '';
+  $('errors').textContent = '';
+  setStatus(`${name} is running.`);
+  $('next').disabled = false;
+  $('stop').disabled = false;
+  try {
+    if (PROGRAMS[name].kind === 'window') await startWindowProgram(name, args);
+    else startConsoleProgram(name, args);
+  } catch (e) {
+    failed(e.message || e);
+  }
+}
+
+async function setUp() {
+  const table = await (await fetch('programs.json')).json();
+  takeProgramTable(table);
+  addOwnSearch();
+  PACE_MS.push(...table.step_paces_ms);
+  Object.assign(SEARCH_CODE, await (await fetch('search-code.json')).json());
+  makeStepControls();
+  const select = $('program');
+  for (const name of Object.keys(PROGRAMS)) {
+    select.append(new Option(PROGRAMS[name].title || name, name));
+  }
+  const query = new URLSearchParams(location.search);
+  if (query.get('program') in PROGRAMS) select.value = query.get('program');
+  select.addEventListener('change', () => showFields(start));
+  showFields(start, query);
+  $('run-form').addEventListener('submit', start);
+  $('next').addEventListener('click', () => run.control && run.control.next());
+  $('stop').addEventListener('click', () => run.control && run.control.stop());
+  $('present').addEventListener('click', () => present(!presentation.on));
+  window.addEventListener('keydown', presentKeys, true);
+  window.addEventListener('resize', () => {
+    fitPicture();
+    keepCurrentInView();
+  });
+  document.addEventListener('fullscreenchange', () => {
+    if (!document.fullscreenElement) present(false);
+    fitPicture();
+    keepCurrentInView();
+  });
+}
+
+setUp();

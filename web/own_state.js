@@ -1,0 +1,47 @@
+// "Your own search": a backtracking search that a student writes in JavaScript on the page.
+// Its code runs in a worker of its own (own-search-worker.js), which records every step the
+// code reports with enter(), leave(), found(), turnedDown() and deadEnd(), and the boards
+// it draws with board(). The page then shows the steps from the first one with the step
+// buttons and the panels of step mode: the trace in the trace format, the student's code
+// with the line of the step's call marked, the tree drawn by the tree library's SVG writer
+// (trace_tree.js, built from web/trace_tree.cpp), and the board.
+// This module holds the recorded run and the limits that its modules share: own_search.js
+// (its part of the page), own_editor.js, own_run.js, own_steps.js and own_trace.js.
+
+export const OWN_SEARCH = 'own-search';
+// The examples, each a file in own_search_examples/; the address names the one chosen.
+export const OWN_EXAMPLES = [
+  { name: 'n-queens', title: 'N-queens' },
+  { name: 'subset-sum', title: 'Subset sum' },
+];
+// The tree follows the run's first nodes, as far as --tree draws (tree/tree_file.h).
+export const OWN_TREE_NODES = 100000;
+// While steps come faster than the tree can be drawn, it is drawn for the last of them only:
+// at most every OWN_TREE_EVERY_MS, and never for more than a fifth of the time.
+export const OWN_TREE_EVERY_MS = 100;
+
+// The recorded run, and what the page shows of it; the tests read it as webPage.own.
+export const own = {
+  editor: null,     // getValue(), setValue(text), markLine(line), unmark()
+  prelude: null,    // the worker's part, which the worker's script starts with (own_run.js)
+  worker: null,
+  timer: null,
+  code: '',         // the code of the run
+  steps: 0,         // for each step its kind (SearchStep, search-steps.js), the code's line,
+  kinds: new Uint8Array(0),    // the node it stands at, and how many nodes the steps up to it
+  lines: new Int32Array(0),    // reached
+  currents: new Int32Array(0),
+  counts: new Int32Array(0),
+  nodes: [],        // { level, text, found: the step of its found() or -1, solution }
+  solutions: 0,
+  boards: [],       // { step, rows }: a board() call after that step (-1: before the first)
+  end: null,        // how the run ended: { done }, { error, line } or { limit }
+  summary: '',
+  shown: -1,        // the step shown
+  playing: null,    // the timer of Play
+  tree: null,       // the tree library's module
+  treeDrawnAt: -OWN_TREE_EVERY_MS,
+  treeCost: 0,      // how long the last drawing of the tree took, the page's layout included
+  treeTimer: null,
+  kept: null,       // "Keep as A": { summary, svg }
+};

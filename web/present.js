@@ -1,0 +1,66 @@
+// Present mode: the picture as large as the screen allows, keeping its proportions, with the
+// step buttons and the panels beside it in large type (index.html); the whole screen where
+// the browser grants it. The button, the key f, and Escape (or leaving the full screen) end it.
+import { $, presentation, run } from './state.js';
+import { showTree } from './tree_panel.js';
+
+// The room the panels keep beside the picture in present mode, in pixels.
+const PRESENT_PANEL_WIDTH = 360;
+
+export function present(on) {
+  if (on === presentation.on) return;
+  presentation.on = on;
+  document.body.classList.toggle('presenting', on);
+  const button = $('present');
+  button.setAttribute('aria-pressed', String(on));
+  button.firstChild.textContent = on ? 'Leave the presentation ' : 'Present ';
+  button.lastChild.textContent = on ? 'Esc' : 'f';
+  if (on && document.fullscreenEnabled && !document.fullscreenElement) {
+    document.documentElement.requestFullscreen().catch(() => {});
+  } else if (!on && document.fullscreenElement) {
+    document.exitFullscreen().catch(() => {});
+  }
+  fitPicture();
+  if (run.treeSvg !== undefined) showTree(run.treeSvg, run.treeStep);
+  $('screen').focus();
+}
+
+// Sizes the picture for present mode, or gives it back its own size. The buttons above the
+// picture wrap within its width, so the room they take is measured at the width tried, which
+// settles in a few tries.
+export function fitPicture() {
+  const canvas = $('screen');
+  canvas.style.width = canvas.style.height = '';
+  if (!presentation.on) return;
+  const layout = $('layout');
+  const style = getComputedStyle(layout);
+  const beside = layout.classList.contains('with-panels') ? PRESENT_PANEL_WIDTH +
+    parseFloat(style.columnGap) : 0;
+  const width = layout.clientWidth - parseFloat(style.paddingLeft) -
+    parseFloat(style.paddingRight) - beside;
+  const height = layout.clientHeight - parseFloat(style.paddingTop) -
+    parseFloat(style.paddingBottom);
+  let scale = width / canvas.width;
+  for (let tries = 0; tries < 3; tries++) {
+    canvas.style.width = `${Math.floor(canvas.width * scale)}px`;
+    canvas.style.height = `${Math.floor(canvas.height * scale)}px`;
+    const above = $('stage').getBoundingClientRect().height -
+      canvas.getBoundingClientRect().height;
+    scale = Math.max(0, Math.min(width / canvas.width, (height - above) / canvas.height));
+  }
+  canvas.style.width = `${Math.floor(canvas.width * scale)}px`;
+  canvas.style.height = `${Math.floor(canvas.height * scale)}px`;
+}
+
+// The key f and Escape are the page's, never the program's (Escape would end its run); a key
+// typed into a field is the field's.
+export function presentKeys(event) {
+  if (event.ctrlKey || event.metaKey || event.altKey) return;
+  if (event.target.closest && event.target.closest('input[type=text], select, textarea')) return;
+  const drawn = !$('present').hidden;
+  if ((event.key === 'f' && drawn) || (event.key === 'Escape' && presentation.on)) {
+    event.preventDefault();
+    event.stopPropagation();
+    if (!event.repeat) present(event.key === 'f' ? !presentation.on : false);
+  }
+}

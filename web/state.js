@@ -1,0 +1,59 @@
+// What the page's modules share: the run shown, the tables the page reads from the site, and
+// the few helpers that every part of the page uses.
+
+export const $ = (id) => document.getElementById(id);
+
+// The status of a run that Stop ended (web/page_link.h).
+export const STOPPED = 143;
+
+// What a run shows, and what the tests read.
+export const run = {
+  id: 0,          // which run the programs' calls belong to: a stopped one may still call
+  program: null,
+  waits: 0,
+  exitCode: null,
+  control: null,  // next() and stop() of the running program, null when none runs
+  pieces: [],     // the standard output kept, in the pieces it came in
+  kept: 0,        // their characters
+  dropped: 0,     // characters of a long listing no longer kept (all output is ASCII)
+  errors: '',
+  // Step mode of a window program: the trace lines its steps reached, with their levels,
+  // and the step shown (its number, the steps so far, the lines up to it, the line it stands
+  // on, what the code ran, the status line); and when the page last showed one, and the tree
+  // of one.
+  lines: [],
+  step: null,
+  shownAt: 0,
+  treeStep: null,
+  treeShownAt: 0,
+};
+
+// The searches' code as the code panel shows it, from the project's source files
+// (search-code.json), and the code of "Your own search" once it runs.
+export const SEARCH_CODE = {};
+// The milliseconds a step of the keys 0 to 9 in step mode, from programs.json; a negative
+// one is a step per key.
+export const PACE_MS = [];
+// Present mode (present.js): the picture as large as the screen allows.
+export const presentation = { on: false };
+
+// Lets a run's calls through only while it is the page's run.
+export function forThisRun(take) {
+  const id = run.id;
+  return (...args) => { if (run.id === id) take(...args); };
+}
+
+// A classic script of the site (a program, the tree library, the code editor), loaded once.
+const loading = {};
+export function loadScript(src) {
+  loading[src] = loading[src] || new Promise((resolve, reject) => {
+    const s = document.createElement('script');
+    s.src = src;
+    s.onload = resolve;
+    s.onerror = () => { delete loading[src]; reject(new Error(`cannot load ${src}`)); };
+    document.head.appendChild(s);
+  });
+  return loading[src];
+}
+
+export function setStatus(text) { $('status').textContent = text; }

@@ -1,0 +1,74 @@
+// The tree panel: the search tree as the tree library draws it (tree/tree_svg.cpp), its
+// legend in a row of its own above it, the current node kept in view.
+import { $, presentation, run } from './state.js';
+import { scrollIntoPanel } from './panels.js';
+
+const SVG = 'http://www.w3.org/2000/svg';
+// In present mode the tree's pictures are drawn this many times larger: its 11-pixel type
+// becomes 22 pixels.
+const PRESENT_TREE_SCALE = 2;
+// The room around a sample of the legend, in the picture's pixels.
+const LEGEND_PADDING = 3;
+
+// The tree explored up to the step, as the program draws it; or a console program's whole
+// tree (step null).
+export function showTree(svg, step) {
+  run.treeStep = step;
+  run.treeShownAt = performance.now();
+  run.treeSvg = svg;
+  const panel = $('tree');
+  panel.innerHTML = svg;
+  const picture = panel.querySelector('svg');
+  if (picture) {
+    takeLegend(picture);
+    if (presentation.on) enlarge(picture);
+  }
+  scrollIntoPanel(panel, panel.querySelector('.current'));
+}
+
+function enlarge(picture) {
+  for (const side of ['width', 'height']) {
+    picture.setAttribute(side, PRESENT_TREE_SCALE * picture.getAttribute(side));
+  }
+}
+
+// Moves the tree's legend out of the picture into a row of its own above it, each sample with
+// its meaning a small picture of its own, so that the row wraps within the panel: the
+// picture is wider than the panel, which scrolls to the current node, and would cut its
+// legend off. A sample is a group (the shape and its label) and the texts after it.
+function takeLegend(picture) {
+  const row = $('tree-legend');
+  row.textContent = '';
+  const legend = picture.querySelector('g.legend');
+  if (!legend) return;
+  const parts = [...legend.children];
+  for (let k = 0; k < parts.length; k++) {
+    const sample = [parts[k]];
+    while (k + 1 < parts.length && parts[k + 1].tagName !== 'g') sample.push(parts[++k]);
+    const boxes = sample.map((part) => part.getBBox());
+    const left = Math.min(...boxes.map((b) => b.x)) - LEGEND_PADDING;
+    const top = Math.min(...boxes.map((b) => b.y)) - LEGEND_PADDING;
+    const width = Math.max(...boxes.map((b) => b.x + b.width)) + LEGEND_PADDING - left;
+    const height = Math.max(...boxes.map((b) => b.y + b.height)) + LEGEND_PADDING - top;
+    const item = document.createElementNS(SVG, 'svg');
+    item.setAttribute('viewBox', `${left} ${top} ${width} ${height}`);
+    item.setAttribute('width', width);
+    item.setAttribute('height', height);
+    item.setAttribute('role', 'img');
+    item.setAttribute('aria-label', sample.map((part) => part.textContent).join(' '));
+    item.append(...sample);
+    if (presentation.on) enlarge(item);
+    row.append(item);
+  }
+  legend.remove();
+}
+
+// A console program's whole search tree, which its --tree wrote: in the tree panel, and a
+// link that saves it.
+export function showConsoleTree(svg) {
+  showTree(svg, null);
+  const link = $('tree-download');
+  if (link.href) URL.revokeObjectURL(link.href);
+  link.href = URL.createObjectURL(new Blob([svg], { type: 'image/svg+xml' }));
+  link.hidden = false;
+}
