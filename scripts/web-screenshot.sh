@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 ./scripts/build.sh >/dev/null
 ./scripts/build-web.sh >/dev/null
 node tests/web/classroom_test.js build-web/site build/bin docs >/dev/null
-node tests/web/own_search_test.js build-web/site docs >/dev/null
+node tests/web/own_search_test.js build-web/site build/tests/web/step_keys_probe docs >/dev/null
 # No creation dates in the files, so that an unchanged picture stays byte for byte the same.
 mogrify -strip docs/web-page-*.png docs/web-own-search.png
 ls docs/web-page-*.png docs/web-own-search.png

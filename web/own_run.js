@@ -5,13 +5,11 @@ import { SearchStep } from './search-steps.js';
 import { OWN_SEARCH, own } from './own_state.js';
 import { rememberOwnExample } from './own_editor.js';
 import { showCodeOf } from './panels.js';
-import { pauseOwn, pressOwnKey, showOwnStep } from './own_steps.js';
+import { pauseOwn, pressOwnKey, startOwnSteps } from './own_steps.js';
 
 // How long the code may run; the worker holds the limit of steps (own-search-worker.js).
 const OWN_TIME_LIMIT_MS = 10000;
 const OWN_STEP_LIMIT = '1,000,000';
-// The steps that reach a node of the tree.
-const OWN_NODE_STEPS = [SearchStep.enter, SearchStep.turned_down, SearchStep.dead_end];
 
 // The worker's part of its script: the line that makes the whole script strict, and in a
 // block of their own, so that the student's code sees neither, the kinds of step as
@@ -30,7 +28,7 @@ export async function startOwnSearch() {
   own.editor.unmark();
   Object.assign(own, {
     code: own.editor.getValue(), steps: 0, nodes: [], solutions: 0, boards: [], end: null,
-    summary: '', shown: -1,
+    summary: '', shown: -1, player: false,
   });
   $('own-summary').textContent = '';
   $('own-step').textContent = '';
@@ -82,7 +80,7 @@ function takeOwnSteps(m) {
   const from = own.steps, n = m.kinds.length;
   if (from + n > own.kinds.length) {
     const size = Math.max(from + n, 2 * own.kinds.length, 4096);
-    for (const name of ['kinds', 'lines', 'currents', 'counts']) {
+    for (const name of ['kinds', 'lines']) {
       const bigger = new own[name].constructor(size);
       bigger.set(own[name].subarray(0, from));
       own[name] = bigger;
@@ -90,14 +88,10 @@ function takeOwnSteps(m) {
   }
   own.kinds.set(m.kinds, from);
   own.lines.set(m.lines, from);
-  own.currents.set(m.currents, from);
   for (const node of m.nodes) own.nodes.push({ ...node, found: -1, solution: 0 });
-  let count = from > 0 ? own.counts[from - 1] : 0;
+  // A configuration's note goes to the node its found() stood at.
   for (let k = 0; k < n; k++) {
-    const kind = m.kinds[k];
-    if (OWN_NODE_STEPS.includes(kind)) count++;
-    own.counts[from + k] = count;
-    if (kind === SearchStep.found) {
+    if (m.kinds[k] === SearchStep.found) {
       const node = own.nodes[m.currents[k]];
       node.found = from + k;
       node.solution = ++own.solutions;
@@ -110,7 +104,7 @@ function takeOwnSteps(m) {
 
 // The run is over: the worker is stopped, and the steps recorded so far are shown from the
 // first, with what ended the run.
-function endOwnSearch(end) {
+async function endOwnSearch(end) {
   if (own.end) return;
   own.end = end;
   clearTimeout(own.timer);
@@ -135,9 +129,8 @@ function endOwnSearch(end) {
   $('own-summary').textContent = own.summary;
   for (const button of ['own-download', 'own-keep']) $(button).disabled = own.nodes.length === 0;
   if (own.steps === 0) return;
-  showOwnStep(0);
   // The step keys work on the steps at once, as they do on a window program's picture.
-  $('own-stage').focus({ preventScroll: true });
+  if (await startOwnSteps()) $('own-stage').focus({ preventScroll: true });
 }
 
 // The summary line that tracetree prints for the run's trace; its depth is the most calls

@@ -16,9 +16,6 @@ export const OWN_EXAMPLES = [
 ];
 // The tree follows the run's first nodes, as far as --tree draws (tree/tree_file.h).
 export const OWN_TREE_NODES = 100000;
-// While steps come faster than the tree can be drawn, it is drawn for the last of them only:
-// at most every OWN_TREE_EVERY_MS, and never for more than a fifth of the time.
-export const OWN_TREE_EVERY_MS = 100;
 
 // The recorded run, and what the page shows of it; the tests read it as webPage.own.
 export const own = {
@@ -27,21 +24,18 @@ export const own = {
   worker: null,
   timer: null,
   code: '',         // the code of the run
-  steps: 0,         // for each step its kind (SearchStep, search-steps.js), the code's line,
-  kinds: new Uint8Array(0),    // the node it stands at, and how many nodes the steps up to it
-  lines: new Int32Array(0),    // reached
-  currents: new Int32Array(0),
-  counts: new Int32Array(0),
+  steps: 0,         // for each step its kind (SearchStep, search-steps.js) and the code's line
+  kinds: new Uint8Array(0),
+  lines: new Int32Array(0),
   nodes: [],        // { level, text, found: the step of its found() or -1, solution }
   solutions: 0,
   boards: [],       // { step, rows }: a board() call after that step (-1: before the first)
   end: null,        // how the run ended: { done }, { error, line } or { limit }
   summary: '',
-  shown: -1,        // the step shown
-  playing: null,    // the timer of Play
-  tree: null,       // the tree library's module
-  treeDrawnAt: -OWN_TREE_EVERY_MS,
-  treeCost: 0,      // how long the last drawing of the tree took, the page's layout included
-  treeTimer: null,
+  player: false,    // whether step mode's player (web/own_steps.cpp) holds the run's steps
+  shown: -1,        // the page it shows: a step, or the number of steps for the last page
+  playing: null,    // the timer of the next step while the steps play
+  tree: null,       // the tree library's module, with the player
+  treeTimer: null,  // the timer of the tree's picture, when the player says it is due
   kept: null,       // "Keep as A": { summary, svg }
 };

@@ -1,42 +1,59 @@
-// The steps of a run of "Your own search", shown one at a time after the run: the step's
-// line, its trace, its line of code, its board and its tree, moved by the keys of step mode
-// (the step buttons, the slider, or the keys on the board of the steps).
-import { $, PACE_MS, forThisRun, run } from './state.js';
-import { SearchStep } from './search-steps.js';
+// The steps of a run of "Your own search", shown after the run by step mode's own player
+// (web/own_steps.cpp, in the tree library): the run's trace and steps go there once, and each
+// key of step mode after them; the player says which page each key leads to, and the page
+// draws it here: the step's line, its trace, its line of code, its board and its tree.
+import { $, forThisRun, run, setStatus } from './state.js';
 import { own } from './own_state.js';
 import { markCodeLine, showTrace } from './panels.js';
-import { pressStepKey, showPace } from './step_controls.js';
-import { drawOwnTreeSoon, ownLine } from './own_trace.js';
+import { enableStepControls, pressStepKey, showPace } from './step_controls.js';
+import { showTree } from './tree_panel.js';
+import { ownTrace, ownTreeModule } from './own_trace.js';
 
-// The names the code panel and the tests give the kinds of step, as the tree names its nodes
-// (tree/search_tree.cpp) and the back-up.
-const OWN_STEP_NAMES = {
-  [SearchStep.enter]: 'call', [SearchStep.found]: 'solution',
-  [SearchStep.turned_down]: 'turned-down', [SearchStep.dead_end]: 'dead-end',
-  [SearchStep.back_up]: 'back-up',
-};
 // The keys of step mode that the board of the steps takes as the step buttons' keys (End,
-// which no button has, goes to the last step).
+// which no button has, goes to the newest step, or to the last page).
 const OWN_KEYS = ['Home', 'End', 'ArrowLeft', 'ArrowRight', ' ', 'p', 'n', ...'0123456789'];
 
-// The step shown, from 0; a step past either end is the step at that end.
-export function showOwnStep(step) {
-  step = Math.max(0, Math.min(step, own.steps - 1));
+// Copies the array into the module's memory; the caller frees it.
+function copyIn(m, array, heap) {
+  const at = m._malloc(Math.max(1, array.byteLength));
+  heap().set(array, at / array.BYTES_PER_ELEMENT);
+  return at;
+}
+
+// The recorded run goes to the player, which shows its first step; false, with the reason
+// under the form, when the player refuses it.
+export async function startOwnSteps() {
+  const m = await ownTreeModule();
+  m.onStepLine = forThisRun((title, level) => run.lines.push({ title, level }));
+  m.onStep = forThisRun(showOwnPage);
+  m.onStepTree = forThisRun(showTree);
+  const trace = ownTrace(own.nodes.length);
+  const size = m.lengthBytesUTF8(trace) + 1;
+  const text = m._malloc(size);
+  m.stringToUTF8(trace, text, size);
+  const kinds = copyIn(m, own.kinds.subarray(0, own.steps), () => m.HEAPU8);
+  const lines = copyIn(m, own.lines.subarray(0, own.steps), () => m.HEAP32);
+  own.player = m._own_steps_load(text, kinds, lines, own.steps) !== 0;
+  for (const at of [text, kinds, lines]) m._free(at);
+  if (!own.player) {
+    run.errors = `The steps cannot be shown: ${m.UTF8ToString(m._own_steps_fault_message())}`;
+    $('errors').textContent = run.errors;
+    return false;
+  }
+  whatComesNext();
+  return true;
+}
+
+// A page the player shows: a step (from 0), or with the number of steps the page after the
+// last.
+function showOwnPage(step, steps, count, current, ran, status) {
   own.shown = step;
-  const kind = own.kinds[step], count = own.counts[step], current = own.currents[step];
-  const node = current >= 0 ? own.nodes[current] : null;
-  const at = node ? ownLine(current, step).title : 'the top';
-  const what = { [SearchStep.enter]: `enter ${at}`, [SearchStep.back_up]: `leave, back to ${at}`,
-                 [SearchStep.found]: `found: ${at}` }[kind] ?? at;
-  const status = `Step ${step + 1} of ${own.steps.toLocaleString('en')}, line ` +
-    `${own.lines[step]}: ${what}`;
   $('own-step').textContent = status;
-  run.step = { step, steps: own.steps, count, current, ran: OWN_STEP_NAMES[kind], status };
+  run.step = { step, steps, count, current, ran, status };
   run.shownAt = performance.now();
-  showTrace(count, current, (k) => ownLine(k, step));
-  markCodeLine(own.lines[step] - 1);
-  showOwnBoard(step);
-  drawOwnTreeSoon();
+  showTrace(count, current);
+  markCodeLine(step < steps ? own.lines[step] - 1 : -1);
+  showOwnBoard(Math.min(step, steps - 1));
 }
 
 // The board of the last board() call up to the step: a grid, one character a cell.
@@ -63,49 +80,51 @@ function showOwnBoard(step) {
   });
 }
 
-// The keys of step mode, pressed by the step buttons, the slider or on the board.
+// A key of step mode, pressed by the step buttons, the slider or on the board, goes to the
+// player; on the last page a key that ends a run ends the steps, as it ends a built-in
+// program's run.
 export function pressOwnKey(key) {
-  if (own.steps === 0 || !own.end) return;
-  const s = own.shown;
-  const foundStep = (from, by) => {
-    for (let k = from; k >= 0 && k < own.steps; k += by) {
-      if (own.kinds[k] === SearchStep.found) return k;
-    }
-    return s;
-  };
-  if (key === 'Home') showOwnStep(0);
-  else if (key === 'End') showOwnStep(own.steps - 1);
-  else if (key === 'ArrowLeft') showOwnStep(s - 1);
-  else if (key === 'ArrowRight') showOwnStep(s + 1);
-  else if (key === 'n') showOwnStep(foundStep(s + 1, 1));
-  else if (key === 'p') showOwnStep(foundStep(s - 1, -1));
-  else if (key === ' ') {
-    if (own.playing) pauseOwn();
-    else playOwn();
-  } else if (/^\d$/.test(key)) {
-    if (PACE_MS[+key] < 0) pauseOwn();
-    else playOwn();
-  }
+  if (!own.player) return;
+  const m = own.tree;
+  const size = m.lengthBytesUTF8(key) + 1;
+  const at = m._malloc(size);
+  m.stringToUTF8(key, at, size);
+  const over = m._own_steps_press(at) !== 0;
+  m._free(at);
+  if (over) endOwnSteps();
+  else whatComesNext();
+}
+
+// The page's part of the player's waits: the next step when the steps play, and the tree's
+// picture when it is due (the player holds both rules).
+function whatComesNext() {
+  const m = own.tree;
+  clearTimeout(own.playing);
+  own.playing = null;
+  const wait = m._own_steps_wait_ms();
+  if (wait >= 0) own.playing = setTimeout(forThisRun(() => pressOwnKey('ArrowRight')), wait);
+  treeWhenDue();
+}
+
+function treeWhenDue() {
+  clearTimeout(own.treeTimer);
+  if (!own.player) return;
+  const due = own.tree._own_steps_idle(own.playing === null);
+  if (due >= 0) own.treeTimer = setTimeout(forThisRun(treeWhenDue), due);
+}
+
+// The steps are over: as a built-in program's run that has ended, the buttons rest.
+export function endOwnSteps() {
+  pauseOwn();
+  own.player = false;
+  enableStepControls(false);
+  setStatus('The steps of your search have ended; press Run to run it again.');
 }
 
 export function pauseOwn() {
   clearTimeout(own.playing);
+  clearTimeout(own.treeTimer);
   own.playing = null;
-}
-
-// Plays the steps at the slider's pace, to the last.
-function playOwn() {
-  pauseOwn();
-  const next = () => {
-    if (own.shown >= own.steps - 1) {
-      own.playing = null;
-      drawOwnTreeSoon();
-      return;
-    }
-    showOwnStep(own.shown + 1);
-    own.playing = setTimeout(forThisRun(next), Math.max(0, PACE_MS[+$('step-pace').value]));
-  };
-  own.playing = setTimeout(forThisRun(next), 0);
 }
 
 // A key on the board of the steps: a key of step mode, as its button or the slider presses it.

@@ -2,15 +2,18 @@
 // N-queens example's counts, its summary line against the tree drawn at the last step, the
 // trace's mark going back and forth, Next solution, Keep as A, subset sum's downloaded trace
 // against a brute force, and the runs the page stops or reports.
+// The keys of step mode on the page against step mode's navigation run natively on the same
+// trace (STEP_KEYS_PROBE, tests/web/step_keys_probe.cpp).
 // With a screenshot folder it leaves there the README's picture, N-queens at its first solution.
-// Usage: node own_search_test.js SITE_FOLDER [SCREENSHOT_FOLDER]
+// Usage: node own_search_test.js SITE_FOLDER STEP_KEYS_PROBE [SCREENSHOT_FOLDER]
 'use strict';
+const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { withPage } = require('./harness');
 
-const [site, shots] = process.argv.slice(2);
+const [site, probe, shots] = process.argv.slice(2);
 
 // Runs the code in the editor, or code given, and waits for the run's end and its first step.
 async function runOwn(page, code) {
@@ -28,12 +31,12 @@ async function runOwn(page, code) {
   }))) };
 }
 
-// The summary line counted from the tree drawn at the last step: its nodes by kind, and
+// The summary line counted from the tree drawn on the last page: its nodes by kind, and
 // the most calls nested in one another.
 async function summaryOfTreeAtEnd(page) {
   await page.focus('#own-stage');
   await page.keyboard.press('End');
-  await page.waitForFunction(() => webPage.run.treeStep === webPage.own.steps - 1);
+  await page.waitForFunction(() => webPage.run.treeStep === webPage.own.steps);
   return page.$eval('#tree', (tree) => {
     const count = (kind) => tree.querySelectorAll(`g.node.${kind}`).length;
     let depth = 0;
@@ -113,11 +116,11 @@ withPage(site, async (page, t) => {
           JSON.stringify({ kept, six: six.summary }));
 
   // The key 9 plays the steps at the fastest pace (here from 40 steps before the last), the
-  // space bar pauses and resumes them, and the play ends on the last step, whose tree is
-  // then drawn.
+  // space bar pauses and resumes them, and the play ends on the page after the last step,
+  // whose tree is then drawn.
   await page.focus('#own-stage');
   await page.keyboard.press('End');
-  for (let k = 0; k < 40; k++) await page.keyboard.press('ArrowLeft');
+  for (let k = 0; k < 41; k++) await page.keyboard.press('ArrowLeft');
   const from = await page.evaluate(() => webPage.own.shown);
   await page.keyboard.press('9');
   await page.waitForFunction((s) => webPage.own.shown > s + 5, {}, from);
@@ -127,8 +130,8 @@ withPage(site, async (page, t) => {
   const stillAt = await page.evaluate(() => webPage.own.shown);
   await page.keyboard.press(' ');
   await page.waitForFunction(() => webPage.own.playing === null &&
-                             webPage.own.shown === webPage.own.steps - 1, { timeout: 60000 });
-  await page.waitForFunction(() => webPage.run.treeStep === webPage.own.steps - 1);
+                             webPage.own.shown === webPage.own.steps, { timeout: 60000 });
+  await page.waitForFunction(() => webPage.run.treeStep === webPage.own.steps);
   t.check('Play runs to the last step, and the space bar pauses it where it stands',
           pausedAt === stillAt && pausedAt < six.steps - 1,
           JSON.stringify({ from, pausedAt, stillAt }));
@@ -160,6 +163,23 @@ withPage(site, async (page, t) => {
     onPath.push(/^\s*\+(\d+)/.exec(line)?.[1]);
     if (/ {2}solution \d+$/.test(line)) found.push(onPath.join(' '));
   }
+  // The same keys on the page and in step mode's navigation run natively on the same trace.
+  const keys = ['n', 'n', 'p', 'End', 'ArrowLeft', 'p', 'Home', 'ArrowRight', 'n', 'End', 'n',
+                'ArrowRight', 'p', 'Home', 'p', 'ArrowLeft', 'End'];
+  const steps = path.join(folder, 'steps.txt');
+  fs.writeFileSync(steps, await page.evaluate(() => [...webPage.own.kinds.subarray(
+    0, webPage.own.steps)].map((kind, k) => `${kind} ${webPage.own.lines[k]}\n`).join('')));
+  const native = execFileSync(probe, [file, steps, ...keys], { encoding: 'utf8' }).trim();
+  await page.focus('#own-stage');
+  await page.keyboard.press('Home');
+  const pressed = [];
+  for (const key of keys) {
+    await page.keyboard.press(key);
+    pressed.push(await page.evaluate(() => webPage.own.shown));
+  }
+  t.check('n, p, Home and End go to the steps that step mode\'s navigation goes to',
+          pressed.join(' ') === native.split('\n').join(' ') && new Set(pressed).size > 4,
+          `${pressed} / ${native.split('\n')}`);
   fs.rmSync(folder, { recursive: true, force: true });
   t.check('subset sum finds the subsets a brute force finds', expected.length > 1 &&
           found.sort().join(',') === expected.sort().join(','), `${found} / ${expected}`);
