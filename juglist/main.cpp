@@ -4,7 +4,7 @@
 
 #include "console/console_run.h"
 #include "console/output.h"
-#include "options/programs.h"
+#include "programs/programs.h"
 #include "pour/pour.h"
 #include "pour/pour_count.h"
 #include "pour/pour_trace.h"

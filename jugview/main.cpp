@@ -5,7 +5,7 @@
 
 #include "jugview/jug_picture.h"
 #include "jugview/step_view.h"
-#include "options/programs.h"
+#include "programs/programs.h"
 #include "pour/pour.h"
 #include "raster/raster.h"
 #include "raster/window.h"

@@ -7,9 +7,6 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "history/step_record.h"
-#include "options/programs.h"
-#include "pour/pour.h"
 #include "run/workers.h"
 
 namespace {
@@ -36,7 +33,7 @@ bool read_whole(const char*& p, int lo, int hi, int& out)
 }
 
 // Three values A,B,C, each a whole number from lo to hi or, where a star is taken, a '*' for
-// any_amount.
+// goal_any_amount.
 bool read_triple(const char* text, int lo, int hi, bool star_taken, int values[3])
 {
     int parsed[3];
@@ -44,7 +41,7 @@ bool read_triple(const char* text, int lo, int hi, bool star_taken, int values[3
     for (int k = 0; k < 3; ++k) {
         if (k > 0 && *p++ != ',') return false;
         if (star_taken && *p == '*') {
-            parsed[k] = any_amount;
+            parsed[k] = goal_any_amount;
             ++p;
         } else if (!read_whole(p, lo, hi, parsed[k])) {
             return false;
@@ -56,25 +53,26 @@ bool read_triple(const char* text, int lo, int hi, bool star_taken, int values[3
 }
 
 // A whole number in the option's range, and nothing after it.
-bool read_one_whole(const char* text, const OptionSpec& option, int& value)
+bool read_one_whole(const char* text, const OptionSpec& option, const ProgramInfo& program,
+                    int& value)
 {
     const char* p = text;
     int n;
-    if (!read_whole(p, option.min, option.max, n) || *p != '\0') return false;
+    if (!read_whole(p, option.min, range_max(option, program), n) || *p != '\0') return false;
     value = n;
     return true;
 }
 
-bool read_jugs(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
+bool read_jugs(const char* text, const OptionSpec& option, const ProgramInfo& program, Settings& s)
 {
-    return read_triple(text, option.min, option.max, false, s.jugs);
+    return read_triple(text, option.min, range_max(option, program), false, s.jugs);
 }
 
 // Amounts are held to the capacities once every option is read, so that --goal may come
 // before --jugs.
-bool read_goal(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
+bool read_goal(const char* text, const OptionSpec& option, const ProgramInfo& program, Settings& s)
 {
-    return read_triple(text, option.min, option.max, true, s.goal);
+    return read_triple(text, option.min, range_max(option, program), true, s.goal);
 }
 
 // The board's range is the program's.
@@ -91,37 +89,39 @@ bool read_board(const char* text, const OptionSpec&, const ProgramInfo& program,
     return true;
 }
 
-bool read_size(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
+bool read_size(const char* text, const OptionSpec& option, const ProgramInfo& program, Settings& s)
 {
-    return read_one_whole(text, option, s.size);
+    return read_one_whole(text, option, program, s.size);
 }
 
-bool read_delay(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
+bool read_delay(const char* text, const OptionSpec& option, const ProgramInfo& program, Settings& s)
 {
-    return read_one_whole(text, option, s.delay_ms);
+    return read_one_whole(text, option, program, s.delay_ms);
 }
 
-bool read_probes(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
+bool read_probes(const char* text, const OptionSpec& option, const ProgramInfo& program,
+                 Settings& s)
 {
-    return read_one_whole(text, option, s.probes);
+    return read_one_whole(text, option, program, s.probes);
 }
 
-bool read_seed(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
+bool read_seed(const char* text, const OptionSpec& option, const ProgramInfo& program, Settings& s)
 {
-    return read_one_whole(text, option, s.seed);
+    return read_one_whole(text, option, program, s.seed);
 }
 
-bool read_jobs(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
+bool read_jobs(const char* text, const OptionSpec& option, const ProgramInfo& program, Settings& s)
 {
-    return read_one_whole(text, option, s.jobs);
+    return read_one_whole(text, option, program, s.jobs);
 }
 
-bool read_part(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
+bool read_part(const char* text, const OptionSpec& option, const ProgramInfo& program, Settings& s)
 {
     int part, parts;
     const char* p = text;
-    if (!read_whole(p, option.min, option.max, part) || *p++ != '/' ||
-        !read_whole(p, option.min, option.max, parts) || *p != '\0' || part > parts) {
+    if (!read_whole(p, option.min, range_max(option, program), part) || *p++ != '/' ||
+        !read_whole(p, option.min, range_max(option, program), parts) || *p != '\0' ||
+        part > parts) {
         return false;
     }
     s.part = part;
@@ -200,105 +200,259 @@ bool answered_later(const char*, const OptionSpec&, const ProgramInfo&, Settings
 }  // namespace
 
 const OptionSpec option_table[] = {
-    {option_jugs, "jugs", "A,B,C", "Jugs A,B,C", "10,5,3", nullptr, 1, max_jug_amount,
-     "three whole numbers A,B,C from {min} to {max}, such as 8,5,3",
-     "capacities of the three jugs, whole numbers from {min} to {max}; the first starts full, "
-     "the others empty",
-     read_jugs},
-    {option_goal, "goal", "X,Y,Z", "Goal X,Y,Z", "*,*,2", nullptr, 0, max_jug_amount,
-     "three amounts X,Y,Z, each a whole number or * for any amount, such as '4,4,*'",
-     "the amount each jug must hold, or * for any amount (quote the * in a shell); at most "
-     "the jug's capacity",
-     read_goal},
-    {option_board, "board", "WxH", "Board WxH", "6x4", nullptr, 1, 0,
-     "WxH with W from 1 to {columns} and H from 1 to {rows}, such as 4x4",
-     "W columns by H rows, W from 1 to {columns} and H from 1 to {rows}{why-board}", read_board},
-    {option_size, "size", "N", "Size N", "7", nullptr, 1, max_perm_size,
-     "a whole number N from {min} to {max}", "list the orderings of 0..N-1, N from {min} to {max}",
-     read_size},
-    {option_count, "count", nullptr, "Count only", nullptr, nullptr, 0, 0, "no value",
-     "print only what follows the listing: the summary with the count", set_count},
-    {option_trace, "trace", nullptr, "Trace", nullptr, nullptr, 0, 0, "no value",
-     "instead of the listing, print every step of the search as an indented tree: each call, "
-     "each candidate turned down",
-     set_trace},
-    {option_no_wait, "no-wait", nullptr, "No wait", nullptr, nullptr, 0, 0, "no value",
-     "end right after the output instead of waiting for a key", set_no_wait},
-    {option_tree, "tree", "FILE", "Tree to SVG file", nullptr, nullptr, 0, 0,
-     "the name of a file, such as tree.svg",
-     "draw the whole search tree as an SVG picture into FILE, besides the usual output: a "
-     "node for each line of the trace, the solutions filled, the candidates turned down "
-     "crossed (at most 100000 nodes)",
-     read_tree},
-    {option_tree, "hide", "KIND", "Hide in the tree", nullptr, nullptr, 0, 0, "turned-down",
-     "with --tree, leave the nodes of KIND out of the picture; KIND is turned-down, the "
-     "candidates turned down: each call then shows how many it turned down as a small number "
-     "beside it",
-     read_hide},
-    {option_progress, "progress", nullptr, "Progress", nullptr, nullptr, 0, 0, "no value",
-     "keep a line on standard error that tells how far the run has come: the configurations "
-     "found, the search's calls and their rate, the time taken and, where the total is known, "
-     "the share done and the time left; also where standard error is not a terminal, then as a "
-     "line a second for a log. Without it the line is kept where standard error is a terminal "
-     "and the output (the listing, or the pages of --save) goes elsewhere",
-     set_progress},
-    {option_progress, "no-progress", nullptr, "No progress", nullptr, nullptr, 0, 0, "no value",
-     "never show the progress line", set_no_progress},
-    {option_estimate, "estimate", nullptr, "Estimate", nullptr, nullptr, 0, 0, "no value",
-     "instead of searching, estimate the size of the search from random probes: its calls and "
-     "configurations, and the time it would take on this machine",
-     set_estimate},
-    {option_estimate, "probes", "N", "Probes N", "10000", nullptr, 1, max_probes,
-     "a whole number N from {min} to {max}",
-     "with --estimate, the number of random probes, from {min} to {max}", read_probes},
-    {option_estimate, "seed", "S", "Seed S", "1", nullptr, 0, max_seed,
-     "a whole number S from {min} to {max}",
-     "with --estimate, the seed of the probes' random choices, from {min} to {max}: the same "
-     "seed gives the same estimate",
-     read_seed},
-    {option_jobs, "jobs", "N", "Threads N", nullptr, "every processor", 1, max_workers,
-     "a whole number N from {min} to {max}",
-     "with --count or --estimate, the number of threads that share the work, from {min} to "
-     "{max} (default: one for each processor the program may use); the counts do not change",
-     read_jobs},
-    {option_part, "part", "I/K", "Part I/K", nullptr, "the whole search", 1, max_parts,
-     "I/K with 1 <= I <= K <= {max}, such as 3/64",
-     "with --count, count only part I of K parts of the search: the parts depend on nothing "
-     "but the instance and K, and the counts of the K parts add up to the whole count. The "
-     "closing line then starts with 'part I/K: ' and tells the part's count",
-     read_part},
-    {option_steps, "steps", nullptr, "Step mode", nullptr, nullptr, 0, 0, "no value",
-     "draw the search one step at a time, every step shown kept: the right arrow or the space "
-     "bar goes a step forward (from the newest, the search takes its next step), the left "
-     "arrow or Backspace a step back, Home to the first step, End to the newest, n forward to "
-     "the next configuration found (the search runs on as far as it takes), p back to the one "
-     "before, t between the picture and the search tree explored so far, 1 to 9 play the "
-     "steps by themselves ever faster (1 a second, 9 four milliseconds a step) and 0 goes back "
-     "to a step per key; on the last page the moves back go back to the steps, the digit keys "
-     "and t keep their meaning, the moves forward say that the search is over, and any other "
-     "key ends the run; Escape, q or closing "
-     "the window ends it at once. The newest {kept-steps} steps are kept, and older ones "
-     "dropped",
-     set_steps},
-    {option_steps, "delay", "MS", "Delay MS", nullptr, "a key per step", 0, max_step_delay,
-     "a whole number of milliseconds from {min} to {max}",
-     "with --steps, go a step forward by itself every MS milliseconds ({min} to {max}) from "
-     "the step shown; the space bar then pauses and resumes, the right arrow takes a step at "
-     "once, and every move back pauses",
-     read_delay},
-    {option_steps, "view", "VIEW", "Step view", "picture", nullptr, 0, 0, "picture or tree",
-     "with --steps, what the pages show first: the view's picture, or the search tree "
-     "explored so far, drawn as --tree draws it (the key t switches between them)",
-     read_view},
-    {option_save, "save", "DIR", "Save pages in", nullptr, "a window", 0, 0,
-     "the name of a folder, such as pages",
-     "write the pages as DIR/page-001.png, ... instead of opening a window", read_save},
-    {0, "help", nullptr, "Help", nullptr, nullptr, 0, 0, "no value",
-     "show this help and exit (also -h)", answered_later},
-    {0, "version", nullptr, "Version", nullptr, nullptr, 0, 0, "no value",
-     "show the program's name and version and exit", answered_later},
+    {
+        .name = "jugs",
+        .bit = option_jugs,
+        .value = "A,B,C",
+        .label = "Jugs A,B,C",
+        .fallback = "10,5,3",
+        .min = 1,
+        .program_max = &ProgramInfo::max_jug_amount,
+        .form = "three whole numbers A,B,C from {min} to {max}, such as 8,5,3",
+        .help = "capacities of the three jugs, whole numbers from {min} to {max}; the first starts "
+                "full, the others empty",
+        .read = read_jugs,
+    },
+    {
+        .name = "goal",
+        .bit = option_goal,
+        .value = "X,Y,Z",
+        .label = "Goal X,Y,Z",
+        .fallback = "*,*,2",
+        .min = 0,
+        .program_max = &ProgramInfo::max_jug_amount,
+        .form = "three amounts X,Y,Z, each a whole number or * for any amount, such as '4,4,*'",
+        .help = "the amount each jug must hold, or * for any amount (quote the * in a shell); at "
+                "most the jug's capacity",
+        .read = read_goal,
+    },
+    {
+        .name = "board",
+        .bit = option_board,
+        .value = "WxH",
+        .label = "Board WxH",
+        .fallback = "6x4",
+        .form = "WxH with W from 1 to {columns} and H from 1 to {rows}, such as 4x4",
+        .help = "W columns by H rows, W from 1 to {columns} and H from 1 to {rows}{why-board}",
+        .read = read_board,
+    },
+    {
+        .name = "size",
+        .bit = option_size,
+        .value = "N",
+        .label = "Size N",
+        .fallback = "7",
+        .min = 1,
+        .program_max = &ProgramInfo::max_size,
+        .form = "a whole number N from {min} to {max}",
+        .help = "list the orderings of 0..N-1, N from {min} to {max}",
+        .read = read_size,
+    },
+    {
+        .name = "count",
+        .bit = option_count,
+        .label = "Count only",
+        .form = "no value",
+        .help = "print only what follows the listing: the summary with the count",
+        .read = set_count,
+    },
+    {
+        .name = "trace",
+        .bit = option_trace,
+        .label = "Trace",
+        .form = "no value",
+        .help = "instead of the listing, print every step of the search as an indented tree: each "
+                "call, each candidate turned down",
+        .read = set_trace,
+    },
+    {
+        .name = "no-wait",
+        .bit = option_no_wait,
+        .label = "No wait",
+        .form = "no value",
+        .help = "end right after the output instead of waiting for a key",
+        .read = set_no_wait,
+    },
+    {
+        .name = "tree",
+        .bit = option_tree,
+        .value = "FILE",
+        .label = "Tree to SVG file",
+        .form = "the name of a file, such as tree.svg",
+        .help = "draw the whole search tree as an SVG picture into FILE, besides the usual output: "
+                "a node for each line of the trace, the solutions filled, the candidates turned "
+                "down crossed (at most 100000 nodes)",
+        .read = read_tree,
+    },
+    {
+        .name = "hide",
+        .bit = option_tree,
+        .value = "KIND",
+        .label = "Hide in the tree",
+        .form = "turned-down",
+        .help = "with --tree, leave the nodes of KIND out of the picture; KIND is turned-down, the "
+                "candidates turned down: each call then shows how many it turned down as a small "
+                "number beside it",
+        .read = read_hide,
+    },
+    {
+        .name = "progress",
+        .bit = option_progress,
+        .label = "Progress",
+        .form = "no value",
+        .help = "keep a line on standard error that tells how far the run has come: the "
+                "configurations found, the search's calls and their rate, the time taken and, "
+                "where the total is known, the share done and the time left; also where "
+                "standard error is not a terminal, then as a line a second for a log. Without "
+                "it the line is kept where standard error is a terminal and the output (the "
+                "listing, or the pages of --save) goes elsewhere",
+        .read = set_progress,
+    },
+    {
+        .name = "no-progress",
+        .bit = option_progress,
+        .label = "No progress",
+        .form = "no value",
+        .help = "never show the progress line",
+        .read = set_no_progress,
+    },
+    {
+        .name = "estimate",
+        .bit = option_estimate,
+        .label = "Estimate",
+        .form = "no value",
+        .help = "instead of searching, estimate the size of the search from random probes: its "
+                "calls and configurations, and the time it would take on this machine",
+        .read = set_estimate,
+    },
+    {
+        .name = "probes",
+        .bit = option_estimate,
+        .value = "N",
+        .label = "Probes N",
+        .fallback = "10000",
+        .min = 1,
+        .max = max_probes,
+        .form = "a whole number N from {min} to {max}",
+        .help = "with --estimate, the number of random probes, from {min} to {max}",
+        .read = read_probes,
+    },
+    {
+        .name = "seed",
+        .bit = option_estimate,
+        .value = "S",
+        .label = "Seed S",
+        .fallback = "1",
+        .min = 0,
+        .max = max_seed,
+        .form = "a whole number S from {min} to {max}",
+        .help = "with --estimate, the seed of the probes' random choices, from {min} to {max}: the "
+                "same seed gives the same estimate",
+        .read = read_seed,
+    },
+    {
+        .name = "jobs",
+        .bit = option_jobs,
+        .value = "N",
+        .label = "Threads N",
+        .without = "every processor",
+        .min = 1,
+        .max = max_workers,
+        .form = "a whole number N from {min} to {max}",
+        .help = "with --count or --estimate, the number of threads that share the work, from "
+                "{min} to {max} (default: one for each processor the program may use); the "
+                "counts do not change",
+        .read = read_jobs,
+    },
+    {
+        .name = "part",
+        .bit = option_part,
+        .value = "I/K",
+        .label = "Part I/K",
+        .without = "the whole search",
+        .min = 1,
+        .max = max_parts,
+        .form = "I/K with 1 <= I <= K <= {max}, such as 3/64",
+        .help = "with --count, count only part I of K parts of the search: the parts depend on "
+                "nothing but the instance and K, and the counts of the K parts add up to the "
+                "whole count. The closing line then starts with 'part I/K: ' and tells the "
+                "part's count",
+        .read = read_part,
+    },
+    {
+        .name = "steps",
+        .bit = option_steps,
+        .label = "Step mode",
+        .form = "no value",
+        .help = "draw the search one step at a time, every step shown kept: the right arrow or "
+                "the space bar goes a step forward (from the newest, the search takes its next "
+                "step), the left arrow or Backspace a step back, Home to the first step, End to "
+                "the newest, n forward to the next configuration found (the search runs on as "
+                "far as it takes), p back to the one before, t between the picture and the "
+                "search tree explored so far, 1 to 9 play the steps by themselves ever faster "
+                "(1 a second, 9 four milliseconds a step) and 0 goes back to a step per key; on "
+                "the last page the moves back go back to the steps, the digit keys and t keep "
+                "their meaning, the moves forward say that the search is over, and any other "
+                "key ends the run; Escape, q or closing the window ends it at once. The newest "
+                "{kept-steps} steps are kept, and older ones dropped",
+        .read = set_steps,
+    },
+    {
+        .name = "delay",
+        .bit = option_steps,
+        .value = "MS",
+        .label = "Delay MS",
+        .without = "a key per step",
+        .min = 0,
+        .max = max_step_delay,
+        .form = "a whole number of milliseconds from {min} to {max}",
+        .help = "with --steps, go a step forward by itself every MS milliseconds ({min} to {max}) "
+                "from the step shown; the space bar then pauses and resumes, the right arrow "
+                "takes a step at once, and every move back pauses",
+        .read = read_delay,
+    },
+    {
+        .name = "view",
+        .bit = option_steps,
+        .value = "VIEW",
+        .label = "Step view",
+        .fallback = "picture",
+        .form = "picture or tree",
+        .help = "with --steps, what the pages show first: the view's picture, or the search tree "
+                "explored so far, drawn as --tree draws it (the key t switches between them)",
+        .read = read_view,
+    },
+    {
+        .name = "save",
+        .bit = option_save,
+        .value = "DIR",
+        .label = "Save pages in",
+        .without = "a window",
+        .form = "the name of a folder, such as pages",
+        .help = "write the pages as DIR/page-001.png, ... instead of opening a window",
+        .read = read_save,
+    },
+    {
+        .name = "help",
+        .label = "Help",
+        .form = "no value",
+        .help = "show this help and exit (also -h)",
+        .read = answered_later,
+    },
+    {
+        .name = "version",
+        .label = "Version",
+        .form = "no value",
+        .help = "show the program's name and version and exit",
+        .read = answered_later,
+    },
 };
 const int option_table_size = sizeof option_table / sizeof option_table[0];
+
+int range_max(const OptionSpec& option, const ProgramInfo& program)
+{
+    return option.program_max != nullptr ? program.*option.program_max : option.max;
+}
 
 bool takes(const ProgramInfo& program, const OptionSpec& option)
 {
@@ -325,10 +479,10 @@ void expand_text(char* out, int size, const char* text, const ProgramInfo& progr
         };
         char piece[200] = "";
         if (is("min")) std::snprintf(piece, sizeof piece, "%d", option.min);
-        if (is("max")) std::snprintf(piece, sizeof piece, "%d", option.max);
+        if (is("max")) std::snprintf(piece, sizeof piece, "%d", range_max(option, program));
         if (is("columns")) std::snprintf(piece, sizeof piece, "%d", program.max_board_columns);
         if (is("rows")) std::snprintf(piece, sizeof piece, "%d", program.max_board_rows);
-        if (is("kept-steps")) std::snprintf(piece, sizeof piece, "%zu", default_kept_steps);
+        if (is("kept-steps")) std::snprintf(piece, sizeof piece, "%zu", program.kept_steps);
         if (is("why-board") && program.board_limit_reason != nullptr) {
             std::snprintf(piece, sizeof piece, " (%s)", program.board_limit_reason);
         }

@@ -5,7 +5,7 @@
 
 #include "console/console_run.h"
 #include "console/listing.h"
-#include "options/programs.h"
+#include "programs/programs.h"
 #include "perm/perm.h"
 #include "perm/perm_estimate.h"
 #include "permlist/ordering_line.h"

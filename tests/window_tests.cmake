@@ -27,7 +27,7 @@ function(use_scripted_events target)
 endfunction()
 
 add_unit_test(jugview_test SOURCES jugview_test.cpp jugview_entry.cpp
-              LIBS jug_picture options pixel_check saved_pages LABELS window)
+              LIBS jug_picture programs pixel_check saved_pages LABELS window)
 use_scripted_events(jugview_test)
 target_compile_definitions(jugview_test PRIVATE JUGLIST_PATH="$<TARGET_FILE:juglist>")
 add_dependencies(jugview_test juglist jugview)
@@ -38,7 +38,7 @@ target_compile_definitions(save_failure_test PRIVATE BIN_DIR="${CMAKE_BINARY_DIR
 add_dependencies(save_failure_test jugview tileview times_ttf)
 
 add_unit_test(tileview_test SOURCES tileview_test.cpp tileview_entry.cpp
-              LIBS tiling_picture options pixel_check saved_pages LABELS window)
+              LIBS tiling_picture programs pixel_check saved_pages LABELS window)
 use_scripted_events(tileview_test)
 add_dependencies(tileview_test tileview)
 

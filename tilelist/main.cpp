@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "console/console_run.h"
-#include "options/programs.h"
+#include "programs/programs.h"
 #include "tiling/tiling.h"
 #include "tiling/tiling_count.h"
 #include "tiling/tiling_trace.h"

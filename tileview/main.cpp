@@ -4,7 +4,7 @@
 #include <SDL_ttf.h>
 #include <cstdio>
 
-#include "options/programs.h"
+#include "programs/programs.h"
 #include "raster/raster.h"
 #include "raster/window.h"
 #include "raster/window_run.h"
