@@ -111,8 +111,12 @@ struct OptionSpec {
                  Settings& settings);
 };
 
-extern const OptionSpec option_table[];
-extern const int option_table_size;
+// The rows of option_table; its definition holds them equal.
+constexpr int option_table_size = 22;
+extern const OptionSpec option_table[option_table_size];
+
+// The row of the option of that name (as after the two dashes), or nullptr.
+const OptionSpec* option_named(const char* name);
 
 // The top of the option's range for the program.
 int range_max(const OptionSpec& option, const ProgramInfo& program);
