@@ -22,7 +22,7 @@ struct ConsoleProgram {
     long long (*list)();
     // A count on jobs threads of part `part` of `parts` (all of it when parts is 1); returns the
     // configurations counted. nullptr when the program has no count of its own.
-    long long (*count)(int jobs, int part, int parts);
+    long long (*count)(int jobs, int part, int parts) = nullptr;
     // What the progress line tells of the listing.
     ProgressSample (*listing_progress)();
     // The closing lines, after the listing or the count.

@@ -4,7 +4,7 @@
 
 #include "console/console_run.h"
 #include "console/output.h"
-#include "options/programs.h"
+#include "programs/programs.h"
 #include "pour/pour.h"
 #include "pour/pour_count.h"
 #include "pour/pour_trace.h"
@@ -34,8 +34,15 @@ static void set_puzzle(const Settings& settings) { set_jug_puzzle(settings.jugs,
 
 static SearchFacts facts()
 {
-    return {juglist_program.name,     "solutions",    -1, nullptr, probe_pour_search,
-            count_pour_solutions_for, "to count them"};
+    return {
+        .program = juglist_program.name,
+        .found_name = "solutions",
+        .exact = -1,
+        .exact_source = nullptr,
+        .probe = probe_pour_search,
+        .timed_run = count_pour_solutions_for,
+        .run_words = "to count them",
+    };
 }
 
 // The search as a tree, with --trace as text (one line for each call, indented two spaces
@@ -93,7 +100,15 @@ static void print_summary(long long found, const Settings& settings)
 
 int main(int argc, char** argv)
 {
-    const ConsoleProgram program = {juglist_program, set_puzzle,       facts,        watch, list,
-                                    count,           listing_progress, print_summary};
+    const ConsoleProgram program = {
+        .info = juglist_program,
+        .set_instance = set_puzzle,
+        .facts = facts,
+        .watch = watch,
+        .list = list,
+        .count = count,
+        .listing_progress = listing_progress,
+        .print_summary = print_summary,
+    };
     return run_console_program(argc, argv, program);
 }

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "options/programs.h"
+#include "programs/programs.h"
 #include "run/run_end.h"
 
 // Entry n - 1 holds the depth of solution n; the table grows as solutions come. (A plain C

@@ -5,7 +5,7 @@
 
 #include "jugview/jug_picture.h"
 #include "jugview/step_view.h"
-#include "options/programs.h"
+#include "programs/programs.h"
 #include "pour/pour.h"
 #include "raster/raster.h"
 #include "raster/window.h"
@@ -90,8 +90,18 @@ static double solutions_in_all() { return -1; }
 
 int main(int argc, char** argv)
 {
-    const WindowProgram program = {jugview_program,   "solutions",     set_puzzle,      map_colours,
-                                   start_pages,       finish_pages,    pour_step_view,  watch,
-                                   start_pour_search, solutions_found, solutions_in_all};
+    const WindowProgram program = {
+        .info = jugview_program,
+        .found_name = "solutions",
+        .set_instance = set_puzzle,
+        .map_colours = map_colours,
+        .start_pages = start_pages,
+        .finish_pages = finish_pages,
+        .step_view = pour_step_view,
+        .watch = watch,
+        .search = start_pour_search,
+        .found = solutions_found,
+        .total = solutions_in_all,
+    };
     return run_window_program(argc, argv, program);
 }

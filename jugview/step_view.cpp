@@ -297,19 +297,21 @@ void draw_end()
 }  // namespace
 
 const StepView pour_step_view = {
-    instance,
-    header,
-    header_place,
-    {legend_top,
-     legend_sample_top,
-     legend_sample_width,
-     legend_text_gap,
-     {{legend_goal_left, sample_frame, "the goal"},
-      {legend_turned_down_left, sample_cross, "already on the path"}}},
-    false,
-    nullptr,
-    draw,
-    draw_end,
+    .instance = instance,
+    .header = header,
+    .header_place = header_place,
+    .legend = {.text_top = legend_top,
+               .sample_top = legend_sample_top,
+               .sample_width = legend_sample_width,
+               .text_gap = legend_text_gap,
+               .items = {{.left = legend_goal_left, .sample = sample_frame, .words = "the goal"},
+                         {.left = legend_turned_down_left,
+                          .sample = sample_cross,
+                          .words = "already on the path"}}},
+    .step_zero = false,
+    .start = nullptr,
+    .draw = draw,
+    .draw_end = draw_end,
 };
 
 void show_pour_step(SearchStep step, JugState state, int depth)

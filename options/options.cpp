@@ -5,305 +5,8 @@
 
 #include <cstdio>
 #include <cstring>
-#include <initializer_list>
 
-#include "steps/step_record.h"
-#include "options/programs.h"
-#include "pour/pour.h"
-#include "run/workers.h"
-
-namespace {
-
-constexpr int max_step_delay = 10000;  // milliseconds
-constexpr int max_probes = 10000000;
-constexpr int max_seed = 999999999;
-constexpr int max_parts = 1000000;
-
-// Reads a whole number from lo to hi at p and moves p past it. Only digits are taken: no
-// sign, no blanks.
-bool read_whole(const char*& p, int lo, int hi, int& out)
-{
-    constexpr int max_digits = 9;  // past every limit, and below int's range
-    int value = 0;
-    int digits = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) {
-        if (++digits > max_digits) return false;
-        value = value * 10 + (*p - '0');
-    }
-    if (digits == 0 || value < lo || value > hi) return false;
-    out = value;
-    return true;
-}
-
-// Three values A,B,C, each a whole number from lo to hi or, where a star is taken, a '*' for
-// any_amount.
-bool read_triple(const char* text, int lo, int hi, bool star_taken, int values[3])
-{
-    int parsed[3];
-    const char* p = text;
-    for (int k = 0; k < 3; ++k) {
-        if (k > 0 && *p++ != ',') return false;
-        if (star_taken && *p == '*') {
-            parsed[k] = any_amount;
-            ++p;
-        } else if (!read_whole(p, lo, hi, parsed[k])) {
-            return false;
-        }
-    }
-    if (*p != '\0') return false;
-    std::memcpy(values, parsed, sizeof parsed);
-    return true;
-}
-
-// A whole number in the option's range, and nothing after it.
-bool read_one_whole(const char* text, const OptionSpec& option, int& value)
-{
-    const char* p = text;
-    int n;
-    if (!read_whole(p, option.min, option.max, n) || *p != '\0') return false;
-    value = n;
-    return true;
-}
-
-bool read_jugs(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
-{
-    return read_triple(text, option.min, option.max, false, s.jugs);
-}
-
-// Amounts are held to the capacities once every option is read, so that --goal may come
-// before --jugs.
-bool read_goal(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
-{
-    return read_triple(text, option.min, option.max, true, s.goal);
-}
-
-// The board's range is the program's.
-bool read_board(const char* text, const OptionSpec&, const ProgramInfo& program, Settings& s)
-{
-    int columns, rows;
-    const char* p = text;
-    if (!read_whole(p, 1, program.max_board_columns, columns) || *p++ != 'x' ||
-        !read_whole(p, 1, program.max_board_rows, rows) || *p != '\0') {
-        return false;
-    }
-    s.board_columns = columns;
-    s.board_rows = rows;
-    return true;
-}
-
-bool read_size(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
-{
-    return read_one_whole(text, option, s.size);
-}
-
-bool read_delay(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
-{
-    return read_one_whole(text, option, s.delay_ms);
-}
-
-bool read_probes(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
-{
-    return read_one_whole(text, option, s.probes);
-}
-
-bool read_seed(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
-{
-    return read_one_whole(text, option, s.seed);
-}
-
-bool read_jobs(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
-{
-    return read_one_whole(text, option, s.jobs);
-}
-
-bool read_part(const char* text, const OptionSpec& option, const ProgramInfo&, Settings& s)
-{
-    int part, parts;
-    const char* p = text;
-    if (!read_whole(p, option.min, option.max, part) || *p++ != '/' ||
-        !read_whole(p, option.min, option.max, parts) || *p != '\0' || part > parts) {
-        return false;
-    }
-    s.part = part;
-    s.parts = parts;
-    return true;
-}
-
-bool read_view(const char* text, const OptionSpec&, const ProgramInfo&, Settings& s)
-{
-    const bool tree = std::strcmp(text, "tree") == 0;
-    if (!tree && std::strcmp(text, "picture") != 0) return false;
-    s.tree_view = tree;
-    return true;
-}
-
-bool read_save(const char* text, const OptionSpec&, const ProgramInfo&, Settings& s)
-{
-    if (*text == '\0') return false;
-    s.save_folder = text;
-    return true;
-}
-
-bool read_tree(const char* text, const OptionSpec&, const ProgramInfo&, Settings& s)
-{
-    if (*text == '\0') return false;
-    s.tree_file = text;
-    return true;
-}
-
-// The one kind of node a tree can leave out.
-bool read_hide(const char* text, const OptionSpec&, const ProgramInfo&, Settings& s)
-{
-    if (std::strcmp(text, "turned-down") != 0) return false;
-    s.hide_turned_down = true;
-    return true;
-}
-
-bool set_count(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
-{
-    s.count_only = true;
-    return true;
-}
-bool set_trace(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
-{
-    s.trace = true;
-    return true;
-}
-bool set_no_wait(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
-{
-    s.no_wait = true;
-    return true;
-}
-bool set_progress(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
-{
-    s.progress = ProgressChoice::shown;
-    return true;
-}
-bool set_no_progress(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
-{
-    s.progress = ProgressChoice::hidden;
-    return true;
-}
-bool set_estimate(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
-{
-    s.estimate = true;
-    return true;
-}
-bool set_steps(const char*, const OptionSpec&, const ProgramInfo&, Settings& s)
-{
-    s.steps = true;
-    return true;
-}
-// --help and --version are answered once every option is read.
-bool answered_later(const char*, const OptionSpec&, const ProgramInfo&, Settings&) { return true; }
-
-}  // namespace
-
-const OptionSpec option_table[] = {
-    {option_jugs, "jugs", "A,B,C", "Jugs A,B,C", "10,5,3", nullptr, 1, max_jug_amount,
-     "three whole numbers A,B,C from {min} to {max}, such as 8,5,3",
-     "capacities of the three jugs, whole numbers from {min} to {max}; the first starts full, "
-     "the others empty",
-     read_jugs},
-    {option_goal, "goal", "X,Y,Z", "Goal X,Y,Z", "*,*,2", nullptr, 0, max_jug_amount,
-     "three amounts X,Y,Z, each a whole number or * for any amount, such as '4,4,*'",
-     "the amount each jug must hold, or * for any amount (quote the * in a shell); at most "
-     "the jug's capacity",
-     read_goal},
-    {option_board, "board", "WxH", "Board WxH", "6x4", nullptr, 1, 0,
-     "WxH with W from 1 to {columns} and H from 1 to {rows}, such as 4x4",
-     "W columns by H rows, W from 1 to {columns} and H from 1 to {rows}{why-board}", read_board},
-    {option_size, "size", "N", "Size N", "7", nullptr, 1, max_perm_size,
-     "a whole number N from {min} to {max}", "list the orderings of 0..N-1, N from {min} to {max}",
-     read_size},
-    {option_count, "count", nullptr, "Count only", nullptr, nullptr, 0, 0, "no value",
-     "print only what follows the listing: the summary with the count", set_count},
-    {option_trace, "trace", nullptr, "Trace", nullptr, nullptr, 0, 0, "no value",
-     "instead of the listing, print every step of the search as an indented tree: each call, "
-     "each candidate turned down",
-     set_trace},
-    {option_no_wait, "no-wait", nullptr, "No wait", nullptr, nullptr, 0, 0, "no value",
-     "end right after the output instead of waiting for a key", set_no_wait},
-    {option_tree, "tree", "FILE", "Tree to SVG file", nullptr, nullptr, 0, 0,
-     "the name of a file, such as tree.svg",
-     "draw the whole search tree as an SVG picture into FILE, besides the usual output: a "
-     "node for each line of the trace, the solutions filled, the candidates turned down "
-     "crossed (at most 100000 nodes)",
-     read_tree},
-    {option_tree, "hide", "KIND", "Hide in the tree", nullptr, nullptr, 0, 0, "turned-down",
-     "with --tree, leave the nodes of KIND out of the picture; KIND is turned-down, the "
-     "candidates turned down: each call then shows how many it turned down as a small number "
-     "beside it",
-     read_hide},
-    {option_progress, "progress", nullptr, "Progress", nullptr, nullptr, 0, 0, "no value",
-     "keep a line on standard error that tells how far the run has come: the configurations "
-     "found, the search's calls and their rate, the time taken and, where the total is known, "
-     "the share done and the time left; also where standard error is not a terminal, then as a "
-     "line a second for a log. Without it the line is kept where standard error is a terminal "
-     "and the output (the listing, or the pages of --save) goes elsewhere",
-     set_progress},
-    {option_progress, "no-progress", nullptr, "No progress", nullptr, nullptr, 0, 0, "no value",
-     "never show the progress line", set_no_progress},
-    {option_estimate, "estimate", nullptr, "Estimate", nullptr, nullptr, 0, 0, "no value",
-     "instead of searching, estimate the size of the search from random probes: its calls and "
-     "configurations, and the time it would take on this machine",
-     set_estimate},
-    {option_estimate, "probes", "N", "Probes N", "10000", nullptr, 1, max_probes,
-     "a whole number N from {min} to {max}",
-     "with --estimate, the number of random probes, from {min} to {max}", read_probes},
-    {option_estimate, "seed", "S", "Seed S", "1", nullptr, 0, max_seed,
-     "a whole number S from {min} to {max}",
-     "with --estimate, the seed of the probes' random choices, from {min} to {max}: the same "
-     "seed gives the same estimate",
-     read_seed},
-    {option_jobs, "jobs", "N", "Threads N", nullptr, "every processor", 1, max_workers,
-     "a whole number N from {min} to {max}",
-     "with --count or --estimate, the number of threads that share the work, from {min} to "
-     "{max} (default: one for each processor the program may use); the counts do not change",
-     read_jobs},
-    {option_part, "part", "I/K", "Part I/K", nullptr, "the whole search", 1, max_parts,
-     "I/K with 1 <= I <= K <= {max}, such as 3/64",
-     "with --count, count only part I of K parts of the search: the parts depend on nothing "
-     "but the instance and K, and the counts of the K parts add up to the whole count. The "
-     "closing line then starts with 'part I/K: ' and tells the part's count",
-     read_part},
-    {option_steps, "steps", nullptr, "Step mode", nullptr, nullptr, 0, 0, "no value",
-     "draw the search one step at a time, every step shown kept: the right arrow or the space "
-     "bar goes a step forward (from the newest, the search takes its next step), the left "
-     "arrow or Backspace a step back, Home to the first step, End to the newest, n forward to "
-     "the next configuration found (the search runs on as far as it takes), p back to the one "
-     "before, t between the picture and the search tree explored so far, 1 to 9 play the "
-     "steps by themselves ever faster (1 a second, 9 four milliseconds a step) and 0 goes back "
-     "to a step per key; on the last page the moves back go back to the steps, the digit keys "
-     "and t keep their meaning, the moves forward say that the search is over, and any other "
-     "key ends the run; Escape, q or closing "
-     "the window ends it at once. The newest {kept-steps} steps are kept, and older ones "
-     "dropped",
-     set_steps},
-    {option_steps, "delay", "MS", "Delay MS", nullptr, "a key per step", 0, max_step_delay,
-     "a whole number of milliseconds from {min} to {max}",
-     "with --steps, go a step forward by itself every MS milliseconds ({min} to {max}) from "
-     "the step shown; the space bar then pauses and resumes, the right arrow takes a step at "
-     "once, and every move back pauses",
-     read_delay},
-    {option_steps, "view", "VIEW", "Step view", "picture", nullptr, 0, 0, "picture or tree",
-     "with --steps, what the pages show first: the view's picture, or the search tree "
-     "explored so far, drawn as --tree draws it (the key t switches between them)",
-     read_view},
-    {option_save, "save", "DIR", "Save pages in", nullptr, "a window", 0, 0,
-     "the name of a folder, such as pages",
-     "write the pages as DIR/page-001.png, ... instead of opening a window", read_save},
-    {0, "help", nullptr, "Help", nullptr, nullptr, 0, 0, "no value",
-     "show this help and exit (also -h)", answered_later},
-    {0, "version", nullptr, "Version", nullptr, nullptr, 0, 0, "no value",
-     "show the program's name and version and exit", answered_later},
-};
-const int option_table_size = sizeof option_table / sizeof option_table[0];
-
-bool takes(const ProgramInfo& program, const OptionSpec& option)
-{
-    return option.bit == 0 || (program.options & option.bit) != 0;
-}
+#include "options/option_rules.h"
 
 void expand_text(char* out, int size, const char* text, const ProgramInfo& program,
                  const OptionSpec& option)
@@ -325,10 +28,10 @@ void expand_text(char* out, int size, const char* text, const ProgramInfo& progr
         };
         char piece[200] = "";
         if (is("min")) std::snprintf(piece, sizeof piece, "%d", option.min);
-        if (is("max")) std::snprintf(piece, sizeof piece, "%d", option.max);
+        if (is("max")) std::snprintf(piece, sizeof piece, "%d", range_max(option, program));
         if (is("columns")) std::snprintf(piece, sizeof piece, "%d", program.max_board_columns);
         if (is("rows")) std::snprintf(piece, sizeof piece, "%d", program.max_board_rows);
-        if (is("kept-steps")) std::snprintf(piece, sizeof piece, "%zu", default_kept_steps);
+        if (is("kept-steps")) std::snprintf(piece, sizeof piece, "%zu", program.kept_steps);
         if (is("why-board") && program.board_limit_reason != nullptr) {
             std::snprintf(piece, sizeof piece, " (%s)", program.board_limit_reason);
         }
@@ -409,14 +112,6 @@ void print_option_help(std::FILE* out, const ProgramInfo& program, const OptionS
     print_wrapped(out, text, text_column, text_column);
 }
 
-const OptionSpec* option_named(const char* name)
-{
-    for (const OptionSpec& o : option_table) {
-        if (std::strcmp(o.name, name) == 0) return &o;
-    }
-    return nullptr;
-}
-
 // The argument that named the option o, which getopt_long has just returned: the one
 // before its value when the value came as an argument of its own.
 const char* option_as_given(char* argv[], const struct option& o)
@@ -469,14 +164,26 @@ void print_help(std::FILE* out, const ProgramInfo& program)
     }
 }
 
-int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Settings& settings)
+namespace {
+
+// The options as getopt_long reads them, with the zero row that ends them; the value each
+// option of the table was given.
+using LongOptions = struct option[option_table_size + 1];
+using GivenValues = const char* [option_table_size];
+
+int index_of(const char* name) { return static_cast<int>(option_named(name) - option_table); }
+
+// Every option starts from its default, where it has one.
+void read_defaults(const ProgramInfo& program, Settings& settings)
 {
     for (const OptionSpec& o : option_table) {
         if (o.fallback != nullptr) o.read(o.fallback, o, program, settings);
     }
-    if (argc <= 1) return run_program;
+}
 
-    struct option long_options[sizeof option_table / sizeof option_table[0] + 1] = {};
+// The options the program takes, as getopt_long reads them; a zero row ends them.
+void list_long_options(const ProgramInfo& program, LongOptions& long_options)
+{
     int n = 0;
     for (int k = 0; k < option_table_size; ++k) {
         const OptionSpec& o = option_table[k];
@@ -485,143 +192,127 @@ int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Setti
                                  first_key + k};
         }
     }
-    const OptionSpec& help = *option_named("help");
-    const OptionSpec& version = *option_named("version");
+}
 
-    // The value each option was given (an empty text for a switch), or nullptr.
-    const char* given[sizeof option_table / sizeof option_table[0]] = {};
-    const auto given_value = [&given](const char* name) {
-        return given[option_named(name) - option_table];
-    };
+int unknown_option(const ProgramInfo& program, const char* given)
+{
+    std::fprintf(stderr, "%s: unknown option '%s'\n", program.name, given);
+    return input_error(program);
+}
 
-    opterr = 0;  // the messages below replace getopt's own
+// What getopt_long could not read: a value missing (':'), an option we do not take, or a
+// value given to a switch ('?').
+int refuse_unread(const ProgramInfo& program, int key, char* argv[])
+{
+    if (key == ':') {
+        const OptionSpec& o = option_table[optopt - first_key];
+        char form[200];
+        expand_text(form, sizeof form, o.form, program, o);
+        std::fprintf(stderr, "%s: --%s needs a value: %s\n", program.name, o.name, form);
+    } else if (optopt >= first_key) {
+        std::fprintf(stderr, "%s: --%s takes no value (given '%s')\n", program.name,
+                     option_table[optopt - first_key].name, argv[optind - 1]);
+    } else if (optopt != 0) {
+        std::fprintf(stderr, "%s: unknown option '-%c'\n", program.name, optopt);
+    } else {
+        return unknown_option(program, argv[optind - 1]);
+    }
+    return input_error(program);
+}
+
+// Reads the options into settings and given; run_program, or the status of a refusal.
+int read_options(int argc, char* argv[], const ProgramInfo& program, Settings& settings,
+                 GivenValues& given)
+{
+    LongOptions long_options = {};
+    list_long_options(program, long_options);
+    opterr = 0;  // the messages here replace getopt's own
     optind = 0;  // start afresh, also when a test parses a second command line
-    bool help_asked = false, version_asked = false;
-    const char* goal_text = nullptr;
     for (;;) {
         int index = -1;
         const int key = getopt_long(argc, argv, ":h", long_options, &index);
-        if (key == -1) break;
+        if (key == -1) return run_program;
         if (index >= 0 && !whole_name_given(argv, long_options[index])) {
-            std::fprintf(stderr, "%s: unknown option '%s'\n", program.name,
-                         option_as_given(argv, long_options[index]));
-            return input_error(program);
+            return unknown_option(program, option_as_given(argv, long_options[index]));
         }
-        if (key == 'h') {
-            help_asked = true;
-        } else if (key >= first_key) {
-            const OptionSpec& o = option_table[key - first_key];
-            if (!o.read(optarg, o, program, settings)) return bad_value(program, o, optarg);
-            given[key - first_key] = optarg != nullptr ? optarg : "";
-            if (&o == &help) help_asked = true;
-            if (&o == &version) version_asked = true;
-            if (o.read == read_goal) goal_text = optarg;
-        } else if (key == ':') {
-            const OptionSpec& o = option_table[optopt - first_key];
-            char form[200];
-            expand_text(form, sizeof form, o.form, program, o);
-            std::fprintf(stderr, "%s: --%s needs a value: %s\n", program.name, o.name, form);
-            return input_error(program);
-        } else {  // '?': an option we do not take, or a value given to one without any
-            if (optopt >= first_key) {
-                std::fprintf(stderr, "%s: --%s takes no value (given '%s')\n", program.name,
-                             option_table[optopt - first_key].name, argv[optind - 1]);
-            } else if (optopt != 0) {
-                std::fprintf(stderr, "%s: unknown option '-%c'\n", program.name, optopt);
-            } else {
-                std::fprintf(stderr, "%s: unknown option '%s'\n", program.name, argv[optind - 1]);
-            }
-            return input_error(program);
-        }
+        if (key != 'h' && key < first_key) return refuse_unread(program, key, argv);
+        const int k = key == 'h' ? index_of("help") : key - first_key;
+        const OptionSpec& o = option_table[k];
+        if (!o.read(optarg, o, program, settings)) return bad_value(program, o, optarg);
+        given[k] = optarg != nullptr ? optarg : "";
     }
+}
+
+// The one argument besides the options, where the program takes one.
+int read_operand(int argc, char* argv[], const ProgramInfo& program, Settings& settings)
+{
     if (optind < argc && program.operand != nullptr) settings.operand = argv[optind++];
-    if (optind < argc) {
-        if (program.operand != nullptr) {
-            std::fprintf(stderr, "%s: unexpected argument '%s': one %s is taken\n", program.name,
-                         argv[optind], program.operand);
-        } else {
-            std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n",
-                         program.name, argv[optind]);
-        }
-        return input_error(program);
+    if (optind == argc) return run_program;
+    if (program.operand != nullptr) {
+        std::fprintf(stderr, "%s: unexpected argument '%s': one %s is taken\n", program.name,
+                     argv[optind], program.operand);
+    } else {
+        std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n", program.name,
+                     argv[optind]);
     }
-    if (settings.trace && settings.count_only) {
-        std::fprintf(stderr, "%s: --trace and --count ask for different output: give one\n",
-                     program.name);
-        return input_error(program);
+    return input_error(program);
+}
+
+// The first rule between options (options/option_rules.cpp) that the command line breaks,
+// refused with the rule's message and the value the option was given.
+int check_rules(const ProgramInfo& program, const GivenValues& given)
+{
+    const OptionRule* rule = broken_rule(program, given);
+    if (rule == nullptr) return run_program;
+    const char* hole = std::strstr(rule->message, value_hole);
+    if (hole == nullptr) {
+        std::fprintf(stderr, "%s: %s\n", program.name, rule->message);
+    } else {
+        std::fprintf(stderr, "%s: %.*s%s%s\n", program.name, static_cast<int>(hole - rule->message),
+                     rule->message, given[index_of(rule->option)], hole + std::strlen(value_hole));
     }
-    if (settings.trace && settings.estimate) {
-        std::fprintf(stderr, "%s: --trace and --estimate ask for different output: give one\n",
-                     program.name);
-        return input_error(program);
-    }
-    for (const char* name : {"probes", "seed"}) {
-        if (given_value(name) != nullptr && !settings.estimate) {
-            return bad_value(program, *option_named(name), given_value(name),
-                             "it sets the estimate: add --estimate");
-        }
-    }
-    if (given_value("jobs") != nullptr && !settings.count_only && !settings.estimate) {
-        return bad_value(program, *option_named("jobs"), given_value("jobs"),
-                         "threads share a count or an estimate: add --count or --estimate");
-    }
-    if (given_value("part") != nullptr && (!settings.count_only || settings.estimate)) {
-        return bad_value(program, *option_named("part"), given_value("part"),
-                         settings.estimate ? "an estimate is of the whole search: leave out --part"
-                                           : "a part is counted: add --count");
-    }
-    // The tree's picture is of the whole search, run once as the listing runs it.
-    if (settings.tree_file != nullptr) {
-        for (const char* name : {"estimate", "part", "jobs"}) {
-            if (given_value(name) != nullptr) {
-                std::fprintf(stderr,
-                             "%s: --tree draws the whole search, run once: leave out --%s\n",
-                             program.name, name);
-                return input_error(program);
-            }
+    return input_error(program);
+}
+
+// Each amount of the goal at most its jug's capacity, once every option is read, so that
+// --goal may come before --jugs. It compares values, where the rules between options look
+// only at which options are given.
+int check_goal(const ProgramInfo& program, const Settings& settings, const char* goal_text)
+{
+    if ((program.options & option_goal) == 0) return run_program;
+    for (int k = 0; k < 3; ++k) {
+        if (settings.goal[k] > settings.jugs[k]) {
+            char reason[96];
+            std::snprintf(reason, sizeof reason, "jug %d holds at most %d, never %d", k + 1,
+                          settings.jugs[k], settings.goal[k]);
+            const OptionSpec& goal = *option_named("goal");
+            char fallback[64];
+            std::snprintf(fallback, sizeof fallback, "%s (the default)", goal.fallback);
+            return bad_value(program, goal, goal_text ? goal_text : fallback, reason);
         }
     }
-    if (program.window && settings.save_folder == nullptr) {
-        for (const char* name : {"progress", "no-progress"}) {
-            if (given_value(name) != nullptr) {
-                std::fprintf(stderr, "%s: --%s tells of the pages that --save writes: add --save\n",
-                             program.name, name);
-                return input_error(program);
-            }
-        }
-    }
-    if (given_value("hide") != nullptr && settings.tree_file == nullptr) {
-        return bad_value(program, *option_named("hide"), given_value("hide"),
-                         "it leaves nodes out of the tree's picture: add --tree");
-    }
-    if (given_value("view") != nullptr && !settings.steps) {
-        return bad_value(program, *option_named("view"), given_value("view"),
-                         "a view is of step mode: add --steps");
-    }
-    if (settings.delay_ms >= 0 && !settings.steps) {
-        char value[16];
-        std::snprintf(value, sizeof value, "%d", settings.delay_ms);
-        return bad_value(program, *option_named("delay"), value,
-                         "a delay paces step mode: add --steps");
-    }
-    if (program.options & option_goal) {
-        for (int k = 0; k < 3; ++k) {
-            if (settings.goal[k] > settings.jugs[k]) {
-                char reason[96];
-                std::snprintf(reason, sizeof reason, "jug %d holds at most %d, never %d", k + 1,
-                              settings.jugs[k], settings.goal[k]);
-                const OptionSpec& goal = *option_named("goal");
-                char fallback[64];
-                std::snprintf(fallback, sizeof fallback, "%s (the default)", goal.fallback);
-                return bad_value(program, goal, goal_text ? goal_text : fallback, reason);
-            }
-        }
-    }
-    if (help_asked) {
+    return run_program;
+}
+
+}  // namespace
+
+int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Settings& settings)
+{
+    read_defaults(program, settings);
+    if (argc <= 1) return run_program;
+
+    GivenValues given = {};  // the value of each option given ("" for a switch), or nullptr
+    int status = read_options(argc, argv, program, settings, given);
+    if (status == run_program) status = read_operand(argc, argv, program, settings);
+    if (status == run_program) status = check_rules(program, given);
+    if (status == run_program) status = check_goal(program, settings, given[index_of("goal")]);
+    if (status != run_program) return status;
+
+    if (given[index_of("help")] != nullptr) {
         print_help(stdout, program);
         return 0;
     }
-    if (version_asked) {
+    if (given[index_of("version")] != nullptr) {
         std::printf("%s (%s) %s\n", program.name, PROJECT_SHORT_NAME, PROJECT_VERSION);
         return 0;
     }

@@ -2,16 +2,21 @@
 #ifndef OPTIONS_OPTIONS_H
 #define OPTIONS_OPTIONS_H
 
+#include <cstddef>
 #include <cstdio>
 
 #include "run/progress.h"
+
+// What --goal holds for a '*': any amount will do. It is the jug puzzle's any_amount, which
+// programs/programs.cpp holds equal to it.
+constexpr int goal_any_amount = -1;
 
 // Everything the command line can set. Nothing is set until parse_command_line has read
 // the arguments: it starts from each option's default in the option table. A program reads
 // only the fields of the options it takes.
 struct Settings {
     int jugs[3] = {};
-    int goal[3] = {};  // an amount, or any_amount (pour/pour.h) for a '*'
+    int goal[3] = {};  // an amount, or goal_any_amount for a '*'
     int board_columns = 0;
     int board_rows = 0;
     int size = 0;
@@ -52,34 +57,6 @@ enum : unsigned {
     option_tree = 1u << 13,  // --tree and --hide
 };
 
-struct ProgramInfo;
-
-// Everything about one option, once: --help, the messages that refuse a value, the manual
-// pages (made from --help) and the web page's form all come from here. In the texts, {min}
-// and {max} stand for the range of a number, {columns} and {rows} for the largest board
-// the program takes, {why-board} for the reason it stops there, and {kept-steps} for the
-// steps that step mode keeps.
-struct OptionSpec {
-    unsigned bit;       // the option's bit; 0 for the options every program takes
-    const char* name;   // as written after the two dashes
-    const char* value;  // what its value looks like ("A,B,C"); nullptr for a switch
-    const char* label;  // a form's name for the field
-    // The value it has when not given, as it would be written; nullptr when there is none,
-    // and then what not giving it means, in a few words ("a key per step"), or nullptr.
-    const char* fallback;
-    const char* without;
-    int min, max;      // the range of each number in the value
-    const char* form;  // the form a value must have, for the messages that refuse one
-    const char* help;  // one paragraph; --help wraps it and adds the default
-    // Reads the value (nullptr for a switch) into settings; false when it is not of the form
-    // or outside the range above.
-    bool (*read)(const char* text, const OptionSpec& option, const ProgramInfo& program,
-                 Settings& settings);
-};
-
-extern const OptionSpec option_table[];
-extern const int option_table_size;
-
 // One example of a program's use, for --help and the web page's presets.
 struct ProgramExample {
     const char* arguments;  // as typed in a shell
@@ -88,19 +65,61 @@ struct ProgramExample {
 
 constexpr int max_examples = 6;
 
+// A program as its command line presents it. The limits of its instance are the puzzle's,
+// which the program's table (programs/) takes from the puzzle's folder: this folder knows no
+// puzzle. A limit of a program that takes no such option stays 0.
 struct ProgramInfo {
     const char* name;
-    const char* description;  // what the program shows, in a few lines, for --help
-    unsigned options;
-    bool window;            // draws in a window (or pages) rather than on the console
-    int max_board_columns;  // the largest board --board takes
-    int max_board_rows;
-    const char* board_limit_reason;         // why the board stops there, or nullptr
-    ProgramExample examples[max_examples];  // the first ones; the rest empty
+    const char* description;    // what the program shows, in a few lines, for --help
+    unsigned options;           // the bits of the options it takes
+    bool window = false;        // draws in a window (or pages) rather than on the console
+    int max_jug_amount = 0;     // the largest capacity --jugs and amount --goal take
+    int max_size = 0;           // the largest N --size takes
+    int max_board_columns = 0;  // the largest board --board takes
+    int max_board_rows = 0;
+    const char* board_limit_reason = nullptr;    // why the board stops there, or nullptr
+    std::size_t kept_steps = 0;                  // the newest steps that step mode keeps
+    ProgramExample examples[max_examples] = {};  // the first ones; the rest empty
     // The name of the one argument it takes besides its options, optional, as --help shows
     // it ("FILE"); nullptr when it takes none.
     const char* operand = nullptr;
 };
+
+// Everything about one option, once: --help, the messages that refuse a value, the manual
+// pages (made from --help) and the web page's form all come from here. In the texts, {min}
+// and {max} stand for the range of a number, {columns} and {rows} for the largest board
+// the program takes, {why-board} for the reason it stops there, and {kept-steps} for the
+// steps that step mode keeps.
+struct OptionSpec {
+    const char* name;             // as written after the two dashes
+    unsigned bit = 0;             // the option's bit; 0 for the options every program takes
+    const char* value = nullptr;  // what its value looks like ("A,B,C"); nullptr for a switch
+    const char* label;            // a form's name for the field
+    // The value it has when not given, as it would be written; nullptr when there is none,
+    // and then what not giving it means, in a few words ("a key per step"), or nullptr.
+    const char* fallback = nullptr;
+    const char* without = nullptr;
+    int min = 0, max = 0;  // the range of each number in the value
+    // The program's limit that is the top of the range instead of max (&ProgramInfo::max_size),
+    // or nullptr.
+    int ProgramInfo::*program_max = nullptr;
+    const char* form;  // the form a value must have, for the messages that refuse one
+    const char* help;  // one paragraph; --help wraps it and adds the default
+    // Reads the value (nullptr for a switch) into settings; false when it is not of the form
+    // or outside the range above.
+    bool (*read)(const char* text, const OptionSpec& option, const ProgramInfo& program,
+                 Settings& settings);
+};
+
+// The rows of option_table; its definition holds them equal.
+constexpr int option_table_size = 22;
+extern const OptionSpec option_table[option_table_size];
+
+// The row of the option of that name (as after the two dashes), or nullptr.
+const OptionSpec* option_named(const char* name);
+
+// The top of the option's range for the program.
+int range_max(const OptionSpec& option, const ProgramInfo& program);
 
 // What parse_command_line returns when the program should go on and run.
 constexpr int run_program = -1;

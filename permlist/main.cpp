@@ -5,7 +5,7 @@
 
 #include "console/console_run.h"
 #include "console/listing.h"
-#include "options/programs.h"
+#include "programs/programs.h"
 #include "perm/perm.h"
 #include "perm/perm_estimate.h"
 #include "permlist/ordering_line.h"
@@ -81,8 +81,15 @@ static SearchFacts facts()
 {
     static char source[16];
     std::snprintf(source, sizeof source, "= %d!", perm_size);
-    return {permlist_program.name, "orderings", factorial(perm_size), source,
-            probe_orderings,       list_for,    "to list them"};
+    return {
+        .program = permlist_program.name,
+        .found_name = "orderings",
+        .exact = factorial(perm_size),
+        .exact_source = source,
+        .probe = probe_orderings,
+        .timed_run = list_for,
+        .run_words = "to list them",
+    };
 }
 
 static long long list()
@@ -96,7 +103,15 @@ static void print_summary(long long, const Settings&) {}
 
 int main(int argc, char** argv)
 {
-    const ConsoleProgram program = {permlist_program, set_size,         facts,        watch, list,
-                                    nullptr,          listing_progress, print_summary};
+    // No count of its own: permlist takes no --count.
+    const ConsoleProgram program = {
+        .info = permlist_program,
+        .set_instance = set_size,
+        .facts = facts,
+        .watch = watch,
+        .list = list,
+        .listing_progress = listing_progress,
+        .print_summary = print_summary,
+    };
     return run_console_program(argc, argv, program);
 }

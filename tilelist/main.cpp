@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "console/console_run.h"
-#include "options/programs.h"
+#include "programs/programs.h"
 #include "tiling/tiling.h"
 #include "tiling/tiling_count.h"
 #include "tiling/tiling_trace.h"
@@ -25,9 +25,15 @@ static void set_tiling_board(const Settings& settings)
 
 static SearchFacts facts()
 {
-    return {tilelist_program.name, "tilings",     closed_form_tiling_count(),
-            "by the closed form",  probe_tilings, count_tilings_for,
-            "to count them"};
+    return {
+        .program = tilelist_program.name,
+        .found_name = "tilings",
+        .exact = closed_form_tiling_count(),
+        .exact_source = "by the closed form",
+        .probe = probe_tilings,
+        .timed_run = count_tilings_for,
+        .run_words = "to count them",
+    };
 }
 
 // The search as a tree, with --trace as text (one line for each call with the domino it
@@ -72,7 +78,15 @@ static void print_summary(long long found, const Settings& settings)
 
 int main(int argc, char** argv)
 {
-    const ConsoleProgram program = {tilelist_program, set_tiling_board, facts, watch, list, count,
-                                    listing_progress, print_summary};
+    const ConsoleProgram program = {
+        .info = tilelist_program,
+        .set_instance = set_tiling_board,
+        .facts = facts,
+        .watch = watch,
+        .list = list,
+        .count = count,
+        .listing_progress = listing_progress,
+        .print_summary = print_summary,
+    };
     return run_console_program(argc, argv, program);
 }

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "console/listing.h"
-#include "options/programs.h"
+#include "programs/programs.h"
 
 constexpr int max_board_cells = tilelist_max_board_side * tilelist_max_board_side;
 

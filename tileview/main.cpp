@@ -4,7 +4,7 @@
 #include <SDL_ttf.h>
 #include <cstdio>
 
-#include "options/programs.h"
+#include "programs/programs.h"
 #include "raster/raster.h"
 #include "raster/window.h"
 #include "window/window_run.h"
@@ -64,8 +64,17 @@ static double tilings_found() { return static_cast<double>(tiling_count); }
 int main(int argc, char** argv)
 {
     const WindowProgram program = {
-        tileview_program,  "tilings",     set_tiling_board,        map_colours,
-        start_pages,       finish_pages,  tile_step_view,          watch,
-        enumerate_tilings, tilings_found, closed_form_tiling_count};
+        .info = tileview_program,
+        .found_name = "tilings",
+        .set_instance = set_tiling_board,
+        .map_colours = map_colours,
+        .start_pages = start_pages,
+        .finish_pages = finish_pages,
+        .step_view = tile_step_view,
+        .watch = watch,
+        .search = enumerate_tilings,
+        .found = tilings_found,
+        .total = closed_form_tiling_count,
+    };
     return run_window_program(argc, argv, program);
 }

@@ -302,19 +302,23 @@ void start()
 }  // namespace
 
 const StepView tile_step_view = {
-    instance,
-    header,
-    header_place,
-    {legend_top,
-     legend_sample_top,
-     legend_sample_size,
-     legend_text_gap,
-     {{legend_free_cell_left, sample_free_cell, "lowest free cell: covered next"},
-      {legend_dead_end_left, sample_dead_end, "dead end: no domino fits"}}},
-    true,
-    start,
-    draw,
-    draw_end,
+    .instance = instance,
+    .header = header,
+    .header_place = header_place,
+    .legend = {.text_top = legend_top,
+               .sample_top = legend_sample_top,
+               .sample_width = legend_sample_size,
+               .text_gap = legend_text_gap,
+               .items = {{.left = legend_free_cell_left,
+                          .sample = sample_free_cell,
+                          .words = "lowest free cell: covered next"},
+                         {.left = legend_dead_end_left,
+                          .sample = sample_dead_end,
+                          .words = "dead end: no domino fits"}}},
+    .step_zero = true,
+    .start = start,
+    .draw = draw,
+    .draw_end = draw_end,
 };
 
 void show_tile_step(SearchStep step, DominoCode domino, int depth, int free_cell)

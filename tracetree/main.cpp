@@ -9,7 +9,7 @@
 
 #include "console/output.h"
 #include "options/options.h"
-#include "options/programs.h"
+#include "programs/programs.h"
 #include "run/run_end.h"
 #include "tree/trace_reader.h"
 #include "tree/tree_file.h"

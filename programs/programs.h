@@ -1,10 +1,9 @@
 // The programs as their command lines present them: what each shows, the options it
 // takes, the largest instance it accepts, and examples of its use.
-#ifndef OPTIONS_PROGRAMS_H
-#define OPTIONS_PROGRAMS_H
+#ifndef PROGRAMS_PROGRAMS_H
+#define PROGRAMS_PROGRAMS_H
 
 #include "options/options.h"
-#include "perm/perm.h"
 
 // The largest board that tilelist's own tables are made for.
 constexpr int tilelist_max_board_side = 20;

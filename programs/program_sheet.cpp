@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "options/options.h"
-#include "options/programs.h"
+#include "programs/programs.h"
 #include "steps/step_paces.h"
 
 // The text as a JSON string.
