@@ -112,12 +112,16 @@ const ProgramInfo tracetree_program = {
         "Reads the trace of a backtracking search, as --trace writes it or as any program may\n"
         "write it (one node a line, two blanks of indent a level, up to the first blank line;\n"
         "docs/trace-format.md), from FILE or, without one or with -, from standard input.\n"
-        "Prints one line: the calls (every node neither turned down nor a dead end), the\n"
-        "configurations found, the candidates turned down, the dead ends, and the depth (the\n"
-        "most calls on one path from a root). With --tree it draws the search tree as the\n"
-        "other programs' --tree does. A line not of the format, or a trace of more than\n"
-        "100000 nodes, ends the run with status 1 and one line naming FILE and the line, and\n"
-        "no tree is drawn.",
+        "Prints one line of counts. Calls: the nodes the search entered, configurations found\n"
+        "included (a first call that only starts the others is one only if it has a line of\n"
+        "its own). Found, turned down, dead ends: what the search reported (0 dead ends means\n"
+        "only that none was reported). Depth: the most calls on one path from a root, which\n"
+        "counts choices, not stack frames. With --tree it draws the search tree as the other\n"
+        "programs' --tree does. A line not of the format (a line below a leaf; a tab, a control\n"
+        "character or bytes not UTF-8; a line over 65536 bytes), a trace over 64 MiB or of\n"
+        "more than 100000 nodes ends the run with status 1 and one line naming FILE and the\n"
+        "line, and no tree is drawn. A note not of the format is read as a call, and said so on\n"
+        "standard error.",
     .options = option_tree,
     .examples = {{"trace.txt", "the counts of the search traced in trace.txt"},
                  {"trace.txt --tree tree.svg", "and its tree drawn into tree.svg"},

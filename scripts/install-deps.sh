@@ -35,6 +35,7 @@ if [ "$task" = test ]; then
     dpkg-dev file lintian                   # the Debian package: dependencies, checks
     desktop-file-utils                      # desktop entries checked
     parallel                                # parts of a count run side by side, as on machines
+    libxml2-utils                           # xmllint: the search trees' SVG parsed as XML
   )
 fi
 

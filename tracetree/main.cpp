@@ -1,7 +1,6 @@
 // tracetree: the trace of any backtracking search (docs/trace-format.md) read back: its
 // counts in one line and, with --tree, its search tree drawn as the programs' --tree draws
 // theirs.
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -17,13 +16,26 @@
 // How the messages name standard input, which the trace comes from without a FILE or with -.
 static const char* const standard_input_name = "(standard input)";
 
-// Appends everything the stream holds to text; false, with errno set, when reading failed.
-static bool read_all(std::FILE* in, std::string& text)
+// Says on standard error, once for each note not of the format's, that its lines were read
+// as calls, at the first of them, with the number of lines that have it.
+static void tell_unknown_notes(const char* source, const UnknownNotes& unknown)
 {
-    char block[1 << 16];
-    size_t read;
-    while ((read = std::fread(block, 1, sizeof block, in)) > 0) text.append(block, read);
-    return std::ferror(in) == 0;
+    const auto lines = [](int count) {
+        return std::to_string(count) + (count == 1 ? " line" : " lines");
+    };
+    for (const UnknownNote& note : unknown.notes) {
+        std::fprintf(stderr,
+                     "%s:%d: note \"%s\" is not one of the format's notes (solution N, tiling N, "
+                     "ordering N, turned down, already on the path, already placed): read as a "
+                     "call (%s)\n",
+                     source, note.first_line, note.note.c_str(), lines(note.lines).c_str());
+    }
+    if (unknown.other_lines > 0) {
+        std::fprintf(stderr,
+                     "%s:%d: and more notes that are not the format's, from this line on: read "
+                     "as calls (%s)\n",
+                     source, unknown.other_first_line, lines(unknown.other_lines).c_str());
+    }
 }
 
 int main(int argc, char** argv)
@@ -36,27 +48,24 @@ int main(int argc, char** argv)
     const bool from_input = settings.operand == nullptr || std::strcmp(settings.operand, "-") == 0;
     const char* const source = from_input ? standard_input_name : settings.operand;
     std::FILE* in = from_input ? stdin : std::fopen(settings.operand, "rb");
-    std::string text;
-    if (in == nullptr || !read_all(in, text)) {
+
+    // The trace is read line by line up to its end, within the format's limits, before
+    // anything is drawn: a fault leaves no file made or replaced.
+    SearchTree tree;
+    TraceFault fault;
+    UnknownNotes unknown;
+    const bool read = in != nullptr && read_trace(in, tree, fault, &unknown);
+    if (in == nullptr || fault.read_error != 0) {
         std::fprintf(stderr, "%s: cannot read the trace '%s': %s\n", name, source,
-                     std::strerror(errno));
+                     std::strerror(in == nullptr ? errno : fault.read_error));
         return 1;
     }
     if (!from_input) std::fclose(in);
-
-    // The trace is read whole before anything is drawn: a fault leaves no file made or
-    // replaced. A NUL byte, which would end the text there, is a fault of its own.
-    SearchTree tree;
-    TraceFault fault;
-    const size_t nul = text.find('\0');
-    if (nul != std::string::npos) {
-        fault.line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + nul, '\n'));
-        std::snprintf(fault.message, sizeof fault.message, "a NUL byte, where a trace is text");
-    }
-    if (nul != std::string::npos || !read_trace(text.c_str(), tree, fault)) {
+    if (!read) {
         std::fprintf(stderr, "%s:%d: %s\n", source, fault.line, fault.message);
         return 1;
     }
+    tell_unknown_notes(source, unknown);
 
     try {
         if (settings.tree_file != nullptr) {

@@ -1,6 +1,13 @@
 // The search tree of a run, node by node as the search reaches them.
 #include "tree/search_tree.h"
 
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+// The least room the text of a tree takes.
+constexpr std::size_t text_block = 4096;
+
 const char* tree_kind_name(SearchStep kind)
 {
     switch (kind) {
@@ -29,21 +36,35 @@ void SearchTree::add(int level, SearchStep kind, const char* title, const char* 
     node.parent = parent;
     node.level = level;
     node.kind = kind;
-    node.title = static_cast<int>(text_.size());
-    text_ += title;
-    text_ += '\0';
-    node.label = static_cast<int>(text_.size());
+    node.title = text_size_;
+    add_text(title);
+    node.label = text_size_;
     node.turned_down_left_out = 0;
-    text_ += label;
-    text_ += '\0';
+    add_text(label);
     open_.push_back(size());
     nodes_.push_back(node);
+}
+
+void SearchTree::add_text(const char* text)
+{
+    const std::size_t length = std::strlen(text) + 1;
+    if (text_room_ - text_size_ < length) {
+        const std::size_t room = std::max({text_size_ + length, 2 * text_room_, text_block});
+        char* grown = static_cast<char*>(std::realloc(text_.get(), room));
+        if (grown == nullptr) throw std::bad_alloc();
+        static_cast<void>(text_.release());
+        text_.reset(grown);
+        text_room_ = room;
+    }
+    std::memcpy(text_.get() + text_size_, text, length);
+    text_size_ += length;
 }
 
 void SearchTree::clear()
 {
     nodes_.clear();
-    text_.clear();
+    text_.reset();
+    text_size_ = text_room_ = 0;
     open_.clear();
 }
 

@@ -3,7 +3,9 @@
 #ifndef TREE_SEARCH_TREE_H
 #define TREE_SEARCH_TREE_H
 
-#include <string>
+#include <cstddef>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "tree/trace_node.h"
@@ -15,8 +17,8 @@ struct TreeNode {
     int parent;  // the index of the parent node, -1 for a root
     int level;   // 0 for a root: the --trace line's indent in steps of two spaces
     SearchStep kind;
-    int title;  // where the node's title and label start in the tree's text
-    int label;
+    std::size_t title;  // where the node's title and label start in the tree's text
+    std::size_t label;
     int turned_down_left_out;  // the candidates it turned down that the picture leaves out
 };
 
@@ -31,8 +33,8 @@ class SearchTree {
 
     int size() const { return static_cast<int>(nodes_.size()); }
     const TreeNode& node(int k) const { return nodes_[static_cast<size_t>(k)]; }
-    const char* title(int k) const { return text_.c_str() + node(k).title; }
-    const char* label(int k) const { return text_.c_str() + node(k).label; }
+    const char* title(int k) const { return text_.get() + node(k).title; }
+    const char* label(int k) const { return text_.get() + node(k).label; }
 
     // Counts one more candidate that node k turned down and that this tree leaves out.
     void leave_out_turned_down(int k) { ++nodes_[static_cast<size_t>(k)].turned_down_left_out; }
@@ -40,8 +42,14 @@ class SearchTree {
     void clear();
 
   private:
+    void add_text(const char* text);
+
     std::vector<TreeNode> nodes_;
-    std::string text_;
+    // The titles and labels, each ended by a '\0', in one block grown by realloc: a large
+    // block grows by remapping its pages rather than by copying them, so that the text is
+    // never held twice.
+    std::unique_ptr<char, void (*)(void*)> text_{nullptr, std::free};
+    std::size_t text_size_ = 0, text_room_ = 0;
     std::vector<int> open_;  // the last node of each level, from the roots down
 };
 
