@@ -6,23 +6,23 @@
 namespace {
 
 struct KeyRow {
-    SDLKey key;
     const char* name;  // as the browser names the key
+    SDLKey key;
     StepMove move;
 };
 
 constexpr KeyRow keys[] = {
-    {SDLK_RIGHT, "ArrowRight", StepMove::forward},
-    {SDLK_SPACE, " ", StepMove::play},
-    {SDLK_LEFT, "ArrowLeft", StepMove::back},
-    {SDLK_BACKSPACE, "Backspace", StepMove::back},
-    {SDLK_HOME, "Home", StepMove::first},
-    {SDLK_END, "End", StepMove::newest},
-    {SDLK_n, "n", StepMove::next_found},
-    {SDLK_p, "p", StepMove::previous_found},
-    {SDLK_t, "t", StepMove::switch_view},
-    {SDLK_ESCAPE, "Escape", StepMove::quit},
-    {SDLK_q, "q", StepMove::quit},
+    {"ArrowRight", SDLK_RIGHT, StepMove::forward},
+    {" ", SDLK_SPACE, StepMove::play},
+    {"ArrowLeft", SDLK_LEFT, StepMove::back},
+    {"Backspace", SDLK_BACKSPACE, StepMove::back},
+    {"Home", SDLK_HOME, StepMove::first},
+    {"End", SDLK_END, StepMove::newest},
+    {"n", SDLK_n, StepMove::next_found},
+    {"p", SDLK_p, StepMove::previous_found},
+    {"t", SDLK_t, StepMove::switch_view},
+    {"Escape", SDLK_ESCAPE, StepMove::quit},
+    {"q", SDLK_q, StepMove::quit},
 };
 
 }  // namespace
