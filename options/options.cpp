@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "options/option_rules.h"
+#include "run/printable.h"
 
 void expand_text(char* out, int size, const char* text, const ProgramInfo& program,
                  const OptionSpec& option)
@@ -65,8 +66,8 @@ int bad_value(const ProgramInfo& program, const OptionSpec& option, const char* 
 {
     char form[200];
     expand_text(form, sizeof form, option.form, program, option);
-    std::fprintf(stderr, "%s: invalid value '%s' for --%s: %s%s\n", program.name, value,
-                 option.name, reason != nullptr ? "" : "expected ",
+    std::fprintf(stderr, "%s: invalid value '%s' for --%s: %s%s\n", program.name,
+                 printable(value).c_str(), option.name, reason != nullptr ? "" : "expected ",
                  reason != nullptr ? reason : form);
     return input_error(program);
 }
@@ -196,7 +197,7 @@ void list_long_options(const ProgramInfo& program, LongOptions& long_options)
 
 int unknown_option(const ProgramInfo& program, const char* given)
 {
-    std::fprintf(stderr, "%s: unknown option '%s'\n", program.name, given);
+    std::fprintf(stderr, "%s: unknown option '%s'\n", program.name, printable(given).c_str());
     return input_error(program);
 }
 
@@ -211,9 +212,10 @@ int refuse_unread(const ProgramInfo& program, int key, char* argv[])
         std::fprintf(stderr, "%s: --%s needs a value: %s\n", program.name, o.name, form);
     } else if (optopt >= first_key) {
         std::fprintf(stderr, "%s: --%s takes no value (given '%s')\n", program.name,
-                     option_table[optopt - first_key].name, argv[optind - 1]);
+                     option_table[optopt - first_key].name, printable(argv[optind - 1]).c_str());
     } else if (optopt != 0) {
-        std::fprintf(stderr, "%s: unknown option '-%c'\n", program.name, optopt);
+        const char given[] = {'-', static_cast<char>(optopt), '\0'};
+        return unknown_option(program, given);
     } else {
         return unknown_option(program, argv[optind - 1]);
     }
@@ -250,10 +252,10 @@ int read_operand(int argc, char* argv[], const ProgramInfo& program, Settings& s
     if (optind == argc) return run_program;
     if (program.operand != nullptr) {
         std::fprintf(stderr, "%s: unexpected argument '%s': one %s is taken\n", program.name,
-                     argv[optind], program.operand);
+                     printable(argv[optind]).c_str(), program.operand);
     } else {
         std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n", program.name,
-                     argv[optind]);
+                     printable(argv[optind]).c_str());
     }
     return input_error(program);
 }
@@ -269,7 +271,8 @@ int check_rules(const ProgramInfo& program, const GivenValues& given)
         std::fprintf(stderr, "%s: %s\n", program.name, rule->message);
     } else {
         std::fprintf(stderr, "%s: %.*s%s%s\n", program.name, static_cast<int>(hole - rule->message),
-                     rule->message, given[index_of(rule->option)], hole + std::strlen(value_hole));
+                     rule->message, printable(given[index_of(rule->option)]).c_str(),
+                     hole + std::strlen(value_hole));
     }
     return input_error(program);
 }

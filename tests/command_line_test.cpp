@@ -109,6 +109,8 @@ const BadInput bad_inputs[] = {
     {"tileview", "--progress", "--progress", "add --save"},
     {"jugview", "--no-progress", "--no-progress", "add --save"},
     {"tilelist", "--progress=yes", "--progress", "'--progress=yes'"},
+    {"permlist", "--size '\x1b[2J'", "invalid value '\\x1b[2J' for --size", ""},
+    {"juglist", "--jugs 'a\nb'", "invalid value 'a\\nb' for --jugs", ""},
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "console/output.h"
 #include "options/options.h"
 #include "programs/programs.h"
+#include "run/printable.h"
 #include "run/run_end.h"
 #include "tree/trace_reader.h"
 #include "tree/tree_file.h"
@@ -38,8 +39,8 @@ int main(int argc, char** argv)
     std::FILE* in = from_input ? stdin : std::fopen(settings.operand, "rb");
     std::string text;
     if (in == nullptr || !read_all(in, text)) {
-        std::fprintf(stderr, "%s: cannot read the trace '%s': %s\n", name, source,
-                     std::strerror(errno));
+        std::fprintf(stderr, "%s: cannot read the trace '%s': %s\n", name,
+                     printable(source).c_str(), std::strerror(errno));
         return 1;
     }
     if (!from_input) std::fclose(in);
@@ -54,7 +55,7 @@ int main(int argc, char** argv)
         std::snprintf(fault.message, sizeof fault.message, "a NUL byte, where a trace is text");
     }
     if (nul != std::string::npos || !read_trace(text.c_str(), tree, fault)) {
-        std::fprintf(stderr, "%s:%d: %s\n", source, fault.line, fault.message);
+        std::fprintf(stderr, "%s:%d: %s\n", printable(source).c_str(), fault.line, fault.message);
         return 1;
     }
 
