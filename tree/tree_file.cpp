@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "run/printable.h"
@@ -27,7 +26,7 @@ void drop_unfinished_file() { drop_whole_file(*file); }
 {
     end_progress();  // the message stands on a line of its own
     std::fprintf(stderr, "%s: cannot write the tree '%s': %s\n", tree_program,
-                 printable(file->path.c_str()).c_str(), std::strerror(error));
+                 printable(file->path.c_str()).c_str(), whole_file_reason(error));
     drop_whole_file(*file);
     throw RunEnd{1};
 }
