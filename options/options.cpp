@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "options/option_rules.h"
 #include "run/printable.h"
@@ -222,6 +223,35 @@ int refuse_unread(const ProgramInfo& program, int key, char* argv[])
     return input_error(program);
 }
 
+// Whether the text is an option as typed: -h, or --NAME or --NAME=VALUE for an option of the
+// table, taken by this program or by another (jugview --save --no-wait).
+bool names_an_option(const char* text)
+{
+    if (std::strcmp(text, "-h") == 0) return true;
+    if (std::strncmp(text, "--", 2) != 0) return false;
+    const char* name = text + 2;
+    for (const OptionSpec& o : option_table) {
+        const size_t length = std::strlen(o.name);
+        if (std::strncmp(name, o.name, length) == 0 &&
+            (name[length] == '\0' || name[length] == '=')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A file's or a folder's name given as an argument of its own that is an option: the name
+// itself was left out. The = form names such a file.
+int refuse_option_as_name(const ProgramInfo& program, const OptionSpec& option, const char* value)
+{
+    const std::string shown = printable(value);
+    std::fprintf(stderr,
+                 "%s: --%s needs a %s, not the option %s: write --%s=./%s for %s of that name\n",
+                 program.name, option.name, option.value, shown.c_str(), option.name, shown.c_str(),
+                 option.names);
+    return input_error(program);
+}
+
 // Reads the options into settings and given; run_program, or the status of a refusal.
 int read_options(int argc, char* argv[], const ProgramInfo& program, Settings& settings,
                  GivenValues& given)
@@ -240,6 +270,10 @@ int read_options(int argc, char* argv[], const ProgramInfo& program, Settings& s
         if (key != 'h' && key < first_key) return refuse_unread(program, key, argv);
         const int k = key == 'h' ? index_of("help") : key - first_key;
         const OptionSpec& o = option_table[k];
+        const bool value_apart = optarg != nullptr && optarg == argv[optind - 1];
+        if (o.names != nullptr && value_apart && names_an_option(optarg)) {
+            return refuse_option_as_name(program, o, optarg);
+        }
         if (!o.read(optarg, o, program, settings)) return bad_value(program, o, optarg);
         given[k] = optarg != nullptr ? optarg : "";
     }
