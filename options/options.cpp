@@ -5,8 +5,10 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "options/option_rules.h"
+#include "run/printable.h"
 
 void expand_text(char* out, int size, const char* text, const ProgramInfo& program,
                  const OptionSpec& option)
@@ -65,8 +67,8 @@ int bad_value(const ProgramInfo& program, const OptionSpec& option, const char* 
 {
     char form[200];
     expand_text(form, sizeof form, option.form, program, option);
-    std::fprintf(stderr, "%s: invalid value '%s' for --%s: %s%s\n", program.name, value,
-                 option.name, reason != nullptr ? "" : "expected ",
+    std::fprintf(stderr, "%s: invalid value '%s' for --%s: %s%s\n", program.name,
+                 printable(value).c_str(), option.name, reason != nullptr ? "" : "expected ",
                  reason != nullptr ? reason : form);
     return input_error(program);
 }
@@ -196,7 +198,7 @@ void list_long_options(const ProgramInfo& program, LongOptions& long_options)
 
 int unknown_option(const ProgramInfo& program, const char* given)
 {
-    std::fprintf(stderr, "%s: unknown option '%s'\n", program.name, given);
+    std::fprintf(stderr, "%s: unknown option '%s'\n", program.name, printable(given).c_str());
     return input_error(program);
 }
 
@@ -211,12 +213,42 @@ int refuse_unread(const ProgramInfo& program, int key, char* argv[])
         std::fprintf(stderr, "%s: --%s needs a value: %s\n", program.name, o.name, form);
     } else if (optopt >= first_key) {
         std::fprintf(stderr, "%s: --%s takes no value (given '%s')\n", program.name,
-                     option_table[optopt - first_key].name, argv[optind - 1]);
+                     option_table[optopt - first_key].name, printable(argv[optind - 1]).c_str());
     } else if (optopt != 0) {
-        std::fprintf(stderr, "%s: unknown option '-%c'\n", program.name, optopt);
+        const char given[] = {'-', static_cast<char>(optopt), '\0'};
+        return unknown_option(program, given);
     } else {
         return unknown_option(program, argv[optind - 1]);
     }
+    return input_error(program);
+}
+
+// Whether the text is an option as typed: -h, or --NAME or --NAME=VALUE for an option of the
+// table, taken by this program or by another (jugview --save --no-wait).
+bool names_an_option(const char* text)
+{
+    if (std::strcmp(text, "-h") == 0) return true;
+    if (std::strncmp(text, "--", 2) != 0) return false;
+    const char* name = text + 2;
+    for (const OptionSpec& o : option_table) {
+        const size_t length = std::strlen(o.name);
+        if (std::strncmp(name, o.name, length) == 0 &&
+            (name[length] == '\0' || name[length] == '=')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A file's or a folder's name given as an argument of its own that is an option: the name
+// itself was left out. The = form names such a file.
+int refuse_option_as_name(const ProgramInfo& program, const OptionSpec& option, const char* value)
+{
+    const std::string shown = printable(value);
+    std::fprintf(stderr,
+                 "%s: --%s needs a %s, not the option %s: write --%s=./%s for %s of that name\n",
+                 program.name, option.name, option.value, shown.c_str(), option.name, shown.c_str(),
+                 option.names);
     return input_error(program);
 }
 
@@ -238,6 +270,10 @@ int read_options(int argc, char* argv[], const ProgramInfo& program, Settings& s
         if (key != 'h' && key < first_key) return refuse_unread(program, key, argv);
         const int k = key == 'h' ? index_of("help") : key - first_key;
         const OptionSpec& o = option_table[k];
+        const bool value_apart = optarg != nullptr && optarg == argv[optind - 1];
+        if (o.names != nullptr && value_apart && names_an_option(optarg)) {
+            return refuse_option_as_name(program, o, optarg);
+        }
         if (!o.read(optarg, o, program, settings)) return bad_value(program, o, optarg);
         given[k] = optarg != nullptr ? optarg : "";
     }
@@ -250,10 +286,10 @@ int read_operand(int argc, char* argv[], const ProgramInfo& program, Settings& s
     if (optind == argc) return run_program;
     if (program.operand != nullptr) {
         std::fprintf(stderr, "%s: unexpected argument '%s': one %s is taken\n", program.name,
-                     argv[optind], program.operand);
+                     printable(argv[optind]).c_str(), program.operand);
     } else {
         std::fprintf(stderr, "%s: unexpected argument '%s': only options are taken\n", program.name,
-                     argv[optind]);
+                     printable(argv[optind]).c_str());
     }
     return input_error(program);
 }
@@ -269,7 +305,8 @@ int check_rules(const ProgramInfo& program, const GivenValues& given)
         std::fprintf(stderr, "%s: %s\n", program.name, rule->message);
     } else {
         std::fprintf(stderr, "%s: %.*s%s%s\n", program.name, static_cast<int>(hole - rule->message),
-                     rule->message, given[index_of(rule->option)], hole + std::strlen(value_hole));
+                     rule->message, printable(given[index_of(rule->option)]).c_str(),
+                     hole + std::strlen(value_hole));
     }
     return input_error(program);
 }

@@ -94,7 +94,11 @@ struct OptionSpec {
     const char* name;             // as written after the two dashes
     unsigned bit = 0;             // the option's bit; 0 for the options every program takes
     const char* value = nullptr;  // what its value looks like ("A,B,C"); nullptr for a switch
-    const char* label;            // a form's name for the field
+    // For a value that is a name in the file system, what it names ("a file"); nullptr
+    // otherwise. Such a value, given as an argument of its own, may not be an option of the
+    // table (--tree --hide): the option's own value was left out.
+    const char* names = nullptr;
+    const char* label;  // a form's name for the field
     // The value it has when not given, as it would be written; nullptr when there is none,
     // and then what not giving it means, in a few words ("a key per step"), or nullptr.
     const char* fallback = nullptr;
@@ -129,7 +133,9 @@ constexpr int run_program = -1;
 // (written on standard output), 2 after an input error (one line naming the option, the
 // value and the form accepted, then a line pointing to --help, both on standard error). A
 // repeated option: the last counts. An argument that is no option is the program's operand,
-// where it takes one, and an error otherwise, as is a second one.
+// where it takes one, and an error otherwise, as is a second one. A file's or a folder's
+// name given as --name VALUE may not be an option (OptionSpec::names); --name=VALUE is taken
+// as written. The messages show every value with its control characters escaped.
 int parse_command_line(int argc, char* argv[], const ProgramInfo& program, Settings& settings);
 
 // Whether the program takes the option.

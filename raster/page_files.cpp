@@ -13,6 +13,7 @@
 #include "raster/raster.h"
 #include "raster/window.h"
 #include "run/counter.h"
+#include "run/printable.h"
 #include "run/progress.h"
 #include "run/run_end.h"
 
@@ -38,15 +39,15 @@ std::string page_path(int number)
 SDL_Surface* open_page_files(const char* program, const char* folder)
 {
     if (mkdir(folder, 0777) != 0 && errno != EEXIST) {
-        std::fprintf(stderr, "%s: cannot make the folder '%s': %s\n", program, folder,
-                     std::strerror(errno));
+        std::fprintf(stderr, "%s: cannot make the folder '%s': %s\n", program,
+                     printable(folder).c_str(), std::strerror(errno));
         return nullptr;
     }
     struct stat status;
     const int error = stat(folder, &status) != 0 ? errno : S_ISDIR(status.st_mode) ? 0 : ENOTDIR;
     if (error != 0) {
-        std::fprintf(stderr, "%s: cannot write pages into '%s': %s\n", program, folder,
-                     std::strerror(error));
+        std::fprintf(stderr, "%s: cannot write pages into '%s': %s\n", program,
+                     printable(folder).c_str(), std::strerror(error));
         return nullptr;
     }
     SDL_Surface* surface =
@@ -77,8 +78,8 @@ void save_page()
     std::string reason;
     if (!write_png_file(screen, path, reason)) {
         end_progress();  // the message goes on a line of its own
-        std::fprintf(stderr, "%s: cannot write '%s': %s\n", program_name, path.c_str(),
-                     reason.c_str());
+        std::fprintf(stderr, "%s: cannot write '%s': %s\n", program_name,
+                     printable(path.c_str()).c_str(), reason.c_str());
         throw RunEnd{1};
     }
     ++pages_saved;

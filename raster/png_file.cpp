@@ -66,7 +66,7 @@ bool write_png_file(const SDL_Surface* surface, const std::string& path, std::st
     if (!encode_png(surface, png, reason)) return false;
     const int error = write_whole_file(path, png.data(), png.size());
     if (error != 0) {
-        reason = std::strerror(error);
+        reason = whole_file_reason(error);
         return false;
     }
     return true;

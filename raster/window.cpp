@@ -12,6 +12,7 @@
 #include "raster/font_places.h"
 #include "raster/page_files.h"
 #include "raster/raster.h"
+#include "run/printable.h"
 
 const char* const font_file = "times.ttf";
 
@@ -41,7 +42,7 @@ SDL_Surface* open_window(const char* program)
                          SDL_GetError());
         } else {
             std::fprintf(stderr, "%s: no display to open a window on (cannot reach '%s')\n",
-                         program, std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "");
+                         program, printable(std::getenv("DISPLAY")).c_str());
         }
         return nullptr;
     }

@@ -109,6 +109,11 @@ const BadInput bad_inputs[] = {
     {"tileview", "--progress", "--progress", "add --save"},
     {"jugview", "--no-progress", "--no-progress", "add --save"},
     {"tilelist", "--progress=yes", "--progress", "'--progress=yes'"},
+    {"juglist", "--tree --count", "--tree needs a FILE, not the option --count",
+     "--tree=./--count"},
+    {"jugview", "--save --no-wait", "--save needs a DIR, not the option --no-wait", "a folder"},
+    {"permlist", "--size '\x1b[2J'", "invalid value '\\x1b[2J' for --size", ""},
+    {"juglist", "--jugs 'a\nb'", "invalid value 'a\\nb' for --jugs", ""},
 };
 
 }  // namespace

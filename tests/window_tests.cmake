@@ -67,3 +67,8 @@ if(TARGET x_session)
   use_installed_programs(anywhere_test)
   add_dependencies(anywhere_test times_ttf)
 endif()
+
+# Files written whole by --tree and --save: the names refused, links, signals.
+add_unit_test(whole_file_test SOURCES whole_file_test.cpp LIBS test_support LABELS window)
+target_compile_definitions(whole_file_test PRIVATE BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+add_dependencies(whole_file_test permlist tilelist tracetree jugview times_ttf)

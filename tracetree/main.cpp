@@ -9,6 +9,7 @@
 #include "console/output.h"
 #include "options/options.h"
 #include "programs/programs.h"
+#include "run/printable.h"
 #include "run/run_end.h"
 #include "tree/trace_reader.h"
 #include "tree/tree_file.h"
@@ -18,8 +19,9 @@ static const char* const standard_input_name = "(standard input)";
 
 // Says on standard error, once for each note not of the format's, that its lines were read
 // as calls, at the first of them, with the number of lines that have it.
-static void tell_unknown_notes(const char* source, const UnknownNotes& unknown)
+static void tell_unknown_notes(const char* file, const UnknownNotes& unknown)
 {
+    const std::string source = printable(file);
     const auto lines = [](int count) {
         return std::to_string(count) + (count == 1 ? " line" : " lines");
     };
@@ -28,13 +30,13 @@ static void tell_unknown_notes(const char* source, const UnknownNotes& unknown)
                      "%s:%d: note \"%s\" is not one of the format's notes (solution N, tiling N, "
                      "ordering N, turned down, already on the path, already placed): read as a "
                      "call (%s)\n",
-                     source, note.first_line, note.note.c_str(), lines(note.lines).c_str());
+                     source.c_str(), note.first_line, note.note.c_str(), lines(note.lines).c_str());
     }
     if (unknown.other_lines > 0) {
         std::fprintf(stderr,
                      "%s:%d: and more notes that are not the format's, from this line on: read "
                      "as calls (%s)\n",
-                     source, unknown.other_first_line, lines(unknown.other_lines).c_str());
+                     source.c_str(), unknown.other_first_line, lines(unknown.other_lines).c_str());
     }
 }
 
@@ -56,13 +58,14 @@ int main(int argc, char** argv)
     UnknownNotes unknown;
     const bool read = in != nullptr && read_trace(in, tree, fault, &unknown);
     if (in == nullptr || fault.read_error != 0) {
-        std::fprintf(stderr, "%s: cannot read the trace '%s': %s\n", name, source,
+        std::fprintf(stderr, "%s: cannot read the trace '%s': %s\n", name,
+                     printable(source).c_str(),
                      std::strerror(in == nullptr ? errno : fault.read_error));
         return 1;
     }
     if (!from_input) std::fclose(in);
     if (!read) {
-        std::fprintf(stderr, "%s:%d: %s\n", source, fault.line, fault.message);
+        std::fprintf(stderr, "%s:%d: %s\n", printable(source).c_str(), fault.line, fault.message);
         return 1;
     }
     tell_unknown_notes(source, unknown);

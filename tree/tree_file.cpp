@@ -4,9 +4,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
+#include "run/printable.h"
 #include "run/progress.h"
 #include "run/run_end.h"
 #include "run/whole_file.h"
@@ -25,8 +25,8 @@ void drop_unfinished_file() { drop_whole_file(*file); }
 [[noreturn]] void cannot_write(int error)
 {
     end_progress();  // the message stands on a line of its own
-    std::fprintf(stderr, "%s: cannot write the tree '%s': %s\n", tree_program, file->path.c_str(),
-                 std::strerror(error));
+    std::fprintf(stderr, "%s: cannot write the tree '%s': %s\n", tree_program,
+                 printable(file->path.c_str()).c_str(), whole_file_reason(error));
     drop_whole_file(*file);
     throw RunEnd{1};
 }

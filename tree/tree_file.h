@@ -14,9 +14,10 @@ void describe_tree_limit(char* text, std::size_t size);
 
 // Starts recording the run's tree for the file at path. The picture is written under a
 // temporary name in the same folder, made now, and takes path's name once complete: a
-// path that cannot be written ends the run here, before the search (RunEnd, status 1, one
-// line on standard error naming it). Whichever way the run ends, no temporary file stays.
-// With hide_turned_down the picture leaves the candidates turned down out (--hide).
+// path that cannot be written, or that holds no regular file (run/whole_file.h), ends the run
+// here, before the search (RunEnd, status 1, one line on standard error naming it).
+// Whichever way the run ends, no temporary file stays. With hide_turned_down the picture
+// leaves the candidates turned down out (--hide).
 void start_tree_file(const char* program, const char* path, bool hide_turned_down = false);
 
 // Whether a tree is being recorded.
