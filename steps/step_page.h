@@ -7,6 +7,9 @@
 #include <SDL_ttf.h>
 
 #include <cstddef>
+#include <cstdint>
+
+#include "steps/step_stack.h"
 
 // What the status line of a step says besides its number, as the view finds it in the state
 // the page stands on (steps/step_replay.h).
@@ -47,6 +50,11 @@ struct StepView {
     void (*draw)(std::size_t step, StepFacts& facts);
     // Draws what the page that follows the last step shows below its header.
     void (*draw_end)();
+    // How the call stack names a call and the candidate it stands at.
+    CallWords call_words;
+    // The candidates of the call at depth on the path the page stands on, in the order the
+    // search tries them, into out (at most most of them); returns how many there are.
+    int (*candidates)(std::size_t depth, std::uint32_t* out, int most);
 };
 
 // The fonts of step mode: the header's and the status line's; the labels' (the legend, a
