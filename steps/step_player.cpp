@@ -17,7 +17,8 @@ bool view_has_step_zero;
 constexpr Uint32 poll_interval_ms = 10;  // how soon a key is noticed between timed steps
 
 // Waits for the user's next move. While the steps play (delay_ms >= 0), a forward move comes
-// by itself when the delay is over.
+// by itself when the delay is over. A move to a step comes as a user event whose code is the
+// step: only the web page sends one, for the step its address names (web/window.cpp).
 StepKey wait_for_move(int delay_ms)
 {
     const bool playing = delay_ms >= 0;
@@ -37,6 +38,7 @@ StepKey wait_for_move(int delay_ms)
         }
         if (event.type == SDL_QUIT) return {StepMove::quit, 0};
         if (event.type == SDL_KEYDOWN) return step_key_of(event.key.keysym.sym);
+        if (event.type == SDL_USEREVENT) return {StepMove::go_to, event.user.code};
     }
 }
 
@@ -55,7 +57,7 @@ void browse()
         } else {
             key = wait_for_move(play_delay_ms());
         }
-        switch (make_move(key.move, key.digit)) {
+        switch (make_move(key.move, key.number)) {
         case StepAfter::stay:
             break;
         case StepAfter::search_on:
