@@ -28,7 +28,7 @@ export function present(on) {
   // Continue and Stop stand with the view's buttons while it is presented, and only Stop ends
   // a run there.
   if (on) $('controls').append($('next'), $('stop'));
-  else $('run').after($('next'), $('stop'));
+  else $('run-to-step').after($('next'), $('stop'));
   if (on) presentation.treeAlone = run.treeSvg !== undefined && PROGRAMS[run.program]?.kind === 'console';
   if (on && document.fullscreenEnabled && !document.fullscreenElement) {
     document.documentElement.requestFullscreen().catch(() => {});
