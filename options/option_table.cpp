@@ -382,17 +382,19 @@ constexpr OptionSpec option_table[option_table_size] = {
         .bit = option_steps,
         .label = "Step mode",
         .form = "no value",
-        .help = "draw the search one step at a time, every step shown kept: the right arrow or "
-                "the space bar goes a step forward (from the newest, the search takes its next "
-                "step), the left arrow or Backspace a step back, Home to the first step, End to "
-                "the newest, n forward to the next configuration found (the search runs on as "
-                "far as it takes), p back to the one before, t between the picture and the "
-                "search tree explored so far, 1 to 9 play the steps by themselves ever faster "
-                "(1 a second, 9 four milliseconds a step) and 0 goes back to a step per key; on "
-                "the last page the moves back go back to the steps, the digit keys and t keep "
-                "their meaning, the moves forward say that the search is over, and any other "
-                "key ends the run; Escape, q or closing the window ends it at once. The newest "
-                "{kept-steps} steps are kept, and older ones dropped",
+        .help = "draw the search one step at a time, every step shown kept: the right arrow, "
+                "Page Down or the space bar goes a step forward (from the newest, the search "
+                "takes its next step), the left arrow, Page Up or Backspace a step back, Home to "
+                "the first step, End to the newest, n forward to the next configuration found "
+                "(the search runs on as far as it takes), p back to the one before, t between "
+                "the picture and the search tree explored so far, 1 to 9 play the steps by "
+                "themselves ever faster (1 a second, 9 four milliseconds a step) and 0 goes back "
+                "to a step per key; Shift, Ctrl, Alt and the other modifier keys alone do "
+                "nothing; on the last page the moves back go back to the steps, the digit keys "
+                "and t keep their meaning, the moves forward say that the search is over, and "
+                "any other key ends the run; Escape, q or closing the window ends it at once. "
+                "On the web page only Stop ends a run (q too, outside Present) and Escape only "
+                "leaves Present. The newest {kept-steps} steps are kept, and older ones dropped",
         .read = set_steps,
     },
     {

@@ -7,17 +7,19 @@
 
 #include "steps/step_navigation.h"
 
-// A key's move, and for a digit key (a pace) its digit.
+// A key's move, and for a digit key (a pace) its digit, or for a move to a step that step.
 struct StepKey {
     StepMove move;
-    int digit;
+    int number;
 };
 
-// The move of a key of the window: the right arrow and the space bar go forward (the space bar
-// pauses and resumes with a pace), the left arrow and Backspace back, Home to the oldest
-// step kept, End to the newest, n and p to the next and the previous configuration found, t
-// between the picture and the tree, 0 to 9 choose the pace, Escape and q end the run; any
-// other key is StepMove::other.
+// The move of a key of the window: the right arrow, Page Down and the space bar go forward
+// (the space bar pauses and resumes with a pace), the left arrow, Page Up and Backspace back,
+// Home to the oldest step kept, End to the newest, n and p to the next and the previous
+// configuration found, t between the picture and the tree, 0 to 9 choose the pace, Pause
+// pauses and resumes the steps that play at a pace, Escape and q end the run; a modifier or
+// lock key alone (Shift, Ctrl, Alt, Meta, Caps Lock, ...) is StepMove::none, and any other
+// key StepMove::other.
 StepKey step_key_of(SDLKey key);
 
 // The window's key that the browser names so ("ArrowRight", " ", "n", "5"), or SDLK_UNKNOWN.
@@ -25,5 +27,18 @@ SDLKey sdl_key_named(const char* name);
 
 // The move of the key the browser names so.
 StepKey step_key_named(const char* name);
+
+// The keys of the table as the browser names them, each with its move, for the web page
+// (web/key_sheet.cpp): named_step_key(k) for k from 0 to named_step_keys() - 1. The digit
+// keys, the paces, are not among them.
+struct NamedStepKey {
+    const char* name;
+    StepMove move;
+};
+int named_step_keys();
+NamedStepKey named_step_key(int k);
+
+// The move's name for the page, in words joined by hyphens ("next-found").
+const char* step_move_name(StepMove move);
 
 #endif

@@ -1,6 +1,8 @@
 // Moving between the steps kept.
 #include "steps/step_navigation.h"
 
+#include <algorithm>
+
 #include "steps/step_paces.h"
 #include "steps/step_record.h"
 #include "steps/step_replay.h"
@@ -16,9 +18,11 @@ bool over;
 int delay_ms = no_pace;
 bool paused;
 bool tree_on;
-// Set by n when no step kept finds a configuration: the search runs on without showing its
-// steps until one does, or until it is over.
-bool seeking;
+// Set by n when no step kept finds a configuration, or by a move to a step not taken yet: the
+// search runs on without showing its steps until one does, or takes that step, or is over.
+enum class Seeking { nothing, configuration, step };
+Seeking seeking;
+std::size_t sought_step;
 
 void show_page(std::size_t page)
 {
@@ -60,6 +64,15 @@ StepAfter go_forward()
     return StepAfter::stay;
 }
 
+// Lets the search run on unseen for what is sought. The state leaves the step shown for the
+// newest first, before a new step can push the one shown out of the record.
+StepAfter seek(Seeking what)
+{
+    if (!step_record.empty()) replay_to(step_record.end() - 1);
+    seeking = what;
+    return StepAfter::search_on;
+}
+
 }  // namespace
 
 void start_navigation(const StepPages& step_pages, int pace_ms, bool tree_first)
@@ -70,16 +83,15 @@ void start_navigation(const StepPages& step_pages, int pace_ms, bool tree_first)
     delay_ms = pace_ms;
     paused = false;
     tree_on = tree_first;
-    seeking = false;
+    seeking = Seeking::nothing;
 }
 
 bool show_new_step()
 {
     const StepEvent event = step_record.at(step_record.end() - 1);
-    if (seeking) {
-        if (!finds_configuration(event)) return false;
-        seeking = false;
-    }
+    if (seeking == Seeking::configuration && !finds_configuration(event)) return false;
+    if (seeking == Seeking::step && step_record.end() - 1 < sought_step) return false;
+    seeking = Seeking::nothing;
     show_page(step_record.end() - 1);
     return true;
 }
@@ -87,18 +99,20 @@ bool show_new_step()
 void show_recorded_steps()
 {
     over = true;
-    seeking = false;
+    seeking = Seeking::nothing;
     show_page(step_record.empty() ? step_record.end() : step_record.first_kept());
 }
 
 void show_search_over()
 {
     over = true;
-    seeking = false;
-    show_page(step_record.end());
+    // A step sought that the search never took: the last step it took stands for it.
+    const bool step_sought = seeking == Seeking::step && !step_record.empty();
+    seeking = Seeking::nothing;
+    show_page(step_sought ? step_record.end() - 1 : step_record.end());
 }
 
-StepAfter make_move(StepMove move, int digit)
+StepAfter make_move(StepMove move, int number)
 {
     if (move == StepMove::quit) return StepAfter::run_over;
     if (at_end_page()) {
@@ -141,11 +155,7 @@ StepAfter make_move(StepMove move, int digit)
             show_page(step_record.end());
             return StepAfter::stay;
         }
-        // The state leaves the step shown for the newest, before a new step can push the one
-        // shown out of the record.
-        replay_to(step_record.end() - 1);
-        seeking = true;
-        return StepAfter::search_on;
+        return seek(Seeking::configuration);
     case StepMove::previous_found:
         if (find_found(false, found)) show_page(found);
         return StepAfter::stay;
@@ -153,11 +163,32 @@ StepAfter make_move(StepMove move, int digit)
         tree_on = !tree_on;
         show_page(shown);
         return StepAfter::stay;
+    case StepMove::play_pause:
+        // Pauses and resumes steps that play at a pace, resuming with a step at once, as the
+        // space bar does; it never ends a run, nor leaves the end page.
+        if (delay_ms < 0) return StepAfter::stay;
+        paused = !paused;
+        return paused || at_end_page() ? StepAfter::stay : go_forward();
     case StepMove::pace:
         // A pace of its own plays the steps from the one shown; 0 goes back to a step per key.
-        delay_ms = digit_paces_ms[digit];
+        delay_ms = digit_paces_ms[number];
         paused = false;
         return StepAfter::stay;
+    case StepMove::go_to:
+        paused = true;
+        if (number < 0 || static_cast<std::size_t>(number) < step_record.end()) {
+            if (!step_record.empty()) {
+                show_page(std::max(step_record.first_kept(),
+                                   static_cast<std::size_t>(std::max(number, 0))));
+            }
+            return StepAfter::stay;
+        }
+        if (over) {
+            if (!step_record.empty()) show_page(step_record.end() - 1);
+            return StepAfter::stay;
+        }
+        sought_step = static_cast<std::size_t>(number);
+        return seek(Seeking::step);
     case StepMove::none:
     case StepMove::quit:
     case StepMove::other:

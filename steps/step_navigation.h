@@ -9,9 +9,10 @@
 
 // What the user can ask of step mode, whatever key or button asks it.
 enum class StepMove {
-    none,            // nothing: an event that is no key
+    none,            // nothing: an event that is no key, or a modifier key alone
     forward,         // a step forward; from the newest, the search takes its next step
     play,            // the space bar: a step forward, or with a pace, pause and resume
+    play_pause,      // the web page's Play / Pause: with a pace, pause and resume; no end
     back,            // a step back
     first,           // the oldest step kept
     newest,          // the newest step, or the last page once the search is over
@@ -19,6 +20,7 @@ enum class StepMove {
     previous_found,  // back to the configuration found before
     switch_view,     // between the view's picture and the search tree
     pace,            // a digit key: a pace of its own, or a step per key
+    go_to,           // a step named by its place in the record (the web page's address)
     quit,            // end the run at once
     other,           // any other key
 };
@@ -54,9 +56,12 @@ void show_search_over();
 // page): shows its first step, the search over.
 void show_recorded_steps();
 
-// Carries the move out: shows the page it leads to and says what follows. digit is the
-// digit key of a pace move.
-StepAfter make_move(StepMove move, int digit = 0);
+// Carries the move out: shows the page it leads to and says what follows. number is the
+// digit key of a pace move, or the step of a go_to move (its place in the record, from 0): a
+// step kept is shown at once; one the search has not taken yet is sought as n seeks a
+// configuration, the search running on unseen until it takes that step; one past the end of
+// a search that is over, or one the search never reaches, gives the last step.
+StepAfter make_move(StepMove move, int number = 0);
 
 // How long until a forward move comes by itself: the pace's delay while the steps play, or
 // -1 when the next move waits for the user.

@@ -16,8 +16,26 @@ bool view_has_step_zero;
 
 constexpr Uint32 poll_interval_ms = 10;  // how soon a key is noticed between timed steps
 
+// While the search runs on unseen (n, or a move to a step not taken yet), the platform gets a
+// look in this often, an empty pause: the browser runs nothing else meanwhile, and so keeps
+// the page alive and its Stop button working. The clock is read every few steps.
+constexpr Uint32 unseen_look_ms = 100;
+constexpr unsigned unseen_steps_between_clocks = 1024;
+Uint32 looked_at;
+unsigned unseen_steps;
+
+void look_in_while_unseen()
+{
+    if (++unseen_steps % unseen_steps_between_clocks != 0) return;
+    const Uint32 now = SDL_GetTicks();
+    if (now - looked_at < unseen_look_ms) return;
+    SDL_Delay(0);
+    looked_at = SDL_GetTicks();
+}
+
 // Waits for the user's next move. While the steps play (delay_ms >= 0), a forward move comes
-// by itself when the delay is over.
+// by itself when the delay is over. A move to a step comes as a user event whose code is the
+// step: only the web page sends one, for the step its address names (web/window.cpp).
 StepKey wait_for_move(int delay_ms)
 {
     const bool playing = delay_ms >= 0;
@@ -37,6 +55,7 @@ StepKey wait_for_move(int delay_ms)
         }
         if (event.type == SDL_QUIT) return {StepMove::quit, 0};
         if (event.type == SDL_KEYDOWN) return step_key_of(event.key.keysym.sym);
+        if (event.type == SDL_USEREVENT) return {StepMove::go_to, event.user.code};
     }
 }
 
@@ -55,7 +74,7 @@ void browse()
         } else {
             key = wait_for_move(play_delay_ms());
         }
-        switch (make_move(key.move, key.digit)) {
+        switch (make_move(key.move, key.number)) {
         case StepAfter::stay:
             break;
         case StepAfter::search_on:
@@ -86,7 +105,12 @@ void take_step(StepEvent event, const TraceNode* node)
     // The state follows the search also while n runs it unseen, so that it never stands on a
     // step that a new one pushes out of the record.
     replay_to(step_record.end() - 1);
-    if (show_new_step()) browse();
+    if (show_new_step()) {
+        browse();
+        looked_at = SDL_GetTicks();
+    } else {
+        look_in_while_unseen();
+    }
 }
 
 void take_step_zero()

@@ -11,7 +11,8 @@
 
 #include <set>
 
-// A key (the space bar), the window's close request, or one of the keys that step mode reads.
+// A key (the space bar), the window's close request, one of the keys that step mode reads, or
+// a modifier alone.
 enum class WaitAnswer {
     key,
     close_request,
@@ -25,7 +26,8 @@ enum class WaitAnswer {
     p,
     t,
     zero,
-    nine
+    nine,
+    shift  // the left Shift key alone
 };
 
 struct ScriptedEvents {

@@ -175,6 +175,24 @@ TEST_F(TileviewTest, CloseRequestTurnsThePageLikeAKey)
     }
 }
 
+// Shift alone is a key like any other to a page without options, and turns it; in step mode
+// it is no move at all, and leaves even the last page, which any other key ends, as it is.
+TEST_F(TileviewTest, ShiftAloneTurnsAPageButIsNoStep)
+{
+    script.answers.assign(6, WaitAnswer::shift);
+    EXPECT_EQ(run_tileview(), 0);
+    EXPECT_EQ(script.waits, 6u) << "six pages, each turned by Shift";
+
+    reset_script();
+    script.answers = {WaitAnswer::nine, WaitAnswer::shift, WaitAnswer::left,
+                      WaitAnswer::zero, WaitAnswer::right, WaitAnswer::shift};
+    EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "4x3", "--steps"}), 0);
+    ASSERT_EQ(script.waits, 7u) << "only the space bar after the last Shift ended the run";
+    EXPECT_TRUE(script.pages[2] == script.pages[1]) << "Shift keeps the last page";
+    EXPECT_FALSE(script.pages[3] == script.pages[1]) << "and the left arrow goes back from it";
+    EXPECT_TRUE(script.pages[6] == script.pages[5]);
+}
+
 TEST_F(TileviewTest, RunsWithoutTextsWhenTheFontIsMissing)
 {
     EXPECT_EQ(run_tileview("/"), 0);

@@ -1,8 +1,7 @@
 // The form: the fields of the chosen program's options, its description, help and examples,
 // the command line they make, and the address that keeps them.
-import { $ } from './state.js';
+import { $, presentation } from './state.js';
 import { OPTIONS, PROGRAMS } from './programs.js';
-import { present } from './present.js';
 import { showOwnSearch } from './own_search.js';
 
 // The command line of the form, as the program will get it.
@@ -62,8 +61,6 @@ export function showFields(start, query = new URLSearchParams()) {
   const program = PROGRAMS[name];
   const drawn = program.kind === 'window';
   $('screen-holder').hidden = !drawn;
-  $('present').hidden = !drawn;
-  if (!drawn) present(false);
   $('console').hidden = drawn;
   $('about').textContent = program.about;
   $('help-name').textContent = name;
@@ -107,13 +104,27 @@ function fillForm(args) {
   }
 }
 
-// The form's settings in the address, so that a link brings them back.
-export function rememberInAddress(name) {
+// The form's settings in the address, so that a link brings them back; with them the step to
+// go to, when a run is to go to one, and the text size of present mode, once chosen.
+export function rememberInAddress(name, step = null) {
   const query = new URLSearchParams({ program: name });
   for (const option of PROGRAMS[name].options) {
     const field = $(`option-${option}`);
     const box = field.type === 'checkbox';
     if (box ? field.checked : field.value !== '') query.set(option, box ? '1' : field.value);
+  }
+  if (step !== null) query.set('step', step);
+  if (presentation.text !== null) query.set('text', presentation.text);
+  history.replaceState(null, '', `?${query}`);
+}
+
+// Changes some of the address's settings, keeping the others (null leaves one out), without
+// a new entry in the history.
+export function setAddress(changes) {
+  const query = new URLSearchParams(location.search);
+  for (const [name, value] of Object.entries(changes)) {
+    if (value === null) query.delete(name);
+    else query.set(name, value);
   }
   history.replaceState(null, '', `?${query}`);
 }

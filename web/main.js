@@ -9,8 +9,10 @@ import { formArguments, rememberInAddress, shellWord, showFields } from './form.
 import { resetOutput } from './output.js';
 import { failed, startConsoleProgram, startWindowProgram } from './runs.js';
 import { enableStepControls, makeStepControls, setPaceFromDelay } from './step_controls.js';
-import { keepCurrentInView, showCodeOf } from './panels.js';
-import { fitPicture, present, presentKeys } from './present.js';
+import { showCodeOf } from './panels.js';
+import { fitPresent, present, showPresentView, takeTextSize } from './present.js';
+import { listenToKeys } from './page_keys.js';
+import { keepForRun, noteOnPlace, stepOfAddress, takeKeptForRun } from './place.js';
 import { addOwnSearch } from './own_search.js';
 import { own } from './own_state.js';
 import { startOwnSearch } from './own_run.js';
@@ -18,19 +20,27 @@ import { startOwnSearch } from './own_run.js';
 // What the tests read: the run, its output, and the run of "Your own search".
 window.webPage = { run, output: () => run.pieces.join(''), own };
 
-async function start(event) {
+// Runs the program of the form; in step mode, and for "Your own search", to the step wanted
+// (as the status line numbers it) once its first page is shown.
+async function start(event, wanted = null) {
   if (event) event.preventDefault();
   if (run.control) run.control.stop();
   const name = $('program').value;
   const args = formArguments(name);
-  rememberInAddress(name);
-  Object.assign(run, { id: run.id + 1, program: name, waits: 0, exitCode: null, control: null,
-                       pieces: [], kept: 0, dropped: 0, errors: '', lines: [], step: null,
-                       shownAt: 0, treeStep: null, treeShownAt: 0, treeSvg: undefined });
   // Step mode of a window program: its buttons, and its panels beside the picture; a console
   // program with its tree: the tree panel.
   const stepping = PROGRAMS[name].kind === 'window' && args.includes('--steps');
   const wholeTree = PROGRAMS[name].kind === 'console' && args.includes('--tree');
+  const ownSearch = PROGRAMS[name].kind === 'own';
+  if (ownSearch) wanted = wanted ?? takeKeptForRun();
+  if (!stepping && !ownSearch) wanted = null;
+  rememberInAddress(name, wanted);
+  Object.assign(run, { id: run.id + 1, program: name, waits: 0, exitCode: null, control: null,
+                       pieces: [], kept: 0, dropped: 0, errors: '', lines: [], step: null,
+                       shownAt: 0, treeStep: null, treeShownAt: 0, treeSvg: undefined,
+                       wanted, sought: null, offset: null, shownNumber: null });
+  $('run-to-step').hidden = true;
+  noteOnPlace('');
   $('step-controls').hidden = !stepping;
   enableStepControls(true);
   $('panels').hidden = !stepping && !wholeTree;
@@ -40,8 +50,9 @@ async function start(event) {
   for (const panel of ['tree', 'tree-legend']) $(panel).textContent = '';
   $('output-note').hidden = true;
   $('layout').classList.toggle('with-panels', stepping || wholeTree);
-  fitPicture();
-  if (PROGRAMS[name].kind === 'own') return startOwnSearch();
+  presentation.treeAlone = false;
+  showPresentView();
+  if (ownSearch) return startOwnSearch();
   if (stepping) {
     setPaceFromDelay(args.includes('--delay') ? +args[args.indexOf('--delay') + 1] : null);
     showCodeOf(name);
@@ -75,22 +86,33 @@ async function setUp() {
   }
   const query = new URLSearchParams(location.search);
   if (query.get('program') in PROGRAMS) select.value = query.get('program');
-  select.addEventListener('change', () => showFields(start));
+  takeTextSize(query.get('text'));
+  select.addEventListener('change', () => {
+    keepForRun(null);
+    showFields(start);
+  });
   showFields(start, query);
   $('run-form').addEventListener('submit', start);
+  // The way back to the step a run showed last, until the form changes.
+  $('run-form').addEventListener('input', () => { $('run-to-step').hidden = true; });
+  $('run-to-step').addEventListener('click', (event) => start(event, +event.target.dataset.step));
   $('next').addEventListener('click', () => run.control && run.control.next());
   $('stop').addEventListener('click', () => run.control && run.control.stop());
   $('present').addEventListener('click', () => present(!presentation.on));
-  window.addEventListener('keydown', presentKeys, true);
-  window.addEventListener('resize', () => {
-    fitPicture();
-    keepCurrentInView();
-  });
+  listenToKeys();
+  // The screen's size sets present mode's text size, unless the teacher chose one.
+  const refit = () => (presentation.on ? showPresentView() : fitPresent());
+  window.addEventListener('resize', refit);
   document.addEventListener('fullscreenchange', () => {
     if (!document.fullscreenElement) present(false);
-    fitPicture();
-    keepCurrentInView();
+    refit();
   });
+  // An address that names a step: a program in step mode runs to it at once; "Your own
+  // search" goes to it after Run.
+  const step = stepOfAddress(query);
+  if (step === null) return;
+  if (PROGRAMS[select.value].kind === 'own') keepForRun(step);
+  else if (formArguments(select.value).includes('--steps')) start(null, step);
 }
 
 setUp();

@@ -5,7 +5,6 @@ import { PROGRAMS } from './programs.js';
 import { OWN_EXAMPLES, OWN_SEARCH, own } from './own_state.js';
 import { loadOwnExample, makeOwnEditor, rememberOwnExample } from './own_editor.js';
 import { downloadOwnTrace, keepOwnRun } from './own_trace.js';
-import { ownStageKeys } from './own_steps.js';
 
 // Adds "Your own search" to the page's programs (main.js calls it once it has them).
 export function addOwnSearch() {
@@ -27,7 +26,6 @@ export function addOwnSearch() {
   });
   $('own-download').addEventListener('click', downloadOwnTrace);
   $('own-keep').addEventListener('click', keepOwnRun);
-  $('own-stage').addEventListener('keydown', ownStageKeys);
 }
 
 // The page of "Your own search" shown or hidden, as the program choice says; the example

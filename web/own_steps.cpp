@@ -65,8 +65,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE bool own_steps_load(const char* trace, const uns
 extern "C" EMSCRIPTEN_KEEPALIVE bool own_steps_press(const char* key)
 {
     const StepKey move = step_key_named(key);
-    return make_move(move.move, move.digit) == StepAfter::run_over;
+    return make_move(move.move, move.number) == StepAfter::run_over;
 }
+
+// Goes to the step (its place in the record, from 0) that the page's address names; one past
+// the end gives the last step.
+extern "C" EMSCRIPTEN_KEEPALIVE void own_steps_go_to(int step) { make_move(StepMove::go_to, step); }
 
 // How many milliseconds until the next step comes by itself (the page then presses
 // "ArrowRight"), or -1 when the steps wait for a key.

@@ -5,13 +5,11 @@
 import { $, forThisRun, run, setStatus } from './state.js';
 import { own } from './own_state.js';
 import { markCodeLine, showTrace } from './panels.js';
-import { enableStepControls, pressStepKey, showPace } from './step_controls.js';
+import { enableStepControls } from './step_controls.js';
 import { showTree } from './tree_panel.js';
 import { ownTrace, ownTreeModule } from './own_trace.js';
-
-// The keys of step mode that the board of the steps takes as the step buttons' keys (End,
-// which no button has, goes to the newest step, or to the last page).
-const OWN_KEYS = ['Home', 'End', 'ArrowLeft', 'ArrowRight', ' ', 'p', 'n', ...'0123456789'];
+import { placeShown } from './place.js';
+import { fitBoard } from './present.js';
 
 // Copies the array into the module's memory; the caller frees it.
 function copyIn(m, array, heap) {
@@ -33,6 +31,8 @@ export async function startOwnSteps() {
   m.stringToUTF8(trace, text, size);
   const kinds = copyIn(m, own.kinds.subarray(0, own.steps), () => m.HEAPU8);
   const lines = copyIn(m, own.lines.subarray(0, own.steps), () => m.HEAP32);
+  // The step the address names, where the run is to go to one (place.js).
+  if (run.control) run.control.goTo = goToOwnStep;
   own.player = m._own_steps_load(text, kinds, lines, own.steps) !== 0;
   for (const at of [text, kinds, lines]) m._free(at);
   if (!own.player) {
@@ -54,6 +54,7 @@ function showOwnPage(step, steps, count, current, ran, status) {
   showTrace(count, current);
   markCodeLine(step < steps ? own.lines[step] - 1 : -1);
   showOwnBoard(Math.min(step, steps - 1));
+  placeShown(step, steps, status);
 }
 
 // The board of the last board() call up to the step: a grid, one character a cell.
@@ -78,6 +79,7 @@ function showOwnBoard(step) {
       box.append(cell);
     }
   });
+  fitBoard();
 }
 
 // A key of step mode, pressed by the step buttons, the slider or on the board, goes to the
@@ -93,6 +95,14 @@ export function pressOwnKey(key) {
   m._free(at);
   if (over) endOwnSteps();
   else whatComesNext();
+}
+
+// Goes to a step of the run (from 0), as the address names it; one past the end gives the
+// last step.
+function goToOwnStep(step) {
+  if (!own.player) return;
+  own.tree._own_steps_go_to(step);
+  whatComesNext();
 }
 
 // The page's part of the player's waits: the next step when the steps play, and the tree's
@@ -125,16 +135,4 @@ export function pauseOwn() {
   clearTimeout(own.playing);
   clearTimeout(own.treeTimer);
   own.playing = null;
-}
-
-// A key on the board of the steps: a key of step mode, as its button or the slider presses it.
-export function ownStageKeys(event) {
-  const key = event.key;
-  if (!OWN_KEYS.includes(key) || event.ctrlKey || event.altKey || event.metaKey) return;
-  event.preventDefault();
-  if (/^\d$/.test(key)) {
-    $('step-pace').value = key;
-    showPace();
-  }
-  pressStepKey(key);
 }

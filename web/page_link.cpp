@@ -1,7 +1,7 @@
 // What a program and the page say to each other while the program waits for the user. The
 // page keeps its side on the program's Module object: webAnswers counts the presses of
-// Next that no wait has taken yet, webKeys holds the keys its step buttons pressed, webStop
-// is set by Stop, onWait is the page's own.
+// Next that no wait has taken yet, webKeys holds the keys its step buttons pressed, webStep
+// the step it asks to go to (or null), webStop is set by Stop, onWait is the page's own.
 #include "web/page_link.h"
 
 #include "run/run_end.h"
@@ -45,6 +45,16 @@ bool take_page_key(char* name, int size)
                    return 1;
                },
                name, size) != 0;
+}
+
+bool take_page_step(int& step)
+{
+    step = EM_ASM_INT({
+        var asked = Module.webStep;
+        Module.webStep = null;
+        return typeof asked == "number" ? asked : -1;
+    });
+    return step >= 0;
 }
 
 bool stop_requested()

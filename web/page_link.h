@@ -21,6 +21,10 @@ bool stop_requested();
 // names keys ("ArrowLeft", "Home", "n", "5"), into name.
 bool take_page_key(char* name, int size);
 
+// Takes the step that the page asks to go to (its address names it), if any: its place in
+// the record, from 0, into step.
+bool take_page_step(int& step);
+
 // Sends the page's panels what a step shown left for later (steps/step_beside.h): the
 // picture of the tree, which waits while steps come faster than the page could draw it, and
 // comes at once when the program waits for a key. Returns how many milliseconds until what

@@ -1,6 +1,7 @@
 // The trace and code panels beside the picture in step mode, which follow the step shown,
 // going back as well as forward.
 import { $, SEARCH_CODE, run } from './state.js';
+import { placeShown } from './place.js';
 
 // The trace panel shows at most this many lines, around the one the step stands on.
 const TRACE_SHOWN = 400;
@@ -12,6 +13,7 @@ export function showStep(step, steps, count, current, ran, status) {
   $('screen').setAttribute('aria-label', status);
   showTrace(count, current);
   showCode(ran);
+  placeShown(step, steps, status);
 }
 
 // Keeps the item in view inside its panel, near the middle, without moving the page.
@@ -22,11 +24,25 @@ export function scrollIntoPanel(panel, item) {
   panel.scrollLeft += Math.min(0, r.left - p.left) + Math.max(0, r.right - p.right);
 }
 
+// Keeps the item in the middle of its panel both ways, as far as the panel scrolls: the tree's
+// current node, away from the panel's edges.
+export function centreInPanel(panel, item) {
+  if (!item) return;
+  const p = panel.getBoundingClientRect(), r = item.getBoundingClientRect();
+  panel.scrollTop += r.top - p.top - (p.height - r.height) / 2;
+  panel.scrollLeft += r.left - p.left - (p.width - r.width) / 2;
+}
+
+// The shape of the tree's node that the step stands at (its group holds its subtree too).
+export function currentTreeNode(panel) {
+  return panel.querySelector('.current > ellipse, .current > circle, .current > rect');
+}
+
 // The panels' current lines in view again, once the layout has changed.
 export function keepCurrentInView() {
-  for (const panel of [$('trace'), $('tree')]) {
-    scrollIntoPanel(panel, panel.querySelector('.current'));
-  }
+  scrollIntoPanel($('trace'), $('trace').querySelector('.current'));
+  scrollIntoPanel($('code'), $('code').querySelector('.current'));
+  centreInPanel($('tree'), currentTreeNode($('tree')));
 }
 
 // The trace lines up to the step, indented as --trace indents them, the current one marked;
@@ -39,6 +55,8 @@ export function showTrace(count, current, lineOf = (k) => run.lines[k]) {
     const item = document.createElement('li');
     const line = lineOf(k);
     item.textContent = '  '.repeat(line.level) + line.title;
+    // A line longer than the panel wraps, its further rows indented past its own (index.html).
+    item.style.setProperty('--level', line.level);
     if (k === current) item.className = 'current';
     list.append(item);
   }

@@ -1,11 +1,21 @@
-// Present mode: the picture as large as the screen allows, keeping its proportions, with the
-// step buttons and the panels beside it in large type (index.html); the whole screen where
-// the browser grants it. The button, the key f, and Escape (or leaving the full screen) end it.
-import { $, presentation, run } from './state.js';
+// Present mode: the run's view as large as the screen allows, its text in a size for a room,
+// the whole screen where the browser grants it. Every program has a view: a window program's
+// picture (in step mode with the trace and the tree beside it), a console program's output or
+// its tree alone, and "Your own search" (its board, code, trace and tree); index.html lays
+// each out on one grid (body[data-view]). The button, the key f and Escape (or leaving the
+// full screen) end it; the run goes on, and only Stop ends it.
+import { $, presentTextPx, presentation, run } from './state.js';
+import { PROGRAMS } from './programs.js';
 import { showTree } from './tree_panel.js';
+import { keepCurrentInView } from './panels.js';
+import { setAddress } from './form.js';
 
-// The room the panels keep beside the picture in present mode, in pixels.
-const PRESENT_PANEL_WIDTH = 360;
+// In step mode the panels beside the picture keep at least this share of the screen's width.
+const PRESENT_PANELS_SHARE = 0.38;
+// The text size that + and - choose from, in CSS pixels, and their step.
+const SMALLEST_TEXT = 10;
+const LARGEST_TEXT = 96;
+const TEXT_STEP = 2;
 
 export function present(on) {
   if (on === presentation.on) return;
@@ -15,14 +25,42 @@ export function present(on) {
   button.setAttribute('aria-pressed', String(on));
   button.firstChild.textContent = on ? 'Leave the presentation ' : 'Present ';
   button.lastChild.textContent = on ? 'Esc' : 'f';
+  // Continue and Stop stand with the view's buttons while it is presented, and only Stop ends
+  // a run there.
+  if (on) $('controls').append($('next'), $('stop'));
+  else $('run-to-step').after($('next'), $('stop'));
+  if (on) presentation.treeAlone = run.treeSvg !== undefined && PROGRAMS[run.program]?.kind === 'console';
   if (on && document.fullscreenEnabled && !document.fullscreenElement) {
     document.documentElement.requestFullscreen().catch(() => {});
   } else if (!on && document.fullscreenElement) {
     document.exitFullscreen().catch(() => {});
   }
-  fitPicture();
+  showPresentView();
+  // The output shows its end, as it does while a program writes.
+  $('console').scrollTop = $('console').scrollHeight;
+  const stage = $('own-stage');
+  (stage.hidden ? $('screen') : stage).focus({ preventScroll: true });
+}
+
+// The view of the program chosen, for index.html's grid, and its text size; the tree drawn
+// anew at the size it has in the view.
+export function showPresentView() {
+  const program = PROGRAMS[$('program').value];
+  const kind = program ? program.kind : 'window';
+  const steps = !$('step-controls').hidden;
+  const view = kind === 'own' ? 'own' : kind === 'window' ? (steps ? 'steps' : 'picture')
+    : presentation.treeAlone && run.treeSvg !== undefined ? 'tree' : 'output';
+  document.body.dataset.view = view;
+  document.body.style.setProperty('--present-text', `${presentTextPx()}px`);
   if (run.treeSvg !== undefined) showTree(run.treeSvg, run.treeStep);
-  $('screen').focus();
+  fitPresent();
+}
+
+// Fits the view to the screen once its size or its parts have changed.
+export function fitPresent() {
+  fitPicture();
+  fitBoard();
+  keepCurrentInView();
 }
 
 // Sizes the picture for present mode, or gives it back its own size. The buttons above the
@@ -31,36 +69,68 @@ export function present(on) {
 export function fitPicture() {
   const canvas = $('screen');
   canvas.style.width = canvas.style.height = '';
-  if (!presentation.on) return;
+  const view = document.body.dataset.view;
+  if (!presentation.on || (view !== 'picture' && view !== 'steps')) return;
   const layout = $('layout');
   const style = getComputedStyle(layout);
-  const beside = layout.classList.contains('with-panels') ? PRESENT_PANEL_WIDTH +
-    parseFloat(style.columnGap) : 0;
-  const width = layout.clientWidth - parseFloat(style.paddingLeft) -
-    parseFloat(style.paddingRight) - beside;
-  const height = layout.clientHeight - parseFloat(style.paddingTop) -
-    parseFloat(style.paddingBottom);
+  const inner = layout.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+  const width = view === 'steps'
+    ? inner * (1 - PRESENT_PANELS_SHARE) - parseFloat(style.columnGap) : inner;
+  const bottom = layout.clientHeight - parseFloat(style.paddingBottom);
   let scale = width / canvas.width;
-  for (let tries = 0; tries < 3; tries++) {
+  for (let tries = 0; tries < 4; tries++) {
     canvas.style.width = `${Math.floor(canvas.width * scale)}px`;
     canvas.style.height = `${Math.floor(canvas.height * scale)}px`;
-    const above = $('stage').getBoundingClientRect().height -
-      canvas.getBoundingClientRect().height;
-    scale = Math.max(0, Math.min(width / canvas.width, (height - above) / canvas.height));
+    const top = $('screen-holder').getBoundingClientRect().top - layout.getBoundingClientRect().top;
+    scale = Math.max(0, Math.min(width / canvas.width, (bottom - top) / canvas.height));
   }
   canvas.style.width = `${Math.floor(canvas.width * scale)}px`;
   canvas.style.height = `${Math.floor(canvas.height * scale)}px`;
 }
 
-// The key f and Escape are the page's, never the program's (Escape would end its run); a key
-// typed into a field is the field's.
-export function presentKeys(event) {
-  if (event.ctrlKey || event.metaKey || event.altKey) return;
-  if (event.target.closest && event.target.closest('input[type=text], select, textarea')) return;
-  const drawn = !$('present').hidden;
-  if ((event.key === 'f' && drawn) || (event.key === 'Escape' && presentation.on)) {
-    event.preventDefault();
-    event.stopPropagation();
-    if (!event.repeat) present(event.key === 'f' ? !presentation.on : false);
-  }
+// The board of "Your own search" in present mode: square cells as large as its part of the
+// view allows (--cell), the rows below the lines above it.
+export function fitBoard() {
+  const board = $('own-board');
+  board.style.removeProperty('--cell');
+  if (!presentation.on || board.children.length === 0) return;
+  const columns = +board.style.getPropertyValue('--columns') || 1;
+  const rows = Math.ceil(board.children.length / columns);
+  const stage = $('own-stage');
+  const width = stage.clientWidth;
+  const height = stage.getBoundingClientRect().bottom - board.getBoundingClientRect().top;
+  board.style.setProperty('--cell', `${Math.max(1, Math.floor(Math.min(width / columns,
+                                                                          height / rows)))}px`);
+}
+
+// The keys + and - make the text larger and smaller; the address keeps the size chosen.
+export function changeTextSize(larger) {
+  const now = presentTextPx();
+  presentation.text = Math.min(LARGEST_TEXT, Math.max(SMALLEST_TEXT, now + (larger ? TEXT_STEP
+    : -TEXT_STEP)));
+  setAddress({ text: presentation.text });
+  showPresentView();
+}
+
+// A text size from the address: a whole number of CSS pixels within the sizes offered.
+export function takeTextSize(text) {
+  if (!/^\d{1,3}$/.test(text || '')) return;
+  presentation.text = Math.min(LARGEST_TEXT, Math.max(SMALLEST_TEXT, +text));
+}
+
+// A console program's output and its tree, each alone in the view: t switches between them.
+export function switchTreeAlone() {
+  if (run.treeSvg === undefined) return;
+  presentation.treeAlone = !presentation.treeAlone;
+  showPresentView();
+}
+
+// Moves through the view that is no step mode's: a page of the output or the tree down or up
+// (forward, back), or to its start or its end (first, newest).
+export function scrollView(move) {
+  const box = document.body.dataset.view === 'tree' ? $('tree') : $('console');
+  const page = box.clientHeight * 0.9;
+  if (move === 'first') box.scrollTop = 0;
+  else if (move === 'newest') box.scrollTop = box.scrollHeight;
+  else box.scrollTop += move === 'back' ? -page : page;
 }

@@ -7,6 +7,7 @@ import { enableStepControls } from './step_controls.js';
 import { showStep } from './panels.js';
 import { showConsoleTree, showTree } from './tree_panel.js';
 import { fitPicture } from './present.js';
+import { offerRunToStep } from './place.js';
 
 function waiting() {
   run.waits++;
@@ -24,6 +25,8 @@ function ended(code) {
   $('next').disabled = true;
   $('stop').disabled = true;
   enableStepControls(false);
+  // What a run in step mode showed last stays on the page, and Run to step N comes back to it.
+  if (!$('step-controls').hidden) offerRunToStep();
   if (code === 0) setStatus(`${run.program} has ended.`);
   else if (code === STOPPED) setStatus(`${run.program} was stopped.`);
   else if (code === 2) setStatus(`${run.program} did not run: see its message under the form.`);
@@ -74,6 +77,8 @@ export async function startWindowProgram(name, args) {
   run.control = {
     next: () => { mod.webAnswers++; canvas.focus(); },
     key: (key) => mod.webKeys.push(key),
+    // A step (its place in the record) to go to, as the address names it.
+    goTo: (step) => { mod.webStep = step; },
     // Seen at the program's next wait.
     stop: () => { mod.webStop = true; },
   };

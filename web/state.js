@@ -26,6 +26,14 @@ export const run = {
   shownAt: 0,
   treeStep: null,
   treeShownAt: 0,
+  // The place in the address (place.js): the step the run is to go to once its first page
+  // is shown, and the one it was sent to; what the status line's number adds to a step's
+  // place in the record (1 where the first step is step 1, 0 where it is step 0); and the
+  // number of the step shown.
+  wanted: null,
+  sought: null,
+  offset: null,
+  shownNumber: null,
 };
 
 // The searches' code as the code panel shows it, from the project's source files
@@ -34,8 +42,19 @@ export const SEARCH_CODE = {};
 // The milliseconds a step of the keys 0 to 9 in step mode, from programs.json; a negative
 // one is a step per key.
 export const PACE_MS = [];
-// Present mode (present.js): the picture as large as the screen allows.
-export const presentation = { on: false };
+// Present mode (present.js): the view as large as the screen allows, its text in the size the
+// teacher chose (in CSS pixels; null for the screen's own size), and for a console program
+// with a tree, whether the tree stands alone in place of the output.
+export const presentation = { on: false, text: null, treeAlone: false };
+
+// The text of present mode in CSS pixels: the size the teacher chose, or by default a share
+// of the screen's height, and never less than a room reads from its back rows.
+const PRESENT_TEXT_SHARE = 0.026;
+const PRESENT_TEXT_LEAST = 20;
+export function presentTextPx() {
+  return presentation.text ??
+    Math.max(PRESENT_TEXT_LEAST, Math.round(window.innerHeight * PRESENT_TEXT_SHARE));
+}
 
 // Lets a run's calls through only while it is the page's run.
 export function forThisRun(take) {

@@ -1,8 +1,10 @@
 // The buttons and the speed slider of step mode, under the picture: they press the keys of
 // step mode for the running program (or for the steps of "Your own search").
 import { $, PACE_MS, run } from './state.js';
+import { STEP_KEYS } from './step-keys.js';
 
-// The buttons of step mode, each with the key it presses: the same keys work on the picture.
+// The buttons of step mode, each with the key it presses: the same keys work anywhere on the
+// page but in a form's fields and the code editor (page_keys.js).
 const STEP_BUTTONS = [
   { id: 'step-first', label: 'First', key: 'Home', shown: 'Home' },
   { id: 'step-back', label: 'Back', key: 'ArrowLeft', shown: '\u2190' },
@@ -25,7 +27,7 @@ export function makeStepControls() {
     const key = document.createElement('kbd');
     key.textContent = b.shown;
     button.append(`${b.label} `, key);
-    button.title = `${b.label}: the key ${b.shown} on the picture`;
+    button.title = `${b.label}: the key ${b.shown}`;
     button.addEventListener('click', () => pressStepKey(b.key));
     box.append(button);
   }
@@ -63,15 +65,24 @@ export function enableStepControls(enabled) {
   }
 }
 
-// Presses a key of step mode for the running program. Play with no pace of its own starts the
-// steps at a middle pace, as the key 5 does.
+// Whether the run shows its steps, so that the keys of step mode are its.
+export function stepping() {
+  return !$('step-controls').hidden && run.control !== null && run.control.key !== undefined;
+}
+
+// The pace that Play starts at from a step per key: the middle one, the key 5.
+const PLAY_PACE = '5';
+
+// Presses a key of step mode for the running program; a digit also sets the slider. The space
+// bar is the page's Play / Pause, which never ends a run: with no pace of its own it starts the
+// steps at the middle pace, and with one it pauses and resumes them (the key Pause).
 export function pressStepKey(key) {
   if (!run.control || !run.control.key) return;
   const slider = $('step-pace');
-  if (key === ' ' && +slider.value === 0) {
-    slider.value = 5;
+  if (key === ' ') key = +slider.value === 0 ? PLAY_PACE : 'Pause';
+  if (STEP_KEYS[key] === 'pace' && slider.value !== key) {
+    slider.value = key;
     showPace();
-    key = '5';
   }
   run.control.key(key);
 }

@@ -1,12 +1,12 @@
 // The tree panel: the search tree as the tree library draws it (tree/tree_svg.cpp), its
 // legend in a row of its own above it, the current node kept in view.
-import { $, presentation, run } from './state.js';
-import { scrollIntoPanel } from './panels.js';
+import { $, presentTextPx, presentation, run } from './state.js';
+import { centreInPanel, currentTreeNode } from './panels.js';
 
 const SVG = 'http://www.w3.org/2000/svg';
-// In present mode the tree's pictures are drawn this many times larger: its 11-pixel type
-// becomes 22 pixels.
-const PRESENT_TREE_SCALE = 2;
+// In present mode the tree's labels are this share of the view's text size: the picture and
+// its legend are drawn larger by as much as that takes.
+const PRESENT_LABEL_SHARE = 0.8;
 // The room around a sample of the legend, in the picture's pixels.
 const LEGEND_PADDING = 3;
 
@@ -20,15 +20,25 @@ export function showTree(svg, step) {
   panel.innerHTML = svg;
   const picture = panel.querySelector('svg');
   if (picture) {
-    takeLegend(picture);
-    if (presentation.on) enlarge(picture);
+    const scale = presentation.on ? presentScale(picture) : 1;
+    takeLegend(picture, scale);
+    enlarge(picture, scale);
   }
-  scrollIntoPanel(panel, panel.querySelector('.current'));
+  centreInPanel(panel, currentTreeNode(panel));
 }
 
-function enlarge(picture) {
+// How many times larger present mode draws the picture: its labels' size as the picture
+// gives it, to the share of the view's text.
+function presentScale(picture) {
+  const label = picture.querySelector('g.tree text');
+  const size = label ? parseFloat(getComputedStyle(label).fontSize) : 0;
+  return size > 0 ? PRESENT_LABEL_SHARE * presentTextPx() / size : 1;
+}
+
+function enlarge(picture, scale) {
+  if (scale === 1) return;
   for (const side of ['width', 'height']) {
-    picture.setAttribute(side, PRESENT_TREE_SCALE * picture.getAttribute(side));
+    picture.setAttribute(side, Math.ceil(scale * picture.getAttribute(side)));
   }
 }
 
@@ -36,7 +46,7 @@ function enlarge(picture) {
 // its meaning a small picture of its own, so that the row wraps within the panel: the
 // picture is wider than the panel, which scrolls to the current node, and would cut its
 // legend off. A sample is a group (the shape and its label) and the texts after it.
-function takeLegend(picture) {
+function takeLegend(picture, scale) {
   const row = $('tree-legend');
   row.textContent = '';
   const legend = picture.querySelector('g.legend');
@@ -57,7 +67,7 @@ function takeLegend(picture) {
     item.setAttribute('role', 'img');
     item.setAttribute('aria-label', sample.map((part) => part.textContent).join(' '));
     item.append(...sample);
-    if (presentation.on) enlarge(item);
+    enlarge(item, scale);
     row.append(item);
   }
   legend.remove();

@@ -9,7 +9,8 @@
 #include "web/page_link.h"
 
 // Puts the keys the page's buttons pressed into SDL's queue, where the program's wait, and
-// its look for keys between steps that come by themselves, find them.
+// its look for keys between steps that come by themselves, find them; and the step the page
+// asks to go to, as a user event whose code is the step (steps/step_player.cpp).
 static void queue_page_keys()
 {
     char name[16];
@@ -20,6 +21,13 @@ static void queue_page_keys()
         event.key.keysym.sym = sdl_key_named(name);
         if (event.key.keysym.sym != SDLK_UNKNOWN) SDL_PushEvent(&event);
     }
+    int step = 0;
+    if (take_page_step(step)) {
+        SDL_Event event = {};
+        event.type = SDL_USEREVENT;
+        event.user.code = step;
+        SDL_PushEvent(&event);
+    }
 }
 
 // Set while the page has been told of a wait that no key has answered yet: the program's
@@ -29,7 +37,9 @@ static bool page_told;
 
 static int answered(SDL_Event* event)
 {
-    if (event->type == SDL_KEYDOWN || event->type == SDL_QUIT) page_told = false;
+    if (event->type == SDL_KEYDOWN || event->type == SDL_USEREVENT || event->type == SDL_QUIT) {
+        page_told = false;
+    }
     return 1;
 }
 

@@ -43,7 +43,7 @@ int main(int argc, char** argv)
     show_recorded_steps();
     for (int k = 3; k < argc; ++k) {
         const StepKey key = step_key_named(argv[k]);
-        if (make_move(key.move, key.digit) == StepAfter::run_over) {
+        if (make_move(key.move, key.number) == StepAfter::run_over) {
             std::printf("over\n");
             break;
         }
