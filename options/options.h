@@ -11,6 +11,10 @@
 // programs/programs.cpp holds equal to it.
 constexpr int goal_any_amount = -1;
 
+// What step mode's pages show first (--view): the program's picture, the search tree, or the
+// call stack.
+enum class StepViewChoice { picture, tree, stack };
+
 // Everything the command line can set. Nothing is set until parse_command_line has read
 // the arguments: it starts from each option's default in the option table. A program reads
 // only the fields of the options it takes.
@@ -27,7 +31,7 @@ struct Settings {
     bool trace = false;                 // print the search as a tree of its steps
     bool steps = false;                 // draw the search one step at a time
     int delay_ms = -1;                  // in step mode, the pause between steps; -1: a key per step
-    bool tree_view = false;             // step mode starts with the search tree, not the picture
+    StepViewChoice step_view = StepViewChoice::picture;  // what step mode's pages show first
     const char* save_folder = nullptr;  // where --save writes the pages; nullptr: a window
     ProgressChoice progress = ProgressChoice::automatic;
     bool estimate = false;  // estimate the search instead of making it

@@ -4,7 +4,8 @@
 #include "raster/raster.h"
 #include "raster/window.h"
 
-void draw_stack_view(const std::vector<StackFrame>& frames, const CallWords& words, TTF_Font* font)
+void draw_stack_view(const std::vector<StackFrame>& frames, const CallWords& words, TTF_Font* font,
+                     TTF_Font* narrow_font)
 {
     constexpr SDL_Color black = {0, 0, 0, 0};
     constexpr SDL_Color grey = {96, 96, 96, 0};
@@ -17,6 +18,10 @@ void draw_stack_view(const std::vector<StackFrame>& frames, const CallWords& wor
                                 0, 0};
         // The line that says how many calls are left out is grey.
         const bool gap = lines[k].rfind("...", 0) == 0;
-        blit_text(font, lines[k].c_str(), gap ? grey : black, place);
+        int width = 0, height = 0;
+        const bool fits = font == nullptr ||
+                          (TTF_SizeUTF8(font, lines[k].c_str(), &width, &height) == 0 &&
+                           stack_view_left + width <= screen_width - stack_view_left);
+        blit_text(fits ? font : narrow_font, lines[k].c_str(), gap ? grey : black, place);
     }
 }

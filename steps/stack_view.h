@@ -18,9 +18,10 @@ constexpr int stack_line_height = 24;
 constexpr std::size_t stack_view_rows =
     static_cast<std::size_t>((stack_view_bottom - stack_view_top) / stack_line_height);
 
-// Clears the view's part of the page and writes the frames there in font, the newest call
-// first; where they do not fit, the first call and the newest stay and a line says how many
-// are left out between them.
-void draw_stack_view(const std::vector<StackFrame>& frames, const CallWords& words, TTF_Font* font);
+// Clears the view's part of the page and writes the frames there in font (a line too wide
+// for it in narrow_font), the newest call first; where they do not fit, the first call and
+// the newest stay and a line says how many are left out between them.
+void draw_stack_view(const std::vector<StackFrame>& frames, const CallWords& words, TTF_Font* font,
+                     TTF_Font* narrow_font);
 
 #endif

@@ -84,6 +84,12 @@ void start_step_pages(const StepFonts& fonts, const StepView& view);
 void show_step_page(std::size_t step);
 void show_end_page(bool told_over);
 
+// Draws and shows the question of predict mode that stands before the step after this one:
+// the call the search stands in at the step, its candidates in order, those it took up
+// already marked, and "What happens next?"; the next step's picture, status line and the
+// panels' lines stay held back.
+void show_question_page(std::size_t step);
+
 // Where the status line stands: below the lowest row of diagrams or pictures on any page.
 constexpr SDL_Rect step_status_place = {20, 560, 0, 0};
 // Where the marker of a step seen again stands: under the status line, in the small font.
