@@ -38,11 +38,10 @@ constexpr SDLKey modifiers[] = {
     SDLK_LSHIFT, SDLK_RSHIFT, SDLK_LCTRL,  SDLK_RCTRL, SDLK_LALT,     SDLK_RALT,    SDLK_LMETA,
     SDLK_RMETA,  SDLK_LSUPER, SDLK_RSUPER, SDLK_MODE,  SDLK_CAPSLOCK, SDLK_NUMLOCK, SDLK_SCROLLOCK};
 
-const char* move_names[] = {"none",         "forward",      "play",    "play-pause",
-                            "back",         "first",        "newest",  "next-found",
-                            "previous-found", "switch-view", "switch-stack", "predict",
-                            "tick",         "pace",         "go-to",   "quit",
-                            "other"};
+const char* move_names[] = {
+    "none",   "forward",    "play",           "play-pause",  "back",         "first",
+    "newest", "next-found", "previous-found", "switch-view", "switch-stack", "predict",
+    "tick",   "pace",       "go-to",          "quit",        "other"};
 static_assert(sizeof move_names / sizeof move_names[0] == static_cast<int>(StepMove::other) + 1,
               "a name for every move");
 

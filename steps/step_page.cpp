@@ -90,52 +90,16 @@ void draw_tree_of(std::size_t step)
     blit_text(step_small_font, line, marker_grey, tree_note_place);
 }
 
-// A candidate as the question of predict mode lists it: which it is and where it leads
-// ("pour 1 into 2, the 1st of 6 pours \u2192 (2 5 3)").
-std::string candidate_line(const StackFrame& call, std::uint32_t candidate)
-{
-    StackFrame tried = call;
-    tried.candidate = candidate;
-    StackFrame reached = call;
-    reached.item = candidate;
-    char which[128] = "", where[96] = "";
-    view.call_words.candidate(tried, which, sizeof which);
-    view.call_words.call(reached, where, sizeof where);
-    return std::string(which) + " \u2192 " + where;
-}
-
-// The question of predict mode in the view's place: the call the search stands in, its
-// candidates in the order it tries them, those it took up already marked.
+// The question of predict mode in the view's place.
 void draw_question(std::size_t step)
 {
     const SDL_Rect area = {0, stack_view_top, screen_width, stack_view_bottom - stack_view_top};
     SDL_FillRect(screen, const_cast<SDL_Rect*>(&area), SDL_MapRGB(screen->format, 255, 255, 255));
-    std::vector<std::string> lines = {"What happens next?"};
-    const std::vector<StackFrame> frames = stack_at(step);
-    constexpr int most_candidates = 16;
-    std::uint32_t candidates[most_candidates];
-    const std::size_t depth = frames.size();
-    const int count = view.candidates(depth, candidates, most_candidates);
-    if (depth == 0) {
-        lines.push_back("The search starts a call at the top:");
-    } else {
-        char call[96];
-        view.call_words.call(frames.back(), call, sizeof call);
-        lines.push_back("The call at depth " + std::to_string(depth) + ", " + call +
-                        ", and its candidates in the order it tries them:");
-    }
-    const std::vector<std::uint32_t> taken = depth > 0 ? candidates_taken(step)
-                                                       : std::vector<std::uint32_t>{};
-    const StackFrame top = depth > 0 ? frames.back() : StackFrame{};
-    for (int k = 0; k < count && k < most_candidates; ++k) {
-        const bool tried = std::find(taken.begin(), taken.end(), candidates[k]) != taken.end();
-        lines.push_back((tried ? "  tried:  " : "             ") + candidate_line(top, candidates[k]));
-    }
-    if (count == 0) lines.push_back("  none: it has no candidate to try");
+    const std::vector<std::string> lines = question_lines(step);
     for (std::size_t k = 0; k < lines.size(); ++k) {
         const SDL_Rect place = {static_cast<Sint16>(stack_view_left),
-                                static_cast<Sint16>(stack_view_top + 8 + k * stack_line_height),
-                                0, 0};
+                                static_cast<Sint16>(stack_view_top + 8 + k * stack_line_height), 0,
+                                0};
         blit_text(k == 0 ? step_font : step_label_font, lines[k].c_str(), black, place);
     }
 }
@@ -149,6 +113,8 @@ void start_step_pages(const StepFonts& fonts, const StepView& step_view)
     step_small_font = fonts.small;
     step_tree_font = fonts.tree;
     view = step_view;
+    step_call_words = view.call_words;
+    step_candidates = view.candidates;
     if (view.start != nullptr) view.start();
 }
 
@@ -160,7 +126,7 @@ void show_step_page(std::size_t step)
     view.draw(step, facts);
     if (step_shown() == StepShown::tree) draw_tree_of(step);
     if (step_shown() == StepShown::stack) {
-        draw_stack_view(stack_at(step), view.call_words, step_label_font, step_small_font);
+        draw_stack_view(stack_at(step), step_call_words, step_label_font, step_small_font);
     }
     show_step_status(step_number(step), facts.depth, facts.words);
     show_marker(step);
@@ -178,6 +144,7 @@ void show_question_page(std::size_t step)
     SDL_Flip(screen);
     // The panels beside the page stay at the step shown: the next one is held back.
     show_step_beside(step, status_line);
+    show_question_beside(step);
 }
 
 void show_end_page(bool told_over)

@@ -56,7 +56,8 @@ std::vector<StackFrame> stack_at(std::size_t step)
         top.candidate = step_item(event);
         skip = 1;
     } else if (enters_call(event)) {
-        top.state = is_kind(event, SearchStep::found) ? FrameCandidate::found : FrameCandidate::none;
+        top.state =
+            is_kind(event, SearchStep::found) ? FrameCandidate::found : FrameCandidate::none;
         top.entered_at = step;
         if (frames.size() > 1) frames[frames.size() - 2].candidate_at = step;
         if (top.state == FrameCandidate::found) ++found_seen;
@@ -99,16 +100,19 @@ std::vector<StackFrame> stack_at(std::size_t step)
     return frames;
 }
 
-std::vector<std::uint32_t> candidates_taken(std::size_t step)
+CallWords step_call_words;
+int (*step_candidates)(std::size_t depth, std::uint32_t* out, int most);
+
+std::vector<TakenCandidate> candidates_taken(std::size_t step)
 {
-    std::vector<std::uint32_t> taken;
+    std::vector<TakenCandidate> taken;
     const std::size_t depth = step_path().size();
     if (depth == 0) return taken;
     const StepEvent event = step_record.at(step);
     // The newest call's own entry ends the scan; a turned-down or a call it went into is a
     // candidate it took up, the calls below those are not.
     int level = 0;  // how far below the newest call the scan stands
-    if (is_kind(event, SearchStep::turned_down)) taken.push_back(step_item(event));
+    if (is_kind(event, SearchStep::turned_down)) taken.push_back({step_item(event), step});
     if (is_kind(event, SearchStep::back_up)) level = 1;
     if (enters_call(event)) return taken;
     for (std::size_t k = step; k > step_record.first_kept();) {
@@ -117,9 +121,9 @@ std::vector<std::uint32_t> candidates_taken(std::size_t step)
             ++level;
         } else if (enters_call(e)) {
             if (level == 0) break;
-            if (--level == 0) taken.push_back(step_item(e));
+            if (--level == 0) taken.push_back({step_item(e), k});
         } else if (is_kind(e, SearchStep::turned_down) && level == 0) {
-            taken.push_back(step_item(e));
+            taken.push_back({step_item(e), k});
         }
     }
     return {taken.rbegin(), taken.rend()};
@@ -166,8 +170,8 @@ std::string frame_line(const StackFrame& frame, const CallWords& words)
     return line;
 }
 
-std::vector<std::string> stack_lines(const std::vector<StackFrame>& frames,
-                                     const CallWords& words, std::size_t rows)
+std::vector<std::string> stack_lines(const std::vector<StackFrame>& frames, const CallWords& words,
+                                     std::size_t rows)
 {
     std::vector<std::string> lines;
     if (rows == 0) return lines;
@@ -175,7 +179,8 @@ std::vector<std::string> stack_lines(const std::vector<StackFrame>& frames,
     // Without room for all: the newest rows - 2, a line for those left out, the first call.
     const bool elide = count > rows && rows >= 3;
     const std::size_t newest = elide ? rows - 2 : std::min(count, rows);
-    for (std::size_t k = 0; k < newest; ++k) lines.push_back(frame_line(frames[count - 1 - k], words));
+    for (std::size_t k = 0; k < newest; ++k)
+        lines.push_back(frame_line(frames[count - 1 - k], words));
     if (elide) {
         char gap[96];
         std::snprintf(gap, sizeof gap, "... %zu calls between, at depths 2 to %zu ...",
@@ -183,5 +188,59 @@ std::vector<std::string> stack_lines(const std::vector<StackFrame>& frames,
         lines.push_back(gap);
         lines.push_back(frame_line(frames.front(), words));
     }
+    return lines;
+}
+
+std::vector<std::string> question_lines(std::size_t step)
+{
+    std::vector<std::string> lines = {"What happens next?"};
+    const std::vector<StackFrame> frames = stack_at(step);
+    const std::vector<TakenCandidate> taken =
+        frames.empty() ? std::vector<TakenCandidate>{} : candidates_taken(step);
+    StackFrame call = frames.empty()
+                          ? StackFrame{0, 0, no_step, FrameCandidate::none, 0, no_step, 0, 0, 0}
+                          : frames.back();
+    // A candidate as the question lists it: which it is and where it leads ("pour 1 into 2,
+    // the 1st of 6 pours \u2192 (2 5 3)").
+    const auto candidate_line = [&call](std::uint32_t candidate, std::size_t at) {
+        StackFrame tried = call;
+        tried.candidate = candidate;
+        tried.candidate_at = at;
+        StackFrame reached = call;
+        reached.item = candidate;
+        reached.entered_at = at;
+        char which[160] = "", where[160] = "";
+        step_call_words.candidate(tried, which, sizeof which);
+        step_call_words.call(reached, where, sizeof where);
+        return std::string(which) + " \u2192 " + where;
+    };
+    if (frames.empty()) {
+        lines.push_back("The search starts a call at the top, with its candidates:");
+    } else {
+        char words[160];
+        step_call_words.call(call, words, sizeof words);
+        lines.push_back("The call at depth " + std::to_string(call.depth) + ", " + words +
+                        (step_candidates != nullptr
+                             ? ", and its candidates in the order it tries them:"
+                             : ", and the candidates it took up so far:"));
+    }
+    if (step_candidates == nullptr) {
+        for (const TakenCandidate& t : taken)
+            lines.push_back("  tried:  " + candidate_line(t.item, t.step));
+        if (taken.empty()) lines.push_back("  none yet");
+        return lines;
+    }
+    constexpr int most_candidates = 16;
+    std::uint32_t candidates[most_candidates];
+    const int count = step_candidates(call.depth, candidates, most_candidates);
+    for (int k = 0; k < count && k < most_candidates; ++k) {
+        std::size_t at = no_step;
+        for (const TakenCandidate& t : taken) {
+            if (t.item == candidates[k]) at = t.step;
+        }
+        lines.push_back((at != no_step ? "  tried:  " : "             ") +
+                        candidate_line(candidates[k], at));
+    }
+    if (count == 0) lines.push_back("  none: no candidate fits");
     return lines;
 }

@@ -25,15 +25,15 @@ enum class FrameCandidate {
 constexpr std::size_t no_step = static_cast<std::size_t>(-1);
 
 struct StackFrame {
-    std::size_t depth;        // 1 for the first call
-    std::uint32_t item;       // the call's item (a jug state, a domino code)
-    std::size_t entered_at;   // the step that entered it, or no_step
+    std::size_t depth;       // 1 for the first call
+    std::uint32_t item;      // the call's item (a jug state, a domino code)
+    std::size_t entered_at;  // the step that entered it, or no_step
     FrameCandidate state;
-    std::uint32_t candidate;  // the item of the candidate, where there is one
-    std::size_t candidate_at; // the step that took the candidate up, or no_step
-    long long turned_down;    // candidates turned down before the one it stands at
-    long long gone_deeper;    // calls it went into before the one it stands at
-    long long found_below;    // configurations found in the calls below it
+    std::uint32_t candidate;   // the item of the candidate, where there is one
+    std::size_t candidate_at;  // the step that took the candidate up, or no_step
+    long long turned_down;     // candidates turned down before the one it stands at
+    long long gone_deeper;     // calls it went into before the one it stands at
+    long long found_below;     // configurations found in the calls below it
 };
 
 // The frames at the step, the first call first. The step must be the one the state stands on
@@ -41,10 +41,16 @@ struct StackFrame {
 // step the record keeps counts what the steps kept show.
 std::vector<StackFrame> stack_at(std::size_t step);
 
+// A candidate that a call took up: its item, and the step that took it up (that turned it
+// down, or entered it).
+struct TakenCandidate {
+    std::uint32_t item;
+    std::size_t step;
+};
+
 // The candidates that the newest call at the step has taken up so far, the current one
-// included, in the order it took them up: the items of those it turned down and of the calls
-// it went into.
-std::vector<std::uint32_t> candidates_taken(std::size_t step);
+// included, in the order it took them up: those it turned down and the calls it went into.
+std::vector<TakenCandidate> candidates_taken(std::size_t step);
 
 // How a view names a call and the candidate it stands at ("(9 0 1)"; "pour 1 into 2, the 1st
 // of 6 pours").
@@ -53,6 +59,12 @@ struct CallWords {
     void (*candidate)(const StackFrame& frame, char* text, std::size_t size);
 };
 
+// The words of the steps shown, and the candidates of a call at a depth of the path the step
+// stands on in the order the search tries them (nullptr for a search that declares no order:
+// a search written in the web page). Step mode sets them from the program's view.
+extern CallWords step_call_words;
+extern int (*step_candidates)(std::size_t depth, std::uint32_t* out, int most);
+
 // A frame as one line: "depth 8  (9 0 1)  trying pour 1 into 2, the 1st of 6 pours: 0 turned
 // down, 0 gone deeper".
 std::string frame_line(const StackFrame& frame, const CallWords& words);
@@ -60,7 +72,12 @@ std::string frame_line(const StackFrame& frame, const CallWords& words);
 // The stack as at most rows lines, the newest call first: where the frames do not fit, the
 // first call and the newest ones stay, and one line says how many calls between them are
 // left out.
-std::vector<std::string> stack_lines(const std::vector<StackFrame>& frames,
-                                     const CallWords& words, std::size_t rows);
+std::vector<std::string> stack_lines(const std::vector<StackFrame>& frames, const CallWords& words,
+                                     std::size_t rows);
+
+// The question of predict mode at the step, as lines: "What happens next?", the call the
+// search stands in, and its candidates in the order it tries them, those it took up already
+// marked; without an order, the calls it took up so far.
+std::vector<std::string> question_lines(std::size_t step);
 
 #endif

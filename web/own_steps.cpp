@@ -15,6 +15,7 @@
 #include "steps/step_paces.h"
 #include "steps/step_record.h"
 #include "steps/step_replay.h"
+#include "steps/step_stack.h"
 #include "steps/step_tree.h"
 #include "web/page_link.h"
 
@@ -31,6 +32,40 @@ void show_step(std::size_t step)
     std::snprintf(status_line, sizeof status_line, "step %zu   depth %zu   line %u: %s", step + 1,
                   step_path().size(), step_item(step_record.at(step)), words);
     show_step_beside(step, status_line);
+}
+
+void show_question(std::size_t step)
+{
+    replay_to(step);
+    std::snprintf(status_line, sizeof status_line, "step %zu   depth %zu   what happens next?",
+                  step + 2, step_path().size());
+    show_step_beside(step, status_line);
+    show_question_beside(step);
+}
+
+// The call stack of a search written in the page: a call is named by its node's line, a
+// candidate by the node it reached; the search declares no order of its candidates, so a
+// candidate is numbered among those the call took up so far.
+const char* title_reached_at(std::size_t step)
+{
+    if (step == no_step || step >= steps_in_step_tree()) return "?";
+    const int before = step > 0 ? step_tree_count(step - 1) : 0;
+    return step_tree_count(step) > before ? step_tree.title(before) : "?";
+}
+
+void own_call_words(const StackFrame& frame, char* text, std::size_t size)
+{
+    std::snprintf(text, size, "%s", title_reached_at(frame.entered_at));
+}
+
+void own_candidate_words(const StackFrame& frame, char* text, std::size_t size)
+{
+    const char* title = title_reached_at(frame.candidate_at);
+    if (frame.state == FrameCandidate::turned_down) {
+        std::snprintf(text, size, "%s, turned down here", title);
+    } else {
+        std::snprintf(text, size, "%s, call %lld entered here", title, frame.gone_deeper + 1);
+    }
 }
 
 void show_end(bool told_over)
@@ -55,7 +90,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE bool own_steps_load(const char* trace, const uns
         return false;
     }
     start_step_beside();
-    start_navigation({show_step, show_end}, no_pace, false);
+    step_call_words = {.call = own_call_words, .candidate = own_candidate_words};
+    step_candidates = nullptr;
+    start_navigation({show_step, show_end, show_question}, no_pace, StepShown::picture);
     show_recorded_steps();
     return true;
 }
@@ -71,6 +108,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE bool own_steps_press(const char* key)
 // Goes to the step (its place in the record, from 0) that the page's address names; one past
 // the end gives the last step.
 extern "C" EMSCRIPTEN_KEEPALIVE void own_steps_go_to(int step) { make_move(StepMove::go_to, step); }
+
+// The step that comes by itself when the steps play, as own_steps_wait_ms said.
+extern "C" EMSCRIPTEN_KEEPALIVE void own_steps_tick() { make_move(StepMove::tick); }
 
 // How many milliseconds until the next step comes by itself (the page then presses
 // "ArrowRight"), or -1 when the steps wait for a key.
