@@ -17,6 +17,9 @@ import { addOwnSearch } from './own_search.js';
 import { own } from './own_state.js';
 import { startOwnSearch } from './own_run.js';
 
+// The characters of a value from the address that a note quotes.
+const ADDRESS_WORDS_SHOWN = 40;
+
 // What the tests read: the run, its output, and the run of "Your own search".
 window.webPage = { run, output: () => run.pieces.join(''), own };
 
@@ -84,8 +87,15 @@ async function setUp() {
   for (const name of Object.keys(PROGRAMS)) {
     select.append(new Option(PROGRAMS[name].title || name, name));
   }
+  // The address may name anything: a program the page has, or else the first one, with a note.
   const query = new URLSearchParams(location.search);
-  if (query.get('program') in PROGRAMS) select.value = query.get('program');
+  const named = query.get('program');
+  if (named !== null && Object.hasOwn(PROGRAMS, named)) select.value = named;
+  else if (named !== null) {
+    const shown = named.length > ADDRESS_WORDS_SHOWN ? `${named.slice(0, ADDRESS_WORDS_SHOWN)}...`
+      : named;
+    setStatus(`The address names no program of the page ("${shown}"): here is ${select.value}.`);
+  }
   takeTextSize(query.get('text'));
   select.addEventListener('change', () => {
     keepForRun(null);

@@ -1,10 +1,13 @@
 // "Your own search" on the page: its entry among the programs, and its part of the page (the
 // example, the editor, the buttons of a run, the board of the steps) shown or hidden.
-import { $ } from './state.js';
+import { $, setStatus } from './state.js';
 import { PROGRAMS } from './programs.js';
 import { OWN_EXAMPLES, OWN_SEARCH, own } from './own_state.js';
 import { loadOwnExample, makeOwnEditor, rememberOwnExample } from './own_editor.js';
-import { downloadOwnTrace, keepOwnRun } from './own_trace.js';
+import { downloadOwnTrace, keepOwnRun, ownTreeModule } from './own_trace.js';
+import { lastRunUnfinished } from './own_keep.js';
+import { makeSandbox } from './own_sandbox.js';
+import { loadWorkerPart } from './own_run.js';
 
 // Adds "Your own search" to the page's programs (main.js calls it once it has them).
 export function addOwnSearch() {
@@ -24,12 +27,14 @@ export function addOwnSearch() {
     rememberOwnExample();
     loadOwnExample();
   });
+  $('own-fresh').addEventListener('click', () => loadOwnExample({ fresh: true }));
   $('own-download').addEventListener('click', downloadOwnTrace);
   $('own-keep').addEventListener('click', keepOwnRun);
 }
 
 // The page of "Your own search" shown or hidden, as the program choice says; the example
-// comes from the address.
+// comes from the address. Shown the first time, it loads all that a run needs (the
+// sandbox, the worker's part, the tree library), so that a run asks the site for nothing.
 export async function showOwnSearch(shown, query) {
   for (const id of ['own-search', 'own-stage']) $(id).hidden = !shown;
   $('own-kept').hidden = !shown || own.kept === null;
@@ -42,7 +47,13 @@ export async function showOwnSearch(shown, query) {
   }
   if (own.editor === null) {
     own.editor = 'loading';
+    if (lastRunUnfinished()) {
+      setStatus('Your last run did not end: the page was closed or crashed while it ran (code ' +
+                'that allocates without end can take the whole tab down). Your code is back.');
+    }
     own.editor = await makeOwnEditor();
-    await loadOwnExample();
+    // An address that carries code (a link that shares it) passes it to loadOwnExample as
+    // fromLink.
+    await Promise.all([loadOwnExample(), makeSandbox(), loadWorkerPart(), ownTreeModule()]);
   }
 }

@@ -7,7 +7,7 @@ import { own } from './own_state.js';
 import { markCodeLine, showTrace } from './panels.js';
 import { enableStepControls } from './step_controls.js';
 import { showTree } from './tree_panel.js';
-import { ownTrace, ownTreeModule } from './own_trace.js';
+import { ownTreeModule } from './own_trace.js';
 import { placeShown } from './place.js';
 import { fitBoard } from './present.js';
 
@@ -25,7 +25,7 @@ export async function startOwnSteps() {
   m.onStepLine = forThisRun((title, level) => run.lines.push({ title, level }));
   m.onStep = forThisRun(showOwnPage);
   m.onStepTree = forThisRun(showTree);
-  const trace = ownTrace(own.nodes.length);
+  const trace = own.trace;
   const size = m.lengthBytesUTF8(trace) + 1;
   const text = m._malloc(size);
   m.stringToUTF8(trace, text, size);
@@ -33,10 +33,17 @@ export async function startOwnSteps() {
   const lines = copyIn(m, own.lines.subarray(0, own.steps), () => m.HEAP32);
   // The step the address names, where the run is to go to one (place.js).
   if (run.control) run.control.goTo = goToOwnStep;
-  own.player = m._own_steps_load(text, kinds, lines, own.steps) !== 0;
-  for (const at of [text, kinds, lines]) m._free(at);
+  let why = null;
+  try {
+    own.player = m._own_steps_load(text, kinds, lines, own.steps) !== 0;
+    for (const at of [text, kinds, lines]) m._free(at);
+  } catch {
+    own.player = false;
+    why = 'the tree library stopped on them: it may have run out of memory';
+  }
   if (!own.player) {
-    run.errors = `The steps cannot be shown: ${m.UTF8ToString(m._own_steps_fault_message())}`;
+    why = why || m.UTF8ToString(m._own_steps_fault_message());
+    run.errors = `The steps cannot be shown: ${why}`;
     $('errors').textContent = run.errors;
     return false;
   }

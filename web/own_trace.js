@@ -1,5 +1,7 @@
-// The recorded run of "Your own search" as a trace in the trace format, and as the tree that
-// the tree library draws of it: for the player of its steps, downloaded, and kept as A.
+// The recorded run of "Your own search" as a trace in the trace format, its summary line and
+// the tree that the tree library draws of it: for the player of its steps, downloaded, and
+// kept as A. The summary is the tree library's reader's, of the very text downloaded, so
+// that the page and tracetree cannot disagree on it.
 import { $, loadScript } from './state.js';
 import { OWN_TREE_NODES, own } from './own_state.js';
 
@@ -23,21 +25,44 @@ export async function ownTreeModule() {
   return own.tree;
 }
 
-// The tree library's picture of a trace, with the node current marked, or its fault.
-async function drawOwnTree(text, current) {
+// What a function of the tree library gives of the trace: { text } of the string it returns,
+// or, when it returns none, { fault }: "line N: what is wrong".
+async function readOwnTrace(read, text) {
   const m = await ownTreeModule();
   const size = m.lengthBytesUTF8(text) + 1;
   const at = m._malloc(size);
   m.stringToUTF8(text, at, size);
-  const svg = m._trace_tree(at, current);
+  let result;
+  try {
+    result = read(m, at);
+  } catch {
+    return { fault: 'the tree library stopped on it: it may have run out of memory' };
+  }
   m._free(at);
-  if (svg) return m.UTF8ToString(svg);
-  return `<p>line ${m._trace_fault_line()}: ${m.UTF8ToString(m._trace_fault_message())}</p>`;
+  if (result) return { text: m.UTF8ToString(result) };
+  return { fault: `line ${m._trace_fault_line()}: ${m.UTF8ToString(m._trace_fault_message())}` };
 }
 
-// The recorded trace in the trace format, every node with its note.
+// The tree library's picture of a trace, with the node current marked, or its fault.
+async function drawOwnTree(text, current) {
+  const svg = await readOwnTrace((m, at) => m._trace_tree(at, current), text);
+  if (svg.text) return svg.text;
+  const fault = document.createElement('p');
+  fault.textContent = svg.fault;
+  return fault.outerHTML;
+}
+
+// The summary line that tracetree prints of the trace, from its own reader; of a trace that
+// the reader refuses (past its limits), the fault that tracetree would report too.
+export async function ownSummary(trace) {
+  const summary = await readOwnTrace((m, at) => m._trace_summary(at), trace);
+  return summary.text ?? `No summary: tracetree refuses this trace, as the page's reader does ` +
+    `(${summary.fault}).`;
+}
+
+// The recorded trace in the trace format, every node with its note: the run's whole trace.
 export function downloadOwnTrace() {
-  const text = ownTrace(own.nodes.length);
+  const text = own.trace;
   const link = document.createElement('a');
   link.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
   link.download = `${$('own-example').value}-trace.txt`;

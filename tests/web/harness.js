@@ -8,23 +8,28 @@ const path = require('path');
 const puppeteer = require('puppeteer-core');
 
 // Serves folder with python3's static server, as ./run.sh web does, on a free port that the
-// server picks and names.
+// server picks and names; requests gets each line of the server's log, one a request.
 function serve(folder) {
   const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1',
-                                   '--directory', folder], { stdio: ['ignore', 'pipe', 'ignore'] });
+                                   '--directory', folder], { stdio: ['ignore', 'pipe', 'pipe'] });
+  const requests = [];
+  server.stderr.on('data', (data) => requests.push(...String(data).split('\n').filter((l) => l)));
   return new Promise((resolve, reject) => {
     let said = '';
     server.stdout.on('data', (data) => {
       said += data;
       const port = /port (\d+)/.exec(said);
-      if (port) resolve({ url: `http://127.0.0.1:${port[1]}/`, stop: () => server.kill() });
+      if (port) {
+        resolve({ url: `http://127.0.0.1:${port[1]}/`, requests, stop: () => server.kill() });
+      }
     });
     server.on('exit', () => reject(new Error(`cannot serve ${folder}: ${said}`)));
   });
 }
 
-// Opens the page of folder; close() ends the browser and the server.
-async function openPage(folder) {
+// Opens the page of folder, in a browser given the extra arguments; close() ends the
+// browser and the server, requests is the server's log.
+async function openPage(folder, extraArgs = []) {
   const server = await serve(folder);
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'web-test-chromium-'));
   let browser;
@@ -36,7 +41,7 @@ async function openPage(folder) {
       // Root in a container has no sandbox; the rest keeps the browser off the network.
       args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
              '--disable-component-update', '--disable-sync', '--disable-default-apps',
-             '--disable-extensions'],
+             '--disable-extensions', ...extraArgs],
     });
     const page = await browser.newPage();
     await page.setViewport({ width: 860, height: 900 });
@@ -55,7 +60,7 @@ async function openPage(folder) {
       server.stop();
       fs.rmSync(profile, { recursive: true, force: true });
     };
-    return { page, close, url: server.url, problems };
+    return { page, close, url: server.url, problems, requests: server.requests };
   } catch (e) {
     if (browser) await browser.close().catch(() => {});
     server.stop();
@@ -81,15 +86,18 @@ function checks() {
   };
 }
 
-// Runs the test body on a fresh page and always closes it; an exception is a failure.
-async function withPage(folder, body) {
+// Runs the test body on a fresh page, in a browser given the extra arguments, and always
+// closes it; an exception is a failure. The body gets the page, the checks and what
+// openPage gives; expected matches the problems that the body causes by design.
+async function withPage(folder, body, { extraArgs = [], expected = null } = {}) {
   const t = checks();
   let opened;
   try {
-    opened = await openPage(folder);
-    await body(opened.page, t);
-    t.check('no console error and no failed request', opened.problems.length === 0,
-            opened.problems.join('\n'));
+    opened = await openPage(folder, extraArgs);
+    await body(opened.page, t, opened);
+    const problems = opened.problems.filter((p) => !expected || !expected.test(p));
+    t.check('no console error and no failed request', problems.length === 0,
+            problems.join('\n'));
   } catch (e) {
     t.check('the test ran to its end', false, e.stack || e);
   } finally {
