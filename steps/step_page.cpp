@@ -145,6 +145,7 @@ void show_question_page(std::size_t step)
     // The panels beside the page stay at the step shown: the next one is held back.
     show_step_beside(step, status_line);
     show_question_beside(step);
+    if (step_shown_action != nullptr) step_shown_action(step, status_line);
 }
 
 void show_end_page(bool told_over)

@@ -72,8 +72,9 @@ extern TTF_Font* step_label_font;
 extern TTF_Font* step_small_font;
 extern TTF_Font* step_tree_font;
 
-// Called each time a step has been shown, with its number and its status line; none by
-// default. Whatever follows the pages (a test) learns of each with it.
+// Called each time a page of a step has been shown (the step's, or the question of predict
+// mode before the next one), with the step's number and the status line; none by default.
+// Whatever follows the pages (a test) learns of each with it.
 extern void (*step_shown_action)(std::size_t step, const char* status_line);
 
 // Sets the pages up for the view, in the fonts.

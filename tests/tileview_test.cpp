@@ -392,6 +392,28 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     }
 }
 
+// The call stack of every step on a 4x3 board: a line for each domino's call on the path, as
+// the tree names it, trying the horizontal domino on the lowest free cell first, then the
+// vertical one.
+TEST_F(TileviewTest, TheCallStackOfEveryStepIsThePathOfItsTree)
+{
+    const auto stacks = step_stacks([] {
+        return run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--delay", "0"});
+    });
+    expect_stacks_as_the_tree_has_them(stacks);
+    ASSERT_GE(stacks.size(), 6u);
+    EXPECT_EQ(stacks[5].back(),
+              "depth 1  0-1  trying cell 2 horizontal, the 1st of 2: 0 turned down, 0 gone deeper");
+    const auto tried = [&stacks](const char* words) {
+        return std::any_of(stacks.begin(), stacks.end(), [words](const auto& lines) {
+            return std::any_of(lines.begin(), lines.end(), [words](const std::string& line) {
+                return line.find(words) != std::string::npos;
+            });
+        });
+    };
+    EXPECT_TRUE(tried("vertical, the 2nd of 2: 0 turned down, 1 gone deeper"));
+}
+
 // Every step shown can be seen again as it was drawn: back, forward, Home, End, n and p.
 TEST_F(TileviewTest, StepModeGoesBackAndForth)
 {
