@@ -172,7 +172,7 @@ void draw_path(const std::vector<std::uint32_t>& pictures, LastPicture last)
                             ghost_dash, mark_half_width, ghost_pixel);
             return;
         }
-        if (last != LastPicture::turned_down) SDL_FillRect(screen, &ground, newest_pixel);
+        if (last != LastPicture::turned_down) fill_rect(ground, newest_pixel);
         draw_jug_picture(x, y, amount);
         draw_amounts(x, y, amount, black);
         if (last == LastPicture::goal) mark_picture(x, y, false);

@@ -153,6 +153,9 @@ StepAfter make_move(StepMove move, int digit)
         tree_on = !tree_on;
         show_page(shown);
         return StepAfter::stay;
+    case StepMove::redraw:
+        show_page(shown);
+        return StepAfter::stay;
     case StepMove::pace:
         // A pace of its own plays the steps from the one shown; 0 goes back to a step per key.
         delay_ms = digit_paces_ms[digit];

@@ -21,6 +21,7 @@ enum class StepMove {
     pace,            // a digit key: a pace of its own, or a step per key
     quit,            // end the run at once
     other,           // any other key
+    redraw,          // the page shown drawn again: the window changed its size
 };
 
 // How the pages are shown: the page of a step kept, and the page after the last step (the

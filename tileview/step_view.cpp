@@ -112,9 +112,9 @@ void draw_cell_numbers()
 // The lowest free cell, which the search covers next: its box filled inside the grid.
 void fill_box(int x, int y, int size)
 {
-    SDL_Rect box = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(size),
-                    static_cast<Uint16>(size)};
-    SDL_FillRect(screen, &box, mark_pixel);
+    const SDL_Rect box = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(size),
+                          static_cast<Uint16>(size)};
+    fill_rect(box, mark_pixel);
 }
 void mark_free_cell(int cell)
 {
@@ -151,11 +151,7 @@ SDL_Rect ghost_place(DominoCode domino)
 {
     return domino_bar(first_cell(domino), second_cell(domino));
 }
-void tint_ghost(DominoCode domino)
-{
-    SDL_Rect place = ghost_place(domino);
-    SDL_FillRect(screen, &place, ghost_pixel);
-}
+void tint_ghost(DominoCode domino) { fill_rect(ghost_place(domino), ghost_pixel); }
 void outline_ghost(DominoCode domino)
 {
     const SDL_Rect p = ghost_place(domino);

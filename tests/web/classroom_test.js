@@ -33,16 +33,20 @@ const markerTop = 584;
 const samePicture = (a, b) => a.subarray(0, markerTop * 800 * 4).equals(b.subarray(0, markerTop * 800 * 4));
 
 // Presses a step button and waits for the step it shows; returns the time until the canvas
-// and all the panels, the tree's too, showed it.
+// and all the panels, the tree's too, showed it, and keeps the time until the canvas alone did.
+let pictureMs = 0;
 async function press(page, button, step) {
   const pressed = await page.evaluate(() => performance.now());
   await page.click(`#${button}`);
   await page.waitForFunction(
     (step) => webPage.run.step && webPage.run.step.step === step && webPage.run.treeStep === step,
     { polling: 'raf', timeout: 10000 }, step);
-  return page.evaluate((pressed) => Math.max(webPage.run.shownAt, webPage.run.treeShownAt) -
-                                    pressed, pressed);
+  const [picture, all] = await page.evaluate((pressed) => [webPage.run.shownAt - pressed,
+    Math.max(webPage.run.shownAt, webPage.run.treeShownAt) - pressed], pressed);
+  pictureMs = picture;
+  return all;
 }
+const median = (times) => times.slice().sort((a, b) => a - b)[times.length >> 1].toFixed(0);
 
 withPage(site, async (page, t) => {
   for (const program of ['jugview', 'tileview', 'juglist', 'tilelist', 'permlist']) {
@@ -65,8 +69,10 @@ withPage(site, async (page, t) => {
   await page.waitForFunction(() => webPage.run.step !== null, { timeout: 20000 });
   const forward = [await canvasPixels(page)], times = [];
   const kinds = {}, backUps = new Set();
+  const pictureTimes = [];
   for (let k = 1; k <= 40; k++) {
     times.push(await press(page, 'step-forward', k));
+    pictureTimes.push(pictureMs);
     forward.push(await canvasPixels(page));
     const now = await shown(page);
     if (!(now.ran in kinds)) kinds[now.ran] = now.code;
@@ -111,7 +117,8 @@ withPage(site, async (page, t) => {
   const sorted = times.slice().sort((a, b) => a - b);
   console.log(`a step reaches the canvas and the panels ${sorted[0].toFixed(0)} to ` +
               `${sorted[sorted.length - 1].toFixed(0)} ms after its button (median ` +
-              `${sorted[sorted.length >> 1].toFixed(0)} ms, ${times.length} steps)`);
+              `${sorted[sorted.length >> 1].toFixed(0)} ms, ${times.length} steps); the canvas ` +
+              `alone in a median of ${median(pictureTimes)} ms (its first 40)`);
 
   // The slider and the step buttons never end a run: on the end page after the last step, the
   // slider back to a step per key keeps the run, and Back shows the last step again.
@@ -153,9 +160,36 @@ withPage(site, async (page, t) => {
   t.check('Present shows the picture large, the trace in large type', presented.share >= 0.8 &&
           Math.abs(presented.ratio - 4 / 3) < 0.01 && presented.type >= 20,
           JSON.stringify(presented));
+  // The program draws the picture anew at a scale whose canvas holds at least as many pixels
+  // as the canvas is shown on, and the browser only makes it smaller; a step then reaches the
+  // canvas as soon as at the page's own size.
+  const backing = () => page.evaluate(() => {
+    const canvas = document.getElementById('screen');
+    return { width: canvas.width, height: canvas.height, step: webPage.run.step.step,
+             shown: canvas.getBoundingClientRect().width * devicePixelRatio };
+  });
+  await page.waitForFunction(() => document.getElementById('screen').width > 800,
+                             { polling: 20, timeout: 10000 }).catch(() => {});
+  const scaled = await backing();
+  t.check('in Present the canvas holds at least the pixels it is shown on',
+          scaled.width >= scaled.shown && scaled.width % 800 === 0 &&
+          scaled.width * 3 === scaled.height * 4 && scaled.step === 0, JSON.stringify(scaled));
+  const presentTimes = [], presentPictureTimes = [];
+  for (let k = 1; k <= 150; k++) {
+    presentTimes.push(await press(page, 'step-forward', k));
+    presentPictureTimes.push(pictureMs);
+  }
+  console.log(`in Present at 1920x1080, drawn at ${scaled.width}x${scaled.height} for ` +
+              `${scaled.shown.toFixed(0)} pixels shown, a step reaches the canvas in a median ` +
+              `of ${median(presentPictureTimes)} ms after its button, the panels too in ` +
+              `${median(presentTimes)} ms (150 steps)`);
   await page.keyboard.press('Escape');
   t.check('Escape leaves present mode and keeps the run', await page.evaluate(() =>
     !document.body.classList.contains('presenting') && webPage.run.exitCode === null));
+  await page.waitForFunction(() => document.getElementById('screen').width === 800,
+                             { polling: 20, timeout: 10000 }).catch(() => {});
+  t.check('and the picture is drawn at the page\'s own size again',
+          (await backing()).width === 800);
   await page.click('#stop');
 
   // The layout, with the panels beside or below the picture: nothing wider than the screen,
