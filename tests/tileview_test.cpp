@@ -288,7 +288,7 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     // its box from (20, 45). The newest domino is green, the others blue, and the line
     // joining a domino's cells pale: red is the dead end's alone.
     constexpr int pitch = 125, left = 82, top = 107;
-    const Uint32 newest = SDL_MapRGB(screen->format, 0, 150, 60);
+    const Uint32 newest = SDL_MapRGB(screen->format, 0, 120, 50);
     const Uint32 join = SDL_MapRGB(screen->format, 170, 200, 255);
     const std::set<Uint32> ink = {blue_pixel, newest, join};
     const auto inked = [&](const Page& page, int x0, int y0, int x1, int y1) {
@@ -299,8 +299,9 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     EXPECT_EQ(inked(script.pages[0], 0, 45, 799, 545), 0) << "step 0: the empty board";
     const Page& first = script.pages[1];
     EXPECT_EQ(read_board(first, pitch, left, top, ink), (std::set<int>{1}));
-    // Bar 0-1 alone on the board, the newest.
+    // Bar 0-1 alone on the board, the newest, of 3:1 against what is around it.
     EXPECT_EQ(inked(first, 0, 45, 799, 545), 208 * 83);
+    EXPECT_GE(lowest_contrast(first, newest, {newest, join}, 0, 45, 799, 545), 3.0);
     EXPECT_EQ(count_colour(first, newest, 41, 66, 248, 148) +
                   count_colour(first, join, 41, 66, 248, 148),
               208 * 83);
@@ -353,6 +354,7 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
               count_colour(ghost_page, ghost, 541, 441, 748, 523));
     const int dashes = count_colour(ghost_page, blue_pixel, 541, 441, 748, 441);  // its top
     EXPECT_TRUE(dashes > 208 / 3 && dashes < 208 * 2 / 3) << dashes;
+    EXPECT_GE(lowest_contrast(ghost_page, blue_pixel, {blue_pixel}, 535, 435, 754, 529), 3.0);
     EXPECT_EQ(count_colour(ghost_page, newest, 0, 0, 799, 599) +
                   count_colour(ghost_page, blue_pixel, 0, 36, 799, 43),
               0);

@@ -94,18 +94,31 @@ void draw_grid()
 // font, or in the header's where a cell is this wide (boards of up to 15 columns and 10
 // rows).
 constexpr int large_number_pitch = 50;
-void draw_cell_numbers()
+constexpr int number_backing = 2;  // white about a number that a cross runs under
+// With backed, the number stands on white of its own, over whatever was drawn there.
+void draw_cell_number(int cell, bool backed = false)
 {
     if (drawing_pitch < numbered_cell_pitch) return;
     TTF_Font* font = drawing_pitch >= large_number_pitch ? step_font : step_small_font;
     if (font == nullptr) return;
     const int half_height = TTF_FontHeight(font) / 2;
+    char number[12];  // any int
+    std::snprintf(number, sizeof number, "%d", cell);
+    int width = 0, height = 0;
+    if (backed && TTF_SizeUTF8(font, number, &width, &height) == 0) {
+        const SDL_Rect backing = {
+            static_cast<Sint16>(centre_x(cell) - width / 2 - number_backing),
+            static_cast<Sint16>(centre_y(cell) - half_height - number_backing),
+            static_cast<Uint16>(width + 2 * number_backing),
+            static_cast<Uint16>(height + 2 * number_backing)};
+        fill_rect(backing, white_pixel);
+    }
+    blit_text_centred(font, number, number_colour, centre_x(cell), centre_y(cell) - half_height);
+}
+void draw_cell_numbers()
+{
     for (int cell = 0; cell < cell_count; ++cell) {
-        if (covered[cell]) continue;
-        char number[12];  // any int
-        std::snprintf(number, sizeof number, "%d", cell);
-        blit_text_centred(font, number, number_colour, centre_x(cell),
-                          centre_y(cell) - half_height);
+        if (!covered[cell]) draw_cell_number(cell);
     }
 }
 
@@ -121,7 +134,7 @@ void mark_free_cell(int cell)
     fill_box(box_left(cell) + 1, box_top(cell) + 1, drawing_pitch - 1);
 }
 
-// A dead end: the cell that can take no domino crossed out in red.
+// A dead end: the cell that can take no domino crossed out in red, its number over the cross.
 void draw_cross(int x, int y, int half, int width)
 {
     draw_thick_line(x - half, y - half, x + half, y + half, width, red_pixel);
@@ -266,7 +279,10 @@ void draw(std::size_t index, StepFacts& facts)
     draw_path_dominoes(!start && (step == SearchStep::enter || step == SearchStep::found));
     if (ghost) outline_ghost(domino);
     if (!start && step == SearchStep::found) frame_board();
-    if (!start && step == SearchStep::dead_end) mark_dead_end(free_cell);
+    if (!start && step == SearchStep::dead_end) {
+        mark_dead_end(free_cell);
+        draw_cell_number(free_cell, true);
+    }
     describe(event, facts.words, sizeof facts.words);
     facts.depth = step_path().size();
 }
