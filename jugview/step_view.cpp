@@ -339,6 +339,8 @@ const StepView pour_step_view = {
     .start = nullptr,
     .draw = draw,
     .draw_end = draw_end,
+    .found_one = "solution",
+    .found_many = "solutions",
 };
 
 void show_pour_step(SearchStep step, JugState state, int depth)

@@ -331,6 +331,8 @@ const StepView tile_step_view = {
     .start = start,
     .draw = draw,
     .draw_end = draw_end,
+    .found_one = "tiling",
+    .found_many = "tilings",
 };
 
 void show_tile_step(SearchStep step, DominoCode domino, int depth, int free_cell)
