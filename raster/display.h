@@ -13,8 +13,8 @@ bool choose_display(const char* program);
 // (web/page_link.h), which it may change while the program waits.
 int display_scale();
 
-// The screen has changed its size: in the browser the page sizes the canvas anew; nothing on
-// the desktop.
+// The screen has been made, or has changed its size: in the browser the page sizes the
+// canvas anew; nothing on the desktop.
 void screen_resized();
 
 #endif

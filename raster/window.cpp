@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <csignal>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,13 +15,16 @@
 #include "raster/font_places.h"
 #include "raster/page_files.h"
 #include "raster/raster.h"
+#include "run/run_end.h"
 
 const char* const font_file = "times.ttf";
 
 namespace {
 
-// Whether the window's size may change: the user's, or in the browser the page's.
+// Whether the window's size may change: the user's, or in the browser the page's; and the
+// program's name, for its messages.
 bool window_resizable;
+const char* window_program = "";
 
 Uint32 window_flags()
 {
@@ -142,6 +145,7 @@ SDL_Surface* open_window(const char* program, int scale)
 {
     if (scale == 0) scale = display_scale();
     window_resizable = scale > 0;
+    window_program = program;
     const int k = std::max(scale, 1);
     const bool driver_named = std::getenv("SDL_VIDEODRIVER") != nullptr;
     if (!driver_named && !choose_display(program)) return nullptr;
@@ -180,6 +184,7 @@ SDL_Surface* open_window(const char* program, int scale)
     }
     sigaction(SIGINT, &saved_int, nullptr);
     sigaction(SIGTERM, &saved_term, nullptr);
+    screen_resized();
     return surface;
 }
 
@@ -200,9 +205,19 @@ bool resize_screen(int width, int height, bool keep_picture)
     const Uint32 white = SDL_MapRGB(screen->format, 255, 255, 255);
     KeptPicture kept;
     if (keep_picture) kept = copy_picture(white);
+    const int old_width = screen->w, old_height = screen->h;
     SDL_Surface* resized =
         SDL_SetVideoMode(std::max(width, 1), std::max(height, 1), screen_depth, window_flags());
-    if (resized == nullptr) return false;
+    // SDL gives up the old screen when it cannot make the new one: the window goes back to its
+    // size, and where even that fails there is nothing left to draw on.
+    if (resized == nullptr) {
+        resized = SDL_SetVideoMode(old_width, old_height, screen_depth, window_flags());
+    }
+    if (resized == nullptr) {
+        std::fprintf(stderr, "%s: cannot resize the window to %dx%d: %s\n", window_program, width,
+                     height, SDL_GetError());
+        throw RunEnd{1};
+    }
     screen = resized;
     fit_drawing_to_screen();
     SDL_FillRect(screen, nullptr, white);

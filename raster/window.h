@@ -45,7 +45,9 @@ bool open_screen(const char* program, const char* save_folder, int scale = 0);
 // now on at the largest scale whose 800x600 page fits it, centred, the rest of the window
 // white. With keep_picture, shows the picture it held again, fitted to the new scale; without,
 // leaves the screen white for the caller to draw anew. Returns false, changing nothing, for a
-// window of a fixed size and for pages that go to files.
+// window of a fixed size and for pages that go to files. Where SDL cannot make a screen of the
+// size the window goes back to the size it had; where it cannot do that either, the run ends
+// (RunEnd, status 1) after one line on standard error.
 bool resize_screen(int width, int height, bool keep_picture);
 
 // Starts SDL_ttf and opens the font at the size from the first place that has it. Returns
