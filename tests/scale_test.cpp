@@ -19,7 +19,10 @@ namespace {
 struct Image {
     png_image png{};
     std::vector<unsigned char> rgb;
-    const unsigned char* at(int x, int y) const { return &rgb[3 * (y * png.width + x)]; }
+    const unsigned char* at(int x, int y) const
+    {
+        return &rgb[3 * (static_cast<std::size_t>(y) * png.width + x)];
+    }
 };
 
 Image read_png(const std::string& path)
@@ -87,7 +90,7 @@ TEST_P(ScaledPages, AreThe800x600PagesDrawnAnewAtTwiceTheSize)
     const auto& [program, arguments] = GetParam();
     const TempFolder scratch;
     ASSERT_TRUE(copy_into(BIN_DIR "/" + program, scratch.path(), program));
-    const std::string bin = BIN_DIR, bare = scratch.path(), to = scratch.path() + "/";
+    const std::string bin = BIN_DIR, &bare = scratch.path(), to = scratch.path() + "/";
     const auto plain = save_pages(program, bin, to + "plain", arguments);
     const auto one = save_pages(program, bin, to + "one", arguments + " --scale 1");
     const auto two = save_pages(program, bin, to + "two", arguments + " --scale 2");
@@ -108,7 +111,7 @@ TEST_P(ScaledPages, AreThe800x600PagesDrawnAnewAtTwiceTheSize)
         // up to a fiftieth shorter than twice the line.
         const auto box = text_box(small, small_bare), large_box = text_box(large, large_bare);
         if (box[2] < 0) continue;  // a page without texts
-        for (int k = 0; k < 4; ++k) EXPECT_NEAR(large_box[k], 2 * box[k], 4 + box[k] / 25);
+        for (int k = 0; k < 4; ++k) EXPECT_NEAR(large_box[k], 2 * box[k], 4 + box[k] / 25.0);
         // Not the small page enlarged: the texts are drawn anew at twice their size.
         int anew = 0;
         for (int y = 0; y < 1200; ++y)
