@@ -169,6 +169,9 @@ StepAfter make_move(StepMove move, int number)
         if (delay_ms < 0) return StepAfter::stay;
         paused = !paused;
         return paused || at_end_page() ? StepAfter::stay : go_forward();
+    case StepMove::redraw:
+        show_page(shown);
+        return StepAfter::stay;
     case StepMove::pace:
         // A pace of its own plays the steps from the one shown; 0 goes back to a step per key.
         delay_ms = digit_paces_ms[number];

@@ -6,7 +6,7 @@ import { putByte, showOutput, takeErrors, takeOutput, takePendingBytes } from '.
 import { enableStepControls } from './step_controls.js';
 import { showStep } from './panels.js';
 import { showConsoleTree, showTree } from './tree_panel.js';
-import { fitPicture } from './present.js';
+import { fitPicture, pictureScale } from './present.js';
 import { offerRunToStep } from './place.js';
 
 function waiting() {
@@ -66,6 +66,8 @@ export async function startWindowProgram(name, args) {
     printErr: (text) => console.warn(text),
     webAnswers: 0,
     webKeys: [],
+    webScale: pictureScale(),
+    onScreenSize: forThisRun(fitPicture),
     onWait: forThisRun(waiting),
     onExit: forThisRun(ended),
     onAbort: forThisRun(failed),
@@ -79,6 +81,8 @@ export async function startWindowProgram(name, args) {
     key: (key) => mod.webKeys.push(key),
     // A step (its place in the record) to go to, as the address names it.
     goTo: (step) => { mod.webStep = step; },
+    // Seen at the program's next wait, or between two steps that come by themselves.
+    scale: (k) => { mod.webScale = k; },
     // Seen at the program's next wait.
     stop: () => { mod.webStop = true; },
   };
