@@ -1,11 +1,16 @@
-// jugview's drawing: one solution page, single lines, and the full-screen fill as the floor.
+// jugview's drawing: one solution page, a step's page, single lines, and the full-screen fill
+// as the floor.
 #include <benchmark/benchmark.h>
 
 #include "jugview/jug_picture.h"
+#include "jugview/step_view.h"
 #include "pour/pour.h"
+#include "pour/pour_trace.h"
+#include "step_pages.h"
 #include "window_setup.h"
 
-void report_solution(JugState, int) {}
+// As in step mode: the step that reaches the goal shows it.
+void report_solution(JugState, int) { ++solution_count; }
 
 // The page benchmarks run with the flips and without them: the difference is SDL's work of
 // presenting the screen, the rest is our own drawing.
@@ -21,6 +26,10 @@ static void map_bench_colours()
     white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
     black_pixel = SDL_MapRGB(screen->format, 0, 0, 0);
     red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
+    mark_pixel = SDL_MapRGB(screen->format, 0, 0, 250);
+    newest_pixel = SDL_MapRGB(screen->format, 215, 245, 215);
+    newest_frame_pixel = SDL_MapRGB(screen->format, 0, 120, 50);
+    ghost_pixel = SDL_MapRGB(screen->format, 110, 110, 110);
 }
 
 // Solution 12, the deepest: 15 pictures, each with its flip.
@@ -42,6 +51,27 @@ BENCHMARK(BM_jugview_solution_page)
     ->Arg(1)
     ->Arg(0)
     ->Unit(benchmark::kMicrosecond);
+
+static void record_pour_step(SearchStep step, JugState state, int depth)
+{
+    TraceNode node;
+    const bool reached = pour_trace_node(step, state, depth, node);
+    record_bench_step(step_event(step, static_cast<std::uint32_t>(state)),
+                      reached ? &node : nullptr);
+}
+
+// Steps 101 to 250 of the default jugs' 394, the first solution among them.
+static void BM_jugview_step_page(benchmark::State& state)
+{
+    flips_on = true;
+    bench_step_pages(state, pour_step_view, 100, [] {
+        solution_count = 0;
+        pour_step_action = record_pour_step;
+        start_pour_search();
+        pour_step_action = nullptr;
+    });
+}
+BENCHMARK(BM_jugview_step_page)->STEP_PAGE_ARGUMENTS;
 
 static void BM_draw_thick_line_60(benchmark::State& state)
 {

@@ -1,8 +1,11 @@
-// tileview's drawing: one full page of 49 diagrams, shown with its flip.
+// tileview's drawing: one full page of 49 diagrams, shown with its flip, and a step's page.
 #include <benchmark/benchmark.h>
 
-#include "tiling/tiling.h"
+#include "step_pages.h"
+#include "tileview/step_view.h"
 #include "tileview/tiling_picture.h"
+#include "tiling/tiling.h"
+#include "tiling/tiling_trace.h"
 #include "window_setup.h"
 
 static void map_bench_colours()
@@ -10,6 +13,11 @@ static void map_bench_colours()
     white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
     blue_pixel = SDL_MapRGB(screen->format, 0, 0, 250);
     red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
+    mark_pixel = SDL_MapRGB(screen->format, 255, 220, 100);
+    grid_pixel = SDL_MapRGB(screen->format, 200, 200, 200);
+    newest_pixel = SDL_MapRGB(screen->format, 0, 120, 50);
+    join_pixel = SDL_MapRGB(screen->format, 170, 200, 255);
+    ghost_pixel = SDL_MapRGB(screen->format, 220, 228, 255);
 }
 
 // Stores a whole tiling as the search leaves it for the display step.
@@ -42,5 +50,28 @@ static void BM_tileview_page(benchmark::State& state)
     }
 }
 BENCHMARK(BM_tileview_page)->ArgName("flips")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+static void record_tile_step(SearchStep step, DominoCode domino, int depth, int free_cell)
+{
+    TraceNode node;
+    const bool reached = tile_trace_node(step, domino, depth, free_cell, node);
+    record_bench_step(step_event(step, static_cast<std::uint32_t>(domino)),
+                      reached ? &node : nullptr);
+}
+
+// Steps 1,000 to 1,149 of the 6x4 board's search, on its large board. The diagram pages drawn
+// before are put back as they were.
+static void BM_tileview_step_page(benchmark::State& state)
+{
+    bench_step_pages(state, tile_step_view, 1000, [] {
+        record_bench_step(start_event(), nullptr);
+        tile_step_action = record_tile_step;
+        enumerate_tilings();
+        tile_step_action = nullptr;
+    });
+    drawing_diagrams = true;
+    drawing_pitch = cell_pitch;
+}
+BENCHMARK(BM_tileview_step_page)->STEP_PAGE_ARGUMENTS;
 
 BENCH_MAIN_WITH_SCREEN()

@@ -64,15 +64,17 @@ static void draw_liquid(int left, int baseline, int bottom_gap, int height)
     SDL_Rect place;
     place.x = static_cast<Sint16>(left + bar_inset);
     place.y = static_cast<Sint16>(baseline - bottom_gap - height);
+    place.w = static_cast<Uint16>(width);
+    place.h = static_cast<Uint16>(height);
+    // At a scale the bar is made as large, and stands where the scale puts it.
+    if (drawing_scaled()) place = screen_rect(place);
 
     // The block is made in the screen's own format, so red_pixel means red on it too.
     const SDL_PixelFormat* f = screen->format;
-    block_surface = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, f->BitsPerPixel, f->Rmask,
+    block_surface = SDL_CreateRGBSurface(SDL_SWSURFACE, place.w, place.h, f->BitsPerPixel, f->Rmask,
                                          f->Gmask, f->Bmask, f->Amask);
     if (block_surface == nullptr) {
         // Without a surface the block is filled on the screen itself: the picture stays whole.
-        place.w = static_cast<Uint16>(width);
-        place.h = static_cast<Uint16>(height);
         SDL_FillRect(screen, &place, red_pixel);
         return;
     }

@@ -65,7 +65,8 @@ static void map_colours(const SDL_PixelFormat* format)
     red_pixel = SDL_MapRGB(format, 255, 0, 0);
     mark_pixel = SDL_MapRGB(format, 0, 0, 250);
     newest_pixel = SDL_MapRGB(format, 215, 245, 215);
-    ghost_pixel = SDL_MapRGB(format, 140, 140, 140);
+    newest_frame_pixel = SDL_MapRGB(format, 0, 120, 50);
+    ghost_pixel = SDL_MapRGB(format, 110, 110, 110);
 }
 
 static void start_pages(TTF_Font* font) { label_font = font; }

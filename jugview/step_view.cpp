@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "jugview/jug_picture.h"
@@ -14,12 +15,13 @@
 
 Uint32 mark_pixel;
 Uint32 newest_pixel;
+Uint32 newest_frame_pixel;
 Uint32 ghost_pixel;
 
 namespace {
 
 constexpr SDL_Color black = {0, 0, 0, 0};
-constexpr SDL_Color ghost_colour = {140, 140, 140, 0};  // as ghost_pixel
+constexpr SDL_Color ghost_colour = {110, 110, 110, 0};  // as ghost_pixel
 
 // The header line names the puzzle as the options write it, with the solutions found; the
 // legend stands at the right of the same line and says what the marks mean, each after a
@@ -38,7 +40,13 @@ constexpr int legend_turned_down_left = 617;
 
 constexpr int mark_margin = 4;  // between a picture and the frame or cross that marks it
 constexpr int mark_half_width = 1;
-constexpr int ghost_dash = 6;  // the dashes of the outline where a state was taken away
+// A cross runs on a white band this wide on each side, which parts it from the containers and
+// the liquid it crosses.
+constexpr int cross_casing_half_width = 4;
+constexpr int amount_backing = 2;      // white about an amount that a cross runs under
+constexpr int amount_backing_top = 2;  // below the baseline: the first row under the base
+constexpr int ghost_dash = 8;          // the dashes of the outline where a state was taken away
+constexpr int ghost_half_width = 2;
 
 // The amounts stand under the pictures in the label font, their texts' tops on the
 // baseline: the font's own blank rows above its digits leave them a gap under the
@@ -51,8 +59,11 @@ constexpr int step_row_gap = row_gap + amount_height;
 void draw_box(int x0, int y0, int x1, int y1, bool crossed)
 {
     if (crossed) {
-        draw_thick_line(x0, y0, x1, y1, mark_half_width, mark_pixel);
-        draw_thick_line(x0, y1, x1, y0, mark_half_width, mark_pixel);
+        for (const auto& [width, colour] : {std::pair{cross_casing_half_width, white_pixel},
+                                            std::pair{mark_half_width, mark_pixel}}) {
+            draw_thick_line(x0, y0, x1, y1, width, colour);
+            draw_thick_line(x0, y1, x1, y0, width, colour);
+        }
         return;
     }
     draw_thick_box(x0, y0, x1, y1, mark_half_width, mark_pixel);
@@ -115,14 +126,25 @@ void header(char* text, std::size_t size, long long solutions)
                   jug_capacity[1], jug_capacity[2], goal, solutions);
 }
 
-// The amount of each jug under its container.
-void draw_amounts(int x, int y, const std::int32_t amount[jug_count], SDL_Color colour)
+// The amount of each jug under its container; with backed, each on white of its own, from
+// under the containers' base to under its digits, over whatever was drawn there.
+void draw_amounts(int x, int y, const std::int32_t amount[jug_count], SDL_Color colour,
+                  bool backed = false)
 {
     for (int k = 0; k < jug_count; ++k) {
         char number[12];  // any int
         std::snprintf(number, sizeof number, "%d", amount[k]);
-        blit_text_centred(step_label_font, number, colour,
-                          x + k * (jug_width + jug_gap) + jug_width / 2, y + amount_top);
+        const int centre = x + k * (jug_width + jug_gap) + jug_width / 2;
+        int width = 0, height = 0;
+        if (backed && step_label_font != nullptr &&
+            TTF_SizeUTF8(step_label_font, number, &width, &height) == 0) {
+            const SDL_Rect backing = {static_cast<Sint16>(centre - width / 2 - amount_backing),
+                                      static_cast<Sint16>(y + amount_backing_top),
+                                      static_cast<Uint16>(width + 2 * amount_backing),
+                                      static_cast<Uint16>(amount_height + amount_backing)};
+            fill_rect(backing, white_pixel);
+        }
+        blit_text_centred(step_label_font, number, colour, centre, y + amount_top);
     }
 }
 
@@ -135,8 +157,9 @@ bool next_step_place(int& x, int& y)
 }
 
 // How the last picture drawn is marked: the state the step reached (the newest, on a tinted
-// ground), a goal besides (framed), a pour turned down (crossed out), or the state the step
-// took away (a ghost: its containers in grey, empty, in a dashed outline).
+// ground in a green frame), a goal besides (framed in the marks' blue instead), a pour turned
+// down (crossed out, its amounts over the cross), or the state the step took away (a ghost:
+// its containers in grey, empty, in a dashed outline).
 enum class LastPicture { newest, goal, turned_down, ghost };
 
 // Draws the page that holds the last picture of the pictures, as a solution's pictures flow,
@@ -170,14 +193,18 @@ void draw_path(const std::vector<std::uint32_t>& pictures, LastPicture last)
             draw_jug_outline(x, y, ghost_pixel);
             draw_amounts(x, y, amount, ghost_colour);
             draw_dashed_box(ground.x, ground.y, ground.x + ground.w, ground.y + ground.h,
-                            ghost_dash, mark_half_width, ghost_pixel);
+                            ghost_dash, ghost_half_width, ghost_pixel);
             return;
         }
-        if (last != LastPicture::turned_down) SDL_FillRect(screen, &ground, newest_pixel);
+        if (last != LastPicture::turned_down) fill_rect(ground, newest_pixel);
+        if (last == LastPicture::newest) {
+            draw_thick_box(ground.x, ground.y, ground.x + ground.w, ground.y + ground.h,
+                           mark_half_width, newest_frame_pixel);
+        }
         draw_jug_picture(x, y, amount);
-        draw_amounts(x, y, amount, black);
         if (last == LastPicture::goal) mark_picture(x, y, false);
         if (last == LastPicture::turned_down) mark_picture(x, y, true);
+        draw_amounts(x, y, amount, black, last == LastPicture::turned_down);
     }
 }
 
@@ -353,6 +380,8 @@ const StepView pour_step_view = {
     .draw_end = draw_end,
     .call_words = {.call = call_words, .candidate = candidate_words},
     .candidates = candidates,
+    .found_one = "solution",
+    .found_many = "solutions",
 };
 
 void show_pour_step(SearchStep step, JugState state, int depth)

@@ -8,9 +8,11 @@
 #include "steps/step_player.h"
 
 // The colour that marks a goal (a frame) and a pour turned down (a cross), the ground of the
-// newest picture, and the colour of a state just taken away; mapped at start.
+// newest picture and the frame about it, and the colour of a state just taken away; mapped at
+// start. Each mark stands at least 3:1 in contrast against what is around it.
 extern Uint32 mark_pixel;
 extern Uint32 newest_pixel;
+extern Uint32 newest_frame_pixel;
 extern Uint32 ghost_pixel;
 
 // What the last page of a run without a solution says: at the solution number's place on a

@@ -12,6 +12,7 @@ constexpr int max_step_delay = 10000;  // milliseconds
 constexpr int max_probes = 10000000;
 constexpr int max_seed = 999999999;
 constexpr int max_parts = 1000000;
+constexpr int max_scale = 4;  // max_draw_scale of the drawing kit (raster/raster.h)
 
 // Reads a whole number from lo to hi at p and moves p past it. Only digits are taken: no
 // sign, no blanks.
@@ -94,6 +95,11 @@ bool read_size(const char* text, const OptionSpec& option, const ProgramInfo& pr
 bool read_delay(const char* text, const OptionSpec& option, const ProgramInfo& program, Settings& s)
 {
     return read_one_whole(text, option, program, s.delay_ms);
+}
+
+bool read_scale(const char* text, const OptionSpec& option, const ProgramInfo& program, Settings& s)
+{
+    return read_one_whole(text, option, program, s.scale);
 }
 
 bool read_probes(const char* text, const OptionSpec& option, const ProgramInfo& program,
@@ -442,6 +448,20 @@ constexpr OptionSpec option_table[option_table_size] = {
         .form = "the name of a folder, such as pages",
         .help = "write the pages as DIR/page-001.png, ... instead of opening a window",
         .read = read_save,
+    },
+    {
+        .name = "scale",
+        .bit = option_scale,
+        .value = "K",
+        .label = "Scale K",
+        .without = "an 800x600 window of a fixed size",
+        .min = 1,
+        .max = max_scale,
+        .form = "a whole number K from {min} to {max}",
+        .help = "draw the pictures K times as large ({min} to {max}), sharp at that size: a "
+                "window of K*800 by K*600 pixels that can be resized, its pictures then drawn "
+                "at the largest scale that fits, or with --save pages of that size",
+        .read = read_scale,
     },
     {
         .name = "help",

@@ -33,6 +33,7 @@ struct Settings {
     int delay_ms = -1;                  // in step mode, the pause between steps; -1: a key per step
     StepViewChoice step_view = StepViewChoice::picture;  // what step mode's pages show first
     const char* save_folder = nullptr;  // where --save writes the pages; nullptr: a window
+    int scale = 0;  // the scale of the window and the pages; 0: the window of a fixed 800x600
     ProgressChoice progress = ProgressChoice::automatic;
     bool estimate = false;  // estimate the search instead of making it
     int probes = 0;         // for the estimate
@@ -59,6 +60,7 @@ enum : unsigned {
     option_jobs = 1u << 11,
     option_part = 1u << 12,
     option_tree = 1u << 13,  // --tree and --hide
+    option_scale = 1u << 14,
 };
 
 // One example of a program's use, for --help and the web page's presets.
@@ -120,7 +122,7 @@ struct OptionSpec {
 };
 
 // The rows of option_table; its definition holds them equal.
-constexpr int option_table_size = 22;
+constexpr int option_table_size = 23;
 extern const OptionSpec option_table[option_table_size];
 
 // The row of the option of that name (as after the two dashes), or nullptr.

@@ -41,7 +41,8 @@ const ProgramInfo jugview_program = {
         "A move pours one jug into another until the source is empty or the target full; from\n"
         "each state the search tries the pours in the order 1 into 2, 1 into 3, 2 into 1,\n"
         "2 into 3, 3 into 1, 3 into 2, going deeper at each before the next.",
-    .options = option_jugs | option_goal | option_steps | option_save | option_progress,
+    .options =
+        option_jugs | option_goal | option_steps | option_save | option_scale | option_progress,
     .window = true,
     .max_jug_amount = max_jug_amount,
     .kept_steps = default_kept_steps,
@@ -60,7 +61,7 @@ const ProgramInfo tileview_program = {
         "shows its grid and the number of each free cell, except on boards of more than 30\n"
         "columns or 20 rows, whose cells are too small for their numbers. Each move covers the\n"
         "lowest free cell with a domino, horizontal before vertical.",
-    .options = option_board | option_steps | option_save | option_progress,
+    .options = option_board | option_steps | option_save | option_scale | option_progress,
     .window = true,
     .max_board_columns = max_diagram_columns,
     .max_board_rows = max_diagram_rows,

@@ -23,3 +23,7 @@ bool choose_display(const char* program)
     if (!wayland) setenv("SDL_VIDEODRIVER", "x11", 1);
     return true;
 }
+
+int display_scale() { return 0; }
+
+void screen_resized() {}

@@ -36,7 +36,7 @@ std::string page_path(int number)
 
 }  // namespace
 
-SDL_Surface* open_page_files(const char* program, const char* folder)
+SDL_Surface* open_page_files(const char* program, const char* folder, int scale)
 {
     if (mkdir(folder, 0777) != 0 && errno != EEXIST) {
         std::fprintf(stderr, "%s: cannot make the folder '%s': %s\n", program,
@@ -50,12 +50,13 @@ SDL_Surface* open_page_files(const char* program, const char* folder)
                      printable(folder).c_str(), std::strerror(error));
         return nullptr;
     }
+    const int width = scale * screen_width, height = scale * screen_height;
     SDL_Surface* surface =
-        SDL_CreateRGBSurface(SDL_SWSURFACE, screen_width, screen_height, screen_depth,
-                             screen_red_mask, screen_green_mask, screen_blue_mask, 0);
+        SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, screen_depth, screen_red_mask,
+                             screen_green_mask, screen_blue_mask, 0);
     if (surface == nullptr) {
-        std::fprintf(stderr, "%s: cannot make an %dx%d page in memory: %s\n", program, screen_width,
-                     screen_height, SDL_GetError());
+        std::fprintf(stderr, "%s: cannot make an %dx%d page in memory: %s\n", program, width,
+                     height, SDL_GetError());
         return nullptr;
     }
     close_page_files();

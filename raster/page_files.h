@@ -5,12 +5,12 @@
 #include <SDL.h>
 
 // Instead of a window: makes folder when it is missing (its parent must exist) and returns
-// an 800x600 screen in memory in the window's pixel format. From then on each wait for a key
-// writes the screen as the next page file, folder/page-001.png, page-002.png, ... (more
+// a screen in memory in the window's pixel format, scale times 800x600. From then on each wait for
+// a key writes the screen as the next page file, folder/page-001.png, page-002.png, ... (more
 // digits past 999), replacing files of those names, and goes on at once. SDL's video is
 // never started. Returns nullptr, after one line on standard error naming the folder and
 // the reason, when the folder cannot be had.
-SDL_Surface* open_page_files(const char* program, const char* folder);
+SDL_Surface* open_page_files(const char* program, const char* folder, int scale = 1);
 
 // Whether open_page_files has sent the pages to files.
 bool pages_go_to_files();

@@ -137,10 +137,12 @@ StepAfter make_move(StepMove move, int number)
 {
     if (move == StepMove::quit) return StepAfter::run_over;
     // Any move but the one that answers the question leaves it: the step it held back comes
-    // with a move forward, the others go where they go from the step shown.
+    // with a move forward, the others go where they go from the step shown. A redraw asks
+    // it again.
     const bool answers = move == StepMove::forward || move == StepMove::play ||
                          move == StepMove::play_pause || move == StepMove::tick ||
-                         move == StepMove::none || move == StepMove::predict;
+                         move == StepMove::none || move == StepMove::predict ||
+                         move == StepMove::redraw;
     if (question_shown && !answers) question_shown = false;
     if (at_end_page()) {
         // The last page: the space bar and any other key end the run, the moves forward have
@@ -220,6 +222,13 @@ StepAfter make_move(StepMove move, int number)
         if (paused || at_end_page()) return StepAfter::stay;
         question_shown = false;
         return go_forward();
+    case StepMove::redraw:
+        if (question_shown) {
+            pages.show_question(shown);
+        } else {
+            show_page(shown);
+        }
+        return StepAfter::stay;
     case StepMove::pace:
         // A pace of its own plays the steps from the one shown; 0 goes back to a step per key.
         delay_ms = digit_paces_ms[number];

@@ -26,6 +26,7 @@ enum class StepMove {
     go_to,           // a step named by its place in the record (the web page's address)
     quit,            // end the run at once
     other,           // any other key
+    redraw,          // the page shown drawn again: the window changed its size
 };
 
 // How the pages are shown: the page of a step kept, the page after the last step (the end

@@ -148,6 +148,21 @@ void show_question_page(std::size_t step)
     if (step_shown_action != nullptr) step_shown_action(step, status_line);
 }
 
+void write_search_summary(char* title, std::size_t title_size, char* counts,
+                          std::size_t counts_size)
+{
+    const StepCounts& c = step_record.counts();
+    if (c.found == 0) {
+        std::snprintf(title, title_size, "the search is over: no %s", view.found_one);
+    } else {
+        std::snprintf(title, title_size, "the search is over: %lld %s", c.found,
+                      c.found == 1 ? view.found_one : view.found_many);
+    }
+    std::snprintf(counts, counts_size,
+                  "%lld calls, %lld found, %lld turned down, %lld dead ends, depth %lld", c.calls,
+                  c.found, c.turned_down, c.dead_ends, c.depth);
+}
+
 void show_end_page(bool told_over)
 {
     if (!step_record.empty()) replay_to(step_record.end() - 1);
@@ -155,6 +170,10 @@ void show_end_page(bool told_over)
     std::snprintf(status_line, sizeof status_line, "the search is over");
     draw_top(steps_found(), false);
     view.draw_end();
+    char title[96], counts[160];
+    write_search_summary(title, sizeof title, counts, sizeof counts);
+    blit_text(step_font, title, black, summary_place);
+    blit_text(step_label_font, counts, black, summary_counts_place);
     if (tree_view_on()) draw_tree_view(step_tree, step_tree.size(), -1, step_tree_font);
     if (told_over) {
         blit_text(step_small_font, "the search is over: no step comes after this page", marker_grey,

@@ -48,13 +48,18 @@ struct StepView {
     // Draws the picture of a step below the header and the legend, the path
     // (steps/step_replay.h) standing just after it, and tells what the status line says.
     void (*draw)(std::size_t step, StepFacts& facts);
-    // Draws what the page that follows the last step shows below its header.
+    // Draws what the page that follows the last step shows below its header, above the
+    // summary of the search.
     void (*draw_end)();
     // How the call stack names a call and the candidate it stands at.
     CallWords call_words;
     // The candidates of the call at depth on the path the page stands on, in the order the
     // search tries them, into out (at most most of them); returns how many there are.
     int (*candidates)(std::size_t depth, std::uint32_t* out, int most);
+    // What the search finds, one and more of them, as the summary names them ("tiling",
+    // "tilings").
+    const char* found_one;
+    const char* found_many;
 };
 
 // The fonts of step mode: the header's and the status line's; the labels' (the legend, a
@@ -97,6 +102,16 @@ constexpr SDL_Rect step_status_place = {20, 560, 0, 0};
 constexpr SDL_Rect step_marker_place = {20, 584, 0, 0};
 // Where the tree view says that the tree stopped growing: at the foot of the tree.
 constexpr SDL_Rect tree_note_place = {20, 530, 0, 0};
+// Where the page after the last step sums the search up: the configurations found, in the
+// status font, below a line the view may write under the header; and under it what the
+// steps add up to (steps/step_record.h), in the label font.
+constexpr SDL_Rect summary_place = {20, 80, 0, 0};
+constexpr SDL_Rect summary_counts_place = {20, 110, 0, 0};
+
+// The summary's two lines: "the search is over: 14 solutions" and "101 calls, 14 found, 192
+// turned down, 0 dead ends, depth 15", as a trace's summary words them.
+void write_search_summary(char* title, std::size_t title_size, char* counts,
+                          std::size_t counts_size);
 
 // Writes the status line of a step in the status font (nothing without one): its number, the
 // depth the search stands at, and what the step did and why, in words (UTF-8). The header

@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include "raster/page_files.h"
+#include "raster/window.h"
 #include "run/run_end.h"
 #include "steps/step_keys.h"
 #include "steps/step_navigation.h"
@@ -58,6 +59,10 @@ StepKey wait_for_move(int delay_ms)
             return step_key_of(event.key.keysym.sym, event.key.keysym.unicode);
         }
         if (event.type == SDL_USEREVENT) return {StepMove::go_to, event.user.code};
+        // A window of a new size shows the page again, drawn at the scale that fits it.
+        if (event.type == SDL_VIDEORESIZE && resize_screen(event.resize.w, event.resize.h, false)) {
+            return {StepMove::redraw, 0};
+        }
     }
 }
 

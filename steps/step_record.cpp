@@ -12,6 +12,35 @@ void StepRecord::clear()
 {
     blocks_.clear();
     first_ = end_ = 0;
+    counts_ = StepCounts();
+    open_calls_ = 0;
+}
+
+void StepRecord::count(StepEvent event)
+{
+    if (is_start_event(event)) return;
+    if (is_found_here(event)) {
+        ++counts_.found;  // by the call already counted
+        return;
+    }
+    switch (step_kind(event)) {
+    case SearchStep::found:
+        ++counts_.found;
+        [[fallthrough]];
+    case SearchStep::enter:
+        ++counts_.calls;
+        if (++open_calls_ > counts_.depth) counts_.depth = open_calls_;
+        return;
+    case SearchStep::turned_down:
+        ++counts_.turned_down;
+        return;
+    case SearchStep::dead_end:
+        ++counts_.dead_ends;
+        return;
+    case SearchStep::back_up:
+        if (open_calls_ > 0) --open_calls_;
+        return;
+    }
 }
 
 void StepRecord::add(StepEvent event)
@@ -32,4 +61,5 @@ void StepRecord::add(StepEvent event)
     const std::size_t at = end_ - first_;
     blocks_[at / step_block_size][at % step_block_size] = event;
     ++end_;
+    count(event);
 }

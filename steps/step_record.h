@@ -60,6 +60,14 @@ inline bool finds_configuration(StepEvent event)
            (event.bits & step_kind_mask) == static_cast<std::uint32_t>(SearchStep::found);
 }
 
+// What the steps of a run add up to, counted as a trace's summary counts the nodes of its tree
+// (tree/trace_reader.h): the calls (every step that enters one, those that find a
+// configuration included), the configurations found, the candidates turned down, the dead
+// ends, and the depth, the most calls open at once.
+struct StepCounts {
+    long long calls = 0, found = 0, turned_down = 0, dead_ends = 0, depth = 0;
+};
+
 // The events are kept in blocks of this many; the oldest steps are dropped a block at a time.
 constexpr std::size_t step_block_size = std::size_t{1} << 16;
 
@@ -83,6 +91,8 @@ class StepRecord {
     std::size_t end() const { return end_; }
     // The oldest step still kept; 0 until steps were dropped.
     std::size_t first_kept() const { return first_; }
+    // What every step that came adds up to, the dropped ones included.
+    const StepCounts& counts() const { return counts_; }
     bool empty() const { return end_ == first_; }
 
     // The event of a step kept: first_kept() <= step < end().
@@ -97,6 +107,10 @@ class StepRecord {
     std::deque<std::unique_ptr<StepEvent[]>> blocks_;
     std::size_t first_ = 0;
     std::size_t end_ = 0;
+    StepCounts counts_;
+    long long open_calls_ = 0;
+
+    void count(StepEvent event);
 };
 
 // Every step of the run in step mode, as its events.

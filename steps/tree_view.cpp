@@ -109,9 +109,9 @@ void disc(double x, double y, double radius, Uint32 colour)
 {
     for (int dy = static_cast<int>(-radius); dy <= radius; ++dy) {
         const int half = static_cast<int>(std::sqrt(radius * radius - dy * dy));
-        SDL_Rect row = {static_cast<Sint16>(x - half), static_cast<Sint16>(y + dy),
-                        static_cast<Uint16>(2 * half + 1), 1};
-        SDL_FillRect(screen, &row, colour);
+        const SDL_Rect row = {static_cast<Sint16>(x - half), static_cast<Sint16>(y + dy),
+                              static_cast<Uint16>(2 * half + 1), 1};
+        fill_rect(row, colour);
     }
 }
 
@@ -241,9 +241,9 @@ void draw_tree_view(const SearchTree& tree, int count, int current, TTF_Font* fo
 {
     label_font = font;
     const Colours c = map_colours();
-    SDL_Rect view_rect = area;
-    SDL_FillRect(screen, &view_rect, c.white);
-    SDL_SetClipRect(screen, &view_rect);
+    const SDL_Rect view_rect = area;
+    fill_rect(view_rect, c.white);
+    clip_to(&view_rect);
 
     const TreeLayout layout = lay_out_tree(tree, count);
     count = static_cast<int>(layout.places.size());
@@ -327,11 +327,12 @@ void draw_tree_view(const SearchTree& tree, int count, int current, TTF_Font* fo
             if (!path_nodes && !in_view(p)) continue;
             const double x = drawn_x[static_cast<size_t>(k)], y = node_y(k);
             if (path_nodes && x != view.x(p.x)) {
-                SDL_Rect clearing = {static_cast<Sint16>(x - p.half_width * scale - edge_room),
-                                     static_cast<Sint16>(y - p.half_height * scale - edge_room),
-                                     static_cast<Uint16>(2 * (p.half_width * scale + edge_room)),
-                                     static_cast<Uint16>(2 * (p.half_height * scale + edge_room))};
-                SDL_FillRect(screen, &clearing, c.white);
+                const SDL_Rect clearing = {
+                    static_cast<Sint16>(x - p.half_width * scale - edge_room),
+                    static_cast<Sint16>(y - p.half_height * scale - edge_room),
+                    static_cast<Uint16>(2 * (p.half_width * scale + edge_room)),
+                    static_cast<Uint16>(2 * (p.half_height * scale + edge_room))};
+                fill_rect(clearing, c.white);
             }
             const SearchStep kind = tree.node(k).kind;
             shape(kind, p, x, y, c, path_nodes);
@@ -345,8 +346,8 @@ void draw_tree_view(const SearchTree& tree, int count, int current, TTF_Font* fo
     }
 
     // The legend stays at the top of the view, whatever part of the tree is shown.
-    SDL_Rect band = {area.x, area.y, area.w, static_cast<Uint16>(legend_band)};
-    SDL_FillRect(screen, &band, c.white);
+    const SDL_Rect band = {area.x, area.y, area.w, static_cast<Uint16>(legend_band)};
+    fill_rect(band, c.white);
     for (const LegendItem& item : layout.legend) {
         const NodePlace& p = item.place;
         if (item.count) {
@@ -359,5 +360,5 @@ void draw_tree_view(const SearchTree& tree, int count, int current, TTF_Font* fo
         }
         text(item.meaning.c_str(), ink, area.x + item.meaning_x * scale, area.y + legend_y * scale);
     }
-    SDL_SetClipRect(screen, nullptr);
+    clip_to(nullptr);
 }

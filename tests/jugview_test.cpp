@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
 
 #include "jugview/jug_picture.h"
 #include "page_reading.h"
@@ -333,7 +334,7 @@ TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
 
     // Step 2 pours 1 into 2: two pictures, each with its amounts under it, the newest, (5 5
     // 0), on its ground from 4 pixels left of it and above its tallest container to 4 under
-    // its amounts.
+    // its amounts, framed about the ground's edge in a green of 3:1 against what is around.
     TTF_Font* small = open_test_font(BIN_DIR, label_font_size);
     ASSERT_NE(small, nullptr);
     const auto amounts_under = [small](int x, int y, Amounts amounts) {
@@ -354,22 +355,34 @@ TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
                             two.black));
     EXPECT_TRUE(
         same_pixels("step_2-red", page_pixels_with(descent, red_pixel, 0, 40, 799, 555), two.red));
+    const Uint32 frame = SDL_MapRGB(screen->format, 0, 120, 50);
+    const PixelSet newest_frame = page_pixels_with(descent, frame);
+    EXPECT_EQ(newest_frame, page_pixels_with(descent, frame, 185, 35, 335, 122));
+    EXPECT_GT(newest_frame.size(), 4u * (148 + 85));
+    EXPECT_GE(lowest_contrast(descent, frame, {frame}, 0, 0, 799, 599), 3.0);
     PixelSet ground = rectangle(186, 36, 333, 120);
-    for (const PixelSet* drawn : {&two.black, &two.red})
+    for (const PixelSet* drawn :
+         {&std::as_const(two.black), &std::as_const(two.red), &newest_frame})
         for (const auto& p : *drawn) ground.erase(p);
     const Uint32 newest = SDL_MapRGB(screen->format, 215, 245, 215);
     EXPECT_TRUE(same_pixels("step_2-newest", page_pixels_with(descent, newest), ground));
     EXPECT_EQ(count_colour(descent, white_pixel, 0, 36, 799, 555),
-              800 * 520 - static_cast<int>(two.black.size() + two.red.size() + ground.size()));
+              800 * 520 - static_cast<int>(two.black.size() + two.red.size() + ground.size()) -
+                  count_colour(descent, frame, 0, 36, 799, 555));
 
     // Step 5: from (7 0 3), pouring 1 into 2 gives (2 5 3), already on the path: shown at
-    // the next place, (20, 192), and crossed out there with its amounts.
+    // the next place, (20, 192), and crossed out there on a white band, its amounts whole
+    // over the cross.
     auto shown = read_solution_page(turned_down, red_pixel, black_pixel, steps);
     ASSERT_EQ(shown.size(), 5u);
     shown.pop_back();  // the crossed-out picture is checked pixel by pixel below
     EXPECT_EQ(shown, std::vector<Amounts>(solutions[0].begin(), solutions[0].begin() + 4));
     ExpectedPicture plain = expected_picture(20, 192, {2, 5, 3});
-    plain.black += amounts_under(20, 192, {2, 5, 3});
+    const PixelSet amounts = amounts_under(20, 192, {2, 5, 3});
+    plain.black += amounts;
+    EXPECT_TRUE(same_pixels(
+        "step_5-amounts", page_pixels_with(turned_down, black_pixel, 15, 194, 165, 214), amounts));
+    EXPECT_GE(lowest_contrast(turned_down, mark, {mark}, 15, 127, 165, 214), 3.0);
     int crossed = 0, wrong = 0;
     for (int y = 127; y <= 214; ++y) {
         for (int x = 15; x <= 165; ++x) {
@@ -378,7 +391,7 @@ TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
                                 : plain.black.count({x, y}) ? black_pixel
                                                             : white_pixel;
             crossed += p == mark;
-            wrong += p != mark && p != want;
+            wrong += p != mark && p != want && p != white_pixel;
         }
     }
     EXPECT_EQ(wrong, 0) << "the turned-down picture is (2 5 3), crossed out";
@@ -391,15 +404,16 @@ TEST_F(JugviewTest, StepModeDrawsThePathAtEveryStep)
     EXPECT_GT(framed, 300);
     EXPECT_EQ(count_colour(goal, mark, 0, 40, 799, 599), framed);
 
-    // Step 32 backs up from the goal: the path without it, and the goal's ghost in grey at
-    // its place.
+    // Step 32 backs up from the goal: the path without it, and the goal's ghost in a grey of
+    // 3:1 against the page at its place, in 5-pixel dashes.
     const std::vector<Amounts> path(solutions[0].begin(), solutions[0].end() - 1);
     EXPECT_EQ(read_solution_page(back_up, red_pixel, black_pixel, steps), path);
     EXPECT_EQ(count_colour(back_up, mark, 0, 40, 799, 599), 0);
-    const Uint32 ghost = SDL_MapRGB(screen->format, 140, 140, 140);
-    EXPECT_GT(count_colour(back_up, ghost, 15, 311, 165, 398), 300);
+    const Uint32 ghost = SDL_MapRGB(screen->format, 110, 110, 110);
+    EXPECT_GT(count_colour(back_up, ghost, 14, 310, 166, 399), 300);
     EXPECT_EQ(count_colour(back_up, ghost, 0, 0, 799, 599),
-              count_colour(back_up, ghost, 15, 311, 165, 398));
+              count_colour(back_up, ghost, 14, 310, 166, 399));
+    EXPECT_GE(lowest_contrast(back_up, ghost, {ghost}, 0, 0, 799, 599), 3.0);
     TTF_CloseFont(small);
     TTF_Quit();
 }
@@ -415,7 +429,8 @@ TEST_F(JugviewTest, StepModeGoesBackAndForth)
 }
 
 // A goal that no state reaches: the last page says so, in page mode and at the end of step
-// mode, to which n runs the search.
+// mode, to which n runs the search; there with the summary of the search as a trace's summary
+// counts it (juglist --goal '1,*,*' --trace | tracetree), every step counted.
 TEST_F(JugviewTest, NoSolutionSaysSo)
 {
     TTF_Font* font = open_test_font(BIN_DIR, 20);
@@ -432,9 +447,16 @@ TEST_F(JugviewTest, NoSolutionSaysSo)
     EXPECT_EQ(run_jugview(BIN_DIR, {"--steps", "--goal=1,*,*"}), 0);
     ASSERT_EQ(script.pages.size(), 2u) << "the first step, then the end";
     const Page& end = script.pages[1];
+    TTF_Font* label = open_test_font(BIN_DIR, label_font_size);
+    ASSERT_NE(label, nullptr);
+    PixelSet end_words = text_pixels(font, "no solution", 20, 50);
+    end_words += text_pixels(font, "the search is over: no solution", 20, 80);
+    end_words +=
+        text_pixels(label, "281 calls, 0 found, 684 turned down, 0 dead ends, depth 16", 20, 110);
     EXPECT_TRUE(same_pixels("no_solution_steps",
-                            page_pixels_with(end, black_pixel, 0, 40, 799, 555),
-                            text_pixels(font, "no solution", 20, 50)));
+                            page_pixels_with(end, black_pixel, 0, 40, 799, 555), end_words));
+    TTF_CloseFont(label);
+    TTF_Quit();
     EXPECT_EQ(count_colour(end, red_pixel, 0, 0, 799, 599), 0);
     EXPECT_GT(count_colour(end, black_pixel, 20, 560, 799, 590), 100) << "status line";
     TTF_CloseFont(font);

@@ -2,6 +2,7 @@
 #include "page_reading.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -102,6 +103,34 @@ std::vector<std::set<int>> read_diagram_page(const Page& page, int top, Uint32 b
         }
     }
     return diagrams;
+}
+
+static double luminance(Uint32 rgb)
+{
+    double l = 0;
+    for (const auto& [shift, weight] : {std::pair{16, 0.2126}, {8, 0.7152}, {0, 0.0722}}) {
+        const double c = ((rgb >> shift) & 0xFF) / 255.0;
+        l += weight * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+    }
+    return l;
+}
+
+double lowest_contrast(const Page& page, Uint32 colour, const std::set<Uint32>& mark, int x0,
+                       int y0, int x1, int y1)
+{
+    double lowest = 21;
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) {
+            if (page_pixel(page, x, y) != colour) continue;
+            for (const auto& [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
+                if (x + dx < 0 || x + dx >= 800 || y + dy < 0 || y + dy >= 600) continue;
+                const Uint32 beside = page_pixel(page, x + dx, y + dy);
+                if (mark.count(beside) != 0) continue;
+                const double a = luminance(colour) + 0.05, b = luminance(beside) + 0.05;
+                lowest = std::min(lowest, std::max(a, b) / std::min(a, b));
+            }
+        }
+    return lowest;
 }
 
 std::set<int> all_horizontal_tiling()

@@ -55,6 +55,12 @@ std::vector<std::set<int>> read_diagram_page(const Page& page, int top, Uint32 b
 // {800, 600, -1, -1} on a page all of that colour.
 std::array<int, 4> drawn_extent(const Page& page, Uint32 background);
 
+// The lowest contrast (WCAG's, of relative luminance) between a pixel of the colour in the
+// inclusive rectangle and a pixel beside it (left, right, above or below) of no colour of the
+// mark; 21 when there is none.
+double lowest_contrast(const Page& page, Uint32 colour, const std::set<Uint32>& mark, int x0,
+                       int y0, int x1, int y1);
+
 std::set<int> all_horizontal_tiling();
 std::set<int> all_vertical_tiling();
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include <vector>
 
 #include "steps/step_record.h"
 
@@ -95,4 +96,20 @@ TEST(StepRecord, AnEventKeepsItsKindAndTheLargestItem)
     EXPECT_EQ(step_item(event), max_step_item);
     EXPECT_GE(max_step_item, 2047u * 2048 + 2047) << "every domino code";
     EXPECT_EQ(step_item(step_event(SearchStep::enter, 999999)), 999999u) << "every jug state";
+}
+
+// What the steps add up to, as a trace's summary counts the nodes: every step that came, those
+// dropped past the limit too; the depth, the most calls open at once.
+TEST(StepRecord, CountsEveryStepThatCame)
+{
+    using S = SearchStep;
+    StepRecord record(step_block_size);
+    constexpr long long rounds = step_block_size;  // six steps each: six blocks
+    for (long long k = 0; k < rounds; ++k)
+        for (const S s : {S::enter, S::turned_down, S::found, S::back_up, S::dead_end, S::back_up})
+            record.add(step_event(s, 1));
+    record.add(found_here_event(1));
+    const StepCounts& c = record.counts();
+    EXPECT_EQ(std::vector<long long>({c.calls, c.found, c.turned_down, c.dead_ends, c.depth}),
+              std::vector<long long>({2 * rounds, rounds + 1, rounds, rounds, 2}));
 }

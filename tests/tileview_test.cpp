@@ -306,7 +306,7 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     // its box from (20, 45). The newest domino is green, the others blue, and the line
     // joining a domino's cells pale: red is the dead end's alone.
     constexpr int pitch = 125, left = 82, top = 107;
-    const Uint32 newest = SDL_MapRGB(screen->format, 0, 150, 60);
+    const Uint32 newest = SDL_MapRGB(screen->format, 0, 120, 50);
     const Uint32 join = SDL_MapRGB(screen->format, 170, 200, 255);
     const std::set<Uint32> ink = {blue_pixel, newest, join};
     const auto inked = [&](const Page& page, int x0, int y0, int x1, int y1) {
@@ -317,8 +317,9 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
     EXPECT_EQ(inked(script.pages[0], 0, 45, 799, 545), 0) << "step 0: the empty board";
     const Page& first = script.pages[1];
     EXPECT_EQ(read_board(first, pitch, left, top, ink), (std::set<int>{1}));
-    // Bar 0-1 alone on the board, the newest.
+    // Bar 0-1 alone on the board, the newest, of 3:1 against what is around it.
     EXPECT_EQ(inked(first, 0, 45, 799, 545), 208 * 83);
+    EXPECT_GE(lowest_contrast(first, newest, {newest, join}, 0, 45, 799, 545), 3.0);
     EXPECT_EQ(count_colour(first, newest, 41, 66, 248, 148) +
                   count_colour(first, join, 41, 66, 248, 148),
               208 * 83);
@@ -371,6 +372,7 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
               count_colour(ghost_page, ghost, 541, 441, 748, 523));
     const int dashes = count_colour(ghost_page, blue_pixel, 541, 441, 748, 441);  // its top
     EXPECT_TRUE(dashes > 208 / 3 && dashes < 208 * 2 / 3) << dashes;
+    EXPECT_GE(lowest_contrast(ghost_page, blue_pixel, {blue_pixel}, 535, 435, 754, 529), 3.0);
     EXPECT_EQ(count_colour(ghost_page, newest, 0, 0, 799, 599) +
                   count_colour(ghost_page, blue_pixel, 0, 36, 799, 43),
               0);
@@ -511,7 +513,7 @@ TEST_F(TileviewTest, StepModeShowsTheTreeExploredSoFar)
 }
 
 // A board of an odd number of cells: after step 0, the end of step mode says why it has no
-// tiling.
+// tiling, and sums up a search that made no call.
 TEST_F(TileviewTest, NoTilingSaysSo)
 {
     EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "3x3", "--steps"}), 0);
@@ -519,9 +521,16 @@ TEST_F(TileviewTest, NoTilingSaysSo)
     script.pages.erase(script.pages.begin());
     TTF_Font* font = open_test_font(BIN_DIR, 20);
     ASSERT_NE(font, nullptr);
-    EXPECT_TRUE(same_pixels(
-        "no_tiling", page_pixels_with(script.pages[0], black, 0, 40, 799, 540),
-        text_pixels(font, "no tiling: a domino covers two cells, and the board has 9", 20, 50)));
+    TTF_Font* label = open_test_font(BIN_DIR, label_font_size);
+    ASSERT_NE(label, nullptr);
+    PixelSet words =
+        text_pixels(font, "no tiling: a domino covers two cells, and the board has 9", 20, 50);
+    words += text_pixels(font, "the search is over: no tiling", 20, 80);
+    words += text_pixels(label, "0 calls, 0 found, 0 turned down, 0 dead ends, depth 0", 20, 110);
+    EXPECT_TRUE(
+        same_pixels("no_tiling", page_pixels_with(script.pages[0], black, 0, 40, 799, 540), words));
+    TTF_CloseFont(label);
+    TTF_Quit();
     EXPECT_GT(count_colour(script.pages[0], black, 30, 550, 560, 580), 300) << "the counts";
     TTF_CloseFont(font);
     TTF_Quit();
@@ -605,6 +614,19 @@ TEST_F(TileviewTest, TheLastPageKeepsTheKeysOfStepMode)
     EXPECT_TRUE(pages[7] == pages[1]);
     const auto marker_rows = static_cast<long>(step_marker_place.y) * 800;
     EXPECT_TRUE(std::equal(pages[5].begin(), pages[5].begin() + marker_rows, pages[1].begin()));
+    // The summary of the search, as tilelist --board 4x3 --trace | tracetree counts it.
+    TTF_Font* font = open_test_font(BIN_DIR, font_size);
+    TTF_Font* label = open_test_font(BIN_DIR, label_font_size);
+    ASSERT_TRUE(font != nullptr && label != nullptr);
+    PixelSet summary = text_pixels(font, "the search is over: 11 tilings", 20, 80);
+    summary +=
+        text_pixels(label, "46 calls, 11 found, 0 turned down, 1 dead ends, depth 6", 20, 110);
+    EXPECT_TRUE(
+        same_pixels("summary", page_pixels_with(pages[1], black, 0, 40, 799, 540), summary));
+    TTF_CloseFont(font);
+    TTF_CloseFont(label);
+    TTF_Quit();
+    TTF_Quit();
     TTF_Font* small = open_test_font(BIN_DIR, small_font_size);
     ASSERT_NE(small, nullptr);
     EXPECT_TRUE(same_pixels(

@@ -33,6 +33,10 @@ target_compile_definitions(jugview_test PRIVATE JUGLIST_PATH="$<TARGET_FILE:jugl
 add_dependencies(jugview_test juglist jugview)
 target_link_libraries(jugview_test PRIVATE -Wl,--wrap=SDL_CreateRGBSurface)
 
+add_unit_test(scale_test SOURCES scale_test.cpp LIBS saved_pages LABELS window TIMEOUT 120)
+target_compile_definitions(scale_test PRIVATE BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+add_dependencies(scale_test jugview tileview times_ttf)
+
 add_unit_test(save_failure_test SOURCES save_failure_test.cpp LIBS saved_pages LABELS window)
 target_compile_definitions(save_failure_test PRIVATE BIN_DIR="${CMAKE_BINARY_DIR}/bin")
 add_dependencies(save_failure_test jugview tileview times_ttf)

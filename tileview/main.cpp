@@ -30,7 +30,7 @@ static void map_colours(const SDL_PixelFormat* format)
     red_pixel = SDL_MapRGB(format, 255, 0, 0);
     mark_pixel = SDL_MapRGB(format, 255, 220, 100);
     grid_pixel = SDL_MapRGB(format, 200, 200, 200);
-    newest_pixel = SDL_MapRGB(format, 0, 150, 60);
+    newest_pixel = SDL_MapRGB(format, 0, 120, 50);
     join_pixel = SDL_MapRGB(format, 170, 200, 255);
     ghost_pixel = SDL_MapRGB(format, 220, 228, 255);
 }

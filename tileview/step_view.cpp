@@ -94,34 +94,47 @@ void draw_grid()
 // font, or in the header's where a cell is this wide (boards of up to 15 columns and 10
 // rows).
 constexpr int large_number_pitch = 50;
-void draw_cell_numbers()
+constexpr int number_backing = 2;  // white about a number that a cross runs under
+// With backed, the number stands on white of its own, over whatever was drawn there.
+void draw_cell_number(int cell, bool backed = false)
 {
     if (drawing_pitch < numbered_cell_pitch) return;
     TTF_Font* font = drawing_pitch >= large_number_pitch ? step_font : step_small_font;
     if (font == nullptr) return;
     const int half_height = TTF_FontHeight(font) / 2;
+    char number[12];  // any int
+    std::snprintf(number, sizeof number, "%d", cell);
+    int width = 0, height = 0;
+    if (backed && TTF_SizeUTF8(font, number, &width, &height) == 0) {
+        const SDL_Rect backing = {
+            static_cast<Sint16>(centre_x(cell) - width / 2 - number_backing),
+            static_cast<Sint16>(centre_y(cell) - half_height - number_backing),
+            static_cast<Uint16>(width + 2 * number_backing),
+            static_cast<Uint16>(height + 2 * number_backing)};
+        fill_rect(backing, white_pixel);
+    }
+    blit_text_centred(font, number, number_colour, centre_x(cell), centre_y(cell) - half_height);
+}
+void draw_cell_numbers()
+{
     for (int cell = 0; cell < cell_count; ++cell) {
-        if (covered[cell]) continue;
-        char number[12];  // any int
-        std::snprintf(number, sizeof number, "%d", cell);
-        blit_text_centred(font, number, number_colour, centre_x(cell),
-                          centre_y(cell) - half_height);
+        if (!covered[cell]) draw_cell_number(cell);
     }
 }
 
 // The lowest free cell, which the search covers next: its box filled inside the grid.
 void fill_box(int x, int y, int size)
 {
-    SDL_Rect box = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(size),
-                    static_cast<Uint16>(size)};
-    SDL_FillRect(screen, &box, mark_pixel);
+    const SDL_Rect box = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(size),
+                          static_cast<Uint16>(size)};
+    fill_rect(box, mark_pixel);
 }
 void mark_free_cell(int cell)
 {
     fill_box(box_left(cell) + 1, box_top(cell) + 1, drawing_pitch - 1);
 }
 
-// A dead end: the cell that can take no domino crossed out in red.
+// A dead end: the cell that can take no domino crossed out in red, its number over the cross.
 void draw_cross(int x, int y, int half, int width)
 {
     draw_thick_line(x - half, y - half, x + half, y + half, width, red_pixel);
@@ -151,11 +164,7 @@ SDL_Rect ghost_place(DominoCode domino)
 {
     return domino_bar(first_cell(domino), second_cell(domino));
 }
-void tint_ghost(DominoCode domino)
-{
-    SDL_Rect place = ghost_place(domino);
-    SDL_FillRect(screen, &place, ghost_pixel);
-}
+void tint_ghost(DominoCode domino) { fill_rect(ghost_place(domino), ghost_pixel); }
 void outline_ghost(DominoCode domino)
 {
     const SDL_Rect p = ghost_place(domino);
@@ -270,7 +279,10 @@ void draw(std::size_t index, StepFacts& facts)
     draw_path_dominoes(!start && (step == SearchStep::enter || step == SearchStep::found));
     if (ghost) outline_ghost(domino);
     if (!start && step == SearchStep::found) frame_board();
-    if (!start && step == SearchStep::dead_end) mark_dead_end(free_cell);
+    if (!start && step == SearchStep::dead_end) {
+        mark_dead_end(free_cell);
+        draw_cell_number(free_cell, true);
+    }
     describe(event, facts.words, sizeof facts.words);
     facts.depth = step_path().size();
 }
@@ -360,6 +372,8 @@ const StepView tile_step_view = {
     .draw_end = draw_end,
     .call_words = {.call = call_words, .candidate = candidate_words},
     .candidates = candidates,
+    .found_one = "tiling",
+    .found_many = "tilings",
 };
 
 void show_tile_step(SearchStep step, DominoCode domino, int depth, int free_cell)

@@ -11,7 +11,8 @@
 // The colour of the lowest free cell, that of the board's outline and grid, the newest
 // domino's, that of the line joining a domino's cells in step mode (the red line of the
 // pages stands for nothing there, and red marks a dead end only), and the tint where a
-// domino was just taken off; mapped at start.
+// domino was just taken off; mapped at start. The newest domino's green, the dead end's red
+// and the ghost's blue outline stand at least 3:1 in contrast against what is around them.
 extern Uint32 mark_pixel;
 extern Uint32 grid_pixel;
 extern Uint32 newest_pixel;

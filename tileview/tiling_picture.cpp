@@ -63,7 +63,7 @@ void draw_domino(int a, int b, Uint32 bar_colour, Uint32 line_colour)
         halves[1] = block(xb, yb, inner_b, outer, outer, outer);
     }
     for (SDL_Rect& half : halves) {
-        if (half.w > 0) SDL_FillRect(screen, &half, bar_colour);
+        if (half.w > 0) fill_rect(half, bar_colour);
     }
     draw_thick_line(xa, ya, xb, yb, line_half_width(), line_colour);
 }

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-SDL_Surface* open_page_files(const char* program, const char*)
+SDL_Surface* open_page_files(const char* program, const char*, int)
 {
     std::fprintf(stderr, "%s: cannot write page files in the browser\n", program);
     return nullptr;

@@ -1,7 +1,8 @@
 // What a program and the page say to each other while the program waits for the user. The
 // page keeps its side on the program's Module object: webAnswers counts the presses of
 // Next that no wait has taken yet, webKeys holds the keys its step buttons pressed, webStep
-// the step it asks to go to (or null), webStop is set by Stop, onWait is the page's own.
+// the step it asks to go to (or null), webStop is set by Stop, webScale is the scale it asks
+// for, onWait is the page's own.
 #include "web/page_link.h"
 
 #include "run/run_end.h"
@@ -55,6 +56,13 @@ bool take_page_step(int& step)
         return typeof asked == "number" ? asked : -1;
     });
     return step >= 0;
+}
+
+int page_scale()
+{
+    constexpr int largest = 4;  // max_draw_scale (raster/raster.h)
+    const int scale = EM_ASM_INT({ return Module.webScale | 0; });
+    return scale < 1 ? 1 : scale > largest ? largest : scale;
 }
 
 bool stop_requested()

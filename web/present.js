@@ -63,10 +63,31 @@ export function fitPresent() {
   keepCurrentInView();
 }
 
-// Sizes the picture for present mode, or gives it back its own size. The buttons above the
-// picture wrap within its width, so the room they take is measured at the width tried, which
-// settles in a few tries.
+// Sizes the picture for present mode, or gives it back its own size, and asks the program to
+// draw at the scale that size takes. Until it does, the canvas keeps the size given here.
 export function fitPicture() {
+  sizePicture();
+  const canvas = $('screen');
+  if (!presentation.on && canvas.width !== 800) {
+    canvas.style.width = '800px';
+    canvas.style.height = '600px';
+  }
+  if (run.control && run.control.scale) run.control.scale(pictureScale());
+}
+
+// The scale the program draws its pictures at (web/page_link.h): in present mode the smallest
+// whole one, up to 4, whose picture has at least as many pixels as the canvas is shown on, the
+// screen's own pixels counted, so that the browser only ever makes the picture smaller; 1
+// otherwise.
+export function pictureScale() {
+  const shown = parseFloat($('screen').style.width);
+  if (!presentation.on || !(shown > 0)) return 1;
+  return Math.min(4, Math.max(1, Math.ceil(shown * (window.devicePixelRatio || 1) / 800)));
+}
+
+// The buttons above the picture wrap within its width, so the room they take is measured at
+// the width tried, which settles in a few tries.
+function sizePicture() {
   const canvas = $('screen');
   canvas.style.width = canvas.style.height = '';
   const view = document.body.dataset.view;

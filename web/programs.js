@@ -6,8 +6,8 @@
 export const OPTIONS = {};
 export const PROGRAMS = {};
 // What a page cannot offer: it has no folder to write pages into, no terminal to keep a
-// progress line on, and one thread for a program.
-const NOT_ON_THE_PAGE = ['save', 'progress', 'no-progress', 'jobs'];
+// progress line on, and one thread for a program; the scale of the picture is Present's.
+const NOT_ON_THE_PAGE = ['save', 'progress', 'no-progress', 'jobs', 'scale'];
 // Options whose value the page sets itself, each offered as a checkbox that passes it: the
 // tree's file, which the program writes in its worker's memory and the worker hands to the
 // page (console-worker.js), and the one value of --hide.

@@ -8,7 +8,7 @@ import { showStep } from './panels.js';
 import { showStack } from './stack_panel.js';
 import { showWindowQuestion } from './predict.js';
 import { showConsoleTree, showTree } from './tree_panel.js';
-import { fitPicture } from './present.js';
+import { fitPicture, pictureScale } from './present.js';
 import { offerRunToStep } from './place.js';
 
 function waiting() {
@@ -68,6 +68,8 @@ export async function startWindowProgram(name, args) {
     printErr: (text) => console.warn(text),
     webAnswers: 0,
     webKeys: [],
+    webScale: pictureScale(),
+    onScreenSize: forThisRun(fitPicture),
     onWait: forThisRun(waiting),
     onExit: forThisRun(ended),
     onAbort: forThisRun(failed),
@@ -88,6 +90,8 @@ export async function startWindowProgram(name, args) {
     key: (key) => mod.webKeys.push(key),
     // A step (its place in the record) to go to, as the address names it.
     goTo: (step) => { mod.webStep = step; },
+    // Seen at the program's next wait, or between two steps that come by themselves.
+    scale: (k) => { mod.webScale = k; },
     // Seen at the program's next wait.
     stop: () => { mod.webStop = true; },
   };

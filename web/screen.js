@@ -66,15 +66,14 @@ mergeInto(LibraryManager.library, {
       return 0;
     },
 
+    // The screen's pixels go to the canvas straight from memory: every pixel on the screen is
+    // opaque, as a new screen is, as SDL_MapRGB makes each colour, and as a text's blit keeps
+    // the pixel's alpha beneath it.
     present: function() {
       var s = SDL.screen && SDL.surfaces[SDL.screen];
       if (!s || !s.inMemory) return;
-      if (!s.image) s.image = s.ctx.createImageData(s.width, s.height);
-      var n = s.width * s.height, pixels = new Uint32Array(s.image.data.buffer);
-      pixels.set(HEAPU32.subarray(s.buffer >> 2, (s.buffer >> 2) + n));
-      // The desktop screen has no alpha; a canvas would let the page show through.
-      for (var i = 0; i < n; i++) pixels[i] |= 0xff000000;
-      s.ctx.putImageData(s.image, 0, 0);
+      var bytes = new Uint8ClampedArray(HEAPU8.buffer, s.buffer, s.width * s.height * 4);
+      s.ctx.putImageData(new ImageData(bytes, s.width, s.height), 0, 0);
     },
   },
 

@@ -5,6 +5,8 @@
 #include <SDL.h>
 #include <emscripten.h>
 
+#include "raster/page_size.h"
+#include "raster/raster.h"
 #include "steps/step_keys.h"
 #include "web/page_link.h"
 
@@ -30,6 +32,27 @@ static void queue_page_keys()
     }
 }
 
+// The scale last put into the queue and not yet drawn at; 0 when none waits.
+static int scale_queued;
+
+// Puts a change of the window's size into SDL's queue when the page asks for another scale
+// (Present): a page of the scale's size, which the program's wait takes as the desktop's
+// takes a window resized, and draws at that scale.
+static void queue_page_scale()
+{
+    const int scale = page_scale();
+    if (scale == draw_scale) {
+        scale_queued = 0;
+        return;
+    }
+    if (scale == scale_queued) return;
+    SDL_Event event = {};
+    event.type = SDL_VIDEORESIZE;
+    event.resize.w = scale * screen_width;
+    event.resize.h = scale * screen_height;
+    if (SDL_PushEvent(&event) == 0) scale_queued = scale;
+}
+
 // Set while the page has been told of a wait that no key has answered yet: the program's
 // wait may come back for the key-up and the mouse events that it drops, and that is still
 // the same wait.
@@ -47,6 +70,7 @@ extern "C" int SDL_WaitEvent(SDL_Event* event)
 {
     for (;;) {
         queue_page_keys();
+        queue_page_scale();
         if (SDL_PollEvent(event)) return answered(event);
         switch (take_page_answer()) {
         case PageAnswer::next:
@@ -75,6 +99,7 @@ extern "C" void SDL_Delay(Uint32 ms)
     for (;;) {
         if (stop_requested()) end_stopped_run();
         queue_page_keys();
+        queue_page_scale();
         show_what_is_due_beside(false);
         const Uint32 slice = ms < static_cast<Uint32>(answer_poll_ms) ? ms : answer_poll_ms;
         emscripten_sleep(slice);

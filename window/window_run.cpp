@@ -31,7 +31,7 @@ int run_window_program(int argc, char** argv, const WindowProgram& program)
     program.set_instance(settings);
     running = &program;
 
-    if (!open_screen(program.info.name, settings.save_folder)) return 1;
+    if (!open_screen(program.info.name, settings.save_folder, settings.scale)) return 1;
     program.map_colours(screen->format);
     StepFonts fonts = {open_text_font(program.info.name), nullptr, nullptr, nullptr};
     TTF_Font* const font = fonts.text;

@@ -27,6 +27,21 @@ function shown(page) {
   }));
 }
 
+// The median time from the key of the step button to the canvas showing the step, over count
+// steps forward, each waited for until the panels, the tree's too, show it; in the page.
+const keyToCanvas = (page, count) => page.evaluate(async (count) => {
+  const times = [];
+  for (let k = 0; k < count; k++) {
+    const step = webPage.run.step.step + 1, pressed = performance.now();
+    webPage.run.control.key('ArrowRight');
+    while (webPage.run.step.step !== step || webPage.run.treeStep !== step) {
+      await new Promise((resolve) => setTimeout(resolve, 0));
+    }
+    times.push(webPage.run.shownAt - pressed);
+  }
+  return times.sort((a, b) => a - b)[count >> 1].toFixed(0);
+}, count);
+
 // Whether two canvases hold the same picture above the marker that a step seen again gets
 // under its status line (steps/step_player.h).
 const markerTop = 584;
@@ -144,6 +159,7 @@ withPage(site, async (page, t) => {
   await page.setViewport({ width: 1920, height: 1080 });
   await run(page, 'jugview', { steps: true });
   await page.waitForFunction(() => webPage.run.step !== null, { timeout: 20000 });
+  const unscaled = await keyToCanvas(page, 150);
   await page.click('#present');
   const presented = await page.evaluate(() => {
     const canvas = document.getElementById('screen').getBoundingClientRect();
@@ -153,9 +169,29 @@ withPage(site, async (page, t) => {
   t.check('Present shows the picture large, the trace in large type', presented.share >= 0.8 &&
           Math.abs(presented.ratio - 4 / 3) < 0.01 && presented.type >= 20,
           JSON.stringify(presented));
+  // The program draws the picture anew at a scale whose canvas holds at least as many pixels
+  // as the canvas is shown on, and the browser only makes it smaller.
+  const backing = () => page.evaluate(() => {
+    const canvas = document.getElementById('screen');
+    return { width: canvas.width, height: canvas.height, step: webPage.run.step.step,
+             shown: canvas.getBoundingClientRect().width * devicePixelRatio };
+  });
+  await page.waitForFunction(() => document.getElementById('screen').width > 800,
+                             { polling: 20, timeout: 10000 }).catch(() => {});
+  const scaled = await backing();
+  t.check('in Present the canvas holds at least the pixels it is shown on',
+          scaled.width >= scaled.shown && scaled.width % 800 === 0 &&
+          scaled.width * 3 === scaled.height * 4 && scaled.step === 150, JSON.stringify(scaled));
+  console.log(`a step of jugview at 1920x1080 reaches the canvas from its key in a median of ` +
+              `${unscaled} ms at 800x600, ${await keyToCanvas(page, 150)} ms in Present at ` +
+              `${scaled.width}x${scaled.height}, shown ${scaled.shown.toFixed(0)} wide (150 steps)`);
   await page.keyboard.press('Escape');
   t.check('Escape leaves present mode and keeps the run', await page.evaluate(() =>
     !document.body.classList.contains('presenting') && webPage.run.exitCode === null));
+  await page.waitForFunction(() => document.getElementById('screen').width === 800,
+                             { polling: 20, timeout: 10000 }).catch(() => {});
+  t.check('and the picture is drawn at the page\'s own size again',
+          (await backing()).width === 800);
   await page.click('#stop');
 
   // The layout, with the panels beside or below the picture: nothing wider than the screen,
