@@ -224,6 +224,11 @@ std::vector<std::string> question_lines(std::size_t step)
                              ? ", and its candidates in the order it tries them:"
                              : ", and the candidates it took up so far:"));
     }
+    // A call that completes a configuration takes up no candidate: it goes back at once.
+    if (!frames.empty() && call.state == FrameCandidate::found) {
+        lines.push_back("  none: the configuration is complete, so the call goes back");
+        return lines;
+    }
     if (step_candidates == nullptr) {
         for (const TakenCandidate& t : taken)
             lines.push_back("  tried:  " + candidate_line(t.item, t.step));

@@ -14,6 +14,7 @@
 #include "state_guard.h"
 #include "step_pages.h"
 #include "steps/step_player.h"
+#include "steps/step_stack.h"
 #include "tiling/tiling.h"
 #include "tileview/tiling_picture.h"
 
@@ -414,6 +415,17 @@ TEST_F(TileviewTest, TheCallStackOfEveryStepIsThePathOfItsTree)
         });
     };
     EXPECT_TRUE(tried("vertical, the 2nd of 2: 0 turned down, 1 gone deeper"));
+
+    // Asked at the first tiling (step 6), the question lists no candidate: the board is full.
+    static std::vector<std::string> asked;
+    const SavedValue hook(step_shown_action, [](std::size_t step, const char*) {
+        if (step == 6) asked = question_lines(step);
+    });
+    reset_script();
+    run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--delay", "0"});
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_EQ(asked[1], "The call at depth 6, 10-11, and its candidates in the order it tries them:");
+    EXPECT_EQ(asked[2], "  none: the configuration is complete, so the call goes back");
 }
 
 // Every step shown can be seen again as it was drawn: back, forward, Home, End, n and p.

@@ -62,6 +62,5 @@ export function leaveQuestionIn(box, board, status) {
 // the picture's accessible name here.
 export function showWindowQuestion(text) {
   run.question = text;
-  const status = run.step ? `${run.step.status}. ` : '';
-  $('screen').setAttribute('aria-label', `${status}${text.replace(/\n/g, ' ')}`);
+  $('screen').setAttribute('aria-label', text.replace(/\s*\n\s*/g, ' ').trim());
 }
