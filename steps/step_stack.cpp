@@ -230,8 +230,20 @@ std::vector<std::string> question_lines(std::size_t step)
         return lines;
     }
     if (step_candidates == nullptr) {
-        for (const TakenCandidate& t : taken)
-            lines.push_back("  tried:  " + candidate_line(t.item, t.step));
+        // Without an order the candidate's words name the node it reached already; the
+        // calls it went into are numbered as the stack numbers them.
+        long long entered = 0;
+        for (const TakenCandidate& t : taken) {
+            StackFrame tried = call;
+            tried.candidate = t.item;
+            tried.candidate_at = t.step;
+            const bool turned_down = is_kind(step_record.at(t.step), SearchStep::turned_down);
+            tried.state = turned_down ? FrameCandidate::turned_down : FrameCandidate::back_from;
+            tried.gone_deeper = turned_down ? entered : entered++;
+            char which[160] = "";
+            step_call_words.candidate(tried, which, sizeof which);
+            lines.push_back(std::string("  tried:  ") + which);
+        }
         if (taken.empty()) lines.push_back("  none yet");
         return lines;
     }

@@ -43,28 +43,30 @@ void show_question(std::size_t step)
     show_question_beside(step);
 }
 
-// The call stack of a search written in the page: a call is named by its node's line, a
-// candidate by the node it reached; the search declares no order of its candidates, so a
-// candidate is numbered among those the call took up so far.
-const char* title_reached_at(std::size_t step)
+// The call stack of a search written in the page: a call, and a candidate, are named by the
+// label of the node the step reached (a note starts after two blanks, which no label holds);
+// the search declares no order of its candidates, so a call it went into is numbered among
+// those it entered so far.
+int label_length(const char* title)
 {
-    if (step == no_step || step >= steps_in_step_tree()) return "?";
-    const int before = step > 0 ? step_tree_count(step - 1) : 0;
-    return step_tree_count(step) > before ? step_tree.title(before) : "?";
+    const char* note = std::strstr(title, "  ");
+    return static_cast<int>(note != nullptr ? note - title : std::strlen(title));
 }
 
 void own_call_words(const StackFrame& frame, char* text, std::size_t size)
 {
-    std::snprintf(text, size, "%s", title_reached_at(frame.entered_at));
+    const char* title = frame.entered_at == no_step ? "?" : reached_title(frame.entered_at, "?");
+    std::snprintf(text, size, "%.*s", label_length(title), title);
 }
 
 void own_candidate_words(const StackFrame& frame, char* text, std::size_t size)
 {
-    const char* title = title_reached_at(frame.candidate_at);
+    const char* title = frame.candidate_at == no_step ? "?" : reached_title(frame.candidate_at, "?");
     if (frame.state == FrameCandidate::turned_down) {
-        std::snprintf(text, size, "%s, turned down here", title);
+        std::snprintf(text, size, "%.*s, turned down here", label_length(title), title);
     } else {
-        std::snprintf(text, size, "%s, call %lld entered here", title, frame.gone_deeper + 1);
+        std::snprintf(text, size, "%.*s, call %lld entered here", label_length(title), title,
+                      frame.gone_deeper + 1);
     }
 }
 
