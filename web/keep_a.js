@@ -5,11 +5,11 @@
 // canvas and record of steps kept: the next Run starts B on a new canvas and leaves A alone.
 // The A of "Your own search" is a second instance of the tree library holding A's recorded
 // steps, with a player of its own (own_player.js); it stands on its last page, its whole tree
-// shown, and Home (with Step together) brings both runs to their first step. Stop stops B
+// shown, until Step together brings it to the step of the page's run. Stop stops B
 // only; a Run of another program, or Keep as A again, replaces A.
 import { $, isQuestion, loadScript, pair, run, setStatus } from './state.js';
 import { OWN_SEARCH, own } from './own_state.js';
-import { loadOwnPlayer, pausePlayer, pressPlayer } from './own_player.js';
+import { goToInPlayer, loadOwnPlayer, pausePlayer, pressPlayer } from './own_player.js';
 import { showOwnBoard } from './own_steps.js';
 import { showStackIn } from './stack_panel.js';
 import { showTreeIn } from './tree_panel.js';
@@ -130,7 +130,8 @@ export async function keepOwnAsA() {
     return;
   }
   a.live = true;
-  a.control = { key: (key) => { if (a.live && pressPlayer(a, key)) endA(a); }, predict: false };
+  a.control = { key: (key) => { if (a.live && pressPlayer(a, key)) endA(a); },
+                goTo: (step) => goToInPlayer(a, step), predict: false };
   a.control.key('End');
   followPredict(a.control);
   own.kept = { summary: a.summary };

@@ -63,7 +63,10 @@ function makePairControls(box) {
   Object.assign(together, { type: 'checkbox', id: 'step-together', disabled: true });
   together.addEventListener('change', () => {
     pair.together = together.checked;
-    if (pair.together && pair.a?.live) followPredict(pair.a.control);
+    if (!pair.together || !pair.a?.live) return;
+    followPredict(pair.a.control);
+    // Both runs move from one step: A goes to the step the page's run stands on.
+    if (stepsOfPage() && run.step) pair.a.control.goTo?.(run.step.step);
   });
   label.append(together, 'Step together');
   box.append(keep, label);
