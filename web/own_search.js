@@ -38,7 +38,7 @@ export function addOwnSearch() {
 export async function showOwnSearch(shown, query) {
   for (const id of ['own-search', 'own-stage']) $(id).hidden = !shown;
   $('help').hidden = shown;
-  $('step-view').hidden = shown;
+  $('step-view').hidden = $('step-stack').hidden = shown;
   if (!shown) return;
   $('console').hidden = true;
   if (OWN_EXAMPLES.some((e) => e.name === query.get('example'))) {

@@ -15,6 +15,7 @@ const STEP_BUTTONS = [
   { id: 'step-previous', label: 'Previous solution', key: 'p', shown: 'p' },
   { id: 'step-next', label: 'Next solution', key: 'n', shown: 'n' },
   { id: 'step-view', label: 'Picture / Tree', key: 't', shown: 't' },
+  { id: 'step-stack', label: 'Stack on the picture', key: 's', shown: 's' },
 ];
 const paceWords = (ms) => (ms < 0 ? 'a step per key' : ms === 1000 ? '1 step a second'
   : `${ms} ms a step`);
