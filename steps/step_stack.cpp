@@ -239,7 +239,8 @@ std::vector<std::string> question_lines(std::size_t step)
             tried.candidate_at = t.step;
             const bool turned_down = is_kind(step_record.at(t.step), SearchStep::turned_down);
             tried.state = turned_down ? FrameCandidate::turned_down : FrameCandidate::back_from;
-            tried.gone_deeper = turned_down ? entered : entered++;
+            // A call it went into is over by now: the frame's count includes it.
+            tried.gone_deeper = turned_down ? entered : ++entered;
             char which[160] = "";
             step_call_words.candidate(tried, which, sizeof which);
             lines.push_back(std::string("  tried:  ") + which);

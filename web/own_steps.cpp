@@ -65,8 +65,12 @@ void own_candidate_words(const StackFrame& frame, char* text, std::size_t size)
     if (frame.state == FrameCandidate::turned_down) {
         std::snprintf(text, size, "%.*s, turned down here", label_length(title), title);
     } else {
+        // A call it backed up from is counted among those it went into; the one it stands in
+        // is not yet.
+        const long long call =
+            frame.state == FrameCandidate::back_from ? frame.gone_deeper : frame.gone_deeper + 1;
         std::snprintf(text, size, "%.*s, call %lld entered here", label_length(title), title,
-                      frame.gone_deeper + 1);
+                      call);
     }
 }
 
