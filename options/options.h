@@ -26,11 +26,11 @@ struct Settings {
     int size = 0;
     bool count_only = false;
     bool no_wait = false;
-    const char* tree_file = nullptr;    // where --tree draws the search tree; nullptr: nowhere
-    bool hide_turned_down = false;      // --hide turned-down: the tree leaves them out
-    bool trace = false;                 // print the search as a tree of its steps
-    bool steps = false;                 // draw the search one step at a time
-    int delay_ms = -1;                  // in step mode, the pause between steps; -1: a key per step
+    const char* tree_file = nullptr;  // where --tree draws the search tree; nullptr: nowhere
+    bool hide_turned_down = false;    // --hide turned-down: the tree leaves them out
+    bool trace = false;               // print the search as a tree of its steps
+    bool steps = false;               // draw the search one step at a time
+    int delay_ms = -1;                // in step mode, the pause between steps; -1: a key per step
     StepViewChoice step_view = StepViewChoice::picture;  // what step mode's pages show first
     const char* save_folder = nullptr;  // where --save writes the pages; nullptr: a window
     int scale = 0;  // the scale of the window and the pages; 0: the window of a fixed 800x600

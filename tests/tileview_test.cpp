@@ -424,7 +424,8 @@ TEST_F(TileviewTest, TheCallStackOfEveryStepIsThePathOfItsTree)
     reset_script();
     run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--delay", "0"});
     ASSERT_EQ(asked.size(), 3u);
-    EXPECT_EQ(asked[1], "The call at depth 6, 10-11, and its candidates in the order it tries them:");
+    EXPECT_EQ(asked[1],
+              "The call at depth 6, 10-11, and its candidates in the order it tries them:");
     EXPECT_EQ(asked[2], "  none: the configuration is complete, so the call goes back");
 }
 

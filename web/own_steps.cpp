@@ -61,7 +61,8 @@ void own_call_words(const StackFrame& frame, char* text, std::size_t size)
 
 void own_candidate_words(const StackFrame& frame, char* text, std::size_t size)
 {
-    const char* title = frame.candidate_at == no_step ? "?" : reached_title(frame.candidate_at, "?");
+    const char* title =
+        frame.candidate_at == no_step ? "?" : reached_title(frame.candidate_at, "?");
     if (frame.state == FrameCandidate::turned_down) {
         std::snprintf(text, size, "%.*s, turned down here", label_length(title), title);
     } else {
@@ -69,8 +70,7 @@ void own_candidate_words(const StackFrame& frame, char* text, std::size_t size)
         // is not yet.
         const long long call =
             frame.state == FrameCandidate::back_from ? frame.gone_deeper : frame.gone_deeper + 1;
-        std::snprintf(text, size, "%.*s, call %lld entered here", label_length(title), title,
-                      call);
+        std::snprintf(text, size, "%.*s, call %lld entered here", label_length(title), title, call);
     }
 }
 
