@@ -74,7 +74,8 @@ void bench_step_pages(benchmark::State& state, const StepView& view, std::size_t
     screen = SDL_SetVideoMode(scale * screen_width, scale * screen_height, screen_depth,
                               SDL_HWSURFACE | SDL_DOUBLEBUF);
     draw_scale = scale;
-    start_steps(bench_step_fonts(), no_pace, view, state.range(1) != 0);
+    start_steps(bench_step_fonts(), no_pace, view,
+                state.range(1) != 0 ? StepShown::tree : StepShown::picture);
     record_steps();
     std::vector<double> wall, processor;
     for (auto _ : state) {

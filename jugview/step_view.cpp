@@ -2,6 +2,7 @@
 #include "jugview/step_view.h"
 
 #include <cstdio>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -312,6 +313,44 @@ void draw(std::size_t index, StepFacts& facts)
     facts.depth = step_path().size();
 }
 
+// The call stack: a call is named by its state, a candidate by its pour and the pour's place
+// among the six, which the search tries in this order whether or not they pour anything.
+void call_words(const StackFrame& frame, char* text, std::size_t size)
+{
+    write_state(text, size, frame.item);
+}
+
+void candidate_words(const StackFrame& frame, char* text, std::size_t size)
+{
+    static const char* const ordinals[max_pours] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
+    char move[64];
+    write_move(move, sizeof move, &frame.item, frame.candidate);
+    std::int32_t from[jug_count], to[jug_count];
+    unpack_state(static_cast<JugState>(frame.item), from);
+    unpack_state(static_cast<JugState>(frame.candidate), to);
+    int source = 0, target = 0;
+    for (int k = 0; k < jug_count; ++k) {
+        if (to[k] < from[k]) source = k;
+        if (to[k] > from[k]) target = k;
+    }
+    // The pours run source by source, each into the other jugs in order.
+    const int rank = source * (jug_count - 1) + (target < source ? target : target - 1);
+    // "pour 1 into 2 → (4 5 1)" without where it leads, which the stack's call shows next.
+    const char* arrow = std::strstr(move, " \u2192");
+    std::snprintf(text, size, "%.*s, the %s of %d pours", static_cast<int>(arrow - move), move,
+                  ordinals[rank], max_pours);
+}
+
+int candidates(std::size_t depth, std::uint32_t* out, int most)
+{
+    std::int32_t amount[jug_count];
+    unpack_state(static_cast<JugState>(step_path()[depth - 1]), amount);
+    JugState results[max_pours];
+    const int count = pour_results(amount, results);
+    for (int k = 0; k < count && k < most; ++k) out[k] = static_cast<std::uint32_t>(results[k]);
+    return count;
+}
+
 // The page after the last step: the puzzle, and the status line that ends the run.
 void draw_end()
 {
@@ -339,6 +378,8 @@ const StepView pour_step_view = {
     .start = nullptr,
     .draw = draw,
     .draw_end = draw_end,
+    .call_words = {.call = call_words, .candidate = candidate_words},
+    .candidates = candidates,
     .found_one = "solution",
     .found_many = "solutions",
 };

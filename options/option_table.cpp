@@ -134,9 +134,15 @@ bool read_part(const char* text, const OptionSpec& option, const ProgramInfo& pr
 
 bool read_view(const char* text, const OptionSpec&, const ProgramInfo&, Settings& s)
 {
-    const bool tree = std::strcmp(text, "tree") == 0;
-    if (!tree && std::strcmp(text, "picture") != 0) return false;
-    s.tree_view = tree;
+    if (std::strcmp(text, "picture") == 0) {
+        s.step_view = StepViewChoice::picture;
+    } else if (std::strcmp(text, "tree") == 0) {
+        s.step_view = StepViewChoice::tree;
+    } else if (std::strcmp(text, "stack") == 0) {
+        s.step_view = StepViewChoice::stack;
+    } else {
+        return false;
+    }
     return true;
 }
 
@@ -423,9 +429,13 @@ constexpr OptionSpec option_table[option_table_size] = {
         .value = "VIEW",
         .label = "Step view",
         .fallback = "picture",
-        .form = "picture or tree",
-        .help = "with --steps, what the pages show first: the view's picture, or the search tree "
-                "explored so far, drawn as --tree draws it (the key t switches between them)",
+        .form = "picture or tree or stack",
+        .help = "with --steps, what the pages show first: the view's picture, the search tree "
+                "explored so far, drawn as --tree draws it (the key t switches between them), or "
+                "the call stack: each call the search stands in, from the first to the current "
+                "one, with the candidate it tries, its place among the call's candidates and "
+                "what its loop has done so far (the key s shows it, and s again the view "
+                "before)",
         .read = read_view,
     },
     {

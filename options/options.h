@@ -11,6 +11,10 @@
 // programs/programs.cpp holds equal to it.
 constexpr int goal_any_amount = -1;
 
+// What step mode's pages show first (--view): the program's picture, the search tree, or the
+// call stack.
+enum class StepViewChoice { picture, tree, stack };
+
 // Everything the command line can set. Nothing is set until parse_command_line has read
 // the arguments: it starts from each option's default in the option table. A program reads
 // only the fields of the options it takes.
@@ -22,12 +26,12 @@ struct Settings {
     int size = 0;
     bool count_only = false;
     bool no_wait = false;
-    const char* tree_file = nullptr;    // where --tree draws the search tree; nullptr: nowhere
-    bool hide_turned_down = false;      // --hide turned-down: the tree leaves them out
-    bool trace = false;                 // print the search as a tree of its steps
-    bool steps = false;                 // draw the search one step at a time
-    int delay_ms = -1;                  // in step mode, the pause between steps; -1: a key per step
-    bool tree_view = false;             // step mode starts with the search tree, not the picture
+    const char* tree_file = nullptr;  // where --tree draws the search tree; nullptr: nowhere
+    bool hide_turned_down = false;    // --hide turned-down: the tree leaves them out
+    bool trace = false;               // print the search as a tree of its steps
+    bool steps = false;               // draw the search one step at a time
+    int delay_ms = -1;                // in step mode, the pause between steps; -1: a key per step
+    StepViewChoice step_view = StepViewChoice::picture;  // what step mode's pages show first
     const char* save_folder = nullptr;  // where --save writes the pages; nullptr: a window
     int scale = 0;  // the scale of the window and the pages; 0: the window of a fixed 800x600
     ProgressChoice progress = ProgressChoice::automatic;

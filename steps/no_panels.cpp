@@ -3,3 +3,4 @@
 #include "steps/step_beside.h"
 
 void show_step_beside(std::size_t, const char*) {}
+void show_question_beside(std::size_t) {}

@@ -25,14 +25,14 @@ const char* current_title(std::size_t step, const char* none)
     const int current = step < steps_in_step_tree() ? step_tree_current(step) : -1;
     return current >= 0 ? step_tree.title(current) : none;
 }
+}  // namespace
+
 const char* reached_title(std::size_t step, const char* none)
 {
     if (step >= steps_in_step_tree()) return none;
     const int before = step > 0 ? step_tree_count(step - 1) : 0;
     return step_tree_count(step) > before ? step_tree.title(before) : none;
 }
-
-}  // namespace
 
 void describe_recorded_step(std::size_t step, char* words, std::size_t size)
 {

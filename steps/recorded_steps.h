@@ -25,4 +25,8 @@ bool record_steps(const char* trace, const unsigned char* kinds, const int* line
 // ("enter (0,1)", "found: (5,3)  solution 1", "(1,1)  turned down", "leave, back to (0,0)").
 void describe_recorded_step(std::size_t step, char* words, std::size_t size);
 
+// The line of the node that the step reached (its label, and its note where it has one), or
+// none where the step reached no node the tree holds.
+const char* reached_title(std::size_t step, const char* none);
+
 #endif

@@ -10,6 +10,10 @@
 // equal to the record's end stands for the end page, after the last step.
 void show_step_beside(std::size_t step, const char* status_line);
 
+// The question of predict mode that stands before the step after this one has just been
+// shown (steps/step_stack.h: question_lines); the panels stay at the step.
+void show_question_beside(std::size_t step);
+
 // A step's place in the search tree (steps/step_tree.h), as the panels show it.
 struct StepPlace {
     int count;    // the nodes the steps up to it reached: the trace lines up to it

@@ -26,6 +26,8 @@ constexpr KeyRow keys[] = {
     {"n", SDLK_n, StepMove::next_found},
     {"p", SDLK_p, StepMove::previous_found},
     {"t", SDLK_t, StepMove::switch_view},
+    {"s", SDLK_s, StepMove::switch_stack},
+    {"?", SDLK_QUESTION, StepMove::predict},
     {"Escape", SDLK_ESCAPE, StepMove::quit},
     {"q", SDLK_q, StepMove::quit},
 };
@@ -36,16 +38,20 @@ constexpr SDLKey modifiers[] = {
     SDLK_LSHIFT, SDLK_RSHIFT, SDLK_LCTRL,  SDLK_RCTRL, SDLK_LALT,     SDLK_RALT,    SDLK_LMETA,
     SDLK_RMETA,  SDLK_LSUPER, SDLK_RSUPER, SDLK_MODE,  SDLK_CAPSLOCK, SDLK_NUMLOCK, SDLK_SCROLLOCK};
 
-const char* move_names[] = {"none",  "forward", "play",       "play-pause",     "back",
-                            "first", "newest",  "next-found", "previous-found", "switch-view",
-                            "pace",  "go-to",   "quit",       "other"};
+const char* move_names[] = {
+    "none",   "forward",    "play",           "play-pause",  "back",         "first",
+    "newest", "next-found", "previous-found", "switch-view", "switch-stack", "predict",
+    "tick",   "pace",       "go-to",          "quit",        "other"};
 static_assert(sizeof move_names / sizeof move_names[0] == static_cast<int>(StepMove::other) + 1,
               "a name for every move");
 
 }  // namespace
 
-StepKey step_key_of(SDLKey key)
+StepKey step_key_of(SDLKey key, Uint16 typed)
 {
+    // SDL names the key, not the character its modifiers make: ? is Shift and / on most
+    // keyboards, and read as the character typed.
+    if (typed == '?') key = SDLK_QUESTION;
     for (const KeyRow& row : keys) {
         if (row.key == key) return {row.move, 0};
     }

@@ -16,11 +16,12 @@ struct StepKey {
 // The move of a key of the window: the right arrow, Page Down and the space bar go forward
 // (the space bar pauses and resumes with a pace), the left arrow, Page Up and Backspace back,
 // Home to the oldest step kept, End to the newest, n and p to the next and the previous
-// configuration found, t between the picture and the tree, 0 to 9 choose the pace, Pause
-// pauses and resumes the steps that play at a pace, Escape and q end the run; a modifier or
-// lock key alone (Shift, Ctrl, Alt, Meta, Caps Lock, ...) is StepMove::none, and any other
-// key StepMove::other.
-StepKey step_key_of(SDLKey key);
+// configuration found, t between the picture and the tree, s to the call stack and back, ?
+// predict mode on and off, 0 to 9 choose the pace, Pause pauses and resumes the steps that
+// play at a pace, Escape and q end the run; a modifier or lock key alone (Shift, Ctrl, Alt,
+// Meta, Caps Lock, ...) is StepMove::none, and any other key StepMove::other. typed is the
+// character the key typed (SDL's unicode field), 0 where unknown.
+StepKey step_key_of(SDLKey key, Uint16 typed = 0);
 
 // The window's key that the browser names so ("ArrowRight", " ", "n", "5"), or SDLK_UNKNOWN.
 SDLKey sdl_key_named(const char* name);

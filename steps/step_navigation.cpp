@@ -17,7 +17,11 @@ bool over;
 // paused.
 int delay_ms = no_pace;
 bool paused;
-bool tree_on;
+StepShown view = StepShown::picture;
+StepShown view_before_stack = StepShown::picture;
+// Predict mode, and whether its question stands in place of the next step.
+bool predict_on;
+bool question_shown;
 // Set by n when no step kept finds a configuration, or by a move to a step not taken yet: the
 // search runs on without showing its steps until one does, or takes that step, or is over.
 enum class Seeking { nothing, configuration, step };
@@ -64,6 +68,20 @@ StepAfter go_forward()
     return StepAfter::stay;
 }
 
+// A move forward of the user: in predict mode it first asks what comes next, where a step
+// does, and the next move forward shows it.
+StepAfter ask_or_go_forward()
+{
+    const bool step_follows = shown + 1 < step_record.end() || !over;
+    if (predict_on && !question_shown && step_follows && shown < step_record.end()) {
+        question_shown = true;
+        pages.show_question(shown);
+        return StepAfter::stay;
+    }
+    question_shown = false;
+    return go_forward();
+}
+
 // Lets the search run on unseen for what is sought. The state leaves the step shown for the
 // newest first, before a new step can push the one shown out of the record.
 StepAfter seek(Seeking what)
@@ -75,14 +93,17 @@ StepAfter seek(Seeking what)
 
 }  // namespace
 
-void start_navigation(const StepPages& step_pages, int pace_ms, bool tree_first)
+void start_navigation(const StepPages& step_pages, int pace_ms, StepShown first)
 {
     pages = step_pages;
     shown = 0;
     over = false;
     delay_ms = pace_ms;
     paused = false;
-    tree_on = tree_first;
+    view = first;
+    view_before_stack = first == StepShown::stack ? StepShown::picture : first;
+    predict_on = false;
+    question_shown = false;
     seeking = Seeking::nothing;
 }
 
@@ -115,6 +136,14 @@ void show_search_over()
 StepAfter make_move(StepMove move, int number)
 {
     if (move == StepMove::quit) return StepAfter::run_over;
+    // Any move but the one that answers the question leaves it: the step it held back comes
+    // with a move forward, the others go where they go from the step shown. A redraw asks
+    // it again.
+    const bool answers = move == StepMove::forward || move == StepMove::play ||
+                         move == StepMove::play_pause || move == StepMove::tick ||
+                         move == StepMove::none || move == StepMove::predict ||
+                         move == StepMove::redraw;
+    if (question_shown && !answers) question_shown = false;
     if (at_end_page()) {
         // The last page: the space bar and any other key end the run, the moves forward have
         // nowhere to go, and the rest keep their meaning.
@@ -133,9 +162,14 @@ StepAfter make_move(StepMove move, int number)
         if (delay_ms >= 0) {
             paused = !paused;
             if (paused) return StepAfter::stay;
+            question_shown = false;
+            return go_forward();
         }
-        return go_forward();
+        return ask_or_go_forward();
     case StepMove::forward:
+        return ask_or_go_forward();
+    case StepMove::tick:
+        question_shown = false;
         return go_forward();
     case StepMove::back:
         if (shown > step_record.first_kept() && !step_record.empty()) show_page(shown - 1);
@@ -160,17 +194,40 @@ StepAfter make_move(StepMove move, int number)
         if (find_found(false, found)) show_page(found);
         return StepAfter::stay;
     case StepMove::switch_view:
-        tree_on = !tree_on;
+        view = view == StepShown::tree ? StepShown::picture : StepShown::tree;
         show_page(shown);
+        return StepAfter::stay;
+    case StepMove::switch_stack:
+        if (view == StepShown::stack) {
+            view = view_before_stack;
+        } else {
+            view_before_stack = view;
+            view = StepShown::stack;
+        }
+        show_page(shown);
+        return StepAfter::stay;
+    case StepMove::predict:
+        predict_on = !predict_on;
+        // Switched off, a question shown gives way to the step it asked about.
+        if (!predict_on && question_shown) {
+            question_shown = false;
+            show_page(shown);
+        }
         return StepAfter::stay;
     case StepMove::play_pause:
         // Pauses and resumes steps that play at a pace, resuming with a step at once, as the
         // space bar does; it never ends a run, nor leaves the end page.
         if (delay_ms < 0) return StepAfter::stay;
         paused = !paused;
-        return paused || at_end_page() ? StepAfter::stay : go_forward();
+        if (paused || at_end_page()) return StepAfter::stay;
+        question_shown = false;
+        return go_forward();
     case StepMove::redraw:
-        show_page(shown);
+        if (question_shown) {
+            pages.show_question(shown);
+        } else {
+            show_page(shown);
+        }
         return StepAfter::stay;
     case StepMove::pace:
         // A pace of its own plays the steps from the one shown; 0 goes back to a step per key.
@@ -204,4 +261,7 @@ int play_delay_ms() { return delay_ms >= 0 && !paused && !at_end_page() ? delay_
 
 std::size_t shown_page() { return shown; }
 bool search_over() { return over; }
-bool tree_view_on() { return tree_on; }
+StepShown step_shown() { return view; }
+bool tree_view_on() { return view == StepShown::tree; }
+bool predicting() { return predict_on; }
+bool asking() { return question_shown; }

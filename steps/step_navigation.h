@@ -19,6 +19,9 @@ enum class StepMove {
     next_found,      // forward to the next configuration found, running the search for it
     previous_found,  // back to the configuration found before
     switch_view,     // between the view's picture and the search tree
+    switch_stack,    // to the call stack, and back to the view shown before it
+    predict,         // predict mode on or off: a move forward first asks what comes next
+    tick,            // a step forward that comes by itself, at the pace chosen
     pace,            // a digit key: a pace of its own, or a step per key
     go_to,           // a step named by its place in the record (the web page's address)
     quit,            // end the run at once
@@ -26,12 +29,17 @@ enum class StepMove {
     redraw,          // the page shown drawn again: the window changed its size
 };
 
-// How the pages are shown: the page of a step kept, and the page after the last step (the
-// end page), with told_over when a move forward asked for a step past it.
+// How the pages are shown: the page of a step kept, the page after the last step (the end
+// page), with told_over when a move forward asked for a step past it, and in predict mode the
+// question that stands before the step after the one shown: what happens next?
 struct StepPages {
     void (*show_step)(std::size_t step);
     void (*show_end)(bool told_over);
+    void (*show_question)(std::size_t step);
 };
+
+// What the pages show of a step: the view's picture, the search tree, or the call stack.
+enum class StepShown { picture, tree, stack };
 
 // What follows a move.
 enum class StepAfter {
@@ -41,9 +49,9 @@ enum class StepAfter {
 };
 
 // Starts with nothing shown. The steps follow one another at the pace delay_ms gives (a step
-// every delay_ms milliseconds; no_pace, steps/step_paces.h, for a step per key); with
-// tree_first the pages show the search tree from the start.
-void start_navigation(const StepPages& pages, int delay_ms, bool tree_first);
+// every delay_ms milliseconds; no_pace, steps/step_paces.h, for a step per key); the pages
+// show first what first says.
+void start_navigation(const StepPages& pages, int delay_ms, StepShown first);
 
 // The record (steps/step_record.h) has a new step, the newest: shows it and returns true;
 // or, while the search runs on unseen for the next configuration, returns false until it
@@ -64,14 +72,21 @@ void show_recorded_steps();
 // a search that is over, or one the search never reaches, gives the last step.
 StepAfter make_move(StepMove move, int number = 0);
 
-// How long until a forward move comes by itself: the pace's delay while the steps play, or
-// -1 when the next move waits for the user.
+// How long until a forward move comes by itself (a tick): the pace's delay while the steps
+// play, or -1 when the next move waits for the user. Steps that come by themselves never ask
+// the question of predict mode.
 int play_delay_ms();
 
 // The page shown: a step of the record, or the record's end for the end page.
 std::size_t shown_page();
-// Whether the search is over, and whether the pages show its tree rather than the picture.
+// Whether the search is over, and what the pages show of a step.
 bool search_over();
+StepShown step_shown();
 bool tree_view_on();
+
+// Whether predict mode is on, and whether the page shown is its question, which holds back
+// the step after the one shown until the next move forward.
+bool predicting();
+bool asking();
 
 #endif

@@ -3,7 +3,10 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "raster/raster.h"
 #include "raster/window.h"
@@ -11,6 +14,8 @@
 #include "steps/step_navigation.h"
 #include "steps/step_record.h"
 #include "steps/step_replay.h"
+#include "steps/stack_view.h"
+#include "steps/step_stack.h"
 #include "steps/step_tree.h"
 #include "steps/tree_view.h"
 #include "tree/tree_file.h"
@@ -85,6 +90,20 @@ void draw_tree_of(std::size_t step)
     blit_text(step_small_font, line, marker_grey, tree_note_place);
 }
 
+// The question of predict mode in the view's place.
+void draw_question(std::size_t step)
+{
+    const SDL_Rect area = {0, stack_view_top, screen_width, stack_view_bottom - stack_view_top};
+    SDL_FillRect(screen, const_cast<SDL_Rect*>(&area), SDL_MapRGB(screen->format, 255, 255, 255));
+    const std::vector<std::string> lines = question_lines(step);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const SDL_Rect place = {static_cast<Sint16>(stack_view_left),
+                                static_cast<Sint16>(stack_view_top + 8 + k * stack_line_height), 0,
+                                0};
+        blit_text(k == 0 ? step_font : step_label_font, lines[k].c_str(), black, place);
+    }
+}
+
 }  // namespace
 
 void start_step_pages(const StepFonts& fonts, const StepView& step_view)
@@ -94,6 +113,8 @@ void start_step_pages(const StepFonts& fonts, const StepView& step_view)
     step_small_font = fonts.small;
     step_tree_font = fonts.tree;
     view = step_view;
+    step_call_words = view.call_words;
+    step_candidates = view.candidates;
     if (view.start != nullptr) view.start();
 }
 
@@ -103,11 +124,27 @@ void show_step_page(std::size_t step)
     StepFacts facts;
     draw_top(steps_found(), true);
     view.draw(step, facts);
-    if (tree_view_on()) draw_tree_of(step);
+    if (step_shown() == StepShown::tree) draw_tree_of(step);
+    if (step_shown() == StepShown::stack) {
+        draw_stack_view(stack_at(step), step_call_words, step_label_font, step_small_font);
+    }
     show_step_status(step_number(step), facts.depth, facts.words);
     show_marker(step);
     SDL_Flip(screen);
     show_step_beside(step, status_line);
+    if (step_shown_action != nullptr) step_shown_action(step, status_line);
+}
+
+void show_question_page(std::size_t step)
+{
+    replay_to(step);
+    draw_top(steps_found(), true);
+    draw_question(step);
+    show_step_status(step_number(step + 1), step_path().size(), "what happens next?");
+    SDL_Flip(screen);
+    // The panels beside the page stay at the step shown: the next one is held back.
+    show_step_beside(step, status_line);
+    show_question_beside(step);
     if (step_shown_action != nullptr) step_shown_action(step, status_line);
 }
 

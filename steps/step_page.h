@@ -7,6 +7,9 @@
 #include <SDL_ttf.h>
 
 #include <cstddef>
+#include <cstdint>
+
+#include "steps/step_stack.h"
 
 // What the status line of a step says besides its number, as the view finds it in the state
 // the page stands on (steps/step_replay.h).
@@ -48,6 +51,11 @@ struct StepView {
     // Draws what the page that follows the last step shows below its header, above the
     // summary of the search.
     void (*draw_end)();
+    // How the call stack names a call and the candidate it stands at.
+    CallWords call_words;
+    // The candidates of the call at depth on the path the page stands on, in the order the
+    // search tries them, into out (at most most of them); returns how many there are.
+    int (*candidates)(std::size_t depth, std::uint32_t* out, int most);
     // What the search finds, one and more of them, as the summary names them ("tiling",
     // "tilings").
     const char* found_one;
@@ -69,8 +77,9 @@ extern TTF_Font* step_label_font;
 extern TTF_Font* step_small_font;
 extern TTF_Font* step_tree_font;
 
-// Called each time a step has been shown, with its number and its status line; none by
-// default. Whatever follows the pages (a test) learns of each with it.
+// Called each time a page of a step has been shown (the step's, or the question of predict
+// mode before the next one), with the step's number and the status line; none by default.
+// Whatever follows the pages (a test) learns of each with it.
 extern void (*step_shown_action)(std::size_t step, const char* status_line);
 
 // Sets the pages up for the view, in the fonts.
@@ -80,6 +89,12 @@ void start_step_pages(const StepFonts& fonts, const StepView& view);
 // that no step comes after it); then tells what stands beside the page.
 void show_step_page(std::size_t step);
 void show_end_page(bool told_over);
+
+// Draws and shows the question of predict mode that stands before the step after this one:
+// the call the search stands in at the step, its candidates in order, those it took up
+// already marked, and "What happens next?"; the next step's picture, status line and the
+// panels' lines stay held back.
+void show_question_page(std::size_t step);
 
 // Where the status line stands: below the lowest row of diagrams or pictures on any page.
 constexpr SDL_Rect step_status_place = {20, 560, 0, 0};

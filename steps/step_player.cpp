@@ -48,14 +48,16 @@ StepKey wait_for_move(int delay_ms)
             if (SDL_WaitEvent(&event) == 0) return {StepMove::quit, 0};
         } else if (!SDL_PollEvent(&event)) {
             const Uint32 now = SDL_GetTicks();
-            if (static_cast<Sint32>(due - now) <= 0) return {StepMove::forward, 0};
+            if (static_cast<Sint32>(due - now) <= 0) return {StepMove::tick, 0};
             SDL_Delay(static_cast<Sint32>(due - now) < static_cast<Sint32>(poll_interval_ms)
                           ? due - now
                           : poll_interval_ms);
             continue;
         }
         if (event.type == SDL_QUIT) return {StepMove::quit, 0};
-        if (event.type == SDL_KEYDOWN) return step_key_of(event.key.keysym.sym);
+        if (event.type == SDL_KEYDOWN) {
+            return step_key_of(event.key.keysym.sym, event.key.keysym.unicode);
+        }
         if (event.type == SDL_USEREVENT) return {StepMove::go_to, event.user.code};
         // A window of a new size shows the page again, drawn at the scale that fits it.
         if (event.type == SDL_VIDEORESIZE && resize_screen(event.resize.w, event.resize.h, false)) {
@@ -93,12 +95,14 @@ void browse()
 
 }  // namespace
 
-void start_steps(const StepFonts& fonts, int delay_ms, const StepView& view, bool tree_first)
+void start_steps(const StepFonts& fonts, int delay_ms, const StepView& view, StepShown first)
 {
     start_step_tree();
     step_record.clear();
     start_replay();
-    start_navigation({show_step_page, show_end_page}, delay_ms, tree_first);
+    start_navigation({show_step_page, show_end_page, show_question_page}, delay_ms, first);
+    // The character a key types, for ? (Shift and / on most keyboards).
+    SDL_EnableUNICODE(1);
     start_step_pages(fonts, view);
     view_has_step_zero = view.step_zero;
 }

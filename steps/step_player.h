@@ -4,14 +4,15 @@
 #ifndef STEPS_STEP_PLAYER_H
 #define STEPS_STEP_PLAYER_H
 
+#include "steps/step_navigation.h"
 #include "steps/step_page.h"
 #include "steps/step_record.h"
 #include "tree/trace_node.h"
 
 // Starts step mode with an empty record: its texts are written in the fonts, and the steps
-// follow one another at the pace delay_ms gives (steps/step_navigation.h). With tree_first
-// the pages show the tree view from the start.
-void start_steps(const StepFonts& fonts, int delay_ms, const StepView& view, bool tree_first);
+// follow one another at the pace delay_ms gives (steps/step_navigation.h). The pages show
+// first what first says: the picture, the tree view or the stack view.
+void start_steps(const StepFonts& fonts, int delay_ms, const StepView& view, StepShown first);
 
 // Before the search's first step: where the view has a step 0, records it (the start event,
 // steps/step_record.h, which reaches no node of the tree) and shows it as take_step shows a

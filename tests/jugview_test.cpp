@@ -510,6 +510,56 @@ TEST_F(JugviewTest, StepStatusLinesSayWhy)
     EXPECT_STREQ(title, "jugview \u2014 jugs 10,5,3, goal *,*,2");
 }
 
+// The call stack of every step: a line for each call on the path, as the search tree names
+// it, with what its loop has done; at step 16, eight calls, the newest trying its first pour.
+// --view stack writes the same lines in the picture's place.
+TEST_F(JugviewTest, TheCallStackOfEveryStepIsThePathOfItsTree)
+{
+    const auto stacks = step_stacks([] {
+        return run_jugview(BIN_DIR, {"--steps", "--delay", "0"});
+    });
+    expect_stacks_as_the_tree_has_them(stacks);
+    ASSERT_GE(stacks.size(), 16u);
+    const std::string top =
+        "depth 8  (9 0 1)  trying pour 1 into 2, the 1st of 6 pours: 0 turned down, 0 gone deeper";
+    ASSERT_EQ(stacks[15].size(), 8u);
+    EXPECT_EQ(stacks[15][0], top);
+
+    reset_script();
+    script.kept_waits = {15};
+    script.answers.assign(16, WaitAnswer::right);
+    script.answers.back() = WaitAnswer::escape;
+    EXPECT_EQ(run_jugview(BIN_DIR, {"--steps", "--view", "stack"}), 0);
+    ASSERT_EQ(script.pages.size(), 1u);
+    TTF_Font* font = open_test_font(BIN_DIR, label_font_size);
+    ASSERT_NE(font, nullptr);
+    const Page& page = script.pages[0];
+    EXPECT_TRUE(same_pixels("the newest call's line", page_pixels_with(page, 0, 0, 40, 799, 67),
+                            text_pixels(font, top.c_str(), 20, 44)));
+    TTF_CloseFont(font);
+    TTF_Quit();
+}
+
+// Predict mode: with ? on, a move forward first asks what happens next, holding the step
+// back, and the next one shows it as ever; a move back goes back from the step shown.
+TEST_F(JugviewTest, PredictAsksBeforeEachStepAndTheNextMoveShowsIt)
+{
+    static std::vector<std::string> shown;
+    shown.clear();
+    const SavedValue hook(step_shown_action, [](std::size_t, const char* status_line) {
+        shown.push_back(status_line);
+    });
+    reset_script();
+    script.answers = {WaitAnswer::right, WaitAnswer::right, WaitAnswer::right, WaitAnswer::question,
+                      WaitAnswer::right, WaitAnswer::right, WaitAnswer::left,  WaitAnswer::escape};
+    EXPECT_EQ(run_jugview(BIN_DIR, {"--steps"}), 0);
+    ASSERT_EQ(shown.size(), 7u);
+    EXPECT_EQ(shown[3], "step 4   depth 4   pour 2 into 1 \u2192 (7 0 3)");
+    EXPECT_EQ(shown[4], "step 5   depth 4   what happens next?");
+    EXPECT_EQ(shown[5], "step 5   depth 4   pour 1 into 2 \u2192 (2 5 3): already on the path");
+    EXPECT_EQ(shown[6], shown[3]);
+}
+
 // The longest status line of each kind, on the largest instances of both programs, fits the
 // page's width: written on a page twice as wide, none of it stands past the page's edge.
 TEST(StepStatusLines, TheLongestOfEachKindFitThePage)

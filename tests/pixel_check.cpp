@@ -72,7 +72,7 @@ SDL_Surface* open_dummy_screen()
     return s;
 }
 
-void push_event(Uint8 type, SDLKey key)
+void push_event(Uint8 type, SDLKey key, Uint16 typed)
 {
     SDL_Event e;
     SDL_memset(&e, 0, sizeof e);
@@ -80,6 +80,7 @@ void push_event(Uint8 type, SDLKey key)
     if (type == SDL_KEYDOWN || type == SDL_KEYUP) {
         e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
         e.key.keysym.sym = key;
+        e.key.keysym.unicode = typed;
     }
     SDL_PushEvent(&e);
 }

@@ -27,8 +27,8 @@ class DummyScreenTest : public ::testing::Test {
 };
 
 // Puts an event of the type into SDL's queue, as the user's action would (key events
-// carry the key given, the space bar unless another is named).
-void push_event(Uint8 type, SDLKey key = SDLK_SPACE);
+// carry the key given, the space bar unless another is named, and the character it typed).
+void push_event(Uint8 type, SDLKey key = SDLK_SPACE, Uint16 typed = 0);
 
 // The pixels of the inclusive rectangle from (x0, y0) to (x1, y1).
 PixelSet rectangle(int x0, int y0, int x1, int y1);

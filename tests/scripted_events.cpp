@@ -62,8 +62,9 @@ extern "C" int __wrap_SDL_WaitEvent(SDL_Event* event)
             constexpr SDLKey keys[] = {SDLK_SPACE, SDLK_SPACE,     SDLK_ESCAPE, SDLK_LEFT,
                                        SDLK_RIGHT, SDLK_BACKSPACE, SDLK_HOME,   SDLK_END,
                                        SDLK_n,     SDLK_p,         SDLK_t,      SDLK_0,
-                                       SDLK_9,     SDLK_LSHIFT};
-            push_event(SDL_KEYDOWN, keys[static_cast<int>(answer)]);
+                                       SDLK_9,     SDLK_LSHIFT,    SDLK_s,      SDLK_SLASH};
+            push_event(SDL_KEYDOWN, keys[static_cast<int>(answer)],
+                       answer == WaitAnswer::question ? '?' : 0);
         }
     }
     return __real_SDL_WaitEvent(event);

@@ -27,7 +27,9 @@ enum class WaitAnswer {
     t,
     zero,
     nine,
-    shift  // the left Shift key alone
+    shift,     // the left Shift key alone
+    s,         // the key s
+    question,  // ?, typed as Shift and / are
 };
 
 struct ScriptedEvents {

@@ -9,6 +9,8 @@
 
 #include "state_guard.h"
 #include "steps/step_player.h"
+#include "steps/step_stack.h"
+#include "steps/step_tree.h"
 
 TTF_Font* open_test_font(const char* bin_dir, int size)
 {
@@ -124,4 +126,83 @@ std::vector<std::string> step_status_lines(const std::function<int()>& run_steps
     reset_script();
     run_steps();
     return lines;
+}
+
+std::vector<std::vector<std::string>> step_stacks(const std::function<int()>& run_steps)
+{
+    static std::vector<std::vector<std::string>> stacks;
+    stacks.clear();
+    const SavedValue shown(step_shown_action, [](std::size_t step, const char*) {
+        stacks.resize(step + 1);
+        stacks[step] = stack_lines(stack_at(step), step_call_words, 10000);
+    });
+    reset_script();
+    run_steps();
+    return stacks;
+}
+
+namespace {
+
+// A node's title without its note: what the stack names the call by.
+std::string before_note(const char* title)
+{
+    const std::string t = title;
+    return t.substr(0, t.find("  "));
+}
+
+// The words a stack's line ends with for a call that took up so many candidates.
+std::string counts(int turned_down, int gone_deeper, int found_below)
+{
+    std::string words = std::to_string(turned_down) + " turned down, " +
+                        std::to_string(gone_deeper) + " gone deeper";
+    return found_below > 0 ? words + ", " + std::to_string(found_below) + " found below" : words;
+}
+
+}  // namespace
+
+void expect_stacks_as_the_tree_has_them(const std::vector<std::vector<std::string>>& stacks)
+{
+    ASSERT_EQ(stacks.size(), steps_in_step_tree());
+    for (std::size_t step = 0; step < stacks.size(); ++step) {
+        const int count = step_tree_count(step), current = step_tree_current(step);
+        const StepEvent event = step_record.at(step);
+        const SearchStep kind = step_kind(event);
+        const bool leaf = !is_start_event(event) &&
+                          (kind == SearchStep::turned_down || kind == SearchStep::dead_end);
+        // The calls the search stands in, the first one first; the leaf a step reached is not one.
+        std::vector<int> calls;
+        for (int k = leaf ? step_tree.node(current).parent : current; k >= 0;
+             k = step_tree.node(k).parent) {
+            calls.insert(calls.begin(), k);
+        }
+        const std::vector<std::string>& lines = stacks[step];
+        ASSERT_EQ(lines.size(), calls.size()) << "step " << step;
+        for (std::size_t depth = 1; depth <= calls.size(); ++depth) {
+            const int call = calls[depth - 1];
+            // Its children up to the step, those before the candidate it stands at counted.
+            const int stop = depth < calls.size() ? calls[depth] : leaf ? current : count;
+            int turned_down = 0, gone_deeper = 0, found_below = 0;
+            for (int k = call + 1; k < count; ++k) {
+                int up = k;
+                while (up >= 0 && up != call) up = step_tree.node(up).parent;
+                if (up != call) continue;
+                const TreeNode& node = step_tree.node(k);
+                if (node.kind == SearchStep::found) ++found_below;
+                if (node.parent != call || k >= stop) continue;
+                if (node.kind == SearchStep::turned_down) ++turned_down;
+                if (node.kind == SearchStep::enter || node.kind == SearchStep::found) ++gone_deeper;
+            }
+            const std::string& line = lines[calls.size() - depth];
+            const std::string head =
+                "depth " + std::to_string(depth) + "  " + before_note(step_tree.title(call)) + "  ";
+            EXPECT_EQ(line.rfind(head, 0), 0u) << "step " << step << ": " << line;
+            const bool counted = line.find(" turned down, ") != std::string::npos;
+            if (counted) {
+                const std::string tail = ": " + counts(turned_down, gone_deeper, found_below);
+                EXPECT_TRUE(line.size() >= tail.size() &&
+                            line.compare(line.size() - tail.size(), tail.size(), tail) == 0)
+                    << "step " << step << ": " << line << " should end " << tail;
+            }
+        }
+    }
 }

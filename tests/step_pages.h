@@ -50,4 +50,13 @@ std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, std:
 // The status line of every step that a run in step mode shows, in order.
 std::vector<std::string> step_status_lines(const std::function<int()>& run_steps);
 
+// The call stack of every step that a run in step mode shows, in order, each as its lines,
+// the newest call first.
+std::vector<std::vector<std::string>> step_stacks(const std::function<int()>& run_steps);
+
+// Checks each step's stack against the search tree its steps grew: a line for each call on
+// the path to the step's node, named as its node is, with the candidates it turned down and
+// the calls it went into before the one it stands at, and the configurations below it.
+void expect_stacks_as_the_tree_has_them(const std::vector<std::vector<std::string>>& stacks);
+
 #endif

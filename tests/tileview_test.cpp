@@ -14,6 +14,7 @@
 #include "state_guard.h"
 #include "step_pages.h"
 #include "steps/step_player.h"
+#include "steps/step_stack.h"
 #include "tiling/tiling.h"
 #include "tileview/tiling_picture.h"
 
@@ -392,6 +393,40 @@ TEST_F(TileviewTest, StepModeShowsTheBoardAtEveryStep)
         EXPECT_GT(count_colour(page, black, 10, 10, 120, 35), 50) << "header";
         EXPECT_GT(count_colour(page, black, 320, 10, 799, 35), 50) << "legend";
     }
+}
+
+// The call stack of every step on a 4x3 board: a line for each domino's call on the path, as
+// the tree names it, trying the horizontal domino on the lowest free cell first, then the
+// vertical one.
+TEST_F(TileviewTest, TheCallStackOfEveryStepIsThePathOfItsTree)
+{
+    const auto stacks = step_stacks([] {
+        return run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--delay", "0"});
+    });
+    expect_stacks_as_the_tree_has_them(stacks);
+    ASSERT_GE(stacks.size(), 6u);
+    EXPECT_EQ(stacks[5].back(),
+              "depth 1  0-1  trying cell 2 horizontal, the 1st of 2: 0 turned down, 0 gone deeper");
+    const auto tried = [&stacks](const char* words) {
+        return std::any_of(stacks.begin(), stacks.end(), [words](const auto& lines) {
+            return std::any_of(lines.begin(), lines.end(), [words](const std::string& line) {
+                return line.find(words) != std::string::npos;
+            });
+        });
+    };
+    EXPECT_TRUE(tried("vertical, the 2nd of 2: 0 turned down, 1 gone deeper"));
+
+    // Asked at the first tiling (step 6), the question lists no candidate: the board is full.
+    static std::vector<std::string> asked;
+    const SavedValue hook(step_shown_action, [](std::size_t step, const char*) {
+        if (step == 6) asked = question_lines(step);
+    });
+    reset_script();
+    run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--delay", "0"});
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_EQ(asked[1],
+              "The call at depth 6, 10-11, and its candidates in the order it tries them:");
+    EXPECT_EQ(asked[2], "  none: the configuration is complete, so the call goes back");
 }
 
 // Every step shown can be seen again as it was drawn: back, forward, Home, End, n and p.

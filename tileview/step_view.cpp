@@ -301,6 +301,45 @@ void draw_end()
     show_tiling_counts(step_font);
 }
 
+// The call stack: a call is named by the domino it placed, a candidate by the cell it covers
+// and the way it lies: the search tries the horizontal domino first, then the vertical one.
+void call_words(const StackFrame& frame, char* text, std::size_t size)
+{
+    const auto domino = static_cast<DominoCode>(frame.item);
+    std::snprintf(text, size, "%d-%d", first_cell(domino), second_cell(domino));
+}
+
+void candidate_words(const StackFrame& frame, char* text, std::size_t size)
+{
+    const auto domino = static_cast<DominoCode>(frame.candidate);
+    const bool vertical = second_cell(domino) - first_cell(domino) == board_columns;
+    std::snprintf(text, size, "cell %d %s, the %s of 2", first_cell(domino),
+                  vertical ? "vertical" : "horizontal", vertical ? "2nd" : "1st");
+}
+
+// The dominoes that fit on the lowest free cell once the calls down to depth placed theirs.
+int candidates(std::size_t depth, std::uint32_t* out, int most)
+{
+    std::fill(std::begin(covered), std::end(covered), false);
+    const std::vector<std::uint32_t>& path = step_path();
+    for (std::size_t k = 0; k < depth && k < path.size(); ++k) {
+        covered[first_cell(static_cast<DominoCode>(path[k]))] = true;
+        covered[second_cell(static_cast<DominoCode>(path[k]))] = true;
+    }
+    const int cell = lowest_free_cell_shown();
+    int count = 0;
+    const auto add = [&](int other) {
+        if (count < most) out[count] = static_cast<std::uint32_t>(domino_code(cell, other));
+        ++count;
+    };
+    if (cell < cell_count && (cell + 1) % board_columns != 0 && !covered[cell + 1]) add(cell + 1);
+    if (cell + board_columns < cell_count && !covered[cell + board_columns]) {
+        add(cell + board_columns);
+    }
+    cover_path();
+    return count;
+}
+
 // As large as the page allows, cell centres half a pitch inside the board's edges.
 void start()
 {
@@ -331,6 +370,8 @@ const StepView tile_step_view = {
     .start = start,
     .draw = draw,
     .draw_end = draw_end,
+    .call_words = {.call = call_words, .candidate = candidate_words},
+    .candidates = candidates,
     .found_one = "tiling",
     .found_many = "tilings",
 };

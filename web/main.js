@@ -3,7 +3,7 @@
 // are the desktop's, built for the browser: the form's fields become their arguments, and
 // whatever they say, errors included, is shown as they say it. This module sets the page up
 // and starts a run; each part of the page is a module of its own.
-import { $, PACE_MS, SEARCH_CODE, presentation, run, setStatus } from './state.js';
+import { $, PACE_MS, SEARCH_CODE, pair, presentation, run, setStatus } from './state.js';
 import { PROGRAMS, takeProgramTable } from './programs.js';
 import { formArguments, rememberInAddress, shellWord, showFields } from './form.js';
 import { resetOutput } from './output.js';
@@ -16,12 +16,15 @@ import { keepForRun, noteOnPlace, stepOfAddress, takeKeptForRun } from './place.
 import { addOwnSearch } from './own_search.js';
 import { own } from './own_state.js';
 import { startOwnSearch } from './own_run.js';
+import { dropA, keepWindowAsA } from './keep_a.js';
+import { keepPredictInAddress, takePredict } from './predict.js';
 
 // The characters of a value from the address that a note quotes.
 const ADDRESS_WORDS_SHOWN = 40;
 
-// What the tests read: the run, its output, and the run of "Your own search".
-window.webPage = { run, output: () => run.pieces.join(''), own };
+// What the tests read: the run, its output, the run of "Your own search", and the run kept
+// as A.
+window.webPage = { run, output: () => run.pieces.join(''), own, pair };
 
 // Runs the program of the form; in step mode, and for "Your own search", to the step wanted
 // (as the status line numbers it) once its first page is shown.
@@ -38,19 +41,23 @@ async function start(event, wanted = null) {
   if (ownSearch) wanted = wanted ?? takeKeptForRun();
   if (!stepping && !ownSearch) wanted = null;
   rememberInAddress(name, wanted);
+  if (stepping) keepPredictInAddress();
+  // A run kept as A stays beside the steps of a run of its own program only.
+  if (pair.a && (pair.a.program !== name || !(stepping || ownSearch))) dropA();
   Object.assign(run, { id: run.id + 1, program: name, waits: 0, exitCode: null, control: null,
                        pieces: [], kept: 0, dropped: 0, errors: '', lines: [], step: null,
                        shownAt: 0, treeStep: null, treeShownAt: 0, treeSvg: undefined,
-                       wanted, sought: null, offset: null, shownNumber: null });
+                       wanted, sought: null, offset: null, shownNumber: null, stack: '',
+                       question: null });
   $('run-to-step').hidden = true;
   noteOnPlace('');
   $('step-controls').hidden = !stepping;
   enableStepControls(true);
   $('panels').hidden = !stepping && !wholeTree;
-  $('trace-panel').hidden = $('code-panel').hidden = !stepping;
+  $('trace-panel').hidden = $('code-panel').hidden = $('stack-panel').hidden = !stepping;
   $('tree-about').textContent = stepping ? 'explored so far' : 'the whole search';
   $('tree-download').hidden = true;
-  for (const panel of ['tree', 'tree-legend']) $(panel).textContent = '';
+  for (const panel of ['tree', 'tree-legend', 'stack']) $(panel).textContent = '';
   $('output-note').hidden = true;
   $('layout').classList.toggle('with-panels', stepping || wholeTree);
   presentation.treeAlone = false;
@@ -83,6 +90,7 @@ async function setUp() {
   PACE_MS.push(...table.step_paces_ms);
   Object.assign(SEARCH_CODE, await (await fetch('search-code.json')).json());
   makeStepControls();
+  $('keep-a').addEventListener('click', keepWindowAsA);
   const select = $('program');
   for (const name of Object.keys(PROGRAMS)) {
     select.append(new Option(PROGRAMS[name].title || name, name));
@@ -97,6 +105,7 @@ async function setUp() {
     setStatus(`The address names no program of the page ("${shown}"): here is ${select.value}.`);
   }
   takeTextSize(query.get('text'));
+  takePredict(query);
   select.addEventListener('change', () => {
     keepForRun(null);
     showFields(start);

@@ -4,6 +4,7 @@
 import { $, loadScript, setStatus } from './state.js';
 import { OWN_SEARCH, own } from './own_state.js';
 import { keepCode, keptCode } from './own_keep.js';
+import { predictWanted } from './predict.js';
 
 // CodeMirror from the site itself (web/package.json), or a plain text area without it; each
 // change the student makes is kept at once.
@@ -78,8 +79,11 @@ export async function loadOwnExample({ fresh = false, fromLink = null } = {}) {
   if (own.editor?.setValue && $('own-example').value === name) own.editor.setValue(text);
 }
 
-// The address names the example chosen, not the code.
+// The address names the example chosen, not the code: only a link's code (share.js), while
+// the editor shows it as the link gave it. Predict mode stays in it while it is on.
 export function rememberOwnExample() {
   const query = new URLSearchParams({ program: OWN_SEARCH, example: $('own-example').value });
+  if (own.link && own.editor?.getValue?.() === own.link.code) query.set('code', own.link.packed);
+  if (predictWanted()) query.set('predict', 1);
   history.replaceState(null, '', `?${query}`);
 }

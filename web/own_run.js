@@ -54,7 +54,12 @@ export async function startOwnSearch() {
                               lines: code.split('\n'), marks: {} };
   showCodeOf(OWN_SEARCH);
   $('command').textContent = '';
-  for (const id of ['step-controls', 'panels', 'trace-panel', 'code-panel']) $(id).hidden = false;
+  for (const id of ['step-controls', 'panels', 'trace-panel', 'code-panel', 'stack-panel']) {
+    $(id).hidden = false;
+  }
+  for (const id of ['stack', 'own-question']) $(id).textContent = '';
+  $('own-question').hidden = true;
+  $('own-board').hidden = false;
   $('tree-about').textContent = 'explored so far';
   $('layout').classList.add('with-panels');
   setStatus('Your search is running.');

@@ -4,10 +4,12 @@ import { $, setStatus } from './state.js';
 import { PROGRAMS } from './programs.js';
 import { OWN_EXAMPLES, OWN_SEARCH, own } from './own_state.js';
 import { loadOwnExample, makeOwnEditor, rememberOwnExample } from './own_editor.js';
-import { downloadOwnTrace, keepOwnRun, ownTreeModule } from './own_trace.js';
+import { downloadOwnTrace, ownTreeModule } from './own_trace.js';
+import { keepOwnAsA } from './keep_a.js';
 import { lastRunUnfinished } from './own_keep.js';
 import { makeSandbox } from './own_sandbox.js';
 import { loadWorkerPart } from './own_run.js';
+import { codeOfAddress, shareOwnCode } from './share.js';
 
 // Adds "Your own search" to the page's programs (main.js calls it once it has them).
 export function addOwnSearch() {
@@ -23,13 +25,11 @@ export function addOwnSearch() {
   };
   const choice = $('own-example');
   for (const e of OWN_EXAMPLES) choice.append(new Option(e.title, e.name));
-  choice.addEventListener('change', () => {
-    rememberOwnExample();
-    loadOwnExample();
-  });
+  choice.addEventListener('change', () => loadOwnExample().then(rememberOwnExample));
   $('own-fresh').addEventListener('click', () => loadOwnExample({ fresh: true }));
   $('own-download').addEventListener('click', downloadOwnTrace);
-  $('own-keep').addEventListener('click', keepOwnRun);
+  $('own-keep').addEventListener('click', keepOwnAsA);
+  $('own-share').addEventListener('click', shareOwnCode);
 }
 
 // The page of "Your own search" shown or hidden, as the program choice says; the example
@@ -37,9 +37,8 @@ export function addOwnSearch() {
 // sandbox, the worker's part, the tree library), so that a run asks the site for nothing.
 export async function showOwnSearch(shown, query) {
   for (const id of ['own-search', 'own-stage']) $(id).hidden = !shown;
-  $('own-kept').hidden = !shown || own.kept === null;
   $('help').hidden = shown;
-  $('step-view').hidden = shown;
+  $('step-view').hidden = $('step-stack').hidden = shown;
   if (!shown) return;
   $('console').hidden = true;
   if (OWN_EXAMPLES.some((e) => e.name === query.get('example'))) {
@@ -52,8 +51,10 @@ export async function showOwnSearch(shown, query) {
                 'that allocates without end can take the whole tab down). Your code is back.');
     }
     own.editor = await makeOwnEditor();
-    // An address that carries code (a link that shares it) passes it to loadOwnExample as
-    // fromLink.
-    await Promise.all([loadOwnExample(), makeSandbox(), loadWorkerPart(), ownTreeModule()]);
+    // An address that carries code (a link that shares it) has it shown in the editor.
+    const link = await codeOfAddress(query);
+    if (link?.refused) $('errors').textContent = link.refused;
+    await Promise.all([loadOwnExample({ fromLink: link?.code ?? null }), makeSandbox(),
+                       loadWorkerPart(), ownTreeModule()]);
   }
 }

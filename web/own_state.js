@@ -17,8 +17,6 @@ export const OWN_EXAMPLES = [
   { name: 'n-queens', title: 'N-queens' },
   { name: 'subset-sum', title: 'Subset sum' },
 ];
-// The tree follows the run's first nodes, as far as --tree draws (tree/tree_file.h).
-export const OWN_TREE_NODES = 100000;
 // The limits of a run: its steps, its time from Run, its trace (the most bytes that the
 // tree library's reader takes), the cells of all the boards it keeps, and a board's side.
 export const OWN_STEP_LIMIT = 1000000;
@@ -53,5 +51,7 @@ export const own = {
   playing: null,    // the timer of the next step while the steps play
   tree: null,       // the tree library's module, with the player
   treeTimer: null,  // the timer of the tree's picture, when the player says it is due
-  kept: null,       // "Keep as A": { summary, svg }
+  gate: null,       // lets the player's calls through while its run is the page's
+  kept: null,       // "Keep as A": { summary } once A's steps are shown (keep_a.js)
+  link: null,       // the code that the address carries (share.js) while the editor shows it
 };

@@ -15,6 +15,7 @@
 #include "steps/step_paces.h"
 #include "steps/step_record.h"
 #include "steps/step_replay.h"
+#include "steps/step_stack.h"
 #include "steps/step_tree.h"
 #include "web/page_link.h"
 
@@ -31,6 +32,46 @@ void show_step(std::size_t step)
     std::snprintf(status_line, sizeof status_line, "step %zu   depth %zu   line %u: %s", step + 1,
                   step_path().size(), step_item(step_record.at(step)), words);
     show_step_beside(step, status_line);
+}
+
+void show_question(std::size_t step)
+{
+    replay_to(step);
+    std::snprintf(status_line, sizeof status_line, "step %zu   depth %zu   what happens next?",
+                  step + 2, step_path().size());
+    show_step_beside(step, status_line);
+    show_question_beside(step);
+}
+
+// The call stack of a search written in the page: a call, and a candidate, are named by the
+// label of the node the step reached (a note starts after two blanks, which no label holds);
+// the search declares no order of its candidates, so a call it went into is numbered among
+// those it entered so far.
+int label_length(const char* title)
+{
+    const char* note = std::strstr(title, "  ");
+    return static_cast<int>(note != nullptr ? note - title : std::strlen(title));
+}
+
+void own_call_words(const StackFrame& frame, char* text, std::size_t size)
+{
+    const char* title = frame.entered_at == no_step ? "?" : reached_title(frame.entered_at, "?");
+    std::snprintf(text, size, "%.*s", label_length(title), title);
+}
+
+void own_candidate_words(const StackFrame& frame, char* text, std::size_t size)
+{
+    const char* title =
+        frame.candidate_at == no_step ? "?" : reached_title(frame.candidate_at, "?");
+    if (frame.state == FrameCandidate::turned_down) {
+        std::snprintf(text, size, "%.*s, turned down here", label_length(title), title);
+    } else {
+        // A call it backed up from is counted among those it went into; the one it stands in
+        // is not yet.
+        const long long call =
+            frame.state == FrameCandidate::back_from ? frame.gone_deeper : frame.gone_deeper + 1;
+        std::snprintf(text, size, "%.*s, call %lld entered here", label_length(title), title, call);
+    }
 }
 
 void show_end(bool told_over)
@@ -55,7 +96,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE bool own_steps_load(const char* trace, const uns
         return false;
     }
     start_step_beside();
-    start_navigation({show_step, show_end}, no_pace, false);
+    step_call_words = {.call = own_call_words, .candidate = own_candidate_words};
+    step_candidates = nullptr;
+    start_navigation({show_step, show_end, show_question}, no_pace, StepShown::picture);
     show_recorded_steps();
     return true;
 }
@@ -71,6 +114,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE bool own_steps_press(const char* key)
 // Goes to the step (its place in the record, from 0) that the page's address names; one past
 // the end gives the last step.
 extern "C" EMSCRIPTEN_KEEPALIVE void own_steps_go_to(int step) { make_move(StepMove::go_to, step); }
+
+// The step that comes by itself when the steps play, as own_steps_wait_ms said.
+extern "C" EMSCRIPTEN_KEEPALIVE void own_steps_tick() { make_move(StepMove::tick); }
 
 // How many milliseconds until the next step comes by itself (the page then presses
 // "ArrowRight"), or -1 when the steps wait for a key.

@@ -1,9 +1,8 @@
-// The recorded run of "Your own search" as a trace in the trace format, its summary line and
-// the tree that the tree library draws of it: for the player of its steps, downloaded, and
-// kept as A. The summary is the tree library's reader's, of the very text downloaded, so
-// that the page and tracetree cannot disagree on it.
+// The recorded run of "Your own search" as a trace in the trace format and its summary line:
+// for the player of its steps, downloaded, and kept as A. The summary is the tree library's
+// reader's, of the very text downloaded, so that the page and tracetree cannot disagree on it.
 import { $, loadScript } from './state.js';
-import { OWN_TREE_NODES, own } from './own_state.js';
+import { own } from './own_state.js';
 
 // The trace of the first count nodes, a configuration's note with its node.
 export function ownTrace(count) {
@@ -43,15 +42,6 @@ async function readOwnTrace(read, text) {
   return { fault: `line ${m._trace_fault_line()}: ${m.UTF8ToString(m._trace_fault_message())}` };
 }
 
-// The tree library's picture of a trace, with the node current marked, or its fault.
-async function drawOwnTree(text, current) {
-  const svg = await readOwnTrace((m, at) => m._trace_tree(at, current), text);
-  if (svg.text) return svg.text;
-  const fault = document.createElement('p');
-  fault.textContent = svg.fault;
-  return fault.outerHTML;
-}
-
 // The summary line that tracetree prints of the trace, from its own reader; of a trace that
 // the reader refuses (past its limits), the fault that tracetree would report too.
 export async function ownSummary(trace) {
@@ -68,13 +58,4 @@ export function downloadOwnTrace() {
   link.download = `${$('own-example').value}-trace.txt`;
   link.click();
   setTimeout(() => URL.revokeObjectURL(link.href), 1000);
-}
-
-// "Keep as A": the run's summary and whole tree stay beside the next run's.
-export async function keepOwnRun() {
-  const count = Math.min(own.nodes.length, OWN_TREE_NODES);
-  own.kept = { summary: own.summary, svg: await drawOwnTree(ownTrace(count), -1) };
-  $('own-kept-summary').textContent = own.kept.summary;
-  $('own-kept-tree').innerHTML = own.kept.svg;
-  $('own-kept').hidden = false;
 }

@@ -19,11 +19,9 @@ const PROGRAM_KEYS = new Set(['Enter', 'Backspace', 'Delete', 'Insert', 'Home', 
   'PageDown', 'ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown', 'Pause']);
 
 // Present mode's keys: step mode's own (STEP_KEYS, from the programs' table, the arrows,
-// Page Up and Page Down among them), but for those that end a run, and these, each with what
-// it does; ? and s are kept for a later use: allowed, and doing nothing yet.
-const PRESENT_KEYS = {
-  f: 'leave', Escape: 'leave', '+': 'larger', '-': 'smaller', '?': null, s: null,
-};
+// Page Up and Page Down among them, ? for predict mode and s for the call stack on the
+// picture), but for those that end a run, and these, each with what it does.
+const PRESENT_KEYS = { f: 'leave', Escape: 'leave', '+': 'larger', '-': 'smaller' };
 const presentMove = (key) => (key in PRESENT_KEYS ? null
   : STEP_KEYS[key] !== undefined && STEP_KEYS[key] !== 'quit' ? STEP_KEYS[key] : undefined);
 

@@ -1,19 +1,24 @@
 // The trace and code panels beside the picture in step mode, which follow the step shown,
 // going back as well as forward.
-import { $, SEARCH_CODE, run } from './state.js';
+import { $, SEARCH_CODE, isQuestion, run } from './state.js';
 import { placeShown } from './place.js';
+import { followPredict } from './predict.js';
 
 // The trace panel shows at most this many lines, around the one the step stands on.
 const TRACE_SHOWN = 400;
 
 // A step shown: the canvas's accessible name says its status line, and the panels follow.
+// The run's first page sets predict mode as the page's switch has it.
 export function showStep(step, steps, count, current, ran, status) {
+  const first = run.step === null;
   run.step = { step, steps, count, current, ran, status };
   run.shownAt = performance.now();
+  if (!isQuestion(status)) run.question = null;
   $('screen').setAttribute('aria-label', status);
   showTrace(count, current);
   showCode(ran);
   placeShown(step, steps, status);
+  if (first && run.control) followPredict(run.control);
 }
 
 // Keeps the item in view inside its panel, near the middle, without moving the page.

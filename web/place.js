@@ -3,7 +3,7 @@
 // entry in the history. A run that is to go to a step (an address that names one, or "Run to
 // step N" once a run has ended) goes there once its first page is shown, through step mode's
 // own navigation: the program's search runs on unseen, as it does for n, until it takes it.
-import { $, forThisRun, presentation, run } from './state.js';
+import { $, forThisRun, isQuestion, presentation, run } from './state.js';
 import { setAddress } from './form.js';
 
 // Browsers limit how often a page may change its address: while the steps play, the address
@@ -32,9 +32,10 @@ export function takeKeptForRun() {
 }
 
 // A page shown: a step of the record (from 0), or with the number of steps the page after
-// the last, which stands at the last step; status is its status line.
+// the last, which stands at the last step; status is its status line. The question of predict
+// mode stands at the step shown, and numbers the step it holds back.
 export function placeShown(step, steps, status) {
-  const number = /^step (\d+)/.exec(status);
+  const number = isQuestion(status) ? null : /^step (\d+)/.exec(status);
   if (number && step < steps) run.offset = +number[1] - step;
   if (run.offset === null || steps === 0) return;
   run.shownNumber = Math.min(step, steps - 1) + run.offset;

@@ -3,8 +3,10 @@
 import { $, STOPPED, forThisRun, loadScript, run, setStatus } from './state.js';
 import { PROGRAMS } from './programs.js';
 import { putByte, showOutput, takeErrors, takeOutput, takePendingBytes } from './output.js';
-import { enableStepControls } from './step_controls.js';
+import { enableStepControls, showPairControls } from './step_controls.js';
 import { showStep } from './panels.js';
+import { showStack } from './stack_panel.js';
+import { showWindowQuestion } from './predict.js';
 import { showConsoleTree, showTree } from './tree_panel.js';
 import { fitPicture, pictureScale } from './present.js';
 import { offerRunToStep } from './place.js';
@@ -74,9 +76,16 @@ export async function startWindowProgram(name, args) {
     onStepLine: forThisRun((title, level) => run.lines.push({ title, level })),
     onStep: forThisRun(showStep),
     onStepTree: forThisRun(showTree),
+    // The call stack beside every step, and predict mode's question.
+    webStackShown: true,
+    onStepStack: forThisRun(showStack),
+    onStepQuestion: forThisRun(showWindowQuestion),
   });
   canvas.focus();
   run.control = {
+    // What Keep as A takes over (keep_a.js): the program, and the canvas it draws on.
+    module: mod,
+    canvas,
     next: () => { mod.webAnswers++; canvas.focus(); },
     key: (key) => mod.webKeys.push(key),
     // A step (its place in the record) to go to, as the address names it.
@@ -86,6 +95,7 @@ export async function startWindowProgram(name, args) {
     // Seen at the program's next wait.
     stop: () => { mod.webStop = true; },
   };
+  showPairControls();
   mod.callMain(args);
 }
 

@@ -34,7 +34,20 @@ export const run = {
   sought: null,
   offset: null,
   shownNumber: null,
+  // The call stack of the step shown, one frame a line, the newest first (stack_panel.js),
+  // and the question of predict mode while one is shown, or null (predict.js).
+  stack: '',
+  question: null,
 };
+
+// The run kept as A beside the page's run, to compare two runs step by step (keep_a.js): null,
+// or what it holds; and whether the keys of step mode go to both runs.
+export const pair = { a: null, together: false };
+
+// The status line of predict mode's question, which holds the next step back (steps/step_page.cpp,
+// web/own_steps.cpp): its step is the one to come, its depth the step shown's.
+const QUESTION = /^step \d+ {3}depth \d+ {3}what happens next\?$/;
+export const isQuestion = (status) => QUESTION.test(status);
 
 // The searches' code as the code panel shows it, from the project's source files
 // (search-code.json), and the code of "Your own search" once it runs.

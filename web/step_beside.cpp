@@ -10,11 +10,15 @@
 #include <string>
 
 #include "steps/step_record.h"
+#include "steps/step_stack.h"
 #include "steps/step_tree.h"
 #include "tree/tree_svg.h"
 #include "web/page_link.h"
 
 namespace {
+
+// The most lines of the call stack the page's panel shows: the first call and the newest ones.
+constexpr std::size_t stack_panel_rows = 40;
 
 // The nodes whose lines the page has been sent.
 int lines_sent;
@@ -47,6 +51,8 @@ void send_tree(int count, int current, double step)
 
 }  // namespace
 
+static void show_stack_beside(std::size_t step);
+
 void show_step_beside(std::size_t step, const char* status_line)
 {
     for (; lines_sent < step_tree.size(); ++lines_sent) {
@@ -68,11 +74,37 @@ void show_step_beside(std::size_t step, const char* status_line)
         },
         static_cast<double>(step), static_cast<double>(step_record.end()), count, current, ran,
         status_line);
+    show_stack_beside(step);
     due_count = count;
     due_current = current;
     due_step = static_cast<double>(step);
     tree_due = true;
     show_what_is_due_beside(false);
+}
+
+static void show_stack_beside(std::size_t step)
+{
+    // The stack is read back through the record at each step: only while the page shows it.
+    if (EM_ASM_INT({ return Module.onStepStack && Module.webStackShown ? 1 : 0; }) == 0) return;
+    std::string text;
+    if (step < step_record.end()) {
+        for (const std::string& line :
+             stack_lines(stack_at(step), step_call_words, stack_panel_rows)) {
+            text += line + "\n";
+        }
+    }
+    EM_ASM({ Module.onStepStack(UTF8ToString($0)); }, text.c_str());
+}
+
+void show_question_beside(std::size_t step)
+{
+    std::string text;
+    for (const std::string& line : question_lines(step)) text += line + "\n";
+    EM_ASM(
+        {
+            if (Module.onStepQuestion) Module.onStepQuestion(UTF8ToString($0), $1);
+        },
+        text.c_str(), static_cast<double>(step));
 }
 
 double show_what_is_due_beside(bool waiting_for_a_key)

@@ -16,12 +16,17 @@ export function showTree(svg, step) {
   run.treeStep = step;
   run.treeShownAt = performance.now();
   run.treeSvg = svg;
-  const panel = $('tree');
+  showTreeIn($('tree'), $('tree-legend'), svg, presentation.on);
+}
+
+// The tree's picture in a panel, its legend in the row above it; large, as present mode
+// draws it.
+export function showTreeIn(panel, legendRow, svg, large = false) {
   panel.innerHTML = svg;
   const picture = panel.querySelector('svg');
   if (picture) {
-    const scale = presentation.on ? presentScale(picture) : 1;
-    takeLegend(picture, scale);
+    const scale = large ? presentScale(picture) : 1;
+    takeLegend(picture, legendRow, scale);
     enlarge(picture, scale);
   }
   centreInPanel(panel, currentTreeNode(panel));
@@ -46,8 +51,7 @@ function enlarge(picture, scale) {
 // its meaning a small picture of its own, so that the row wraps within the panel: the
 // picture is wider than the panel, which scrolls to the current node, and would cut its
 // legend off. A sample is a group (the shape and its label) and the texts after it.
-function takeLegend(picture, scale) {
-  const row = $('tree-legend');
+function takeLegend(picture, row, scale) {
   row.textContent = '';
   const legend = picture.querySelector('g.legend');
   if (!legend) return;

@@ -42,7 +42,10 @@ int run_window_program(int argc, char** argv, const WindowProgram& program)
         fonts.tree = open_text_font(program.info.name, tree_label_font_size);
     }
     if (settings.steps) {
-        start_steps(fonts, settings.delay_ms, program.step_view, settings.tree_view);
+        const StepShown first = settings.step_view == StepViewChoice::tree    ? StepShown::tree
+                                : settings.step_view == StepViewChoice::stack ? StepShown::stack
+                                                                              : StepShown::picture;
+        start_steps(fonts, settings.delay_ms, program.step_view, first);
         if (!pages_go_to_files()) {
             char instance[96];
             program.step_view.instance(instance, sizeof instance);

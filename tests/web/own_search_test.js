@@ -186,8 +186,9 @@ withPage(site, async (page, t) => {
 
   // Runs that end early: the limit, the line and the kind of fault named, the line marked.
   const endless = await runOwn(page, "enter('start');\nwhile (true) {}\n");
-  t.check('an endless loop is stopped within 12 seconds, its steps kept',
-          endless.ms < 12000 && /limit of 10 seconds/.test(endless.status) && endless.steps === 1,
+  // The bound only tells a stop at the limit from none: a loaded machine takes longer.
+  t.check('an endless loop is stopped at the limit, its steps kept',
+          endless.ms < 20000 && /limit of 10 seconds/.test(endless.status) && endless.steps === 1,
           JSON.stringify(endless));
   for (const [what, source, message] of [
     ['a syntax error', 'const n = 6;\nlet x = ;\n', /^line 2: SyntaxError/],

@@ -18,6 +18,7 @@ namespace {
 
 void shown(std::size_t) {}
 void shown_end(bool) {}
+void question(std::size_t) {}
 
 }  // namespace
 
@@ -39,7 +40,7 @@ int main(int argc, char** argv)
         std::printf("fault %d: %s\n", fault.line, fault.message);
         return 1;
     }
-    start_navigation({shown, shown_end}, no_pace, false);
+    start_navigation({shown, shown_end, question}, no_pace, StepShown::picture);
     show_recorded_steps();
     for (int k = 3; k < argc; ++k) {
         const StepKey key = step_key_named(argv[k]);
