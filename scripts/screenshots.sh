@@ -2,8 +2,8 @@
 # Regenerates the README pictures in docs/ from the real programs: jugview on solution 12,
 # jugview on solution 7 of the 8,5,3 puzzle, tileview's first and last pages, every step of
 # the 4x3 board's search as an animation and two of its steps (the newest domino, the ghost
-# of one taken off) as a picture (all written by the programs themselves with
-# --save, no display needed), jugview's steps seen going back and forward (its own code run
+# of one taken off) as a picture, jugview's call stack at step 16 (all written by the
+# programs themselves with --save, no display needed), jugview's steps seen going back and forward (its own code run
 # in-process with the keys of step mode), the search trees of the 4x3 board (tilelist --tree)
 # and of the default jugs without the pours turned down (juglist --tree --hide turned-down),
 # made into PNGs by rsvg-convert, an excerpt of juglist, and the web page's pictures
@@ -44,6 +44,9 @@ save tileview tree-steps --board 4x3 --steps --view tree
 (cd "$pages/tree-steps" && convert -delay 40 -loop 0 $(ls page-*.png | sort -V) -resize 75% \
    -layers Optimize "$docs/tileview-4x3-tree-steps.gif")
 echo docs/tileview-4x3-tree-steps.gif
+# The call stack at step 16 of the jugs, eight calls deep, as the key s shows it.
+save jugview stack --steps --view stack
+keep stack/page-016.png jugview-step-16-stack.png
 # Going back and forward cannot be saved with --save, which writes every step once: the page
 # maker of the web tests runs jugview's own code with the keys of step mode instead (eight
 # steps forward, four back, forward again, n to the first solution, Home, End), a picture at
