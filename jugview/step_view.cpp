@@ -333,12 +333,17 @@ void candidate_words(const StackFrame& frame, char* text, std::size_t size)
         if (to[k] < from[k]) source = k;
         if (to[k] > from[k]) target = k;
     }
-    // The pours run source by source, each into the other jugs in order.
-    const int rank = source * (jug_count - 1) + (target < source ? target : target - 1);
     // "pour 1 into 2 → (4 5 1)" without where it leads, which the stack's call shows next.
     const char* arrow = std::strstr(move, " \u2192");
-    std::snprintf(text, size, "%.*s, the %s of %d pours", static_cast<int>(arrow - move), move,
-                  ordinals[rank], max_pours);
+    const int length = static_cast<int>(arrow != nullptr ? arrow - move : std::strlen(move));
+    // A candidate always moves water; one that moved none would have no place among the pours.
+    if (source == target) {
+        std::snprintf(text, size, "%.*s", length, move);
+        return;
+    }
+    // The pours run source by source, each into the other jugs in order.
+    const int rank = source * (jug_count - 1) + (target < source ? target : target - 1);
+    std::snprintf(text, size, "%.*s, the %s of %d pours", length, move, ordinals[rank], max_pours);
 }
 
 int candidates(std::size_t depth, std::uint32_t* out, int most)
