@@ -6,6 +6,8 @@
 #include <SDL_ttf.h>
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "steps/step_stack.h"
 
@@ -17,6 +19,12 @@ constexpr int stack_view_left = 20;
 constexpr int stack_line_height = 24;
 constexpr std::size_t stack_view_rows =
     static_cast<std::size_t>((stack_view_bottom - stack_view_top) / stack_line_height);
+
+// Clears the view's part of the page and writes the lines there, a line every
+// stack_line_height rows from first_top below its top: the first in first_font, the others in
+// font, a line too wide for the page in narrow_font, and a line that starts with "..." grey.
+void draw_view_lines(const std::vector<std::string>& lines, int first_top, TTF_Font* first_font,
+                     TTF_Font* font, TTF_Font* narrow_font);
 
 // Clears the view's part of the page and writes the frames there in font (a line too wide
 // for it in narrow_font), the newest call first; where they do not fit, the first call and

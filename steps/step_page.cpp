@@ -90,18 +90,11 @@ void draw_tree_of(std::size_t step)
     blit_text(step_small_font, line, marker_grey, tree_note_place);
 }
 
-// The question of predict mode in the view's place.
+// The question of predict mode in the view's place, its first line in the status line's font.
 void draw_question(std::size_t step)
 {
-    const SDL_Rect area = {0, stack_view_top, screen_width, stack_view_bottom - stack_view_top};
-    SDL_FillRect(screen, const_cast<SDL_Rect*>(&area), SDL_MapRGB(screen->format, 255, 255, 255));
-    const std::vector<std::string> lines = question_lines(step);
-    for (std::size_t k = 0; k < lines.size(); ++k) {
-        const SDL_Rect place = {static_cast<Sint16>(stack_view_left),
-                                static_cast<Sint16>(stack_view_top + 8 + k * stack_line_height), 0,
-                                0};
-        blit_text(k == 0 ? step_font : step_label_font, lines[k].c_str(), black, place);
-    }
+    constexpr int first_top = 8;
+    draw_view_lines(question_lines(step), first_top, step_font, step_label_font, step_small_font);
 }
 
 }  // namespace
@@ -148,6 +141,13 @@ void show_question_page(std::size_t step)
     if (step_shown_action != nullptr) step_shown_action(step, status_line);
 }
 
+namespace {
+
+// The summary's two lines: "the search is over: 14 solutions" and "101 calls, 14 found, 192
+// turned down, 0 dead ends, depth 15", as a trace's summary words them.
+void write_search_summary(char* title, std::size_t title_size, char* counts,
+                          std::size_t counts_size);
+
 void write_search_summary(char* title, std::size_t title_size, char* counts,
                           std::size_t counts_size)
 {
@@ -163,6 +163,8 @@ void write_search_summary(char* title, std::size_t title_size, char* counts,
                   c.found, c.turned_down, c.dead_ends, c.depth);
 }
 
+}  // namespace
+
 void show_end_page(bool told_over)
 {
     if (!step_record.empty()) replay_to(step_record.end() - 1);
@@ -174,7 +176,8 @@ void show_end_page(bool told_over)
     write_search_summary(title, sizeof title, counts, sizeof counts);
     blit_text(step_font, title, black, summary_place);
     blit_text(step_label_font, counts, black, summary_counts_place);
-    if (tree_view_on()) draw_tree_view(step_tree, step_tree.size(), -1, step_tree_font);
+    if (step_shown() == StepShown::tree)
+        draw_tree_view(step_tree, step_tree.size(), -1, step_tree_font);
     if (told_over) {
         blit_text(step_small_font, "the search is over: no step comes after this page", marker_grey,
                   step_marker_place);
