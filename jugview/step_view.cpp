@@ -348,6 +348,8 @@ void candidate_words(const StackFrame& frame, char* text, std::size_t size)
 
 int candidates(std::size_t depth, std::uint32_t* out, int most)
 {
+    // At the top the search has made its one call, from the start: nothing is left there.
+    if (depth == 0) return 0;
     std::int32_t amount[jug_count];
     unpack_state(static_cast<JugState>(step_path()[depth - 1]), amount);
     JugState results[max_pours];

@@ -54,7 +54,8 @@ struct StepView {
     // How the call stack names a call and the candidate it stands at.
     CallWords call_words;
     // The candidates of the call at depth on the path the page stands on, in the order the
-    // search tries them, into out (at most most of them); returns how many there are.
+    // search tries them, into out (at most most of them); returns how many there are. Depth 0
+    // is the top, where the search starts its first calls.
     int (*candidates)(std::size_t depth, std::uint32_t* out, int most);
     // What the search finds, one and more of them, as the summary names them ("tiling",
     // "tilings").
@@ -107,11 +108,6 @@ constexpr SDL_Rect tree_note_place = {20, 530, 0, 0};
 // steps add up to (steps/step_record.h), in the label font.
 constexpr SDL_Rect summary_place = {20, 80, 0, 0};
 constexpr SDL_Rect summary_counts_place = {20, 110, 0, 0};
-
-// The summary's two lines: "the search is over: 14 solutions" and "101 calls, 14 found, 192
-// turned down, 0 dead ends, depth 15", as a trace's summary words them.
-void write_search_summary(char* title, std::size_t title_size, char* counts,
-                          std::size_t counts_size);
 
 // Writes the status line of a step in the status font (nothing without one): its number, the
 // depth the search stands at, and what the step did and why, in words (UTF-8). The header

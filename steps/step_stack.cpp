@@ -103,11 +103,21 @@ std::vector<StackFrame> stack_at(std::size_t step)
 CallWords step_call_words;
 int (*step_candidates)(std::size_t depth, std::uint32_t* out, int most);
 
+namespace {
+
+// A candidate that a call took up: its item, and the step that took it up (that turned it
+// down, or entered it).
+struct TakenCandidate {
+    std::uint32_t item;
+    std::size_t step;
+};
+
+// The candidates that the newest call at the step has taken up so far, the current one
+// included, in the order it took them up: those it turned down and the calls it went into.
+// With no call open, those that the search took up at the top.
 std::vector<TakenCandidate> candidates_taken(std::size_t step)
 {
     std::vector<TakenCandidate> taken;
-    const std::size_t depth = step_path().size();
-    if (depth == 0) return taken;
     const StepEvent event = step_record.at(step);
     // The newest call's own entry ends the scan; a turned-down or a call it went into is a
     // candidate it took up, the calls below those are not.
@@ -129,6 +139,9 @@ std::vector<TakenCandidate> candidates_taken(std::size_t step)
     return {taken.rbegin(), taken.rend()};
 }
 
+// A frame as one line: "depth 8  (9 0 1)  trying pour 1 into 2, the 1st of 6 pours: 0 turned
+// down, 0 gone deeper".
+std::string frame_line(const StackFrame& frame, const CallWords& words);
 std::string frame_line(const StackFrame& frame, const CallWords& words)
 {
     char call[96] = "", candidate[128] = "", line[320];
@@ -170,6 +183,8 @@ std::string frame_line(const StackFrame& frame, const CallWords& words)
     return line;
 }
 
+}  // namespace
+
 std::vector<std::string> stack_lines(const std::vector<StackFrame>& frames, const CallWords& words,
                                      std::size_t rows)
 {
@@ -195,8 +210,7 @@ std::vector<std::string> question_lines(std::size_t step)
 {
     std::vector<std::string> lines = {"What happens next?"};
     const std::vector<StackFrame> frames = stack_at(step);
-    const std::vector<TakenCandidate> taken =
-        frames.empty() ? std::vector<TakenCandidate>{} : candidates_taken(step);
+    const std::vector<TakenCandidate> taken = candidates_taken(step);
     StackFrame call = frames.empty()
                           ? StackFrame{0, 0, no_step, FrameCandidate::none, 0, no_step, 0, 0, 0}
                           : frames.back();
@@ -215,7 +229,7 @@ std::vector<std::string> question_lines(std::size_t step)
         return std::string(which) + " \u2192 " + where;
     };
     if (frames.empty()) {
-        lines.push_back("The search starts a call at the top, with its candidates:");
+        lines.push_back("No call is open: the search stands at the top, with its candidates:");
     } else {
         char words[160];
         step_call_words.call(call, words, sizeof words);
@@ -259,6 +273,9 @@ std::vector<std::string> question_lines(std::size_t step)
         lines.push_back((at != no_step ? "  tried:  " : "             ") +
                         candidate_line(candidates[k], at));
     }
-    if (count == 0) lines.push_back("  none: no candidate fits");
+    if (count == 0) {
+        lines.push_back(frames.empty() ? "  none left: the search is over"
+                                       : "  none: no candidate fits");
+    }
     return lines;
 }

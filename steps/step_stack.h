@@ -41,17 +41,6 @@ struct StackFrame {
 // step the record keeps counts what the steps kept show.
 std::vector<StackFrame> stack_at(std::size_t step);
 
-// A candidate that a call took up: its item, and the step that took it up (that turned it
-// down, or entered it).
-struct TakenCandidate {
-    std::uint32_t item;
-    std::size_t step;
-};
-
-// The candidates that the newest call at the step has taken up so far, the current one
-// included, in the order it took them up: those it turned down and the calls it went into.
-std::vector<TakenCandidate> candidates_taken(std::size_t step);
-
 // How a view names a call and the candidate it stands at ("(9 0 1)"; "pour 1 into 2, the 1st
 // of 6 pours").
 struct CallWords {
@@ -64,10 +53,6 @@ struct CallWords {
 // a search written in the web page). Step mode sets them from the program's view.
 extern CallWords step_call_words;
 extern int (*step_candidates)(std::size_t depth, std::uint32_t* out, int most);
-
-// A frame as one line: "depth 8  (9 0 1)  trying pour 1 into 2, the 1st of 6 pours: 0 turned
-// down, 0 gone deeper".
-std::string frame_line(const StackFrame& frame, const CallWords& words);
 
 // The stack as at most rows lines, the newest call first: where the frames do not fit, the
 // first call and the newest ones stay, and one line says how many calls between them are
