@@ -41,7 +41,7 @@ constexpr SDLKey modifiers[] = {
 const char* move_names[] = {
     "none",   "forward",    "play",           "play-pause",  "back",         "first",
     "newest", "next-found", "previous-found", "switch-view", "switch-stack", "predict",
-    "tick",   "pace",       "go-to",          "quit",        "other"};
+    "tick",   "pace",       "go-to",          "quit",        "redraw",       "other"};
 static_assert(sizeof move_names / sizeof move_names[0] == static_cast<int>(StepMove::other) + 1,
               "a name for every move");
 

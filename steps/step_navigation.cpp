@@ -28,9 +28,11 @@ enum class Seeking { nothing, configuration, step };
 Seeking seeking;
 std::size_t sought_step;
 
+// A page shown, or the question: question_shown says which stands on the page.
 void show_page(std::size_t page)
 {
     shown = page;
+    question_shown = false;
     if (page == step_record.end()) {
         pages.show_end(false);
     } else {
@@ -59,6 +61,12 @@ bool find_found(bool forward, std::size_t& found)
     return false;
 }
 
+void ask()
+{
+    question_shown = true;
+    pages.show_question(shown);
+}
+
 // Goes a page forward; from the newest step of a search still running, the search takes its
 // next step instead.
 StepAfter go_forward()
@@ -74,11 +82,9 @@ StepAfter ask_or_go_forward()
 {
     const bool step_follows = shown + 1 < step_record.end() || !over;
     if (predict_on && !question_shown && step_follows && shown < step_record.end()) {
-        question_shown = true;
-        pages.show_question(shown);
+        ask();
         return StepAfter::stay;
     }
-    question_shown = false;
     return go_forward();
 }
 
@@ -136,14 +142,6 @@ void show_search_over()
 StepAfter make_move(StepMove move, int number)
 {
     if (move == StepMove::quit) return StepAfter::run_over;
-    // Any move but the one that answers the question leaves it: the step it held back comes
-    // with a move forward, the others go where they go from the step shown. A redraw asks
-    // it again.
-    const bool answers = move == StepMove::forward || move == StepMove::play ||
-                         move == StepMove::play_pause || move == StepMove::tick ||
-                         move == StepMove::none || move == StepMove::predict ||
-                         move == StepMove::redraw;
-    if (question_shown && !answers) question_shown = false;
     if (at_end_page()) {
         // The last page: the space bar and any other key end the run, the moves forward have
         // nowhere to go, and the rest keep their meaning.
@@ -162,14 +160,12 @@ StepAfter make_move(StepMove move, int number)
         if (delay_ms >= 0) {
             paused = !paused;
             if (paused) return StepAfter::stay;
-            question_shown = false;
             return go_forward();
         }
         return ask_or_go_forward();
     case StepMove::forward:
         return ask_or_go_forward();
     case StepMove::tick:
-        question_shown = false;
         return go_forward();
     case StepMove::back:
         if (shown > step_record.first_kept() && !step_record.empty()) show_page(shown - 1);
@@ -209,10 +205,7 @@ StepAfter make_move(StepMove move, int number)
     case StepMove::predict:
         predict_on = !predict_on;
         // Switched off, a question shown gives way to the step it asked about.
-        if (!predict_on && question_shown) {
-            question_shown = false;
-            show_page(shown);
-        }
+        if (!predict_on && question_shown) show_page(shown);
         return StepAfter::stay;
     case StepMove::play_pause:
         // Pauses and resumes steps that play at a pace, resuming with a step at once, as the
@@ -220,11 +213,10 @@ StepAfter make_move(StepMove move, int number)
         if (delay_ms < 0) return StepAfter::stay;
         paused = !paused;
         if (paused || at_end_page()) return StepAfter::stay;
-        question_shown = false;
         return go_forward();
     case StepMove::redraw:
         if (question_shown) {
-            pages.show_question(shown);
+            ask();
         } else {
             show_page(shown);
         }
@@ -262,6 +254,3 @@ int play_delay_ms() { return delay_ms >= 0 && !paused && !at_end_page() ? delay_
 std::size_t shown_page() { return shown; }
 bool search_over() { return over; }
 StepShown step_shown() { return view; }
-bool tree_view_on() { return view == StepShown::tree; }
-bool predicting() { return predict_on; }
-bool asking() { return question_shown; }

@@ -25,8 +25,8 @@ enum class StepMove {
     pace,            // a digit key: a pace of its own, or a step per key
     go_to,           // a step named by its place in the record (the web page's address)
     quit,            // end the run at once
-    other,           // any other key
     redraw,          // the page shown drawn again: the window changed its size
+    other,           // any other key
 };
 
 // How the pages are shown: the page of a step kept, the page after the last step (the end
@@ -82,11 +82,5 @@ std::size_t shown_page();
 // Whether the search is over, and what the pages show of a step.
 bool search_over();
 StepShown step_shown();
-bool tree_view_on();
-
-// Whether predict mode is on, and whether the page shown is its question, which holds back
-// the step after the one shown until the next move forward.
-bool predicting();
-bool asking();
 
 #endif
