@@ -538,6 +538,25 @@ TEST_F(JugviewTest, TheCallStackOfEveryStepIsThePathOfItsTree)
                             text_pixels(font, top.c_str(), 20, 44)));
     TTF_CloseFont(font);
     TTF_Quit();
+
+    // Drawn at twice the size, the stack clears the whole view: below its lines the view is
+    // white from edge to edge, the picture of the step gone.
+    reset_script();
+    script.kept_waits = {15};
+    script.answers.assign(16, WaitAnswer::right);
+    script.answers.back() = WaitAnswer::escape;
+    EXPECT_EQ(run_jugview(BIN_DIR, {"--steps", "--view", "stack", "--scale", "2"}), 0);
+    ASSERT_EQ(script.pages.size(), 1u);
+    const Page& large = script.pages[0];
+    ASSERT_EQ(large.size(), 4u * screen_width * screen_height);
+    int not_white = 0;
+    for (int y = 2 * 250; y < 2 * 540; ++y) {
+        for (int x = 0; x < 2 * screen_width; ++x) {
+            not_white +=
+                (large[static_cast<std::size_t>(y) * 2 * screen_width + x] & 0xffffff) != 0xffffff;
+        }
+    }
+    EXPECT_EQ(not_white, 0);
 }
 
 // Predict mode: with ? on, a move forward first asks what happens next, holding the step
@@ -550,14 +569,28 @@ TEST_F(JugviewTest, PredictAsksBeforeEachStepAndTheNextMoveShowsIt)
         shown.push_back(status_line);
     });
     reset_script();
-    script.answers = {WaitAnswer::right, WaitAnswer::right, WaitAnswer::right, WaitAnswer::question,
-                      WaitAnswer::right, WaitAnswer::right, WaitAnswer::left,  WaitAnswer::escape};
+    // A key that is no move of its own (0, a step per key) leaves the question standing.
+    script.answers = {WaitAnswer::right,    WaitAnswer::right, WaitAnswer::right,
+                      WaitAnswer::question, WaitAnswer::right, WaitAnswer::zero,
+                      WaitAnswer::right,    WaitAnswer::left,  WaitAnswer::escape};
     EXPECT_EQ(run_jugview(BIN_DIR, {"--steps"}), 0);
     ASSERT_EQ(shown.size(), 7u);
     EXPECT_EQ(shown[3], "step 4   depth 4   pour 2 into 1 \u2192 (7 0 3)");
     EXPECT_EQ(shown[4], "step 5   depth 4   what happens next?");
     EXPECT_EQ(shown[5], "step 5   depth 4   pour 1 into 2 \u2192 (2 5 3): already on the path");
     EXPECT_EQ(shown[6], shown[3]);
+
+    // Asked at the last step, which backs up from the start, the question finds no call open
+    // and nothing left to try.
+    static std::vector<std::string> last;
+    const SavedValue asked(step_shown_action,
+                           [](std::size_t step, const char*) { last = question_lines(step); });
+    reset_script();
+    EXPECT_EQ(run_jugview(BIN_DIR, {"--steps", "--delay", "0"}), 0);
+    EXPECT_EQ(last, (std::vector<std::string>{
+                        "What happens next?",
+                        "No call is open: the search stands at the top, with its candidates:",
+                        "  none left: the search is over"}));
 }
 
 // The longest status line of each kind, on the largest instances of both programs, fits the

@@ -427,6 +427,18 @@ TEST_F(TileviewTest, TheCallStackOfEveryStepIsThePathOfItsTree)
     EXPECT_EQ(asked[1],
               "The call at depth 6, 10-11, and its candidates in the order it tries them:");
     EXPECT_EQ(asked[2], "  none: the configuration is complete, so the call goes back");
+
+    // At the last step no call is open: the search stands at the top, both of cell 0's
+    // dominoes tried.
+    static std::vector<std::string> last;
+    const SavedValue at_last(step_shown_action,
+                             [](std::size_t step, const char*) { last = question_lines(step); });
+    reset_script();
+    run_tileview(BIN_DIR, {"--board", "4x3", "--steps", "--delay", "0"});
+    ASSERT_EQ(last.size(), 4u);
+    EXPECT_EQ(last[1], "No call is open: the search stands at the top, with its candidates:");
+    EXPECT_EQ(last[2].rfind("  tried:  ", 0), 0u) << last[2];
+    EXPECT_EQ(last[3].rfind("  tried:  ", 0), 0u) << last[3];
 }
 
 // Every step shown can be seen again as it was drawn: back, forward, Home, End, n and p.
