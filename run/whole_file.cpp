@@ -154,13 +154,16 @@ int begin_whole_file(WholeFile& file, const std::string& path)
 {
     drop_whole_file(file);  // what it held before, if it was never completed
     file.path = path;
-    if (const int error = find_target(path, file.target)) return error;
-    if (file.target.size() + std::strlen(temporary_suffix) >= PATH_MAX) return ENAMETOOLONG;
+    // The temporary file stands beside the file the name stands for: path, or the file its
+    // link leads to, so that the rename stays within one file system.
+    std::string target;
+    if (const int error = find_target(path, target)) return error;
+    if (target.size() + std::strlen(temporary_suffix) >= PATH_MAX) return ENAMETOOLONG;
     remove_temporary_files_on_signals();
     file.slot = take_temporary_name();
     if (file.slot < 0) return EMFILE;
     TemporaryName& t = temporary_names[file.slot];
-    std::snprintf(t.name, sizeof t.name, "%s%s", file.target.c_str(), temporary_suffix);
+    std::snprintf(t.name, sizeof t.name, "%s%s", target.c_str(), temporary_suffix);
     t.armed = true;
     file.fd = mkstemp(t.name);
     int error = file.fd < 0 ? errno : 0;

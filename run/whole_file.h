@@ -19,9 +19,8 @@
 #include <string>
 
 struct WholeFile {
-    std::string path;    // the name it takes when complete, as given
-    std::string target;  // the file that name stands for: path, or the file its link leads to
-    int slot = -1;       // where its temporary name is kept for the signal handler; -1: none
+    std::string path;  // the name it takes when complete, as given
+    int slot = -1;     // where its temporary name is kept for the signal handler; -1: none
     int fd = -1;
 };
 
