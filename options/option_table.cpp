@@ -12,7 +12,6 @@ constexpr int max_step_delay = 10000;  // milliseconds
 constexpr int max_probes = 10000000;
 constexpr int max_seed = 999999999;
 constexpr int max_parts = 1000000;
-constexpr int max_scale = 4;  // max_draw_scale of the drawing kit (raster/raster.h)
 
 // Reads a whole number from lo to hi at p and moves p past it. Only digits are taken: no
 // sign, no blanks.
@@ -456,7 +455,7 @@ constexpr OptionSpec option_table[option_table_size] = {
         .label = "Scale K",
         .without = "an 800x600 window of a fixed size",
         .min = 1,
-        .max = max_scale,
+        .max = max_option_scale,
         .form = "a whole number K from {min} to {max}",
         .help = "draw the pictures K times as large ({min} to {max}), sharp at that size: a "
                 "window of K*800 by K*600 pixels that can be resized, its pictures then drawn "

@@ -15,6 +15,10 @@ constexpr int goal_any_amount = -1;
 // call stack.
 enum class StepViewChoice { picture, tree, stack };
 
+// The largest scale --scale takes: as large as the drawing kit draws (the window's programs
+// hold the two equal).
+constexpr int max_option_scale = 4;
+
 // Everything the command line can set. Nothing is set until parse_command_line has read
 // the arguments: it starts from each option's default in the option table. A program reads
 // only the fields of the options it takes.

@@ -8,6 +8,8 @@
 #include "run/progress.h"
 #include "run/run_end.h"
 
+static_assert(max_option_scale == max_draw_scale, "--scale takes every scale the kit draws");
+
 namespace {
 
 const WindowProgram* running;
