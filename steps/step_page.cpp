@@ -18,6 +18,7 @@
 #include "steps/step_stack.h"
 #include "steps/step_tree.h"
 #include "steps/tree_view.h"
+#include "tree/trace_reader.h"
 #include "tree/tree_file.h"
 
 TTF_Font* step_font;
@@ -146,9 +147,6 @@ namespace {
 // The summary's two lines: "the search is over: 14 solutions" and "101 calls, 14 found, 192
 // turned down, 0 dead ends, depth 15", as a trace's summary words them.
 void write_search_summary(char* title, std::size_t title_size, char* counts,
-                          std::size_t counts_size);
-
-void write_search_summary(char* title, std::size_t title_size, char* counts,
                           std::size_t counts_size)
 {
     const StepCounts& c = step_record.counts();
@@ -158,9 +156,7 @@ void write_search_summary(char* title, std::size_t title_size, char* counts,
         std::snprintf(title, title_size, "the search is over: %lld %s", c.found,
                       c.found == 1 ? view.found_one : view.found_many);
     }
-    std::snprintf(counts, counts_size,
-                  "%lld calls, %lld found, %lld turned down, %lld dead ends, depth %lld", c.calls,
-                  c.found, c.turned_down, c.dead_ends, c.depth);
+    std::snprintf(counts, counts_size, "%s", counts_line(c).c_str());
 }
 
 }  // namespace

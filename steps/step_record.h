@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "run/search_step.h"
+#include "tree/trace_reader.h"
 
 // One step as the search's step action reported it, in one word: its kind and its item (a
 // jug state, a domino code).
@@ -60,13 +61,11 @@ inline bool finds_configuration(StepEvent event)
            (event.bits & step_kind_mask) == static_cast<std::uint32_t>(SearchStep::found);
 }
 
-// What the steps of a run add up to, counted as a trace's summary counts the nodes of its tree
-// (tree/trace_reader.h): the calls (every step that enters one, those that find a
-// configuration included), the configurations found, the candidates turned down, the dead
-// ends, and the depth, the most calls open at once.
-struct StepCounts {
-    long long calls = 0, found = 0, turned_down = 0, dead_ends = 0, depth = 0;
-};
+// What the steps of a run add up to, counted as a trace's summary counts the nodes of its tree:
+// the calls (every step that enters one, those that find a configuration included), the
+// configurations found, the candidates turned down, the dead ends, and the depth, the most
+// calls open at once.
+using StepCounts = TreeCounts;
 
 // The events are kept in blocks of this many; the oldest steps are dropped a block at a time.
 constexpr std::size_t step_block_size = std::size_t{1} << 16;

@@ -334,11 +334,13 @@ TreeCounts count_tree(const SearchTree& tree)
     return counts;
 }
 
-std::string tree_summary(const SearchTree& tree)
+std::string counts_line(const TreeCounts& c)
 {
-    const TreeCounts c = count_tree(tree);
     char line[160];
-    std::snprintf(line, sizeof line, "%d calls, %d found, %d turned down, %d dead ends, depth %d",
-                  c.calls, c.found, c.turned_down, c.dead_ends, c.depth);
+    std::snprintf(line, sizeof line,
+                  "%lld calls, %lld found, %lld turned down, %lld dead ends, depth %lld", c.calls,
+                  c.found, c.turned_down, c.dead_ends, c.depth);
     return line;
 }
+
+std::string tree_summary(const SearchTree& tree) { return counts_line(count_tree(tree)); }

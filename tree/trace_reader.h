@@ -70,12 +70,13 @@ bool read_trace(std::FILE* in, SearchTree& tree, TraceFault& fault,
 // ends, configurations included; depth is the most calls on one path from a root (the
 // deepest call's level plus one; 0 without calls).
 struct TreeCounts {
-    int calls = 0, found = 0, turned_down = 0, dead_ends = 0, depth = 0;
+    long long calls = 0, found = 0, turned_down = 0, dead_ends = 0, depth = 0;
 };
 TreeCounts count_tree(const SearchTree& tree);
 
 // The counts as one line, without its line break:
 // "101 calls, 14 found, 192 turned down, 0 dead ends, depth 15".
+std::string counts_line(const TreeCounts& counts);
 std::string tree_summary(const SearchTree& tree);
 
 #endif
