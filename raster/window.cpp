@@ -278,36 +278,19 @@ void name_window(const char* program, const char* instance)
 
 void blit_text(TTF_Font* font, const char* text, SDL_Color colour, SDL_Rect place)
 {
-    if (font == nullptr) {
-        return;
-    }
-    if (drawing_scaled()) {
-        const SDL_Rect at = screen_rect(place);
-        blit_rendered(font_at_scale(font), text, colour, at.x, at.y);
-        return;
-    }
-    SDL_Surface* rendered = TTF_RenderUTF8_Solid(font, text, colour);
-    if (rendered == nullptr) {
-        return;
-    }
-    SDL_BlitSurface(rendered, nullptr, screen, &place);
-    SDL_FreeSurface(rendered);
+    if (font == nullptr) return;
+    // At a scale, in the font of the scale's size: text is drawn sharp, never enlarged.
+    const SDL_Rect at = screen_rect(place);
+    blit_rendered(font_at_scale(font), text, colour, at.x, at.y);
 }
 
 void blit_text_centred(TTF_Font* font, const char* text, SDL_Color colour, int centre_x, int y)
 {
+    if (font == nullptr) return;
+    // Centred on the screen's own pixels, in the font of the scale's size.
+    TTF_Font* sized = font_at_scale(font);
     int width = 0, height = 0;
-    if (font != nullptr && drawing_scaled()) {
-        // Centred on the screen's own pixels, in the font of the scale's size.
-        TTF_Font* sized = font_at_scale(font);
-        if (TTF_SizeUTF8(sized, text, &width, &height) != 0) return;
-        const SDL_Rect at =
-            screen_rect({static_cast<Sint16>(centre_x), static_cast<Sint16>(y), 0, 0});
-        blit_rendered(sized, text, colour, at.x - width / 2, at.y);
-        return;
-    }
-    if (font == nullptr || TTF_SizeUTF8(font, text, &width, &height) != 0) return;
-    const SDL_Rect place = {static_cast<Sint16>(centre_x - width / 2), static_cast<Sint16>(y), 0,
-                            0};
-    blit_text(font, text, colour, place);
+    if (TTF_SizeUTF8(sized, text, &width, &height) != 0) return;
+    const SDL_Rect at = screen_rect({static_cast<Sint16>(centre_x), static_cast<Sint16>(y), 0, 0});
+    blit_rendered(sized, text, colour, at.x - width / 2, at.y);
 }
