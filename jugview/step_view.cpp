@@ -2,7 +2,6 @@
 #include "jugview/step_view.h"
 
 #include <cstdio>
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -218,6 +217,20 @@ void write_state(char* text, std::size_t size, std::uint32_t state)
 
 // The pour that leads from one state to the next, and where it leads ("pour 1 into 2 → (5 5 0)");
 // without a state before, the start.
+// The jugs a pour from state before to state after runs from and into (from 0): the one that
+// lost water and the one that gained it. Both are 0 where no water moved.
+void find_pour(std::uint32_t before, std::uint32_t after, int& source, int& target)
+{
+    std::int32_t from[jug_count], to[jug_count];
+    unpack_state(static_cast<JugState>(before), from);
+    unpack_state(static_cast<JugState>(after), to);
+    source = target = 0;
+    for (int k = 0; k < jug_count; ++k) {
+        if (to[k] < from[k]) source = k;
+        if (to[k] > from[k]) target = k;
+    }
+}
+
 void write_move(char* text, std::size_t size, const std::uint32_t* before, std::uint32_t after)
 {
     char reached[24];
@@ -226,15 +239,9 @@ void write_move(char* text, std::size_t size, const std::uint32_t* before, std::
         std::snprintf(text, size, "start with %s", reached);
         return;
     }
-    std::int32_t from[jug_count], to[jug_count];
-    unpack_state(static_cast<JugState>(*before), from);
-    unpack_state(static_cast<JugState>(after), to);
     int source = 0, target = 0;
-    for (int k = 0; k < jug_count; ++k) {
-        if (to[k] < from[k]) source = k + 1;
-        if (to[k] > from[k]) target = k + 1;
-    }
-    std::snprintf(text, size, "pour %d into %d \u2192 %s", source, target, reached);
+    find_pour(*before, after, source, target);
+    std::snprintf(text, size, "pour %d into %d \u2192 %s", source + 1, target + 1, reached);
 }
 
 // Whether the call that the step backs up from turned every pour down: the steps before it
@@ -320,30 +327,22 @@ void call_words(const StackFrame& frame, char* text, std::size_t size)
     write_state(text, size, frame.item);
 }
 
+// "pour 1 into 2, the 1st of 6 pours": where it leads is the next call's to say.
 void candidate_words(const StackFrame& frame, char* text, std::size_t size)
 {
     static const char* const ordinals[max_pours] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
-    char move[64];
-    write_move(move, sizeof move, &frame.item, frame.candidate);
-    std::int32_t from[jug_count], to[jug_count];
-    unpack_state(static_cast<JugState>(frame.item), from);
-    unpack_state(static_cast<JugState>(frame.candidate), to);
     int source = 0, target = 0;
-    for (int k = 0; k < jug_count; ++k) {
-        if (to[k] < from[k]) source = k;
-        if (to[k] > from[k]) target = k;
-    }
-    // "pour 1 into 2 → (4 5 1)" without where it leads, which the stack's call shows next.
-    const char* arrow = std::strstr(move, " \u2192");
-    const int length = static_cast<int>(arrow != nullptr ? arrow - move : std::strlen(move));
+    find_pour(frame.item, frame.candidate, source, target);
     // A candidate always moves water; one that moved none would have no place among the pours.
     if (source == target) {
-        std::snprintf(text, size, "%.*s", length, move);
+        std::snprintf(text, size, "pour %d into %d", source + 1, target + 1);
         return;
     }
-    // The pours run source by source, each into the other jugs in order.
+    // The pours run source by source, each into the other jugs in order, as pour_results
+    // tries them.
     const int rank = source * (jug_count - 1) + (target < source ? target : target - 1);
-    std::snprintf(text, size, "%.*s, the %s of %d pours", length, move, ordinals[rank], max_pours);
+    std::snprintf(text, size, "pour %d into %d, the %s of %d pours", source + 1, target + 1,
+                  ordinals[rank], max_pours);
 }
 
 int candidates(std::size_t depth, std::uint32_t* out, int most)
