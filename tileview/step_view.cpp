@@ -318,25 +318,18 @@ void candidate_words(const StackFrame& frame, char* text, std::size_t size)
 }
 
 // The dominoes that fit on the lowest free cell once the calls down to depth placed theirs.
-int candidates(std::size_t depth, std::uint32_t* out, int most)
+// The path is the step's: the candidates are those of its lowest free cell.
+int candidates(std::size_t, std::uint32_t* out, int most)
 {
-    std::fill(std::begin(covered), std::end(covered), false);
-    const std::vector<std::uint32_t>& path = step_path();
-    for (std::size_t k = 0; k < depth && k < path.size(); ++k) {
-        covered[first_cell(static_cast<DominoCode>(path[k]))] = true;
-        covered[second_cell(static_cast<DominoCode>(path[k]))] = true;
-    }
+    cover_path();
     const int cell = lowest_free_cell_shown();
     int count = 0;
-    const auto add = [&](int other) {
+    if (cell == cell_count) return count;
+    for (const int other : {right_of(cell), below(cell)}) {
+        if (other == no_cell || covered[other]) continue;
         if (count < most) out[count] = static_cast<std::uint32_t>(domino_code(cell, other));
         ++count;
-    };
-    if (cell < cell_count && (cell + 1) % board_columns != 0 && !covered[cell + 1]) add(cell + 1);
-    if (cell + board_columns < cell_count && !covered[cell + board_columns]) {
-        add(cell + board_columns);
     }
-    cover_path();
     return count;
 }
 

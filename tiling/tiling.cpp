@@ -98,12 +98,8 @@ void remove_domino(DominoCode domino, int depth)
     flip_covered(second_cell(domino));
 }
 
-// The cell to the right of cell and the cell below it, or no_cell past the board's edge.
-static int right_of(int cell) { return in_set(last_column_cells, cell) ? no_cell : cell + 1; }
-static int below(int cell)
-{
-    return cell + board_columns < cell_count ? cell + board_columns : no_cell;
-}
+int right_of(int cell) { return in_set(last_column_cells, cell) ? no_cell : cell + 1; }
+int below(int cell) { return cell + board_columns < cell_count ? cell + board_columns : no_cell; }
 
 // Whether a domino from the lowest free cell to other fits: other is on the board and free.
 static bool fits(int other) { return other != no_cell && !covered(other); }

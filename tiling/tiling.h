@@ -59,6 +59,11 @@ int cell_covered(int cell, DominoCode last, int depth);
 // The lowest cell that no domino on the board covers; cell_count when there is none.
 int lowest_free_cell();
 
+// The cell to the right of cell and the cell below it, or no_cell past the board's edge: the
+// other cells of the two dominoes that can cover it, in the order the search tries them.
+int right_of(int cell);
+int below(int cell);
+
 // A domino goes on the board at depth (into slot depth + 1, its cells covered), and comes off
 // it again.
 void place_domino(DominoCode domino, int depth);
