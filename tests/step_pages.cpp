@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "state_guard.h"
 #include "steps/step_player.h"
@@ -94,20 +95,42 @@ void expect_moves_show_steps(const std::function<int()>& run_steps,
     }
 }
 
+namespace {
+
+// What of makes of each step that a run in step mode shows, by step, read by the step-shown
+// hook; the hook is a plain function pointer, so what it fills is static.
+template <typename T, T (*of)(std::size_t step, const char* status_line)>
+std::vector<T> each_step_shown(const std::function<int()>& run_steps)
+{
+    static std::vector<T> seen;
+    seen.clear();
+    const SavedValue shown(step_shown_action, [](std::size_t step, const char* status_line) {
+        seen.resize(step + 1);
+        seen[step] = of(step, status_line);
+    });
+    run_steps();
+    return std::exchange(seen, {});
+}
+
+SearchStep kind_of_step(std::size_t step, const char*) { return step_kind(step_record.at(step)); }
+
+std::string status_line_of_step(std::size_t, const char* status_line) { return status_line; }
+
+std::vector<std::string> stack_of_step(std::size_t step, const char*)
+{
+    return stack_lines(stack_at(step), step_call_words, 10000);
+}
+
+}  // namespace
+
 std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, std::size_t steps,
                                      std::size_t count)
 {
-    static std::vector<SearchStep> kinds;
-    kinds.clear();
-    const SavedValue shown(step_shown_action, [](std::size_t step, const char*) {
-        kinds.resize(step + 1);
-        kinds[step] = step_kind(step_record.at(step));
-    });
     reset_script();
     script.kept_waits = {steps};  // none of them are kept
     script.answers.assign(steps, WaitAnswer::right);
     script.answers.back() = WaitAnswer::escape;
-    run_steps();
+    const auto kinds = each_step_shown<SearchStep, kind_of_step>(run_steps);
     std::vector<std::size_t> found;
     for (std::size_t k = 0; k < kinds.size() && found.size() < count; ++k) {
         if (kinds[k] == SearchStep::found) found.push_back(k);
@@ -117,28 +140,14 @@ std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, std:
 
 std::vector<std::string> step_status_lines(const std::function<int()>& run_steps)
 {
-    static std::vector<std::string> lines;
-    lines.clear();
-    const SavedValue shown(step_shown_action, [](std::size_t step, const char* status_line) {
-        lines.resize(step + 1);
-        lines[step] = status_line;
-    });
     reset_script();
-    run_steps();
-    return lines;
+    return each_step_shown<std::string, status_line_of_step>(run_steps);
 }
 
 std::vector<std::vector<std::string>> step_stacks(const std::function<int()>& run_steps)
 {
-    static std::vector<std::vector<std::string>> stacks;
-    stacks.clear();
-    const SavedValue shown(step_shown_action, [](std::size_t step, const char*) {
-        stacks.resize(step + 1);
-        stacks[step] = stack_lines(stack_at(step), step_call_words, 10000);
-    });
     reset_script();
-    run_steps();
-    return stacks;
+    return each_step_shown<std::vector<std::string>, stack_of_step>(run_steps);
 }
 
 namespace {
