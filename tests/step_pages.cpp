@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "raster/window.h"
 #include "state_guard.h"
 #include "steps/step_player.h"
 #include "steps/step_stack.h"
@@ -17,6 +18,12 @@ TTF_Font* open_test_font(const char* bin_dir, int size)
 {
     TTF_Init();
     return TTF_OpenFont((std::string(bin_dir) + "/times.ttf").c_str(), size);
+}
+
+TestFont::~TestFont()
+{
+    if (font_ != nullptr) TTF_CloseFont(font_);
+    TTF_Quit();
 }
 
 PixelSet text_pixels(TTF_Font* font, const char* text, int x, int y, bool centred)
@@ -44,6 +51,18 @@ PixelSet page_pixels_with(const Page& page, Uint32 colour, int x0, int y0, int x
         for (int x = x0; x <= x1; ++x)
             if (page_pixel(page, x, y) == colour) pixels.insert({x, y});
     return pixels;
+}
+
+void add_end_summary(const char* bin_dir, int font_size, const std::string& outcome,
+                     const char* counts, PixelSet& pixels)
+{
+    // Where the end page's two lines stand.
+    constexpr int left = 20, outcome_top = 80, counts_top = 110;
+    const TestFont font(bin_dir, font_size), label(bin_dir, label_font_size);
+    ASSERT_TRUE(font.get() != nullptr && label.get() != nullptr);
+    pixels +=
+        text_pixels(font.get(), ("the search is over: " + outcome).c_str(), left, outcome_top);
+    pixels += text_pixels(label.get(), counts, left, counts_top);
 }
 
 std::vector<KeyAndStep> tour_of_steps(std::size_t found1, std::size_t found2)
