@@ -21,17 +21,6 @@ extern "C" int __wrap_SDL_Flip(SDL_Surface* surface)
     return flips_on ? __real_SDL_Flip(surface) : 0;
 }
 
-static void map_bench_colours()
-{
-    white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
-    black_pixel = SDL_MapRGB(screen->format, 0, 0, 0);
-    red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
-    mark_pixel = SDL_MapRGB(screen->format, 0, 0, 250);
-    newest_pixel = SDL_MapRGB(screen->format, 215, 245, 215);
-    newest_frame_pixel = SDL_MapRGB(screen->format, 0, 120, 50);
-    ghost_pixel = SDL_MapRGB(screen->format, 110, 110, 110);
-}
-
 // Solution 12, the deepest: 15 pictures, each with its flip.
 static void BM_jugview_solution_page(benchmark::State& state)
 {
@@ -114,4 +103,4 @@ static void BM_flip(benchmark::State& state)
 }
 BENCHMARK(BM_flip)->Unit(benchmark::kMicrosecond);
 
-BENCH_MAIN_WITH_SCREEN()
+BENCH_MAIN_WITH_SCREEN(map_jug_colours)

@@ -28,6 +28,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "median.h"
+
 namespace {
 
 struct Run {
@@ -103,13 +105,6 @@ std::string output_of(const std::vector<std::string>& command, const std::string
     run(command, path);
     settle(path, true);
     return path;
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // Each iteration runs the program and the reference, in turns which goes first; a ratio

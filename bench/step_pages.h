@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "median.h"
 #include "raster/page_size.h"
 #include "raster/raster.h"
 #include "raster/window.h"
@@ -45,13 +46,6 @@ inline StepFonts bench_step_fonts()
                          open_text_font("bench", tree_label_font_size)};
     }();
     return fonts;
-}
-
-// The median of the times, in milliseconds.
-inline double median_ms(std::vector<double> times)
-{
-    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-    return times[times.size() / 2] * 1e3;
 }
 
 // Seconds of the thread's processor time.
@@ -88,8 +82,8 @@ void bench_step_pages(benchmark::State& state, const StepView& view, std::size_t
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         }
     }
-    state.counters["page_ms"] = median_ms(wall);
-    state.counters["page_cpu_ms"] = median_ms(processor);
+    state.counters["page_ms"] = median(wall) * 1e3;
+    state.counters["page_cpu_ms"] = median(processor) * 1e3;
     draw_scale = 1;
     screen =
         SDL_SetVideoMode(screen_width, screen_height, screen_depth, SDL_HWSURFACE | SDL_DOUBLEBUF);

@@ -8,18 +8,6 @@
 #include "tiling/tiling_trace.h"
 #include "window_setup.h"
 
-static void map_bench_colours()
-{
-    white_pixel = SDL_MapRGB(screen->format, 255, 255, 255);
-    blue_pixel = SDL_MapRGB(screen->format, 0, 0, 250);
-    red_pixel = SDL_MapRGB(screen->format, 255, 0, 0);
-    mark_pixel = SDL_MapRGB(screen->format, 255, 220, 100);
-    grid_pixel = SDL_MapRGB(screen->format, 200, 200, 200);
-    newest_pixel = SDL_MapRGB(screen->format, 0, 120, 50);
-    join_pixel = SDL_MapRGB(screen->format, 170, 200, 255);
-    ghost_pixel = SDL_MapRGB(screen->format, 220, 228, 255);
-}
-
 // Stores a whole tiling as the search leaves it for the display step.
 static DominoCode store_tiling(bool horizontal)
 {
@@ -74,4 +62,4 @@ static void BM_tileview_step_page(benchmark::State& state)
 }
 BENCHMARK(BM_tileview_step_page)->STEP_PAGE_ARGUMENTS;
 
-BENCH_MAIN_WITH_SCREEN()
+BENCH_MAIN_WITH_SCREEN(map_tiling_colours)

@@ -18,12 +18,12 @@ inline bool open_bench_screen()
     return screen != nullptr;
 }
 
-// A main that opens the screen first.
-#define BENCH_MAIN_WITH_SCREEN()                                                                   \
+// A main that opens the screen first and maps the program's colours with map_colours.
+#define BENCH_MAIN_WITH_SCREEN(map_colours)                                                        \
     int main(int argc, char** argv)                                                                \
     {                                                                                              \
         if (!open_bench_screen()) return 1;                                                        \
-        map_bench_colours();                                                                       \
+        map_colours(screen->format);                                                               \
         benchmark::Initialize(&argc, argv);                                                        \
         benchmark::RunSpecifiedBenchmarks();                                                       \
         benchmark::Shutdown();                                                                     \

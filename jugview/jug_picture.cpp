@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "jugview/step_view.h"
 #include "pour/pour.h"
 #include "raster/raster.h"
 
@@ -14,6 +15,17 @@ int cursor_y;
 Uint32 white_pixel;
 Uint32 black_pixel;
 Uint32 red_pixel;
+
+void map_jug_colours(const SDL_PixelFormat* format)
+{
+    white_pixel = SDL_MapRGB(format, 255, 255, 255);
+    black_pixel = SDL_MapRGB(format, 0, 0, 0);
+    red_pixel = SDL_MapRGB(format, 255, 0, 0);
+    mark_pixel = SDL_MapRGB(format, 0, 0, 250);
+    newest_pixel = SDL_MapRGB(format, 215, 245, 215);
+    newest_frame_pixel = SDL_MapRGB(format, 0, 120, 50);
+    ghost_pixel = SDL_MapRGB(format, 110, 110, 110);
+}
 
 SDL_Surface* block_surface;
 

@@ -47,6 +47,9 @@ extern Uint32 white_pixel;
 extern Uint32 black_pixel;
 extern Uint32 red_pixel;
 
+// Maps jugview's colours, its step pages' included (jugview/step_view.h), for the format.
+void map_jug_colours(const SDL_PixelFormat* format);
+
 // The liquid bar being drawn; it never outlives its picture.
 extern SDL_Surface* block_surface;
 

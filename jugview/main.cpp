@@ -58,17 +58,6 @@ static void set_puzzle(const Settings& settings)
     fit_pictures_to_jugs();
 }
 
-static void map_colours(const SDL_PixelFormat* format)
-{
-    white_pixel = SDL_MapRGB(format, 255, 255, 255);
-    black_pixel = SDL_MapRGB(format, 0, 0, 0);
-    red_pixel = SDL_MapRGB(format, 255, 0, 0);
-    mark_pixel = SDL_MapRGB(format, 0, 0, 250);
-    newest_pixel = SDL_MapRGB(format, 215, 245, 215);
-    newest_frame_pixel = SDL_MapRGB(format, 0, 120, 50);
-    ghost_pixel = SDL_MapRGB(format, 110, 110, 110);
-}
-
 static void start_pages(TTF_Font* font) { label_font = font; }
 
 // The last solution left a cleared page: a blank page ends the run, or one that says that
@@ -95,7 +84,7 @@ int main(int argc, char** argv)
         .info = jugview_program,
         .found_name = "solutions",
         .set_instance = set_puzzle,
-        .map_colours = map_colours,
+        .map_colours = map_jug_colours,
         .start_pages = start_pages,
         .finish_pages = finish_pages,
         .step_view = pour_step_view,

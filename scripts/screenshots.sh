@@ -81,7 +81,7 @@ mogrify -strip "$docs"/*.png "$docs"/*.gif
 # The web page's pictures, from the page in headless Chromium, where the web build can be made.
 if command -v em-config >/dev/null && command -v chromium >/dev/null &&
    [ -d tests/web/node_modules/puppeteer-core ]; then
-  ./scripts/web-screenshot.sh
+  SKIP_INSTALL_AND_BUILD=1 ./scripts/web-screenshot.sh
 else
   echo "Emscripten, Chromium or the web tests' node packages missing: the web page's pictures are left as they are" >&2
 fi

@@ -10,22 +10,29 @@
 
 #include "process.h"
 
-namespace {
-
-// The file as a page of 0xRRGGBB words; false for anything but an 800x600 8-bit RGB PNG (the
-// file's own format, before any conversion), or one cut short.
-bool read_png_page(const std::string& path, Page& page)
+bool read_png_rgb(const std::string& path, unsigned width, unsigned height,
+                  std::vector<unsigned char>& rgb)
 {
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;
     if (png_image_begin_read_from_file(&image, path.c_str()) == 0) return false;
-    if (image.format != PNG_FORMAT_RGB || image.width != 800 || image.height != 600) {
+    if (image.format != PNG_FORMAT_RGB || image.width != width || image.height != height) {
         png_image_free(&image);
         return false;
     }
-    std::vector<unsigned char> rgb(PNG_IMAGE_SIZE(image));
-    if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) return false;
+    rgb.resize(PNG_IMAGE_SIZE(image));
+    return png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) != 0;
+}
+
+namespace {
+
+// The file as a page of 0xRRGGBB words; false for anything but an 800x600 8-bit RGB PNG, or
+// one cut short.
+bool read_png_page(const std::string& path, Page& page)
+{
+    std::vector<unsigned char> rgb;
+    if (!read_png_rgb(path, 800, 600, rgb)) return false;
     page.resize(rgb.size() / 3);
     for (size_t i = 0; i < page.size(); ++i) {
         page[i] = static_cast<Uint32>(rgb[3 * i]) << 16 | static_cast<Uint32>(rgb[3 * i + 1]) << 8 |
@@ -37,15 +44,20 @@ bool read_png_page(const std::string& path, Page& page)
 }  // namespace
 
 SaveRun run_save(const std::string& scratch, const std::string& prepare, const std::string& program,
-                 const std::string& folder, const std::string& arguments, bool private_mounts)
+                 const std::string& folder, const std::string& arguments, bool private_mounts,
+                 const std::string& from)
 {
     const std::string f = scratch + "/" + folder, out = scratch + "/out", err = scratch + "/err";
-    const std::string script = "cd " + scratch + " && " + prepare + " && (cd " BIN_DIR +
-                               " && exec env -u DISPLAY -u SDL_VIDEODRIVER ./" + program +
-                               " --save " + f + " " + arguments + " >" + out + " 2>" + err +
-                               "); echo $?; ls -A " + f + "/ 2>/dev/null; true";
+    const std::string script =
+        "cd " + scratch + " && " + prepare + " && (cd " + (from.empty() ? BIN_DIR : from) +
+        " && exec env -u DISPLAY -u SDL_VIDEODRIVER ./" + program + " --save " + f + " " +
+        arguments + " >" + out + " 2>" + err + "); echo $?; ls -A " + f + "/ 2>/dev/null; true";
+    // The script as one word in single quotes; a quote of its own ends the quoting, stands
+    // escaped and starts it again.
+    std::string quoted = "'";
+    for (const char c : script) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     std::istringstream report(
-        run_process((private_mounts ? "unshare -m sh -c '" : "sh -c '") + script + "'").out);
+        run_process((private_mounts ? "unshare -m sh -c " : "sh -c ") + quoted + "'").out);
     SaveRun run;
     report >> run.status;
     for (std::string name; report >> name;) run.names.push_back(name);

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 
+#include "raster/window.h"
 #include "state_guard.h"
 #include "steps/step_player.h"
 #include "steps/step_stack.h"
@@ -16,6 +18,12 @@ TTF_Font* open_test_font(const char* bin_dir, int size)
 {
     TTF_Init();
     return TTF_OpenFont((std::string(bin_dir) + "/times.ttf").c_str(), size);
+}
+
+TestFont::~TestFont()
+{
+    if (font_ != nullptr) TTF_CloseFont(font_);
+    TTF_Quit();
 }
 
 PixelSet text_pixels(TTF_Font* font, const char* text, int x, int y, bool centred)
@@ -43,6 +51,18 @@ PixelSet page_pixels_with(const Page& page, Uint32 colour, int x0, int y0, int x
         for (int x = x0; x <= x1; ++x)
             if (page_pixel(page, x, y) == colour) pixels.insert({x, y});
     return pixels;
+}
+
+void add_end_summary(const char* bin_dir, int font_size, const std::string& outcome,
+                     const char* counts, PixelSet& pixels)
+{
+    // Where the end page's two lines stand.
+    constexpr int left = 20, outcome_top = 80, counts_top = 110;
+    const TestFont font(bin_dir, font_size), label(bin_dir, label_font_size);
+    ASSERT_TRUE(font.get() != nullptr && label.get() != nullptr);
+    pixels +=
+        text_pixels(font.get(), ("the search is over: " + outcome).c_str(), left, outcome_top);
+    pixels += text_pixels(label.get(), counts, left, counts_top);
 }
 
 std::vector<KeyAndStep> tour_of_steps(std::size_t found1, std::size_t found2)
@@ -94,20 +114,42 @@ void expect_moves_show_steps(const std::function<int()>& run_steps,
     }
 }
 
+namespace {
+
+// What of makes of each step that a run in step mode shows, by step, read by the step-shown
+// hook; the hook is a plain function pointer, so what it fills is static.
+template <typename T, T (*of)(std::size_t step, const char* status_line)>
+std::vector<T> each_step_shown(const std::function<int()>& run_steps)
+{
+    static std::vector<T> seen;
+    seen.clear();
+    const SavedValue shown(step_shown_action, [](std::size_t step, const char* status_line) {
+        seen.resize(step + 1);
+        seen[step] = of(step, status_line);
+    });
+    run_steps();
+    return std::exchange(seen, {});
+}
+
+SearchStep kind_of_step(std::size_t step, const char*) { return step_kind(step_record.at(step)); }
+
+std::string status_line_of_step(std::size_t, const char* status_line) { return status_line; }
+
+std::vector<std::string> stack_of_step(std::size_t step, const char*)
+{
+    return stack_lines(stack_at(step), step_call_words, 10000);
+}
+
+}  // namespace
+
 std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, std::size_t steps,
                                      std::size_t count)
 {
-    static std::vector<SearchStep> kinds;
-    kinds.clear();
-    const SavedValue shown(step_shown_action, [](std::size_t step, const char*) {
-        kinds.resize(step + 1);
-        kinds[step] = step_kind(step_record.at(step));
-    });
     reset_script();
     script.kept_waits = {steps};  // none of them are kept
     script.answers.assign(steps, WaitAnswer::right);
     script.answers.back() = WaitAnswer::escape;
-    run_steps();
+    const auto kinds = each_step_shown<SearchStep, kind_of_step>(run_steps);
     std::vector<std::size_t> found;
     for (std::size_t k = 0; k < kinds.size() && found.size() < count; ++k) {
         if (kinds[k] == SearchStep::found) found.push_back(k);
@@ -117,28 +159,14 @@ std::vector<std::size_t> found_steps(const std::function<int()>& run_steps, std:
 
 std::vector<std::string> step_status_lines(const std::function<int()>& run_steps)
 {
-    static std::vector<std::string> lines;
-    lines.clear();
-    const SavedValue shown(step_shown_action, [](std::size_t step, const char* status_line) {
-        lines.resize(step + 1);
-        lines[step] = status_line;
-    });
     reset_script();
-    run_steps();
-    return lines;
+    return each_step_shown<std::string, status_line_of_step>(run_steps);
 }
 
 std::vector<std::vector<std::string>> step_stacks(const std::function<int()>& run_steps)
 {
-    static std::vector<std::vector<std::string>> stacks;
-    stacks.clear();
-    const SavedValue shown(step_shown_action, [](std::size_t step, const char*) {
-        stacks.resize(step + 1);
-        stacks[step] = stack_lines(stack_at(step), step_call_words, 10000);
-    });
     reset_script();
-    run_steps();
-    return stacks;
+    return each_step_shown<std::vector<std::string>, stack_of_step>(run_steps);
 }
 
 namespace {

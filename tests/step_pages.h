@@ -17,6 +17,20 @@
 // The font the programs read, from BIN_DIR, at the size; SDL_ttf is started for it.
 TTF_Font* open_test_font(const char* bin_dir, int size);
 
+// A font the programs read, opened as open_test_font does, closed and SDL_ttf's start undone
+// at the end of its scope, also when a failed assertion ends the test early.
+class TestFont {
+  public:
+    TestFont(const char* bin_dir, int size) : font_(open_test_font(bin_dir, size)) {}
+    TestFont(const TestFont&) = delete;
+    TestFont& operator=(const TestFont&) = delete;
+    ~TestFont();
+    TTF_Font* get() const { return font_; }
+
+  private:
+    TTF_Font* font_;
+};
+
 // The pixels that text in font covers with its top-left corner at (x, y), or its middle at x
 // when centred, as blit_text draws it.
 PixelSet text_pixels(TTF_Font* font, const char* text, int x, int y, bool centred = false);
@@ -24,6 +38,12 @@ PixelSet text_pixels(TTF_Font* font, const char* text, int x, int y, bool centre
 // The pixels of the page that hold colour, in the inclusive rectangle from (x0, y0) to (x1, y1).
 PixelSet page_pixels_with(const Page& page, Uint32 colour, int x0 = 0, int y0 = 0, int x1 = 799,
                           int y1 = 599);
+
+// Adds to pixels the summary of the page after the last step: "the search is over: outcome"
+// at (20, 80) in the font of the size, and the counts at (20, 110) in the label font. A fatal
+// failure when a font does not open.
+void add_end_summary(const char* bin_dir, int font_size, const std::string& outcome,
+                     const char* counts, PixelSet& pixels);
 
 // A key in step mode and the step (numbered from 0) that the page after it shows.
 struct KeyAndStep {

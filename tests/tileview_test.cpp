@@ -544,21 +544,15 @@ TEST_F(TileviewTest, NoTilingSaysSo)
     EXPECT_EQ(run_tileview(BIN_DIR, {"--board", "3x3", "--steps"}), 0);
     ASSERT_EQ(script.pages.size(), 2u);
     script.pages.erase(script.pages.begin());
-    TTF_Font* font = open_test_font(BIN_DIR, 20);
-    ASSERT_NE(font, nullptr);
-    TTF_Font* label = open_test_font(BIN_DIR, label_font_size);
-    ASSERT_NE(label, nullptr);
-    PixelSet words =
-        text_pixels(font, "no tiling: a domino covers two cells, and the board has 9", 20, 50);
-    words += text_pixels(font, "the search is over: no tiling", 20, 80);
-    words += text_pixels(label, "0 calls, 0 found, 0 turned down, 0 dead ends, depth 0", 20, 110);
+    const TestFont font(BIN_DIR, 20);
+    ASSERT_NE(font.get(), nullptr);
+    PixelSet words = text_pixels(
+        font.get(), "no tiling: a domino covers two cells, and the board has 9", 20, 50);
+    ASSERT_NO_FATAL_FAILURE(add_end_summary(
+        BIN_DIR, 20, "no tiling", "0 calls, 0 found, 0 turned down, 0 dead ends, depth 0", words));
     EXPECT_TRUE(
         same_pixels("no_tiling", page_pixels_with(script.pages[0], black, 0, 40, 799, 540), words));
-    TTF_CloseFont(label);
-    TTF_Quit();
     EXPECT_GT(count_colour(script.pages[0], black, 30, 550, 560, 580), 300) << "the counts";
-    TTF_CloseFont(font);
-    TTF_Quit();
 }
 
 // --save draws, with no display, the pages the window shows at its waits, pixel for pixel and
@@ -640,18 +634,12 @@ TEST_F(TileviewTest, TheLastPageKeepsTheKeysOfStepMode)
     const auto marker_rows = static_cast<long>(step_marker_place.y) * 800;
     EXPECT_TRUE(std::equal(pages[5].begin(), pages[5].begin() + marker_rows, pages[1].begin()));
     // The summary of the search, as tilelist --board 4x3 --trace | tracetree counts it.
-    TTF_Font* font = open_test_font(BIN_DIR, font_size);
-    TTF_Font* label = open_test_font(BIN_DIR, label_font_size);
-    ASSERT_TRUE(font != nullptr && label != nullptr);
-    PixelSet summary = text_pixels(font, "the search is over: 11 tilings", 20, 80);
-    summary +=
-        text_pixels(label, "46 calls, 11 found, 0 turned down, 1 dead ends, depth 6", 20, 110);
+    PixelSet summary;
+    ASSERT_NO_FATAL_FAILURE(
+        add_end_summary(BIN_DIR, font_size, "11 tilings",
+                        "46 calls, 11 found, 0 turned down, 1 dead ends, depth 6", summary));
     EXPECT_TRUE(
         same_pixels("summary", page_pixels_with(pages[1], black, 0, 40, 799, 540), summary));
-    TTF_CloseFont(font);
-    TTF_CloseFont(label);
-    TTF_Quit();
-    TTF_Quit();
     TTF_Font* small = open_test_font(BIN_DIR, small_font_size);
     ASSERT_NE(small, nullptr);
     EXPECT_TRUE(same_pixels(

@@ -23,18 +23,6 @@ static void set_tiling_board(const Settings& settings)
     set_board(settings.board_columns, settings.board_rows);
 }
 
-static void map_colours(const SDL_PixelFormat* format)
-{
-    white_pixel = SDL_MapRGB(format, 255, 255, 255);
-    blue_pixel = SDL_MapRGB(format, 0, 0, 250);
-    red_pixel = SDL_MapRGB(format, 255, 0, 0);
-    mark_pixel = SDL_MapRGB(format, 255, 220, 100);
-    grid_pixel = SDL_MapRGB(format, 200, 200, 200);
-    newest_pixel = SDL_MapRGB(format, 0, 120, 50);
-    join_pixel = SDL_MapRGB(format, 170, 200, 255);
-    ghost_pixel = SDL_MapRGB(format, 220, 228, 255);
-}
-
 // The first page names the board above its diagrams.
 static void start_pages(TTF_Font* font)
 {
@@ -67,7 +55,7 @@ int main(int argc, char** argv)
         .info = tileview_program,
         .found_name = "tilings",
         .set_instance = set_tiling_board,
-        .map_colours = map_colours,
+        .map_colours = map_tiling_colours,
         .start_pages = start_pages,
         .finish_pages = finish_pages,
         .step_view = tile_step_view,

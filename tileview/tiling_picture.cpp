@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "raster/raster.h"
+#include "tileview/step_view.h"
 
 int cursor_x = page_margin;
 int cursor_y = first_page_top;
@@ -12,6 +13,18 @@ int cursor_y = first_page_top;
 Uint32 white_pixel;
 Uint32 blue_pixel;
 Uint32 red_pixel;
+
+void map_tiling_colours(const SDL_PixelFormat* format)
+{
+    white_pixel = SDL_MapRGB(format, 255, 255, 255);
+    blue_pixel = SDL_MapRGB(format, 0, 0, 250);
+    red_pixel = SDL_MapRGB(format, 255, 0, 0);
+    mark_pixel = SDL_MapRGB(format, 255, 220, 100);
+    grid_pixel = SDL_MapRGB(format, 200, 200, 200);
+    newest_pixel = SDL_MapRGB(format, 0, 120, 50);
+    join_pixel = SDL_MapRGB(format, 170, 200, 255);
+    ghost_pixel = SDL_MapRGB(format, 220, 228, 255);
+}
 
 int page_bottom;
 bool drawing_diagrams = true;

@@ -18,6 +18,9 @@ extern Uint32 white_pixel;
 extern Uint32 blue_pixel;
 extern Uint32 red_pixel;
 
+// Maps tileview's colours, its step pages' included (tileview/step_view.h), for the format.
+void map_tiling_colours(const SDL_PixelFormat* format);
+
 // From one diagram to the next in a row, and from one row to the next.
 inline int diagram_advance_x() { return cell_pitch * board_columns + diagram_gap; }
 inline int diagram_advance_y() { return cell_pitch * board_rows + diagram_gap; }

@@ -1,7 +1,7 @@
 // The page served from a folder on a local port and opened in headless Chromium, for the web
 // tests and the README's screenshot; and the tests' checks.
 'use strict';
-const { spawn } = require('child_process');
+const { spawn, spawnSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
@@ -130,4 +130,35 @@ async function run(page, program, fields = {}) {
   await page.click('#run');
 }
 
-module.exports = { canvasPixels, openPage, run, withPage };
+// Waits, polling every 50 ms for at most 30 s, until test (run on the page with arg) holds.
+const at = (page, test, arg) => page.waitForFunction(test, { polling: 50, timeout: 30000 }, arg);
+
+// Goes to the query on the page's own address, and waits for the form.
+async function open(page, query) {
+  await page.goto(`${page.url().split('?')[0]}${query}`);
+  await page.waitForSelector('#program option');
+}
+
+// Opens "Your own search" on its N-queens example and waits until the editor holds code that
+// matches shows (the example's, or code that the page kept); gives the editor's code.
+async function openOwnExample(page, shows = /const n = 6;/) {
+  await open(page, '?program=own-search&example=n-queens');
+  await at(page, (source) => new RegExp(source).test(webPage.own?.editor?.getValue?.()),
+           shows.source);
+  return page.evaluate(() => webPage.own.editor.getValue());
+}
+
+// What the tracetree in the folder bin says of the trace: its summary, or its fault as
+// "line N: what".
+function tracetree(bin, text) {
+  const file = path.join(os.tmpdir(), `web-test-trace-${process.pid}.txt`);
+  fs.writeFileSync(file, text);
+  try {
+    const r = spawnSync(path.join(bin, 'tracetree'), [file], { encoding: 'utf8' });
+    return (r.status === 0 ? r.stdout : r.stderr.replace(`${file}:`, 'line ')).trim();
+  } finally {
+    fs.rmSync(file, { force: true });
+  }
+}
+
+module.exports = { at, canvasPixels, open, openOwnExample, openPage, run, tracetree, withPage };

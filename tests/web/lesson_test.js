@@ -3,13 +3,12 @@
 // on its last page nor in present mode, and present mode's sizes at two screen sizes.
 // Usage: node lesson_test.js SITE_FOLDER
 'use strict';
-const { withPage } = require('./harness');
+const { at, open, withPage } = require('./harness');
 
 const [site] = process.argv.slice(2);
 const shown = (page) => page.evaluate(() => ({ step: webPage.run.step?.step,
   steps: webPage.run.step?.steps, exitCode: webPage.run.exitCode, status: webPage.run.step?.status,
   address: location.search, note: document.getElementById('place-note').textContent }));
-const at = (page, test) => page.waitForFunction(test, { polling: 50, timeout: 30000 });
 const settle = () => new Promise((resolve) => setTimeout(resolve, 400));
 
 // Present mode's smallest text and tree label shown (CSS pixels), the lines cut off, and
@@ -27,13 +26,10 @@ const measure = (page) => page.evaluate(() => {
 });
 
 withPage(site, async (page, t) => {
-  const open = async (query, reload) => {
-    await (reload ? page.reload() : page.goto(`${page.url().split('?')[0]}${query}`));
-    await page.waitForSelector('#program option');
-  };
-  await open('?program=jugview&steps=1&step=31');
+  await open(page, '?program=jugview&steps=1&step=31');
   await at(page, () => /^step 31 /.test(webPage.run.step?.status));
-  await open('', true);
+  await page.reload();
+  await page.waitForSelector('#program option');
   await at(page, () => /^step 31 /.test(webPage.run.step?.status));
   let now = await shown(page);
   t.check('?program=jugview&steps=1&step=31 opens at solution 1, and again after a reload',
@@ -54,7 +50,7 @@ withPage(site, async (page, t) => {
           JSON.stringify({ paused, now }));
 
   // tileview's last page, from a step past the end.
-  await open('?program=tileview&board=4x3&steps=1&step=500');
+  await open(page, '?program=tileview&board=4x3&steps=1&step=500');
   await at(page, () => /^step 93 /.test(webPage.run.step?.status));
   t.check('a step past the end gives the last, with a note', /past the end/.test((await shown(page)).note));
   await page.keyboard.press('ArrowRight');
@@ -88,7 +84,7 @@ withPage(site, async (page, t) => {
   for (const [width, height, least, leastLabel] of [[1920, 1080, 28, 20], [1280, 720, 20, 16]]) {
     await page.setViewport({ width, height });
     for (const [what, query, ready] of views) {
-      await open(query);
+      await open(page, query);
       if (/own-search/.test(query)) await at(page, () => /n = 6;/.test(webPage.own.editor?.getValue?.()));
       if (!/steps=1/.test(query)) await page.click('#run');
       await at(page, ready);

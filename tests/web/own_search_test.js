@@ -11,7 +11,7 @@ const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { withPage } = require('./harness');
+const { openOwnExample, withPage } = require('./harness');
 
 const [site, probe, shots] = process.argv.slice(2);
 
@@ -66,9 +66,7 @@ withPage(site, async (page, t) => {
           names.length > 0 && JSON.stringify(served) === JSON.stringify(read),
           JSON.stringify({ served, read }));
 
-  await page.goto(`${page.url().split('?')[0]}?program=own-search&example=n-queens`);
-  await page.waitForFunction(() => /const n = 6;/.test(webPage.own?.editor?.getValue?.()));
-  const queens = await page.evaluate(() => webPage.own.editor.getValue());
+  const queens = await openOwnExample(page);
   for (const [n, solutions] of [[6, 4], [8, 92]]) {
     const ran = await runOwn(page, queens.replace('const n = 6;', `const n = ${n};`));
     t.check(`N-queens for n = ${n} finds ${solutions}`,

@@ -4,14 +4,9 @@
 // a link opened in a fresh browser.
 // Usage: node predict_test.js SITE_FOLDER BIN_FOLDER
 'use strict';
-const { spawnSync } = require('child_process');
-const fs = require('fs');
-const os = require('os');
-const path = require('path');
-const { withPage } = require('./harness');
+const { at, open, openOwnExample, tracetree, withPage } = require('./harness');
 
 const [site, bin] = process.argv.slice(2);
-const at = (page, test, arg) => page.waitForFunction(test, { polling: 50, timeout: 30000 }, arg);
 const shown = (page) => page.evaluate(() => ({ status: webPage.run.step?.status,
   stack: webPage.run.stack.split('\n').filter((l) => l), question: webPage.run.question,
   trace: [...document.querySelectorAll('#trace li')]
@@ -32,15 +27,6 @@ function stackIsTracePath({ status, stack, trace }) {
     JSON.stringify(frames) === JSON.stringify(onPath.slice(0, frames.length));
 }
 
-// What tracetree prints of a trace.
-function tracetree(text) {
-  const file = path.join(os.tmpdir(), `predict-test-${process.pid}.txt`);
-  fs.writeFileSync(file, text);
-  const r = spawnSync(path.join(bin, 'tracetree'), [file], { encoding: 'utf8' });
-  fs.rmSync(file);
-  return r.stdout.trim();
-}
-
 // Runs the code in "Your own search" (or the code in the editor), and waits for its first step.
 async function runOwn(page, code) {
   if (code !== undefined) await page.evaluate((c) => webPage.own.editor.setValue(c), code);
@@ -48,12 +34,8 @@ async function runOwn(page, code) {
   await at(page, () => webPage.own.end && webPage.run.treeStep === 0);
 }
 
-withPage(site, async (page, t, { url }) => {
-  const open = async (query) => {
-    await page.goto(`${url}${query}`);
-    await page.waitForSelector('#program option');
-  };
-  await open('?program=jugview&steps=1&step=16');
+withPage(site, async (page, t) => {
+  await open(page, '?program=jugview&steps=1&step=16');
   await at(page, () => /^step 16 /.test(webPage.run.step?.status));
   const sixteen = await shown(page);
   await page.click('#step-back');
@@ -65,14 +47,14 @@ withPage(site, async (page, t, { url }) => {
           'trying pour 1 into 2, the 1st of 6 pours: ') &&
           JSON.stringify((await shown(page)).stack) === JSON.stringify(sixteen.stack),
           JSON.stringify(sixteen.stack));
-  await open('?program=tileview&board=4x3&steps=1&step=40');
+  await open(page, '?program=tileview&board=4x3&steps=1&step=40');
   await at(page, () => /^step 40 /.test(webPage.run.step?.status));
   const tiling = await shown(page);
   t.check('tileview step 40: the stack is the trace\'s path', stackIsTracePath(tiling),
           JSON.stringify(tiling));
 
   // Predict mode from the address: the question holds step 5 back, the next Forward shows it.
-  await open('?program=jugview&steps=1&step=4&predict=1');
+  await open(page, '?program=jugview&steps=1&step=4&predict=1');
   await at(page, () => /^step 4 /.test(webPage.run.step?.status));
   await page.click('#step-forward');
   await at(page, () => webPage.run.question !== null);
@@ -91,9 +73,7 @@ withPage(site, async (page, t, { url }) => {
 
   // Pruned N-queens kept as A, an unpruned one beside it (docs/lesson.md, exercise 1).
   await page.setViewport({ width: 1920, height: 1000 });
-  await open('?program=own-search&example=n-queens');
-  await at(page, () => /const n = 6;/.test(webPage.own?.editor?.getValue?.()));
-  const pruned = await page.evaluate(() => webPage.own.editor.getValue());
+  const pruned = await openOwnExample(page);
   const unpruned = pruned.replace(/^ *if \(attacked.*\n/m, '')
     .replace('{ found(); return; }', '{ if (safe()) found(); return; }')
     .replace('function place', 'function safe() {\n  return queens.every((col, row) =>\n' +
@@ -129,7 +109,7 @@ withPage(site, async (page, t, { url }) => {
           /^step 2 .*enter \(1,0\)$/.test(steps[1][1]) && steps[50].every((s) => /^step 51 /.test(s)),
           JSON.stringify(steps.slice(0, 2).concat([steps[50]])));
   t.check('each run\'s summary is tracetree\'s on its trace',
-          [pair.a, pair.b].every(([trace, summary]) => tracetree(trace) === summary) &&
+          [pair.a, pair.b].every(([trace, summary]) => tracetree(bin, trace) === summary) &&
           pair.a[1] !== pair.b[1], JSON.stringify([pair.a[1], pair.b[1]]));
 
   // Share: the unpruned code in the address, opened in a fresh browser, ready to Run.

@@ -4,21 +4,9 @@
 // no address breaks the page, and the page's summary is tracetree's on the same trace.
 // Usage: node sandbox_test.js SITE_FOLDER BIN_FOLDER
 'use strict';
-const { spawnSync } = require('child_process');
-const fs = require('fs');
-const os = require('os');
-const path = require('path');
-const { withPage } = require('./harness');
+const { at, openOwnExample, tracetree, withPage } = require('./harness');
 
 const [site, bin] = process.argv.slice(2);
-const file = path.join(os.tmpdir(), `sandbox-test-${process.pid}.txt`);
-// What tracetree says of the trace: its summary, or its fault as "line N: what".
-function tracetree(text) {
-  fs.writeFileSync(file, text);
-  const r = spawnSync(path.join(bin, 'tracetree'), [file], { encoding: 'utf8' });
-  fs.rmSync(file);
-  return (r.status === 0 ? r.stdout : r.stderr.replace(`${file}:`, 'line ')).trim();
-}
 
 // Runs the code, clicks the status line, does what during does, and waits for the end.
 async function runOwn(page, code, during = async () => {}) {
@@ -26,7 +14,7 @@ async function runOwn(page, code, during = async () => {}) {
   await page.click('#run');
   await page.click('#status');
   await during();
-  await page.waitForFunction(() => webPage.own.end, { polling: 50, timeout: 30000 });
+  await at(page, () => webPage.own.end);
   return page.evaluate(() => ({ errors: document.getElementById('errors').textContent,
     status: document.getElementById('status').textContent, summary: webPage.own.summary,
     trace: webPage.own.trace, clickMs: window.clickMs }));
@@ -54,17 +42,16 @@ withPage(site, async (page, t, { requests, url }) => {
     t.check(`?program=${name} gives the first program and a note`,
             shown.startsWith('0 ') && shown.includes(`"${name}"`), shown);
   }
-  await page.goto(`${url}?program=own-search&example=n-queens`);
-  await page.waitForFunction(() => /const n = 6;/.test(webPage.own?.editor?.getValue?.()));
+  const queens = await openOwnExample(page);
   await page.waitForNetworkIdle({ idleTime: 500 });
   await page.evaluate(() => addEventListener('click', (e) => {
     window.clickMs = performance.now() - e.timeStamp; }, true));
   const asked = requests.length;
 
-  for (const code of [await page.evaluate(() => webPage.own.editor.getValue()),
+  for (const code of [queens,
     "enter('dead endX');\ndeadEnd('y');\nturnedDown('a solution 1');\nleave();\nenter('b');\n" +
     'found();\ndeadEnd();\nleave();\n', 'for (let k = 0; k <= 100000; k++) turnedDown(k);\n']) {
-    const ran = await runOwn(page, code), native = tracetree(ran.trace);
+    const ran = await runOwn(page, code), native = tracetree(bin, ran.trace);
     t.check('the page\'s summary is tracetree\'s on the same trace', ran.errors === '' &&
       (/^line /.test(native) ? ran.summary.includes(`(${native})`) : ran.summary === native),
             `${ran.summary} / ${native}`);
@@ -117,10 +104,8 @@ leave();
   const crash = await Promise.race([crashed, page.waitForFunction(() => webPage.own.end,
     { timeout: 30000 }).then(() => false, () => true)]);
   const said = crash ? '' : await page.$eval('body', (e) => e.innerText);
-  await page.goto(`${url}?program=own-search&example=n-queens`);
-  await page.waitForFunction(() => /hoard/.test(webPage.own?.editor?.getValue?.()));
-  const back = await page.evaluate(() => [webPage.own.editor.getValue(),
-                                          document.getElementById('status').textContent]);
+  const back = [await openOwnExample(page, /hoard/),
+                await page.$eval('#status', (status) => status.textContent)];
   t.check('after an allocation without end the reload shows the code kept', back[0] === kept &&
           (crash ? /last run did not end/.test(back[1]) : /limit of 10|without a word/.test(said)),
           JSON.stringify({ crash, back }));
