@@ -27,7 +27,7 @@ function stringIn(m, text) {
 // empty string, or why the player refused the steps.
 export function loadOwnPlayer(holder, m, recorded, hooks, gate) {
   Object.assign(holder, { tree: m, playing: null, treeTimer: null, gate });
-  Object.assign(m, { webStackShown: true, onStepLine: gate(hooks.line), onStep: gate(hooks.page),
+  Object.assign(m, { onStepLine: gate(hooks.line), onStep: gate(hooks.page),
                      onStepTree: gate(hooks.tree), onStepStack: gate(hooks.stack),
                      onStepQuestion: gate(hooks.question) });
   const text = stringIn(m, recorded.trace);

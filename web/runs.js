@@ -77,7 +77,6 @@ export async function startWindowProgram(name, args) {
     onStep: forThisRun(showStep),
     onStepTree: forThisRun(showTree),
     // The call stack beside every step, and predict mode's question.
-    webStackShown: true,
     onStepStack: forThisRun(showStack),
     onStepQuestion: forThisRun(showWindowQuestion),
   });
