@@ -8,7 +8,7 @@ import { OWN_BOARD_CELLS, OWN_BOARD_SIDE, OWN_CODE_LENGTH, OWN_SEARCH, OWN_STEP_
 import { rememberOwnExample } from './own_editor.js';
 import { showCodeOf } from './panels.js';
 import { pauseOwn, pressOwnKey, startOwnSteps } from './own_steps.js';
-import { labelFault } from './own_labels.js';
+import { boardFault, labelFault } from './own_labels.js';
 import { declaredCall } from './own_scan.js';
 import { markRunning } from './own_keep.js';
 import { startInSandbox, stopSandbox } from './own_sandbox.js';
@@ -23,12 +23,13 @@ export async function loadWorkerPart() {
 
 // The worker's part of its script: the line that makes the whole script strict and, in a
 // block of their own, so that the student's code sees none of them, the kinds of step as
-// run/search_step.h numbers them, the run's limits, the rule of labels (own_labels.js) and
-// own-search-worker.js, which records the steps with them.
+// run/search_step.h numbers them, the run's limits, the rules of labels and boards
+// (own_labels.js) and own-search-worker.js, which records the steps with them.
 function workerPart() {
   const limits = { steps: OWN_STEP_LIMIT, boardSide: OWN_BOARD_SIDE, codeLines: own.codeLines };
   return `'use strict'; { const SearchStep = Object.freeze(${JSON.stringify(SearchStep)}); ` +
-    `const ownLimits = Object.freeze(${JSON.stringify(limits)});\n${labelFault}\n${workerText} }`;
+    `const ownLimits = Object.freeze(${JSON.stringify(limits)});\n${labelFault}\n${boardFault}\n` +
+    `${workerText} }`;
 }
 
 // Run: the code, the worker's part before it and a closing call after it, as one script
