@@ -33,11 +33,12 @@ async function start(event, wanted = null) {
   if (run.control) run.control.stop();
   const name = $('program').value;
   const args = formArguments(name);
-  // Step mode of a window program: its buttons, and its panels beside the picture; a console
-  // program with its tree: the tree panel.
+  // Step mode of a window program, and "Your own search": the buttons of step mode, and its
+  // panels beside the picture or the board; a console program with its tree: the tree panel.
   const stepping = PROGRAMS[name].kind === 'window' && args.includes('--steps');
   const wholeTree = PROGRAMS[name].kind === 'console' && args.includes('--tree');
   const ownSearch = PROGRAMS[name].kind === 'own';
+  const steps = stepping || ownSearch;
   if (ownSearch) wanted = wanted ?? takeKeptForRun();
   if (!stepping && !ownSearch) wanted = null;
   rememberInAddress(name, wanted);
@@ -51,27 +52,26 @@ async function start(event, wanted = null) {
                        question: null });
   $('run-to-step').hidden = true;
   noteOnPlace('');
-  $('step-controls').hidden = !stepping;
+  $('step-controls').hidden = !steps;
   enableStepControls(true);
-  $('panels').hidden = !stepping && !wholeTree;
-  $('trace-panel').hidden = $('code-panel').hidden = $('stack-panel').hidden = !stepping;
-  $('tree-about').textContent = stepping ? 'explored so far' : 'the whole search';
+  $('panels').hidden = !steps && !wholeTree;
+  $('trace-panel').hidden = $('code-panel').hidden = $('stack-panel').hidden = !steps;
+  $('tree-about').textContent = steps ? 'explored so far' : 'the whole search';
   $('tree-download').hidden = true;
-  for (const panel of ['tree', 'tree-legend', 'stack']) $(panel).textContent = '';
+  for (const panel of ['trace', 'tree', 'tree-legend', 'stack']) $(panel).textContent = '';
   $('output-note').hidden = true;
-  $('layout').classList.toggle('with-panels', stepping || wholeTree);
+  $('layout').classList.toggle('with-panels', steps || wholeTree);
+  $('errors').textContent = '';
+  $('command').textContent = ownSearch ? '' : ['$', name, ...args.map(shellWord)].join(' ');
   presentation.treeAlone = false;
   showPresentView();
   if (ownSearch) return startOwnSearch();
   if (stepping) {
     setPaceFromDelay(args.includes('--delay') ? +args[args.indexOf('--delay') + 1] : null);
     showCodeOf(name);
-    $('trace').textContent = '';
   }
   resetOutput();
-  $('command').textContent = ['$', name, ...args.map(shellWord)].join(' ');
   $('console').value = '';
-  $('errors').textContent = '';
   setStatus(`${name} is running.`);
   $('next').disabled = false;
   $('stop').disabled = false;

@@ -48,21 +48,13 @@ export async function startOwnSearch() {
   $('own-counting').hidden = true;
   $('own-step').textContent = '';
   $('own-board').textContent = '';
-  $('errors').textContent = '';
-  for (const panel of ['trace', 'tree']) $(panel).textContent = '';
   for (const button of ['own-download', 'own-keep']) $(button).disabled = true;
   SEARCH_CODE[OWN_SEARCH] = { function: 'your code', file: 'the editor', first_line: 1,
                               lines: code.split('\n'), marks: {} };
   showCodeOf(OWN_SEARCH);
-  $('command').textContent = '';
-  for (const id of ['step-controls', 'panels', 'trace-panel', 'code-panel', 'stack-panel']) {
-    $(id).hidden = false;
-  }
-  for (const id of ['stack', 'own-question']) $(id).textContent = '';
+  $('own-question').textContent = '';
   $('own-question').hidden = true;
   $('own-board').hidden = false;
-  $('tree-about').textContent = 'explored so far';
-  $('layout').classList.add('with-panels');
   setStatus('Your search is running.');
   $('stop').disabled = false;
   $('next').disabled = true;

@@ -40,7 +40,6 @@ export async function showOwnSearch(shown, query) {
   $('help').hidden = shown;
   $('step-view').hidden = $('step-stack').hidden = shown;
   if (!shown) return;
-  $('console').hidden = true;
   if (OWN_EXAMPLES.some((e) => e.name === query.get('example'))) {
     $('own-example').value = query.get('example');
   }
