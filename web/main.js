@@ -15,6 +15,7 @@ import { listenToKeys } from './page_keys.js';
 import { keepForRun, noteOnPlace, stepOfAddress, takeKeptForRun } from './place.js';
 import { addOwnSearch } from './own_search.js';
 import { own } from './own_state.js';
+import { rememberOwnExample } from './own_editor.js';
 import { startOwnSearch } from './own_run.js';
 import { dropA, keepWindowAsA } from './keep_a.js';
 import { keepPredictInAddress, takePredict } from './predict.js';
@@ -41,7 +42,9 @@ async function start(event, wanted = null) {
   const steps = stepping || ownSearch;
   if (ownSearch) wanted = wanted ?? takeKeptForRun();
   if (!stepping && !ownSearch) wanted = null;
-  rememberInAddress(name, wanted);
+  // The address keeps the form's settings; that of "Your own search" keeps its example.
+  if (ownSearch) rememberOwnExample();
+  else rememberInAddress(name, wanted);
   if (stepping) keepPredictInAddress();
   // A run kept as A stays beside the steps of a run of its own program only.
   if (pair.a && (pair.a.program !== name || !(stepping || ownSearch))) dropA();

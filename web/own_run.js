@@ -5,7 +5,6 @@ import { $, SEARCH_CODE, forThisRun, run, setStatus } from './state.js';
 import { SearchStep } from './search-steps.js';
 import { OWN_BOARD_CELLS, OWN_BOARD_SIDE, OWN_CODE_LENGTH, OWN_SEARCH, OWN_STEP_LIMIT,
   OWN_TIME_LIMIT_MS, OWN_TRACE_BYTES, own } from './own_state.js';
-import { rememberOwnExample } from './own_editor.js';
 import { showCodeOf } from './panels.js';
 import { pauseOwn, pressOwnKey, startOwnSteps } from './own_steps.js';
 import { boardFault, labelFault } from './own_labels.js';
@@ -35,7 +34,6 @@ function workerPart() {
 // Run: the code, the worker's part before it and a closing call after it, as one script
 // in a worker of its own.
 export async function startOwnSearch() {
-  rememberOwnExample();
   if (!own.editor || !own.editor.getValue) return;
   own.editor.unmark();
   stopTaking();
