@@ -3,13 +3,12 @@
 // key of step mode after them; the player says which page each key leads to, and the page
 // draws it here: the step's line, its trace, its line of code, its board, its call stack and
 // its tree, and in predict mode the question in the board's place.
-import { $, forThisRun, isQuestion, run, setStatus } from './state.js';
+import { $, forThisRun, run, setStatus } from './state.js';
 import { own } from './own_state.js';
-import { markCodeLine, showTrace } from './panels.js';
+import { markCodeLine, showPage } from './panels.js';
 import { enableStepControls } from './step_controls.js';
 import { showTree } from './tree_panel.js';
 import { ownTreeModule } from './own_trace.js';
-import { placeShown } from './place.js';
 import { fitBoard } from './present.js';
 import { loadOwnPlayer, goToInPlayer, pausePlayer, pressPlayer } from './own_player.js';
 import { showStack } from './stack_panel.js';
@@ -48,16 +47,13 @@ export async function startOwnSteps() {
 // last.
 function showOwnPage(step, steps, count, current, ran, status) {
   own.shown = step;
-  $('own-step').textContent = status;
-  run.step = { step, steps, count, current, ran, status };
-  run.shownAt = performance.now();
-  if (!isQuestion(status)) run.question = null;
-  leaveQuestionIn($('own-question'), $('own-board'), status);
-  showTrace(count, current);
-  markCodeLine(step < steps ? own.lines[step] - 1 : -1);
-  showOwnBoard($('own-board'), own.boards, Math.min(step, steps - 1));
-  fitBoard();
-  placeShown(step, steps, status);
+  showPage(step, steps, count, current, ran, status, () => {
+    $('own-step').textContent = status;
+    leaveQuestionIn($('own-question'), $('own-board'), status);
+    markCodeLine(step < steps ? own.lines[step] - 1 : -1);
+    showOwnBoard($('own-board'), own.boards, Math.min(step, steps - 1));
+    fitBoard();
+  });
 }
 
 // The board of the last board() call up to the step, into box: a grid, one character a cell.
