@@ -7,7 +7,7 @@
 // steps, with a player of its own (own_player.js); it stands on its last page, its whole tree
 // shown, until Step together brings it to the step of the page's run. Stop stops B
 // only; a Run of another program, or Keep as A again, replaces A.
-import { $, isQuestion, loadScript, pair, run, setStatus } from './state.js';
+import { $, freshRun, isQuestion, loadScript, pair, run, setStatus } from './state.js';
 import { OWN_SEARCH, own } from './own_state.js';
 import { goToInPlayer, loadOwnPlayer, pausePlayer, pressPlayer } from './own_player.js';
 import { showOwnBoard } from './own_steps.js';
@@ -140,10 +140,7 @@ export async function keepOwnAsA() {
 
 // The page's run has gone to A: the page shows no run of its own until the next Run.
 function leavePageRun(words) {
-  Object.assign(run, { id: run.id + 1, control: null, step: null, lines: [], stack: '',
-                       question: null, treeStep: null, treeSvg: undefined, wanted: null,
-                       sought: null });
-  for (const id of ['trace', 'tree', 'tree-legend', 'stack']) $(id).textContent = '';
+  freshRun({ program: run.program });
   $('next').disabled = $('stop').disabled = true;
   $('run-to-step').hidden = true;
   setStatus(words);

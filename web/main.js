@@ -3,7 +3,8 @@
 // are the desktop's, built for the browser: the form's fields become their arguments, and
 // whatever they say, errors included, is shown as they say it. This module sets the page up
 // and starts a run; each part of the page is a module of its own.
-import { $, PACE_MS, SEARCH_CODE, pair, presentation, run, setStatus } from './state.js';
+import { $, PACE_MS, SEARCH_CODE, freshRun, pair, presentation, run, setStatus }
+  from './state.js';
 import { PROGRAMS, takeProgramTable } from './programs.js';
 import { formArguments, rememberInAddress, shellWord, showFields } from './form.js';
 import { resetOutput } from './output.js';
@@ -48,11 +49,7 @@ async function start(event, wanted = null) {
   if (stepping) keepPredictInAddress();
   // A run kept as A stays beside the steps of a run of its own program only.
   if (pair.a && (pair.a.program !== name || !(stepping || ownSearch))) dropA();
-  Object.assign(run, { id: run.id + 1, program: name, waits: 0, exitCode: null, control: null,
-                       pieces: [], kept: 0, dropped: 0, errors: '', lines: [], step: null,
-                       shownAt: 0, treeStep: null, treeShownAt: 0, treeSvg: undefined,
-                       wanted, sought: null, offset: null, shownNumber: null, stack: '',
-                       question: null });
+  freshRun({ program: name, wanted });
   $('run-to-step').hidden = true;
   noteOnPlace('');
   $('step-controls').hidden = !steps;
@@ -61,7 +58,6 @@ async function start(event, wanted = null) {
   $('trace-panel').hidden = $('code-panel').hidden = $('stack-panel').hidden = !steps;
   $('tree-about').textContent = steps ? 'explored so far' : 'the whole search';
   $('tree-download').hidden = true;
-  for (const panel of ['trace', 'tree', 'tree-legend', 'stack']) $(panel).textContent = '';
   $('output-note').hidden = true;
   $('layout').classList.toggle('with-panels', steps || wholeTree);
   $('errors').textContent = '';
