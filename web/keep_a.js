@@ -15,6 +15,7 @@ import { showStackIn } from './stack_panel.js';
 import { showTreeIn } from './tree_panel.js';
 import { followPredict, leaveQuestionIn, showQuestionIn } from './predict.js';
 import { enableStepControls, showPairControls } from './step_controls.js';
+import { newScreen } from './present.js';
 
 // Lets a call of A's through only while it is the page's A.
 const gateFor = (a) => (take) => (...args) => { if (pair.a === a) take(...args); };
@@ -100,10 +101,7 @@ export function keepWindowAsA() {
   });
   a.canvas.id = 'screen-a';
   $('a-holder').append(a.canvas);
-  const blank = Object.assign(document.createElement('canvas'),
-                              { id: 'screen', width: 800, height: 600, tabIndex: 0 });
-  blank.setAttribute('aria-label', 'The program\'s picture');
-  $('screen-holder').append(blank);
+  $('screen-holder').append(newScreen());
   showA(a);
   hooks.page(a.step, 0, 0, -1, '', a.status);
   if (run.treeSvg !== undefined) hooks.tree(run.treeSvg);
