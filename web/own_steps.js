@@ -56,6 +56,10 @@ function showOwnPage(step, steps, count, current, ran, status) {
   });
 }
 
+// The board each box shows, so that a page with the same board leaves its cells (up to
+// OWN_BOARD_SIDE squared of them) as they are.
+const boardIn = new WeakMap();
+
 // The board of the last board() call up to the step, into box: a grid, one character a cell.
 export function showOwnBoard(box, boards, step) {
   let lo = 0, hi = boards.length;
@@ -64,9 +68,12 @@ export function showOwnBoard(box, boards, step) {
     if (boards[mid].step <= step) lo = mid + 1;
     else hi = mid;
   }
+  const board = lo === 0 ? null : boards[lo - 1];
+  if (board !== null && boardIn.get(box) === board && box.firstChild !== null) return;
+  boardIn.set(box, board);
   box.textContent = '';
-  if (lo === 0) return;
-  const rows = boards[lo - 1].rows;
+  if (board === null) return;
+  const rows = board.rows;
   box.style.setProperty('--columns', rows[0].length);
   box.setAttribute('aria-label', `The board: ${rows.join(', ')}`);
   rows.forEach((row, r) => {
