@@ -7,7 +7,7 @@
 // steps, with a player of its own (own_player.js); it stands on its last page, its whole tree
 // shown, until Step together brings it to the step of the page's run. Stop stops B
 // only; a Run of another program, or Keep as A again, replaces A.
-import { $, freshRun, isQuestion, loadScript, pair, run, setStatus } from './state.js';
+import { $, freshRun, isQuestion, pair, run, setStatus } from './state.js';
 import { OWN_SEARCH, own } from './own_state.js';
 import { goToInPlayer, loadOwnPlayer, pausePlayer, pressPlayer } from './own_player.js';
 import { showOwnBoard } from './own_steps.js';
@@ -16,6 +16,7 @@ import { showTreeIn } from './tree_panel.js';
 import { followPredict, leaveQuestionIn, showQuestionIn } from './predict.js';
 import { enableStepControls, showPairControls } from './step_controls.js';
 import { newScreen } from './present.js';
+import { newTreeModule } from './own_trace.js';
 
 // Lets a call of A's through only while it is the page's A.
 const gateFor = (a) => (take) => (...args) => { if (pair.a === a) take(...args); };
@@ -119,8 +120,7 @@ export async function keepOwnAsA() {
               kinds: own.kinds.slice(0, own.steps), lines: own.lines.slice(0, own.steps) };
   pair.a = a;
   showA(a);
-  await loadScript('trace_tree.js');
-  const m = await window.create_trace_tree();
+  const m = await newTreeModule();
   if (pair.a !== a) return;
   const why = loadOwnPlayer(a, m, a, hooksOf(a), gateFor(a));
   if (why !== '') {

@@ -13,7 +13,8 @@ function copyIn(m, array, heap) {
   return at;
 }
 
-function stringIn(m, text) {
+// Copies the text into the instance's memory, in UTF-8 and ended by a NUL; the caller frees it.
+export function stringIn(m, text) {
   const size = m.lengthBytesUTF8(text) + 1;
   const at = m._malloc(size);
   m.stringToUTF8(text, at, size);
