@@ -7,7 +7,7 @@
 // steps, with a player of its own (own_player.js); it stands on its last page, its whole tree
 // shown, until Step together brings it to the step of the page's run. Stop stops B
 // only; a Run of another program, or Keep as A again, replaces A.
-import { $, freshRun, isQuestion, pair, run, setStatus } from './state.js';
+import { $, freshRun, pair, run, setStatus } from './state.js';
 import { OWN_SEARCH, own } from './own_state.js';
 import { goToInPlayer, loadOwnPlayer, pausePlayer, pressPlayer } from './own_player.js';
 import { showOwnBoard } from './own_steps.js';
@@ -27,19 +27,14 @@ const hooksOf = (a) => ({
   page: (step, steps, count, current, ran, status) => {
     Object.assign(a, { step, steps, status });
     $('a-status').textContent = status;
-    if (!isQuestion(status)) a.question = null;
     if (a.kind === 'window') a.canvas.setAttribute('aria-label', `A: ${status}`);
     if (a.kind !== 'own') return;
     leaveQuestionIn($('a-question'), $('a-board'), status);
     showOwnBoard($('a-board'), a.boards, Math.min(step, steps - 1));
   },
   tree: (svg) => showTreeIn($('own-kept-tree'), $('a-tree-legend'), svg),
-  stack: (text) => {
-    a.stack = text;
-    showStackIn($('a-stack'), text);
-  },
+  stack: (text) => showStackIn($('a-stack'), text),
   question: (text) => {
-    a.question = text;
     if (a.kind === 'own') showQuestionIn($('a-question'), $('a-board'), text);
     else a.canvas.setAttribute('aria-label', `A: ${a.status}. ${text.replace(/\n/g, ' ')}`);
   },
@@ -69,7 +64,6 @@ export function dropA() {
   } else if (a.tree) {
     pausePlayer(a);
   }
-  own.kept = null;
   $('run-a').hidden = true;
   $('layout').classList.remove('with-a');
   for (const id of ['a-status', 'own-kept-summary', 'a-board', 'a-question', 'a-stack',
@@ -132,7 +126,6 @@ export async function keepOwnAsA() {
                 goTo: (step) => goToInPlayer(a, step), predict: false };
   a.control.key('End');
   followPredict(a.control);
-  own.kept = { summary: a.summary };
   showPairControls();
 }
 

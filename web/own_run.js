@@ -6,7 +6,7 @@ import { SearchStep } from './search-steps.js';
 import { OWN_BOARD_CELLS, OWN_BOARD_SIDE, OWN_CODE_LENGTH, OWN_SEARCH, OWN_STEP_LIMIT,
   OWN_TIME_LIMIT_MS, OWN_TRACE_BYTES, own } from './own_state.js';
 import { showCodeOf } from './panels.js';
-import { pauseOwn, pressOwnKey, startOwnSteps } from './own_steps.js';
+import { goToOwnStep, pauseOwn, pressOwnKey, startOwnSteps } from './own_steps.js';
 import { boardFault, labelFault } from './own_labels.js';
 import { declaredCall } from './own_scan.js';
 import { markRunning } from './own_keep.js';
@@ -39,7 +39,7 @@ export async function startOwnSearch() {
   stopTaking();
   const code = own.editor.getValue();
   Object.assign(own, {
-    run: own.run + 1, code, codeLines: code.split('\n').length, steps: 0, nodes: [],
+    run: own.run + 1, codeLines: code.split('\n').length, steps: 0, nodes: [],
     solutions: 0, boards: [], end: null, trace: '', summary: '', shown: -1, player: false,
   });
   $('own-summary').textContent = '';
@@ -58,6 +58,7 @@ export async function startOwnSearch() {
   $('next').disabled = true;
   run.control = {
     key: pressOwnKey,
+    goTo: goToOwnStep,
     next: () => {},
     stop: () => {
       pauseOwn();

@@ -18,8 +18,6 @@ import { followPredict, leaveQuestionIn, showQuestionIn } from './predict.js';
 // under the form, when the player refuses it. Predict mode follows the page's switch.
 export async function startOwnSteps() {
   const m = await ownTreeModule();
-  // The step the address names, where the run is to go to one (place.js).
-  if (run.control) run.control.goTo = goToOwnStep;
   const why = loadOwnPlayer(own, m, own, {
     line: (title, level) => run.lines.push({ title, level }),
     page: showOwnPage,
@@ -36,10 +34,7 @@ export async function startOwnSteps() {
     $('errors').textContent = run.errors;
     return false;
   }
-  if (run.control) {
-    run.control.predict = false;
-    followPredict(run.control);
-  }
+  if (run.control) followPredict(run.control);
   return true;
 }
 
@@ -93,7 +88,8 @@ export function pressOwnKey(key) {
   if (own.player && pressPlayer(own, key)) endOwnSteps();
 }
 
-function goToOwnStep(step) {
+// The step the address names, where the run is to go to one (place.js).
+export function goToOwnStep(step) {
   if (own.player) goToInPlayer(own, step);
 }
 
