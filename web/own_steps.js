@@ -94,7 +94,7 @@ export function goToOwnStep(step) {
 }
 
 // The steps are over: as a built-in program's run that has ended, the buttons rest.
-export function endOwnSteps() {
+function endOwnSteps() {
   pauseOwn();
   own.player = false;
   enableStepControls(false);

@@ -31,7 +31,7 @@ export function showStep(step, steps, count, current, ran, status) {
 }
 
 // Keeps the item in view inside its panel, near the middle, without moving the page.
-export function scrollIntoPanel(panel, item) {
+function scrollIntoPanel(panel, item) {
   if (!item) return;
   const p = panel.getBoundingClientRect(), r = item.getBoundingClientRect();
   panel.scrollTop += r.top - p.top - (p.height - r.height) / 2;

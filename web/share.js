@@ -10,7 +10,7 @@ import { OWN_CODE_LENGTH, OWN_SEARCH, own } from './own_state.js';
 
 // The longest address, in characters, that the page makes or opens: browsers, servers and
 // the places a link is pasted into cut longer ones short, or refuse them.
-export const ADDRESS_LIMIT = 8000;
+const ADDRESS_LIMIT = 8000;
 // The most bytes that the code of a link may unpack to: the most characters the page runs,
 // each at most three bytes of UTF-8. A link that unpacks to more is refused as it unpacks.
 const CODE_BYTES = OWN_CODE_LENGTH * 3;
