@@ -34,7 +34,7 @@ function workerPart() {
 // Run: the code, the worker's part before it and a closing call after it, as one script
 // in a worker of its own.
 export async function startOwnSearch() {
-  if (!own.editor || !own.editor.getValue) return;
+  if (!own.editor) return;
   own.editor.unmark();
   stopTaking();
   const code = own.editor.getValue();

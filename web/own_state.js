@@ -29,7 +29,7 @@ export const OWN_CODE_LENGTH = 200000;
 
 // The recorded run, and what the page shows of it; the tests read it as webPage.own.
 export const own = {
-  editor: null,     // getValue(), setValue(text), markLine(line), unmark()
+  editor: null,     // getValue(), setValue(text), markLine(line), unmark(); null until made
   run: 0,           // which run the sandbox's messages belong to
   running: false,   // whether a run's worker goes on
   timer: null,

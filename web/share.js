@@ -58,7 +58,7 @@ function say(words) {
 // Share: the link in the address, in the field beside the button, and copied where the
 // browser lets the page write to the clipboard.
 export async function shareOwnCode() {
-  if (!own.editor?.getValue) return;
+  if (!own.editor) return;
   const code = own.editor.getValue();
   const packed = await pack(code);
   const query = new URLSearchParams({ program: OWN_SEARCH, code: packed });
