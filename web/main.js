@@ -42,13 +42,13 @@ async function start(event, wanted = null) {
   const ownSearch = PROGRAMS[name].kind === 'own';
   const steps = stepping || ownSearch;
   if (ownSearch) wanted = wanted ?? takeKeptForRun();
-  if (!stepping && !ownSearch) wanted = null;
+  if (!steps) wanted = null;
   // The address keeps the form's settings; that of "Your own search" keeps its example.
   if (ownSearch) rememberOwnExample();
   else rememberInAddress(name, wanted);
   if (stepping) keepPredictInAddress();
   // A run kept as A stays beside the steps of a run of its own program only.
-  if (pair.a && (pair.a.program !== name || !(stepping || ownSearch))) dropA();
+  if (pair.a && (pair.a.program !== name || !steps)) dropA();
   freshRun({ program: name, wanted });
   $('run-to-step').hidden = true;
   noteOnPlace('');
