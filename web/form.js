@@ -59,9 +59,8 @@ export function showFields(start, query = new URLSearchParams()) {
     fields.append(label);
   }
   const program = PROGRAMS[name];
-  const drawn = program.kind === 'window';
-  $('screen-holder').hidden = !drawn;
-  $('console').hidden = drawn;
+  $('screen-holder').hidden = program.kind !== 'window';
+  $('console').hidden = program.kind !== 'console';
   $('about').textContent = program.about;
   $('help-name').textContent = name;
   $('help-text').textContent = program.help;

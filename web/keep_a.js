@@ -7,7 +7,7 @@
 // steps, with a player of its own (own_player.js); it stands on its last page, its whole tree
 // shown, until Step together brings it to the step of the page's run. Stop stops B
 // only; a Run of another program, or Keep as A again, replaces A.
-import { $, isQuestion, loadScript, pair, run, setStatus } from './state.js';
+import { $, freshRun, pair, run, setStatus } from './state.js';
 import { OWN_SEARCH, own } from './own_state.js';
 import { goToInPlayer, loadOwnPlayer, pausePlayer, pressPlayer } from './own_player.js';
 import { showOwnBoard } from './own_steps.js';
@@ -15,6 +15,8 @@ import { showStackIn } from './stack_panel.js';
 import { showTreeIn } from './tree_panel.js';
 import { followPredict, leaveQuestionIn, showQuestionIn } from './predict.js';
 import { enableStepControls, showPairControls } from './step_controls.js';
+import { newScreen } from './present.js';
+import { newTreeModule } from './own_trace.js';
 
 // Lets a call of A's through only while it is the page's A.
 const gateFor = (a) => (take) => (...args) => { if (pair.a === a) take(...args); };
@@ -25,19 +27,14 @@ const hooksOf = (a) => ({
   page: (step, steps, count, current, ran, status) => {
     Object.assign(a, { step, steps, status });
     $('a-status').textContent = status;
-    if (!isQuestion(status)) a.question = null;
     if (a.kind === 'window') a.canvas.setAttribute('aria-label', `A: ${status}`);
     if (a.kind !== 'own') return;
     leaveQuestionIn($('a-question'), $('a-board'), status);
     showOwnBoard($('a-board'), a.boards, Math.min(step, steps - 1));
   },
   tree: (svg) => showTreeIn($('own-kept-tree'), $('a-tree-legend'), svg),
-  stack: (text) => {
-    a.stack = text;
-    showStackIn($('a-stack'), text);
-  },
+  stack: (text) => showStackIn($('a-stack'), text),
   question: (text) => {
-    a.question = text;
     if (a.kind === 'own') showQuestionIn($('a-question'), $('a-board'), text);
     else a.canvas.setAttribute('aria-label', `A: ${a.status}. ${text.replace(/\n/g, ' ')}`);
   },
@@ -67,7 +64,6 @@ export function dropA() {
   } else if (a.tree) {
     pausePlayer(a);
   }
-  own.kept = null;
   $('run-a').hidden = true;
   $('layout').classList.remove('with-a');
   for (const id of ['a-status', 'own-kept-summary', 'a-board', 'a-question', 'a-stack',
@@ -100,10 +96,7 @@ export function keepWindowAsA() {
   });
   a.canvas.id = 'screen-a';
   $('a-holder').append(a.canvas);
-  const blank = Object.assign(document.createElement('canvas'),
-                              { id: 'screen', width: 800, height: 600, tabIndex: 0 });
-  blank.setAttribute('aria-label', 'The program\'s picture');
-  $('screen-holder').append(blank);
+  $('screen-holder').append(newScreen());
   showA(a);
   hooks.page(a.step, 0, 0, -1, '', a.status);
   if (run.treeSvg !== undefined) hooks.tree(run.treeSvg);
@@ -121,8 +114,7 @@ export async function keepOwnAsA() {
               kinds: own.kinds.slice(0, own.steps), lines: own.lines.slice(0, own.steps) };
   pair.a = a;
   showA(a);
-  await loadScript('trace_tree.js');
-  const m = await window.create_trace_tree();
+  const m = await newTreeModule();
   if (pair.a !== a) return;
   const why = loadOwnPlayer(a, m, a, hooksOf(a), gateFor(a));
   if (why !== '') {
@@ -134,16 +126,12 @@ export async function keepOwnAsA() {
                 goTo: (step) => goToInPlayer(a, step), predict: false };
   a.control.key('End');
   followPredict(a.control);
-  own.kept = { summary: a.summary };
   showPairControls();
 }
 
 // The page's run has gone to A: the page shows no run of its own until the next Run.
 function leavePageRun(words) {
-  Object.assign(run, { id: run.id + 1, control: null, step: null, lines: [], stack: '',
-                       question: null, treeStep: null, treeSvg: undefined, wanted: null,
-                       sought: null });
-  for (const id of ['trace', 'tree', 'tree-legend', 'stack']) $(id).textContent = '';
+  freshRun({ program: run.program });
   $('next').disabled = $('stop').disabled = true;
   $('run-to-step').hidden = true;
   setStatus(words);

@@ -3,7 +3,8 @@
 // are the desktop's, built for the browser: the form's fields become their arguments, and
 // whatever they say, errors included, is shown as they say it. This module sets the page up
 // and starts a run; each part of the page is a module of its own.
-import { $, PACE_MS, SEARCH_CODE, pair, presentation, run, setStatus } from './state.js';
+import { $, PACE_MS, SEARCH_CODE, freshRun, pair, presentation, run, setStatus }
+  from './state.js';
 import { PROGRAMS, takeProgramTable } from './programs.js';
 import { formArguments, rememberInAddress, shellWord, showFields } from './form.js';
 import { resetOutput } from './output.js';
@@ -15,6 +16,7 @@ import { listenToKeys } from './page_keys.js';
 import { keepForRun, noteOnPlace, stepOfAddress, takeKeptForRun } from './place.js';
 import { addOwnSearch } from './own_search.js';
 import { own } from './own_state.js';
+import { rememberOwnExample } from './own_editor.js';
 import { startOwnSearch } from './own_run.js';
 import { dropA, keepWindowAsA } from './keep_a.js';
 import { keepPredictInAddress, takePredict } from './predict.js';
@@ -33,45 +35,42 @@ async function start(event, wanted = null) {
   if (run.control) run.control.stop();
   const name = $('program').value;
   const args = formArguments(name);
-  // Step mode of a window program: its buttons, and its panels beside the picture; a console
-  // program with its tree: the tree panel.
+  // Step mode of a window program, and "Your own search": the buttons of step mode, and its
+  // panels beside the picture or the board; a console program with its tree: the tree panel.
   const stepping = PROGRAMS[name].kind === 'window' && args.includes('--steps');
   const wholeTree = PROGRAMS[name].kind === 'console' && args.includes('--tree');
   const ownSearch = PROGRAMS[name].kind === 'own';
+  const steps = stepping || ownSearch;
   if (ownSearch) wanted = wanted ?? takeKeptForRun();
-  if (!stepping && !ownSearch) wanted = null;
-  rememberInAddress(name, wanted);
+  if (!steps) wanted = null;
+  // The address keeps the form's settings; that of "Your own search" keeps its example.
+  if (ownSearch) rememberOwnExample();
+  else rememberInAddress(name, wanted);
   if (stepping) keepPredictInAddress();
   // A run kept as A stays beside the steps of a run of its own program only.
-  if (pair.a && (pair.a.program !== name || !(stepping || ownSearch))) dropA();
-  Object.assign(run, { id: run.id + 1, program: name, waits: 0, exitCode: null, control: null,
-                       pieces: [], kept: 0, dropped: 0, errors: '', lines: [], step: null,
-                       shownAt: 0, treeStep: null, treeShownAt: 0, treeSvg: undefined,
-                       wanted, sought: null, offset: null, shownNumber: null, stack: '',
-                       question: null });
+  if (pair.a && (pair.a.program !== name || !steps)) dropA();
+  freshRun({ program: name, wanted });
   $('run-to-step').hidden = true;
   noteOnPlace('');
-  $('step-controls').hidden = !stepping;
+  $('step-controls').hidden = !steps;
   enableStepControls(true);
-  $('panels').hidden = !stepping && !wholeTree;
-  $('trace-panel').hidden = $('code-panel').hidden = $('stack-panel').hidden = !stepping;
-  $('tree-about').textContent = stepping ? 'explored so far' : 'the whole search';
+  $('panels').hidden = !steps && !wholeTree;
+  $('trace-panel').hidden = $('code-panel').hidden = $('stack-panel').hidden = !steps;
+  $('tree-about').textContent = steps ? 'explored so far' : 'the whole search';
   $('tree-download').hidden = true;
-  for (const panel of ['tree', 'tree-legend', 'stack']) $(panel).textContent = '';
   $('output-note').hidden = true;
-  $('layout').classList.toggle('with-panels', stepping || wholeTree);
+  $('layout').classList.toggle('with-panels', steps || wholeTree);
+  $('errors').textContent = '';
+  $('command').textContent = ownSearch ? '' : ['$', name, ...args.map(shellWord)].join(' ');
   presentation.treeAlone = false;
   showPresentView();
   if (ownSearch) return startOwnSearch();
   if (stepping) {
     setPaceFromDelay(args.includes('--delay') ? +args[args.indexOf('--delay') + 1] : null);
     showCodeOf(name);
-    $('trace').textContent = '';
   }
   resetOutput();
-  $('command').textContent = ['$', name, ...args.map(shellWord)].join(' ');
   $('console').value = '';
-  $('errors').textContent = '';
   setStatus(`${name} is running.`);
   $('next').disabled = false;
   $('stop').disabled = false;

@@ -5,14 +5,15 @@
 // runs on the page. Before this file the page puts the line that makes the whole script
 // strict and, in a block that ends with this file, what this part shares with the page: the
 // kinds of step, SearchStep, as run/search_step.h numbers them (search-steps.js), the limits
-// (ownLimits: the steps of a run, a board's side, the lines of the code) and the rule of
-// labels, labelFault (own_labels.js); the student's code sees none of them (own_run.js).
+// (ownLimits: the steps of a run, a board's side, the lines of the code) and the rules of
+// labels and boards, labelFault and boardFault (own_labels.js); the student's code sees none
+// of them (own_run.js).
 // This part first takes away what would reach the network or the page (its own way of
 // sending excepted), then gives the code its calls, which record each step with the line of
 // the call that made it and send the steps to the page in blocks. The page stops the
 // worker at its time limit and checks every block; this part stops the code at the step
 // limit and at a call that does not fit the calls before it, with the line of that call.
-/* global SearchStep, labelFault, ownLimits */
+/* global SearchStep, boardFault, labelFault, ownLimits */
 (function ownSearchCalls(here) {
   // The steps go to the page in blocks: a step made sendEveryMs or more after the last block
   // was sent is sent at once, with the steps before it. A run stopped at the time limit
@@ -165,14 +166,8 @@
   // the boards drawn after one step, the last one is kept.
   function board(rows) {
     if (stopped) throw new Stop();
-    const side = ownLimits.boardSide;
-    const fits = Array.isArray(rows) && rows.length > 0 && rows.length <= side &&
-      rows.every((r) => typeof r === 'string' && r.length === rows[0].length) &&
-      rows[0].length > 0 && rows[0].length <= side;
-    if (!fits) {
-      stop({ line: callerLine(board), error: `board() takes an array of 1 to ${side} strings ` +
-             `of the same length (1 to ${side} characters), one a row` });
-    }
+    const fault = boardFault(rows, ownLimits.boardSide);
+    if (fault) stop({ line: callerLine(board), error: `board() takes ${fault}` });
     if (boards.length > 0 && boards[boards.length - 1].step === steps - 1) boards.pop();
     boards.push({ step: steps - 1, rows: rows.slice() });
     if (now() - sentAt >= sendEveryMs) send(null);

@@ -76,14 +76,14 @@ export async function loadOwnExample({ fresh = false, fromLink = null } = {}) {
   if (fresh) keepCode(name, null);
   let text = fromLink ?? keptCode(name);
   if (text === null) text = await (await fetch(`own_search_examples/${name}.js`)).text();
-  if (own.editor?.setValue && $('own-example').value === name) own.editor.setValue(text);
+  if (own.editor && $('own-example').value === name) own.editor.setValue(text);
 }
 
 // The address names the example chosen, not the code: only a link's code (share.js), while
 // the editor shows it as the link gave it. Predict mode stays in it while it is on.
 export function rememberOwnExample() {
   const query = new URLSearchParams({ program: OWN_SEARCH, example: $('own-example').value });
-  if (own.link && own.editor?.getValue?.() === own.link.code) query.set('code', own.link.packed);
+  if (own.link && own.editor?.getValue() === own.link.code) query.set('code', own.link.packed);
   if (predictWanted()) query.set('predict', 1);
   history.replaceState(null, '', `?${query}`);
 }

@@ -1,8 +1,8 @@
-// The rule of "Your own search" that its worker and the page both hold: which labels the
-// trace format reads as they were given. The worker refuses a label at the call that gives
-// it, with the line of the call; the page checks every label it receives again. The worker
-// gets the function as its own text (own_run.js writes it into the worker's script), so it
-// uses nothing but its arguments.
+// The rules of "Your own search" that its worker and the page both hold: which labels the
+// trace format reads as they were given, and the shape of a board. The worker refuses a label
+// or a board at the call that gives it, with the line of the call; the page checks every one
+// it receives again. The worker gets the functions as their own text (own_run.js writes them
+// into the worker's script), so they use nothing but their arguments.
 
 // Why the trace would read the label of the call (enter, turnedDown or deadEnd) otherwise
 // than as given, in words that follow "the label ", or '' when it reads it as given
@@ -28,3 +28,12 @@ export function labelFault(label, call) {
   return '';
 }
 
+// What a board drawn with board() must be, in words that follow "takes ", or '' when rows is
+// one: equal rows of cells, at most side of them and side cells each.
+export function boardFault(rows, side) {
+  const fits = Array.isArray(rows) && rows.length > 0 && rows.length <= side &&
+    rows.every((r) => typeof r === 'string' && r.length === rows[0].length) &&
+    rows[0].length > 0 && rows[0].length <= side;
+  return fits ? '' : `an array of 1 to ${side} strings of the same length (1 to ${side} ` +
+    'characters), one a row';
+}

@@ -8,7 +8,7 @@
 import { SearchStep } from './search-steps.js';
 import { OWN_BOARD_CELLS, OWN_BOARD_SIDE, OWN_STEP_LIMIT, OWN_TRACE_BYTES, own }
   from './own_state.js';
-import { labelFault } from './own_labels.js';
+import { boardFault, labelFault } from './own_labels.js';
 
 // The work of a slice: a step is one, a board one a row.
 const SLICE_WORK = 20000;
@@ -224,12 +224,9 @@ function grow(size) {
 // kept for it.
 function takeBoard(board) {
   const rows = board?.rows;
-  const fits = Array.isArray(rows) && rows.length > 0 && rows.length <= OWN_BOARD_SIDE &&
-    rows.every((r) => typeof r === 'string' && r.length === rows[0].length) &&
-    rows[0].length > 0 && rows[0].length <= OWN_BOARD_SIDE;
   const last = own.boards[own.boards.length - 1];
   const step = board?.step;
-  if (!fits || !Number.isInteger(step) || step < (last ? last.step : -1) || step >= own.steps) {
+  if (boardFault(rows, OWN_BOARD_SIDE) || !Number.isInteger(step) || step < (last ? last.step : -1) || step >= own.steps) {
     return refused('a board that does not fit');
   }
   if (last && last.step === step) {

@@ -13,7 +13,8 @@ function copyIn(m, array, heap) {
   return at;
 }
 
-function stringIn(m, text) {
+// Copies the text into the instance's memory, in UTF-8 and ended by a NUL; the caller frees it.
+export function stringIn(m, text) {
   const size = m.lengthBytesUTF8(text) + 1;
   const at = m._malloc(size);
   m.stringToUTF8(text, at, size);
@@ -27,7 +28,7 @@ function stringIn(m, text) {
 // empty string, or why the player refused the steps.
 export function loadOwnPlayer(holder, m, recorded, hooks, gate) {
   Object.assign(holder, { tree: m, playing: null, treeTimer: null, gate });
-  Object.assign(m, { webStackShown: true, onStepLine: gate(hooks.line), onStep: gate(hooks.page),
+  Object.assign(m, { onStepLine: gate(hooks.line), onStep: gate(hooks.page),
                      onStepTree: gate(hooks.tree), onStepStack: gate(hooks.stack),
                      onStepQuestion: gate(hooks.question) });
   const text = stringIn(m, recorded.trace);

@@ -5,10 +5,9 @@ import { $, SEARCH_CODE, forThisRun, run, setStatus } from './state.js';
 import { SearchStep } from './search-steps.js';
 import { OWN_BOARD_CELLS, OWN_BOARD_SIDE, OWN_CODE_LENGTH, OWN_SEARCH, OWN_STEP_LIMIT,
   OWN_TIME_LIMIT_MS, OWN_TRACE_BYTES, own } from './own_state.js';
-import { rememberOwnExample } from './own_editor.js';
 import { showCodeOf } from './panels.js';
-import { pauseOwn, pressOwnKey, startOwnSteps } from './own_steps.js';
-import { labelFault } from './own_labels.js';
+import { goToOwnStep, pauseOwn, pressOwnKey, startOwnSteps } from './own_steps.js';
+import { boardFault, labelFault } from './own_labels.js';
 import { declaredCall } from './own_scan.js';
 import { markRunning } from './own_keep.js';
 import { startInSandbox, stopSandbox } from './own_sandbox.js';
@@ -23,50 +22,43 @@ export async function loadWorkerPart() {
 
 // The worker's part of its script: the line that makes the whole script strict and, in a
 // block of their own, so that the student's code sees none of them, the kinds of step as
-// run/search_step.h numbers them, the run's limits, the rule of labels (own_labels.js) and
-// own-search-worker.js, which records the steps with them.
+// run/search_step.h numbers them, the run's limits, the rules of labels and boards
+// (own_labels.js) and own-search-worker.js, which records the steps with them.
 function workerPart() {
   const limits = { steps: OWN_STEP_LIMIT, boardSide: OWN_BOARD_SIDE, codeLines: own.codeLines };
   return `'use strict'; { const SearchStep = Object.freeze(${JSON.stringify(SearchStep)}); ` +
-    `const ownLimits = Object.freeze(${JSON.stringify(limits)});\n${labelFault}\n${workerText} }`;
+    `const ownLimits = Object.freeze(${JSON.stringify(limits)});\n${labelFault}\n${boardFault}\n` +
+    `${workerText} }`;
 }
 
 // Run: the code, the worker's part before it and a closing call after it, as one script
 // in a worker of its own.
 export async function startOwnSearch() {
-  rememberOwnExample();
-  if (!own.editor || !own.editor.getValue) return;
+  if (!own.editor) return;
   own.editor.unmark();
   stopTaking();
   const code = own.editor.getValue();
   Object.assign(own, {
-    run: own.run + 1, code, codeLines: code.split('\n').length, steps: 0, nodes: [],
+    run: own.run + 1, codeLines: code.split('\n').length, steps: 0, nodes: [],
     solutions: 0, boards: [], end: null, trace: '', summary: '', shown: -1, player: false,
   });
   $('own-summary').textContent = '';
   $('own-counting').hidden = true;
   $('own-step').textContent = '';
   $('own-board').textContent = '';
-  $('errors').textContent = '';
-  for (const panel of ['trace', 'tree']) $(panel).textContent = '';
   for (const button of ['own-download', 'own-keep']) $(button).disabled = true;
   SEARCH_CODE[OWN_SEARCH] = { function: 'your code', file: 'the editor', first_line: 1,
                               lines: code.split('\n'), marks: {} };
   showCodeOf(OWN_SEARCH);
-  $('command').textContent = '';
-  for (const id of ['step-controls', 'panels', 'trace-panel', 'code-panel', 'stack-panel']) {
-    $(id).hidden = false;
-  }
-  for (const id of ['stack', 'own-question']) $(id).textContent = '';
+  $('own-question').textContent = '';
   $('own-question').hidden = true;
   $('own-board').hidden = false;
-  $('tree-about').textContent = 'explored so far';
-  $('layout').classList.add('with-panels');
   setStatus('Your search is running.');
   $('stop').disabled = false;
   $('next').disabled = true;
   run.control = {
     key: pressOwnKey,
+    goTo: goToOwnStep,
     next: () => {},
     stop: () => {
       pauseOwn();

@@ -6,7 +6,7 @@
 // expressions and comments; a property (obj.enter, { enter: 1 }) and a call are not
 // declarations.
 
-export const OWN_CALLS = ['enter', 'leave', 'found', 'turnedDown', 'deadEnd', 'board'];
+const OWN_CALLS = ['enter', 'leave', 'found', 'turnedDown', 'deadEnd', 'board'];
 
 // The code's tokens, { text, line, newline: whether a line break comes before it }: names
 // (their escapes decoded), the punctuators => ... ?. and every other single character; a

@@ -32,6 +32,9 @@ export function addOwnSearch() {
   $('own-share').addEventListener('click', shareOwnCode);
 }
 
+// The editor and all that a run needs, made once: the first time the page is shown.
+let madeOnce = null;
+
 // The page of "Your own search" shown or hidden, as the program choice says; the example
 // comes from the address. Shown the first time, it loads all that a run needs (the
 // sandbox, the worker's part, the tree library), so that a run asks the site for nothing.
@@ -40,21 +43,24 @@ export async function showOwnSearch(shown, query) {
   $('help').hidden = shown;
   $('step-view').hidden = $('step-stack').hidden = shown;
   if (!shown) return;
-  $('console').hidden = true;
   if (OWN_EXAMPLES.some((e) => e.name === query.get('example'))) {
     $('own-example').value = query.get('example');
   }
-  if (own.editor === null) {
-    own.editor = 'loading';
-    if (lastRunUnfinished()) {
-      setStatus('Your last run did not end: the page was closed or crashed while it ran (code ' +
-                'that allocates without end can take the whole tab down). Your code is back.');
-    }
-    own.editor = await makeOwnEditor();
-    // An address that carries code (a link that shares it) has it shown in the editor.
-    const link = await codeOfAddress(query);
-    if (link?.refused) $('errors').textContent = link.refused;
-    await Promise.all([loadOwnExample({ fromLink: link?.code ?? null }), makeSandbox(),
-                       loadWorkerPart(), ownTreeModule()]);
+  madeOnce = madeOnce ?? makeOwnSearch(query);
+  await madeOnce;
+}
+
+// The editor (own.editor stays null until it is made) with the example or the address's
+// code in it, the sandbox, the worker's part and the tree library.
+async function makeOwnSearch(query) {
+  if (lastRunUnfinished()) {
+    setStatus('Your last run did not end: the page was closed or crashed while it ran (code ' +
+              'that allocates without end can take the whole tab down). Your code is back.');
   }
+  own.editor = await makeOwnEditor();
+  // An address that carries code (a link that shares it) has it shown in the editor.
+  const link = await codeOfAddress(query);
+  if (link?.refused) $('errors').textContent = link.refused;
+  await Promise.all([loadOwnExample({ fromLink: link?.code ?? null }), makeSandbox(),
+                     loadWorkerPart(), ownTreeModule()]);
 }

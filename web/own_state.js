@@ -29,12 +29,11 @@ export const OWN_CODE_LENGTH = 200000;
 
 // The recorded run, and what the page shows of it; the tests read it as webPage.own.
 export const own = {
-  editor: null,     // getValue(), setValue(text), markLine(line), unmark()
+  editor: null,     // getValue(), setValue(text), markLine(line), unmark(); null until made
   run: 0,           // which run the sandbox's messages belong to
   running: false,   // whether a run's worker goes on
   timer: null,
-  code: '',         // the code of the run
-  codeLines: 0,     // its lines
+  codeLines: 0,     // the lines of the run's code
   steps: 0,         // for each step its kind (SearchStep, search-steps.js) and the code's line
   kinds: new Uint8Array(0),
   lines: new Int32Array(0),
@@ -52,6 +51,5 @@ export const own = {
   tree: null,       // the tree library's module, with the player
   treeTimer: null,  // the timer of the tree's picture, when the player says it is due
   gate: null,       // lets the player's calls through while its run is the page's
-  kept: null,       // "Keep as A": { summary } once A's steps are shown (keep_a.js)
   link: null,       // the code that the address carries (share.js) while the editor shows it
 };

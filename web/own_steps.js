@@ -3,13 +3,12 @@
 // key of step mode after them; the player says which page each key leads to, and the page
 // draws it here: the step's line, its trace, its line of code, its board, its call stack and
 // its tree, and in predict mode the question in the board's place.
-import { $, forThisRun, isQuestion, run, setStatus } from './state.js';
+import { $, forThisRun, run, setStatus } from './state.js';
 import { own } from './own_state.js';
-import { markCodeLine, showTrace } from './panels.js';
+import { markCodeLine, showPage } from './panels.js';
 import { enableStepControls } from './step_controls.js';
 import { showTree } from './tree_panel.js';
 import { ownTreeModule } from './own_trace.js';
-import { placeShown } from './place.js';
 import { fitBoard } from './present.js';
 import { loadOwnPlayer, goToInPlayer, pausePlayer, pressPlayer } from './own_player.js';
 import { showStack } from './stack_panel.js';
@@ -19,8 +18,6 @@ import { followPredict, leaveQuestionIn, showQuestionIn } from './predict.js';
 // under the form, when the player refuses it. Predict mode follows the page's switch.
 export async function startOwnSteps() {
   const m = await ownTreeModule();
-  // The step the address names, where the run is to go to one (place.js).
-  if (run.control) run.control.goTo = goToOwnStep;
   const why = loadOwnPlayer(own, m, own, {
     line: (title, level) => run.lines.push({ title, level }),
     page: showOwnPage,
@@ -37,10 +34,7 @@ export async function startOwnSteps() {
     $('errors').textContent = run.errors;
     return false;
   }
-  if (run.control) {
-    run.control.predict = false;
-    followPredict(run.control);
-  }
+  if (run.control) followPredict(run.control);
   return true;
 }
 
@@ -48,17 +42,18 @@ export async function startOwnSteps() {
 // last.
 function showOwnPage(step, steps, count, current, ran, status) {
   own.shown = step;
-  $('own-step').textContent = status;
-  run.step = { step, steps, count, current, ran, status };
-  run.shownAt = performance.now();
-  if (!isQuestion(status)) run.question = null;
-  leaveQuestionIn($('own-question'), $('own-board'), status);
-  showTrace(count, current);
-  markCodeLine(step < steps ? own.lines[step] - 1 : -1);
-  showOwnBoard($('own-board'), own.boards, Math.min(step, steps - 1));
-  fitBoard();
-  placeShown(step, steps, status);
+  showPage(step, steps, count, current, ran, status, () => {
+    $('own-step').textContent = status;
+    leaveQuestionIn($('own-question'), $('own-board'), status);
+    markCodeLine(step < steps ? own.lines[step] - 1 : -1);
+    showOwnBoard($('own-board'), own.boards, Math.min(step, steps - 1));
+    fitBoard();
+  });
 }
+
+// The board each box shows, so that a page with the same board leaves its cells (up to
+// OWN_BOARD_SIDE squared of them) as they are.
+const boardIn = new WeakMap();
 
 // The board of the last board() call up to the step, into box: a grid, one character a cell.
 export function showOwnBoard(box, boards, step) {
@@ -68,9 +63,12 @@ export function showOwnBoard(box, boards, step) {
     if (boards[mid].step <= step) lo = mid + 1;
     else hi = mid;
   }
+  const board = lo === 0 ? null : boards[lo - 1];
+  if (board !== null && boardIn.get(box) === board && box.firstChild !== null) return;
+  boardIn.set(box, board);
   box.textContent = '';
-  if (lo === 0) return;
-  const rows = boards[lo - 1].rows;
+  if (board === null) return;
+  const rows = board.rows;
   box.style.setProperty('--columns', rows[0].length);
   box.setAttribute('aria-label', `The board: ${rows.join(', ')}`);
   rows.forEach((row, r) => {
@@ -90,12 +88,13 @@ export function pressOwnKey(key) {
   if (own.player && pressPlayer(own, key)) endOwnSteps();
 }
 
-function goToOwnStep(step) {
+// The step the address names, where the run is to go to one (place.js).
+export function goToOwnStep(step) {
   if (own.player) goToInPlayer(own, step);
 }
 
 // The steps are over: as a built-in program's run that has ended, the buttons rest.
-export function endOwnSteps() {
+function endOwnSteps() {
   pauseOwn();
   own.player = false;
   enableStepControls(false);

@@ -3,6 +3,7 @@
 // reader's, of the very text downloaded, so that the page and tracetree cannot disagree on it.
 import { $, loadScript } from './state.js';
 import { own } from './own_state.js';
+import { stringIn } from './own_player.js';
 
 // The trace of the first count nodes, a configuration's note with its node.
 export function ownTrace(count) {
@@ -15,22 +16,25 @@ export function ownTrace(count) {
   return lines.join('\n') + '\n';
 }
 
-// The tree library (web/trace_tree.cpp), loaded once.
+// A new instance of the tree library (web/trace_tree.cpp): the page's run has one, and the
+// run kept as A one of its own (keep_a.js).
+export async function newTreeModule() {
+  await loadScript('trace_tree.js');
+  return window.create_trace_tree();
+}
+
+// The page's instance, made once.
 export async function ownTreeModule() {
-  if (!own.tree) {
-    await loadScript('trace_tree.js');
-    own.tree = await window.create_trace_tree();
-  }
+  if (!own.tree) own.tree = await newTreeModule();
   return own.tree;
 }
 
 // What a function of the tree library gives of the trace: { text } of the string it returns,
-// or, when it returns none, { fault }: "line N: what is wrong".
+// or, when it returns none, { fault }: "line N: what is wrong". A call that throws has
+// aborted the instance, its heap perhaps half-changed: the text is not freed there.
 async function readOwnTrace(read, text) {
   const m = await ownTreeModule();
-  const size = m.lengthBytesUTF8(text) + 1;
-  const at = m._malloc(size);
-  m.stringToUTF8(text, at, size);
+  const at = stringIn(m, text);
   let result;
   try {
     result = read(m, at);

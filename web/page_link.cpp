@@ -60,9 +60,8 @@ bool take_page_step(int& step)
 
 int page_scale()
 {
-    constexpr int largest = 4;  // max_draw_scale (raster/raster.h)
     const int scale = EM_ASM_INT({ return Module.webScale | 0; });
-    return scale < 1 ? 1 : scale > largest ? largest : scale;
+    return scale < 1 ? 1 : scale > page_largest_scale ? page_largest_scale : scale;
 }
 
 bool stop_requested()

@@ -31,9 +31,13 @@ bool take_page_step(int& step);
 // still waits is due, or -1 when nothing waits.
 double show_what_is_due_beside(bool waiting_for_a_key);
 
-// The scale the page asks the pictures to be drawn at, from 1 to max_draw_scale
-// (raster/raster.h): in Present, the smallest whose picture has at least as many pixels as
-// the canvas is shown on; 1 otherwise, and when the page says nothing.
+// The largest scale page_scale() gives: raster/raster.h's max_draw_scale, which web/window.cpp
+// holds it to (this library does not link the raster kit).
+constexpr int page_largest_scale = 4;
+
+// The scale the page asks the pictures to be drawn at, from 1 to page_largest_scale: in
+// Present, the smallest whose picture has at least as many pixels as the canvas is shown on;
+// 1 otherwise, and when the page says nothing.
 int page_scale();
 
 // Forgets what the page's panels were sent, for a new run in the same program.

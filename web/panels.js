@@ -7,22 +7,31 @@ import { followPredict } from './predict.js';
 // The trace panel shows at most this many lines, around the one the step stands on.
 const TRACE_SHOWN = 400;
 
+// A page shown, of a window program in step mode or of "Your own search": the run keeps it
+// (the tests read it), the trace panel follows it, draw() shows the rest of it, and the
+// address keeps its place.
+export function showPage(step, steps, count, current, ran, status, draw) {
+  run.step = { step, steps, count, current, ran, status };
+  run.shownAt = performance.now();
+  if (!isQuestion(status)) run.question = null;
+  showTrace(count, current);
+  draw();
+  placeShown(step, steps, status);
+}
+
 // A step shown: the canvas's accessible name says its status line, and the panels follow.
 // The run's first page sets predict mode as the page's switch has it.
 export function showStep(step, steps, count, current, ran, status) {
   const first = run.step === null;
-  run.step = { step, steps, count, current, ran, status };
-  run.shownAt = performance.now();
-  if (!isQuestion(status)) run.question = null;
-  $('screen').setAttribute('aria-label', status);
-  showTrace(count, current);
-  showCode(ran);
-  placeShown(step, steps, status);
+  showPage(step, steps, count, current, ran, status, () => {
+    $('screen').setAttribute('aria-label', status);
+    showCode(ran);
+  });
   if (first && run.control) followPredict(run.control);
 }
 
 // Keeps the item in view inside its panel, near the middle, without moving the page.
-export function scrollIntoPanel(panel, item) {
+function scrollIntoPanel(panel, item) {
   if (!item) return;
   const p = panel.getBoundingClientRect(), r = item.getBoundingClientRect();
   panel.scrollTop += r.top - p.top - (p.height - r.height) / 2;

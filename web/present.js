@@ -10,6 +10,11 @@ import { showTree } from './tree_panel.js';
 import { keepCurrentInView } from './panels.js';
 import { setAddress } from './form.js';
 
+// A window program's picture at scale 1, in pixels (raster/page_size.h), and the largest
+// scale it draws at (raster/raster.h's max_draw_scale).
+const PICTURE_WIDTH = 800;
+const PICTURE_HEIGHT = 600;
+const LARGEST_SCALE = 4;
 // In step mode the panels beside the picture keep at least this share of the screen's width.
 const PRESENT_PANELS_SHARE = 0.38;
 // The text size that + and - choose from, in CSS pixels, and their step.
@@ -63,26 +68,37 @@ export function fitPresent() {
   keepCurrentInView();
 }
 
+// A new canvas for a window program's picture, as index.html has the first: each run, and the
+// page once its run has gone to A (keep_a.js), draws on one of its own.
+export function newScreen() {
+  const canvas = Object.assign(document.createElement('canvas'), {
+    id: 'screen', width: PICTURE_WIDTH, height: PICTURE_HEIGHT, tabIndex: 0,
+  });
+  canvas.setAttribute('aria-label', 'The program\'s picture');
+  return canvas;
+}
+
 // Sizes the picture for present mode, or gives it back its own size, and asks the program to
 // draw at the scale that size takes. Until it does, the canvas keeps the size given here.
 export function fitPicture() {
   sizePicture();
   const canvas = $('screen');
-  if (!presentation.on && canvas.width !== 800) {
-    canvas.style.width = '800px';
-    canvas.style.height = '600px';
+  if (!presentation.on && canvas.width !== PICTURE_WIDTH) {
+    canvas.style.width = `${PICTURE_WIDTH}px`;
+    canvas.style.height = `${PICTURE_HEIGHT}px`;
   }
   if (run.control && run.control.scale) run.control.scale(pictureScale());
 }
 
 // The scale the program draws its pictures at (web/page_link.h): in present mode the smallest
-// whole one, up to 4, whose picture has at least as many pixels as the canvas is shown on, the
+// whole one, up to LARGEST_SCALE, whose picture has at least as many pixels as the canvas is shown on, the
 // screen's own pixels counted, so that the browser only ever makes the picture smaller; 1
 // otherwise.
 export function pictureScale() {
   const shown = parseFloat($('screen').style.width);
   if (!presentation.on || !(shown > 0)) return 1;
-  return Math.min(4, Math.max(1, Math.ceil(shown * (window.devicePixelRatio || 1) / 800)));
+  return Math.min(LARGEST_SCALE,
+                  Math.max(1, Math.ceil(shown * (window.devicePixelRatio || 1) / PICTURE_WIDTH)));
 }
 
 // The buttons above the picture wrap within its width, so the room they take is measured at

@@ -8,7 +8,7 @@ import { showStep } from './panels.js';
 import { showStack } from './stack_panel.js';
 import { showWindowQuestion } from './predict.js';
 import { showConsoleTree, showTree } from './tree_panel.js';
-import { fitPicture, pictureScale } from './present.js';
+import { fitPicture, newScreen, pictureScale } from './present.js';
 import { offerRunToStep } from './place.js';
 
 function waiting() {
@@ -47,11 +47,7 @@ export function failed(what) {
 // A window program runs on the page's thread, since it draws on the page's canvas and reads
 // its keys. Each run gets a new canvas: SDL leaves its key listeners on the old one.
 export async function startWindowProgram(name, args) {
-  const canvas = document.createElement('canvas');
-  canvas.id = 'screen';
-  canvas.width = 800;
-  canvas.height = 600;
-  canvas.tabIndex = 0;
+  const canvas = newScreen();
   $('screen').replaceWith(canvas);
   fitPicture();
   // SDL takes the mouse button for itself, so a click would not focus the canvas otherwise.
@@ -77,7 +73,6 @@ export async function startWindowProgram(name, args) {
     onStep: forThisRun(showStep),
     onStepTree: forThisRun(showTree),
     // The call stack beside every step, and predict mode's question.
-    webStackShown: true,
     onStepStack: forThisRun(showStack),
     onStepQuestion: forThisRun(showWindowQuestion),
   });

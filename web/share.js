@@ -10,7 +10,7 @@ import { OWN_CODE_LENGTH, OWN_SEARCH, own } from './own_state.js';
 
 // The longest address, in characters, that the page makes or opens: browsers, servers and
 // the places a link is pasted into cut longer ones short, or refuse them.
-export const ADDRESS_LIMIT = 8000;
+const ADDRESS_LIMIT = 8000;
 // The most bytes that the code of a link may unpack to: the most characters the page runs,
 // each at most three bytes of UTF-8. A link that unpacks to more is refused as it unpacks.
 const CODE_BYTES = OWN_CODE_LENGTH * 3;
@@ -58,7 +58,7 @@ function say(words) {
 // Share: the link in the address, in the field beside the button, and copied where the
 // browser lets the page write to the clipboard.
 export async function shareOwnCode() {
-  if (!own.editor?.getValue) return;
+  if (!own.editor) return;
   const code = own.editor.getValue();
   const packed = await pack(code);
   const query = new URLSearchParams({ program: OWN_SEARCH, code: packed });

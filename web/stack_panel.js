@@ -1,8 +1,7 @@
 // The call stack beside the steps: the calls the search stands in at the step shown, one a
 // line, the newest first and standing out, as step mode reads them from its record
-// (steps/step_stack.h). A program sends them with each page it shows (Module.onStepStack) while
-// the page asks for them (Module.webStackShown), so the panel goes back and forward with the
-// picture; after the last step it is empty.
+// (steps/step_stack.h). A program sends them with each page it shows (Module.onStepStack), so
+// the panel goes back and forward with the picture; after the last step it is empty.
 import { $, run } from './state.js';
 
 // The line that stands for the calls left out between the first and the newest ones.

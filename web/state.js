@@ -20,12 +20,13 @@ export const run = {
   // Step mode of a window program: the trace lines its steps reached, with their levels,
   // and the step shown (its number, the steps so far, the lines up to it, the line it stands
   // on, what the code ran, the status line); and when the page last showed one, and the tree
-  // of one.
+  // of one (its step, when, and its picture: undefined until one is shown).
   lines: [],
   step: null,
   shownAt: 0,
   treeStep: null,
   treeShownAt: 0,
+  treeSvg: undefined,
   // The place in the address (place.js): the step the run is to go to once its first page
   // is shown, and the one it was sent to; what the status line's number adds to a step's
   // place in the record (1 where the first step is step 1, 0 where it is step 0); and the
@@ -39,6 +40,16 @@ export const run = {
   stack: '',
   question: null,
 };
+
+// The run as it stands before the page's first.
+const NO_RUN = structuredClone(run);
+
+// A new run of the page, or none when its run has gone to A (keep_a.js): the run as it stands
+// before the first, under a new id, with the fields given, and its panels empty.
+export function freshRun(fields) {
+  Object.assign(run, structuredClone(NO_RUN), { id: run.id + 1 }, fields);
+  for (const id of ['trace', 'tree', 'tree-legend', 'stack']) $(id).textContent = '';
+}
 
 // The run kept as A beside the page's run, to compare two runs step by step (keep_a.js): null,
 // or what it holds; and whether the keys of step mode go to both runs.

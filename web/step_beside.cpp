@@ -49,9 +49,25 @@ void send_tree(int count, int current, double step)
     tree_due = false;
 }
 
-}  // namespace
+// The call stack at the step, sent with every page shown: the page's panel goes back and
+// forward with the picture, and is empty after the last step.
+void show_stack_beside(std::size_t step)
+{
+    std::string text;
+    if (step < step_record.end()) {
+        for (const std::string& line :
+             stack_lines(stack_at(step), step_call_words, stack_panel_rows)) {
+            text += line + "\n";
+        }
+    }
+    EM_ASM(
+        {
+            if (Module.onStepStack) Module.onStepStack(UTF8ToString($0));
+        },
+        text.c_str());
+}
 
-static void show_stack_beside(std::size_t step);
+}  // namespace
 
 void show_step_beside(std::size_t step, const char* status_line)
 {
@@ -80,20 +96,6 @@ void show_step_beside(std::size_t step, const char* status_line)
     due_step = static_cast<double>(step);
     tree_due = true;
     show_what_is_due_beside(false);
-}
-
-static void show_stack_beside(std::size_t step)
-{
-    // The stack is read back through the record at each step: only while the page shows it.
-    if (EM_ASM_INT({ return Module.onStepStack && Module.webStackShown ? 1 : 0; }) == 0) return;
-    std::string text;
-    if (step < step_record.end()) {
-        for (const std::string& line :
-             stack_lines(stack_at(step), step_call_words, stack_panel_rows)) {
-            text += line + "\n";
-        }
-    }
-    EM_ASM({ Module.onStepStack(UTF8ToString($0)); }, text.c_str());
 }
 
 void show_question_beside(std::size_t step)

@@ -73,7 +73,7 @@ function makePairControls(box) {
   box.append(keep, label);
 }
 
-export function showPace() {
+function showPace() {
   const pace = +$('step-pace').value;
   $('pace-words').textContent = `${paceWords(PACE_MS[pace])} (key ${pace})`;
 }

@@ -33,6 +33,8 @@ static void queue_page_keys()
 }
 
 // The scale last put into the queue and not yet drawn at; 0 when none waits.
+static_assert(page_largest_scale == max_draw_scale, "the page asks for no scale the kit lacks");
+
 static int scale_queued;
 
 // Puts a change of the window's size into SDL's queue when the page asks for another scale

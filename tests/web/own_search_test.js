@@ -104,7 +104,7 @@ withPage(site, async (page, t) => {
           first.ran === 'solution' && /solution 1$/.test(first.line), JSON.stringify(first));
   const eight = await page.evaluate(() => webPage.own.summary);
   await page.click('#own-keep');
-  await page.waitForFunction(() => webPage.own.kept !== null);
+  await page.waitForFunction(() => webPage.pair.a?.live);
   const six = await runOwn(page, queens);
   const kept = await page.evaluate(() => ({
     summary: document.getElementById('own-kept-summary').textContent,

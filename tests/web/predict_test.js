@@ -81,7 +81,7 @@ withPage(site, async (page, t) => {
       'function place');
   await runOwn(page, pruned);
   await page.click('#own-keep');
-  await at(page, () => webPage.own.kept !== null);
+  await at(page, () => webPage.pair.a?.live);
   await runOwn(page, unpruned);
   await page.click('#step-together');
   const steps = [];
