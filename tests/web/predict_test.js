@@ -73,7 +73,9 @@ withPage(site, async (page, t) => {
 
   // Pruned N-queens kept as A, an unpruned one beside it (docs/lesson.md, exercise 1).
   await page.setViewport({ width: 1920, height: 1000 });
-  const pruned = await openOwnExample(page);
+  // n = 5: the unpruned run (3,905 calls) ends well within the page's time limit, however
+  // loaded the machine, so that its summary is the whole search's each time it runs.
+  const pruned = (await openOwnExample(page)).replace('const n = 6;', 'const n = 5;');
   const unpruned = pruned.replace(/^ *if \(attacked.*\n/m, '')
     .replace('{ found(); return; }', '{ if (safe()) found(); return; }')
     .replace('function place', 'function safe() {\n  return queens.every((col, row) =>\n' +
@@ -92,7 +94,7 @@ withPage(site, async (page, t) => {
     if (k === 6) steps.ownStack = await shown(page);
   }
   t.check('unpruned N-queens step 7: the stack is the trace\'s path, each call its label',
-          stackIsTracePath(steps.ownStack) && / {2}trying \(\d,\d\), call 1 entered here: /
+          stackIsTracePath(steps.ownStack) && / {2}trying \(\d,\d\), call \d+ entered here: /
             .test(steps.ownStack.stack[1]), JSON.stringify(steps.ownStack));
   const pair = await page.evaluate(() => ({
     trees: ['tree', 'own-kept-tree']
